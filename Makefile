@@ -1,0 +1,51 @@
+# make run   - install what is missing, build, start the program
+# make test  - the same, then every test: unit tests, sanitizers, fuzzing
+# make bench - build and run the benchmarks
+# make fuzz  - the fuzz targets for longer (FUZZ_SECONDS, default 300)
+
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+FUZZ_SECONDS ?= 300
+
+.PHONY: all deps build run test test-unit test-asan test-fuzz bench fuzz clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake -S . -B build -G Ninja -DWINSTABIX_WERROR=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build -j $(JOBS)
+
+run: build
+	@if [ -x build/src/winstabix ]; then build/src/winstabix $(ARGS); else build/src/winstabix-calc $(ARGS); fi
+
+test: test-unit test-asan test-fuzz
+
+test-unit: build
+	@cd build && ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWINSTABIX_CORE_ONLY=ON \
+	  -DWINSTABIX_SANITIZE=ON -DWINSTABIX_WERROR=ON >/dev/null
+	@cmake --build build-asan -j $(JOBS)
+	@cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+build-fuzz: deps
+	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINSTABIX_CORE_ONLY=ON \
+	  -DWINSTABIX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+
+test-fuzz: build-fuzz
+	@scripts/run-fuzz 10
+
+fuzz: build-fuzz
+	@scripts/run-fuzz $(FUZZ_SECONDS)
+
+bench: build
+	@for b in build/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+
+clean:
+	rm -rf build build-asan build-fuzz

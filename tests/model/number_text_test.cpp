@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "model/entry_rule.h"
+#include "model/number_format.h"
+
+namespace ws {
+namespace {
+
+TEST(EntryRule, Table) {
+    struct Case {
+        const char* text;
+        std::int32_t value;
+    };
+    const Case cases[] = {
+        {"310", 310},      {" 310", 310},     {"   0", 0},        {"-130", -130}, {"+25", 25},
+        {"12.5", 12},      {"-12.5", -12},    {"", 0},          {"-", 0},       {"+", 0},
+        {"abc", 0},        {"12abc", 12},     {"310 ", 310},    {"\t42", 42},   {"$1F", 31},
+        {"0x1F", 31},      {"0X1f", 31},      {"-$10", -16},    {"$", 0},       {"0x", 0},
+        {"$G", 0},         {"- 5", 0},        {"007", 7},
+        {"2147483647", 2147483647},
+        {"2147483648", 2147483647},
+        {"99999999999999999999", 2147483647},
+        {"-2147483648", std::numeric_limits<std::int32_t>::min()},
+        {"-99999999999999999999", std::numeric_limits<std::int32_t>::min()},
+        {"$FFFFFFFFFF", 2147483647},
+    };
+    for (const Case& c : cases) EXPECT_EQ(entryValue(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(EntryRule, DecimalValues) {
+    EXPECT_DOUBLE_EQ(decimalValue("297000.0"), 297000.0);
+    EXPECT_DOUBLE_EQ(decimalValue(" 271.98"), 271.98);
+    EXPECT_DOUBLE_EQ(decimalValue("-12.25"), -12.25);
+    EXPECT_DOUBLE_EQ(decimalValue("+7.5"), 7.5);
+    EXPECT_DOUBLE_EQ(decimalValue(".5"), 0.5);
+    EXPECT_DOUBLE_EQ(decimalValue("7.5%"), 7.5);
+    EXPECT_DOUBLE_EQ(decimalValue("0"), 0.0);
+    for (const char* bad : {"", " ", "x", "-", "nan", "inf", "-inf", "1e999", "++1"})
+        EXPECT_DOUBLE_EQ(decimalValue(bad), 0.0) << bad;
+}
+
+TEST(NumberFormat, FixedPoint) {
+    EXPECT_EQ(fixed(1100, 0, 4), "1100");
+    EXPECT_EQ(fixed(0, 0, 4), "   0");
+    EXPECT_EQ(fixed(29.7, 2, 4), "29.70");
+    EXPECT_EQ(fixed(4.074, 1, 4), " 4.1");
+    EXPECT_EQ(fixed(-680, 1, 4), "-680.0");
+    EXPECT_EQ(fixed(-0.04, 1, 4), " 0.0");
+    EXPECT_EQ(fixed(1234567.891, 2), "1234567.89");
+    EXPECT_EQ(fixed(0.125, 2), "0.12");  // exact binary tie goes to even
+    EXPECT_EQ(fixed(1e300, 0).size(), 301u);
+}
+
+TEST(NumberFormat, PaddedIntegers) {
+    EXPECT_EQ(padded(310, 4), " 310");
+    EXPECT_EQ(padded(0, 4), "   0");
+    EXPECT_EQ(padded(-130, 4), "-130");
+    EXPECT_EQ(padded(123456, 4), "123456");
+}
+
+TEST(NumberFormat, RoundingHalvesToEven) {
+    EXPECT_EQ(roundInt(32.5), 32);
+    EXPECT_EQ(roundInt(33.5), 34);
+    EXPECT_EQ(roundInt(-2.5), -2);
+    EXPECT_EQ(roundInt(12.65), 13);
+    EXPECT_EQ(roundInt(1e300), std::numeric_limits<int>::max());
+    EXPECT_EQ(roundInt(-1e300), std::numeric_limits<int>::min());
+}
+
+// Qt sets the C locale from the environment; a German one must not turn "."
+// into ",".
+TEST(NumberFormat, IgnoresGermanLocale) {
+    const char* old = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = old ? old : "C";
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "scripts/install-deps generates de_DE.UTF-8";
+    EXPECT_EQ(fixed(29.7, 2, 4), "29.70");
+    EXPECT_EQ(fixed(-1234.5, 1), "-1234.5");
+    EXPECT_DOUBLE_EQ(decimalValue("271.98"), 271.98);
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+}  // namespace
+}  // namespace ws

@@ -1,0 +1,10 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// One QApplication for every widget and drawing test, offscreen.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
