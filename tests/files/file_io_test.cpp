@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <variant>
+
+#include "files/file_io.h"
+#include "temp_folder.h"
+
+namespace ws {
+namespace {
+
+using testing::readBytes;
+using testing::TempFolder;
+using testing::writeBytes;
+namespace fs = std::filesystem;
+
+std::size_t entriesIn(const fs::path& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST(SafeSave, CreatesAndReplacesLeavingNothingElseBehind) {
+    TempFolder folder;
+    const fs::path target = folder / "plane.da4";
+    EXPECT_FALSE(writeFileSafely(target, "first\r\n").has_value());
+    EXPECT_EQ(readBytes(target), "first\r\n");
+    EXPECT_FALSE(writeFileSafely(target, std::string("second\0x", 8)).has_value());
+    EXPECT_EQ(readBytes(target), std::string("second\0x", 8));
+    EXPECT_FALSE(writeFileSafely(target, "").has_value());
+    EXPECT_EQ(readBytes(target), "");
+    EXPECT_EQ(entriesIn(folder.path()), 1u);
+}
+
+TEST(SafeSave, KeepsThePermissionsOfTheReplacedFile) {
+    TempFolder folder;
+    const fs::path target = folder / "plane.da4";
+    writeBytes(target, "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_FALSE(writeFileSafely(target, "new").has_value());
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(SafeSave, MissingFolderIsAnErrorNamingTheFile) {
+    TempFolder folder;
+    const fs::path target = folder / "no-such-folder" / "plane.da4";
+    const auto error = writeFileSafely(target, "x");
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->reason.find(target.string()), std::string::npos) << error->reason;
+    EXPECT_NE(error->reason.find("does not exist"), std::string::npos) << error->reason;
+    EXPECT_FALSE(fs::exists(target));
+}
+
+TEST(SafeSave, FailureLeavesTheOldFileAsItWas) {
+    TempFolder folder;
+    // Tests may run as root, who may write anywhere: a path through a regular
+    // file and a folder in the target's place fail for everyone.
+    const fs::path regular = folder / "somefile";
+    writeBytes(regular, "old content");
+    const auto underFile = writeFileSafely(regular / "plane.da4", "new");
+    ASSERT_TRUE(underFile.has_value());
+    EXPECT_NE(underFile->reason.find("plane.da4"), std::string::npos) << underFile->reason;
+    EXPECT_EQ(readBytes(regular), "old content");
+
+    const fs::path asFolder = folder / "plane.da4";
+    fs::create_directory(asFolder);
+    writeBytes(asFolder / "inside", "kept");
+    const auto onFolder = writeFileSafely(asFolder, "new");
+    ASSERT_TRUE(onFolder.has_value());
+    EXPECT_NE(onFolder->reason.find("plane.da4"), std::string::npos) << onFolder->reason;
+    EXPECT_EQ(readBytes(asFolder / "inside"), "kept");
+    EXPECT_EQ(entriesIn(folder.path()), 2u);  // no temporary file left over
+}
+
+TEST(ReadWholeFile, ContentOrAReason) {
+    TempFolder folder;
+    writeBytes(folder / "a.da4", std::string("x\0y\r\n", 5));
+    const auto content = readWholeFile(folder / "a.da4");
+    ASSERT_TRUE(std::holds_alternative<std::string>(content));
+    EXPECT_EQ(std::get<std::string>(content), std::string("x\0y\r\n", 5));
+
+    const auto missing = readWholeFile(folder / "missing.da4");
+    ASSERT_TRUE(std::holds_alternative<FileError>(missing));
+    EXPECT_NE(std::get<FileError>(missing).reason.find("missing.da4"), std::string::npos);
+
+    const auto onFolder = readWholeFile(folder.path());
+    ASSERT_TRUE(std::holds_alternative<FileError>(onFolder));
+    EXPECT_NE(std::get<FileError>(onFolder).reason.find("folder"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ws
