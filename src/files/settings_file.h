@@ -1,0 +1,42 @@
+// The settings file "Default.pa4" in the working directory: one value a line,
+// CR LF. Line 1 the language letter ("e" English, "d" German), then the main
+// window's outer width, height, left and top edge in pixels.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ws {
+
+extern const char* const kSettingsFileName;  // "Default.pa4"
+
+enum class Language { English, German };
+
+// What the settings file applies at start. An empty value leaves the window's
+// design value as it is.
+struct Settings {
+    Language language = Language::English;
+    std::optional<int> width;   // outer width, px
+    std::optional<int> height;  // outer height, px
+    std::optional<int> left;    // left edge, px
+    std::optional<int> top;     // top edge, px
+};
+
+// Line 1: only its first character counts, "e" is English, anything else
+// German. A width is taken when 1 <= v < 3000, a height when 1 <= v < 2000;
+// left and top are taken when 0 <= v < 1000 and are 0 otherwise. A missing
+// line changes nothing. Numbers follow the entry rule.
+Settings parseSettings(std::string_view bytes);
+
+// The settings in the file at `path`; a missing or unreadable file gives the
+// defaults (English, nothing else applied).
+Settings loadSettingsFile(const std::filesystem::path& path);
+
+// The file's bytes: the letter, then width, height, left and top as plain
+// integers, each line ended by CR LF. Writing stops at the first empty
+// value, which reads back as a short file.
+std::string settingsFileBytes(const Settings& settings);
+
+}  // namespace ws

@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "files/aircraft_file.h"
+#include "model/aircraft.h"
+
+namespace ws {
+namespace {
+
+// The file as a text editor would show it: one entry per line, CR LF after each.
+std::string crlfLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& line : lines) out += line + "\r\n";
+    return out;
+}
+
+// The start-up aircraft's file, line by line, integers as "%4d".
+std::vector<std::string> startupLines() {
+    const int integers[] = {
+        2,                                                                          // wing count
+        1, 310, 230, 180, 40, 6, 0, 550, 550, 80,  20, 30, 60, 220, 300, 0,    0,   // wing 1
+        1, 90,  70,  65,  50, 6, 0, 120, 100, 100, 10, 10, 20, 50,  100, 680,  60,  // wing 2
+        1, 90,  80,  70,  50, 8, 0, 100, 60,  40,  10, 40, 60, 70,  90,  -130, 33,  // wing 3
+        0,                                                                          // reserved
+    };
+    std::vector<std::string> lines;
+    for (int v : integers) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%4d", v);
+        lines.emplace_back(text);
+    }
+    for (const char* line : {" ", "0", "0", "0", " ", "insert your remarks her:"}) lines.emplace_back(line);
+    return lines;
+}
+
+TEST(AircraftFileWriter, StartupAircraftByteForByte) {
+    const std::vector<std::string> lines = startupLines();
+    ASSERT_EQ(lines.size(), 59u);
+    EXPECT_EQ(aircraftFileBytes(startupAircraft(), std::nullopt), crlfLines(lines));
+}
+
+TEST(AircraftFileWriter, WritesTheModelsValuesNotTheTypedOnes) {
+    AircraftModel m = startupAircraft();
+    WingEntry e = defaultWingEntry(1);
+    e.chord[1] = -310;
+    e.span[2] = -550;
+    e.gap = -25;
+    e.offset[2] = -30;
+    m.wing[1] = paramsFromEntry(e, 3);
+    m.WingCount = 3;
+    const auto lines = parseAircraftFile(aircraftFileBytes(m, std::nullopt));
+    EXPECT_EQ(lines.wingCount, 3);
+    EXPECT_EQ(lines.trapCount[1], 3);
+    EXPECT_EQ(lines.wing[1].chord[1], 310);
+    EXPECT_EQ(lines.wing[1].span[2], 550);
+    EXPECT_EQ(lines.wing[1].gap, 25);
+    EXPECT_EQ(lines.wing[1].offset[2], -30);  // offsets keep their sign
+}
+
+TEST(AircraftFileWriter, ResultsOnlyWhenGiven) {
+    const StoredResults r{297000.04, 271.975, 95.125};
+    const std::string with = aircraftFileBytes(startupAircraft(), r);
+    EXPECT_NE(with.find("\r\n \r\n297000.0\r\n271.98\r\n95.12\r\n \r\n"), std::string::npos);
+    const std::string without = aircraftFileBytes(startupAircraft(), std::nullopt);
+    EXPECT_NE(without.find("\r\n \r\n0\r\n0\r\n0\r\n \r\n"), std::string::npos);
+    const std::string small = aircraftFileBytes(startupAircraft(), StoredResults{5, -2.5, 0});
+    EXPECT_NE(small.find("\r\n \r\n 5.0\r\n-2.50\r\n0.00\r\n \r\n"), std::string::npos);
+}
+
+TEST(AircraftFileWriter, RemarksLinesAndCharacters) {
+    AircraftModel m = startupAircraft();
+    m.remarks = "Höhenleitwerk\r\nzweite Zeile\ndritte ✓";
+    const std::string bytes = aircraftFileBytes(m, std::nullopt);
+    EXPECT_TRUE(bytes.ends_with(" \r\nH\xF6henleitwerk\r\nzweite Zeile\r\ndritte ?\r\n"));
+    m.remarks = "";
+    EXPECT_TRUE(aircraftFileBytes(m, std::nullopt).ends_with("0\r\n \r\n\r\n"));
+}
+
+TEST(AircraftFileReader, ReadsWhatTheWriterWrote) {
+    AircraftModel m = startupAircraft();
+    m.remarks = "Segler für Thermik\nSpannweite 2,8 m\n";
+    const StoredResults r{534500.0, 197.13, 120.5};
+    const AircraftFileContent file = parseAircraftFile(aircraftFileBytes(m, r));
+    EXPECT_EQ(file.wingCount, 2);
+    for (int w = 1; w <= 3; ++w) {
+        EXPECT_EQ(file.trapCount[w], 1);
+        EXPECT_EQ(file.wing[w].chord, defaultWingEntry(w).chord) << "wing " << w;
+        EXPECT_EQ(file.wing[w].span, defaultWingEntry(w).span) << "wing " << w;
+        EXPECT_EQ(file.wing[w].offset, defaultWingEntry(w).offset) << "wing " << w;
+        EXPECT_EQ(file.wing[w].posX, defaultWingEntry(w).posX);
+        EXPECT_EQ(file.wing[w].posZ, defaultWingEntry(w).posZ);
+    }
+    EXPECT_EQ(file.RefArea, 534500.0);
+    EXPECT_EQ(file.RefChord, 197.13);
+    EXPECT_EQ(file.AnpAircraft, 120.5);
+    EXPECT_EQ(file.remarks, "Segler für Thermik\nSpannweite 2,8 m\n");
+}
+
+TEST(AircraftFileReader, LineEndsOfEverySystemAndLeadingBlanks) {
+    const std::string crlf = aircraftFileBytes(startupAircraft(), std::nullopt);
+    std::string lf, cr, unpadded;
+    for (char c : crlf) {
+        if (c != '\r') lf += c;
+        if (c != '\n') cr += c;
+        if (c != ' ') unpadded += c;
+    }
+    const AircraftFileContent reference = parseAircraftFile(crlf);
+    for (const std::string* bytes : {&lf, &cr, &unpadded}) {
+        const AircraftFileContent file = parseAircraftFile(*bytes);
+        EXPECT_EQ(file.wing[1].chord[1], 310);
+        EXPECT_EQ(file.wing[3].posX, -130);
+        EXPECT_EQ(file.wing[2].posX, reference.wing[2].posX);
+        EXPECT_EQ(file.RefArea, 0.0);
+        ASSERT_TRUE(file.remarks.has_value());
+    }
+    EXPECT_EQ(parseAircraftFile(lf).remarks, "insert your remarks her:");
+    EXPECT_EQ(parseAircraftFile(cr).remarks, "insert your remarks her:");
+    EXPECT_EQ(parseAircraftFile(" 310").wingCount, parseAircraftFile("310").wingCount);
+}
+
+TEST(AircraftFileReader, ResultLinesPresentAbsentOrNotNumbers) {
+    std::vector<std::string> lines = startupLines();
+    lines.resize(54);
+    lines.push_back("abc");  // the runtime would stop with an error here; it reads 0
+    lines.push_back(" 12.5x");
+    const AircraftFileContent file = parseAircraftFile(crlfLines(lines));
+    EXPECT_EQ(file.RefArea, 0.0);
+    EXPECT_EQ(file.RefChord, 12.5);
+    EXPECT_FALSE(file.AnpAircraft.has_value());
+    EXPECT_FALSE(file.remarks.has_value());
+}
+
+TEST(AircraftFileLoading, CountsAndResultsOfAWholeFile) {
+    const AircraftFileContent file =
+        parseAircraftFile(aircraftFileBytes(startupAircraft(), StoredResults{297000, 272, 150.25}));
+    AircraftModel current = startupAircraft();
+    current.WingCount = 3;
+    current.CalcWingCount = 1;
+    const LoadedAircraft loaded = applyAircraftFile(file, current);
+    EXPECT_EQ(loaded.model.WingCount, 2);
+    EXPECT_EQ(loaded.model.CalcWingCount, 2);
+    EXPECT_TRUE(loaded.ResultsValid);
+    EXPECT_EQ(loaded.results.RefArea, 297000);
+    EXPECT_EQ(loaded.results.AnpAircraft, 150.25);
+    EXPECT_EQ(loaded.model.remarks, "insert your remarks her:");
+    EXPECT_EQ(loaded.entries[3].posX, -130);
+}
+
+TEST(AircraftFileLoading, CountsOutOfRangeKeepTheCurrentChoice) {
+    std::vector<std::string> lines = startupLines();
+    lines[0] = "4";    // wing count
+    lines[1] = "0";    // trapeziums of wing 1
+    lines[18] = "5";   // of wing 2
+    lines[35] = "-1";  // of wing 3
+    AircraftModel current = startupAircraft();
+    current.WingCount = 1;
+    current.wing[1].TrapCount = 3;
+    current.wing[2].TrapCount = 2;
+    current.wing[3].TrapCount = 4;
+    const LoadedAircraft loaded = applyAircraftFile(parseAircraftFile(crlfLines(lines)), current);
+    EXPECT_EQ(loaded.model.WingCount, 1);
+    EXPECT_EQ(loaded.model.CalcWingCount, 1);
+    EXPECT_EQ(loaded.model.wing[1].TrapCount, 3);
+    EXPECT_EQ(loaded.model.wing[2].TrapCount, 2);
+    EXPECT_EQ(loaded.model.wing[3].TrapCount, 4);
+    // The values are loaded all the same.
+    EXPECT_EQ(loaded.model.wing[1].ChordMm[1], 310);
+    EXPECT_EQ(loaded.model.wing[1].StationYMm[5], 1200);
+
+    lines[0] = "3";
+    lines[1] = "4";
+    lines[18] = "1";
+    lines[35] = "2";
+    const LoadedAircraft inRange = applyAircraftFile(parseAircraftFile(crlfLines(lines)), current);
+    EXPECT_EQ(inRange.model.WingCount, 3);
+    EXPECT_EQ(inRange.model.wing[1].TrapCount, 4);
+    EXPECT_EQ(inRange.model.wing[2].TrapCount, 1);
+    EXPECT_EQ(inRange.model.wing[3].TrapCount, 2);
+}
+
+TEST(AircraftFileLoading, ShortFileReadsZerosAndKeepsOlderResults) {
+    const std::vector<std::string> all = startupLines();
+    const std::vector<std::string> ten(all.begin(), all.begin() + 10);
+    AircraftModel current = startupAircraft();
+    current.remarks = "old remarks";
+    const StoredResults previous{1000, 200, 300};
+    const LoadedAircraft loaded = applyAircraftFile(parseAircraftFile(crlfLines(ten)), current, previous);
+    EXPECT_EQ(loaded.model.wing[1].ChordMm[1], 310);
+    EXPECT_EQ(loaded.model.wing[1].StationYMm[2], 550);   // line 9
+    EXPECT_EQ(loaded.model.wing[1].StationYMm[3], 1100);  // line 10
+    EXPECT_EQ(loaded.model.wing[1].StationYMm[4], 1100);  // line 11 is missing: 0
+    EXPECT_EQ(loaded.model.wing[2].ChordMm[1], 0);
+    EXPECT_EQ(loaded.model.wing[2].TrapCount, 1);  // 0 is out of range
+    EXPECT_EQ(loaded.entries[3].posX, 0);
+    EXPECT_EQ(loaded.model.remarks, " ");
+    EXPECT_EQ(loaded.results.RefArea, 0);
+    EXPECT_EQ(loaded.results.RefChord, 200);
+    EXPECT_EQ(loaded.results.AnpAircraft, 300);
+    EXPECT_FALSE(loaded.ResultsValid);
+}
+
+TEST(AircraftFileLoading, ZeroOrNegativeAreaIsNoResult) {
+    for (const char* area : {"0", "-5.0", "x", " 0.0"}) {
+        std::vector<std::string> lines = startupLines();
+        lines[54] = area;
+        lines[55] = "272.00";
+        const LoadedAircraft loaded =
+            applyAircraftFile(parseAircraftFile(crlfLines(lines)), startupAircraft());
+        EXPECT_FALSE(loaded.ResultsValid) << area;
+        EXPECT_EQ(loaded.results.RefChord, 272.0);
+    }
+}
+
+TEST(AircraftFileLoading, EntriesKeepTheirSignsWhileTheModelTakesAbsoluteValues) {
+    std::vector<std::string> lines = startupLines();
+    lines[2] = "-310";
+    lines[7] = " -50";
+    lines[12] = " -30";
+    const LoadedAircraft loaded = applyAircraftFile(parseAircraftFile(crlfLines(lines)), startupAircraft());
+    EXPECT_EQ(loaded.entries[1].chord[1], -310);
+    EXPECT_EQ(loaded.entries[1].gap, -50);
+    EXPECT_EQ(loaded.model.wing[1].ChordMm[1], 310);
+    EXPECT_EQ(loaded.model.wing[1].WingGap, 50);
+    EXPECT_EQ(loaded.model.wing[1].StationYMm[2], 600);
+    EXPECT_EQ(loaded.model.wing[1].OffsetMm[2], -30);
+}
+
+TEST(AircraftFileLoading, RemarksWithUmlautsTravelAsWindows1252) {
+    AircraftModel m = startupAircraft();
+    m.remarks = "Flügel für Höhenruder\nÄußerst leicht\nzehn € wert";
+    const std::string bytes = aircraftFileBytes(m, std::nullopt);
+    EXPECT_TRUE(
+        bytes.ends_with("Fl\xFCgel f\xFCr H\xF6henruder\r\n\xC4u\xDF"
+                        "erst leicht\r\nzehn \x80 wert\r\n"));
+    const LoadedAircraft loaded = applyAircraftFile(parseAircraftFile(bytes), startupAircraft());
+    EXPECT_EQ(loaded.model.remarks, m.remarks);
+}
+
+TEST(AircraftFileLoading, GarbageLoadsWithoutHarm) {
+    std::string garbage;
+    unsigned state = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        state = state * 1103515245u + 12345u;
+        garbage += static_cast<char>(state >> 16);
+    }
+    const char edges[] = "\0\0\r\r\n\n-2147483648\r99999999999999999999\n$FFFFFFFF\r\n1e999\n";
+    garbage.append(edges, sizeof edges - 1);
+    for (std::size_t cut : {std::size_t{0}, std::size_t{1}, std::size_t{777}, garbage.size()}) {
+        const LoadedAircraft loaded =
+            applyAircraftFile(parseAircraftFile(garbage.substr(0, cut)), startupAircraft());
+        EXPECT_GE(loaded.model.WingCount, 1);
+        EXPECT_LE(loaded.model.WingCount, 3);
+        for (int w = 1; w <= 3; ++w) {
+            EXPECT_GE(loaded.model.wing[w].TrapCount, 1);
+            EXPECT_LE(loaded.model.wing[w].TrapCount, 4);
+            EXPECT_GE(loaded.model.wing[w].ChordMm[1], 0);
+        }
+        // Whatever was loaded can be written and read back alike.
+        const std::string bytes = aircraftFileBytes(loaded.model, std::nullopt);
+        const LoadedAircraft again = applyAircraftFile(parseAircraftFile(bytes), startupAircraft());
+        EXPECT_EQ(aircraftFileBytes(again.model, std::nullopt), bytes);
+    }
+}
+
+TEST(AircraftFileNames, ExtensionAndPatternRules) {
+    EXPECT_EQ(withAircraftExtension("plane"), "plane.da4");
+    EXPECT_EQ(withAircraftExtension("plane.DA4"), "plane.DA4");
+    EXPECT_EQ(withAircraftExtension("x.da4.bak"), "x.da4.bak");
+    EXPECT_EQ(withAircraftExtension("models/glider.da4"), "models/glider.da4");
+    EXPECT_EQ(withAircraftExtension("plane.Da4"), "plane.Da4.da4");
+    EXPECT_EQ(withAircraftExtension(""), ".da4");
+    EXPECT_TRUE(isFileNamePattern("*.da4"));
+    EXPECT_TRUE(isFileNamePattern("*.DA4"));
+    EXPECT_FALSE(isFileNamePattern("a.da4"));
+    EXPECT_FALSE(isFileNamePattern("*.Da4"));
+}
+
+}  // namespace
+}  // namespace ws
