@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "files/aircraft_file.h"
+#include "model/planform.h"
+#include "temp_folder.h"
+
+namespace ws {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<fs::path> aircraftFilesIn(const fs::path& folder) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().extension() == ".da4") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+LoadedAircraft loadExample(const std::string& name) {
+    auto content = loadAircraftFile(fs::path(WINSTABIX_EXAMPLES) / name);
+    if (auto* error = std::get_if<FileError>(&content)) ADD_FAILURE() << error->reason;
+    return applyAircraftFile(std::get<AircraftFileContent>(content), startupAircraft());
+}
+
+TEST(ExampleFiles, EveryFileWritesBackToTheSameBytes) {
+    std::vector<fs::path> files = aircraftFilesIn(WINSTABIX_EXAMPLES);
+    const std::vector<fs::path> data = aircraftFilesIn(WINSTABIX_TEST_DATA);
+    files.insert(files.end(), data.begin(), data.end());
+    ASSERT_GE(files.size(), 5u);
+    for (const fs::path& file : files) {
+        const std::string bytes = testing::readBytes(file);
+        const LoadedAircraft loaded = applyAircraftFile(parseAircraftFile(bytes), startupAircraft());
+        const auto results = loaded.ResultsValid ? std::optional(loaded.results) : std::nullopt;
+        EXPECT_EQ(aircraftFileBytes(loaded.model, results), bytes) << file;
+    }
+}
+
+TEST(ExampleFiles, StartupFileIsTheStartupAircraft) {
+    EXPECT_EQ(testing::readBytes(fs::path(WINSTABIX_EXAMPLES) / "startup.da4"),
+              aircraftFileBytes(startupAircraft(), std::nullopt));
+}
+
+TEST(ExampleFiles, LayoutsAreWhatTheirNamesSay) {
+    const LoadedAircraft glider = loadExample("glider.da4");
+    EXPECT_EQ(glider.model.WingCount, 2);
+    EXPECT_EQ(glider.model.wing[1].TrapCount, 3);
+    const double span = Calc_W(glider.model.wing[1]).WingSpan;
+    EXPECT_GE(span, 2500);
+    EXPECT_LE(span, 3000);
+
+    const LoadedAircraft canard = loadExample("canard.da4");
+    EXPECT_EQ(canard.model.WingCount, 3);
+    EXPECT_LT(canard.model.wing[3].WingPosX, canard.model.wing[1].WingPosX);  // canard in front
+    EXPECT_GT(canard.model.wing[2].WingPosX, canard.model.wing[1].WingPosX);  // tail behind
+
+    const LoadedAircraft flyingWing = loadExample("flying-wing.da4");
+    EXPECT_EQ(flyingWing.model.WingCount, 1);
+    EXPECT_EQ(flyingWing.model.wing[1].TrapCount, 2);
+    EXPECT_GT(flyingWing.model.wing[1].OffsetMm[3], 200);  // swept back
+
+    for (const LoadedAircraft* a : {&glider, &canard, &flyingWing}) {
+        EXPECT_GT(a->model.remarks.size(), 40u);
+        for (int w = 1; w <= a->model.WingCount; ++w)
+            for (int j = 1; j <= a->model.wing[w].TrapCount + 1; ++j)
+                EXPECT_GT(a->model.wing[w].ChordMm[j], 0) << "wing " << w << " station " << j;
+    }
+}
+
+// Wings behind one another sit far enough apart in height that the
+// calculation need not move them: more than 12 % of the rear wing's mean chord.
+TEST(ExampleFiles, WingsBehindOneAnotherAreApartInHeight) {
+    for (const char* name : {"glider.da4", "canard.da4"}) {
+        const AircraftModel m = loadExample(name).model;
+        for (int p = 1; p <= m.WingCount; ++p)
+            for (int q = 1; q <= m.WingCount; ++q) {
+                if (m.wing[q].WingPosX <= m.wing[p].WingPosX) continue;
+                const double gap = 0.12 * Calc_W(m.wing[q]).WingMAC;
+                EXPECT_GT(std::abs(m.wing[q].WingPosZ - m.wing[p].WingPosZ), gap)
+                    << name << ": wing " << q << " behind wing " << p;
+            }
+    }
+}
+
+}  // namespace
+}  // namespace ws
