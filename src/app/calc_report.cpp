@@ -1,0 +1,233 @@
+#include "app/calc_report.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "model/number_format.h"
+
+namespace ws {
+
+namespace {
+
+std::string withoutTrailingBlanks(std::string text) {
+    const std::size_t end = text.find_last_not_of(' ');
+    text.erase(end == std::string::npos ? 0 : end + 1);
+    return text;
+}
+
+std::string stripList(const CalcResult& r, int w) {
+    std::string list;
+    const int traps = r.wings[w].planform.StationCount - 1;
+    for (int k = 1; k <= traps; ++k) {
+        if (k > 1) list += ' ';
+        list += std::to_string(r.sizes.StripCount[w][k]);
+    }
+    return list;
+}
+
+// A small writer for one JSON object; keys are written in the order given.
+class JsonWriter {
+public:
+    std::string text;
+
+    void beginObject() { open('{'); }
+    void endObject() { close('}'); }
+    void beginArray() { open('['); }
+    void endArray() { close(']'); }
+    void key(const char* name) {
+        separate();
+        string(name);
+        text += ':';
+        afterKey_ = true;
+    }
+    void number(double v) {
+        separate();
+        if (!std::isfinite(v)) {
+            text += "null";
+            return;
+        }
+        std::array<char, 32> buffer{};
+        const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v);
+        text.append(buffer.data(), ec == std::errc{} ? end : buffer.data());
+    }
+    void integer(long long v) {
+        separate();
+        text += std::to_string(v);
+    }
+    void boolean(bool v) {
+        separate();
+        text += v ? "true" : "false";
+    }
+    void null() {
+        separate();
+        text += "null";
+    }
+    void value(const std::string& s) {
+        separate();
+        string(s);
+    }
+
+private:
+    bool first_ = true;
+    bool afterKey_ = false;
+
+    void open(char c) {
+        separate();
+        text += c;
+        first_ = true;
+    }
+    void close(char c) {
+        text += c;
+        first_ = false;
+    }
+    void separate() {
+        if (afterKey_) {
+            afterKey_ = false;
+            return;
+        }
+        if (!first_) text += ',';
+        first_ = false;
+    }
+    void string(const std::string& s) {
+        text += '"';
+        for (const char ch : s) {
+            const unsigned char c = static_cast<unsigned char>(ch);
+            if (c == '"' || c == '\\') {
+                text += '\\';
+                text += ch;
+            } else if (c < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                text += escaped;
+            } else {
+                text += ch;  // UTF-8 passes as it is
+            }
+        }
+        text += '"';
+    }
+};
+
+}  // namespace
+
+std::string textReport(const AircraftModel& model, const CalcResult& r, bool english) {
+    std::string out;
+    for (int w = 1; w <= model.WingCount && w <= kMaxWings; ++w) {
+        const WingLabelTexts& t = r.wings[w].labels;
+        out += "wing " + std::to_string(w) + ": b=" + t.b + " s=" + t.s + " lm=" + t.lm + " r25=" + t.r25 +
+               " lam=" + t.lam + "\n";
+    }
+    const bool done = r.done();
+    const Evaluation& e = r.evaluation;
+    for (int w = 1; w <= r.CalcWingCount; ++w) {
+        out += "wing " + std::to_string(w) + ": chord panels " + std::to_string(r.sizes.ChordPanels[w]) +
+               ", strips " + std::to_string(r.sizes.WingStrips[w]) + " (" + stripList(r, w) + ")";
+        if (done) out += ", lift slope " + fixed(e.LiftSlopeWing[w], 2) + ", anp " + r.wings[w].anpLabel;
+        out += "\n";
+    }
+    out += "panels: " + std::to_string(r.sizes.PanelTotal) + "\n";
+    if (done) {
+        out += "reference wing " + std::to_string(e.RefWing) + ": area " + fixed(e.RefArea / 10000, 2) +
+               "dm^2, chord " + fixed(e.RefChord, 1) + "mm\n";
+        const StabilityRows rows = stabilityRows(r.stability, e.RefArea, e.RefChord, e.AnpAircraft, english);
+        out += withoutTrailingBlanks(rows.neutralPoint) + "\n";
+        out += withoutTrailingBlanks(rows.cgFront) + "\n";
+        out += withoutTrailingBlanks(rows.cgRear) + "\n";
+    }
+    if (r.memoShown)
+        for (const std::string& line : r.memo) out += line + "\n";
+    return out;
+}
+
+std::string jsonReport(const std::string& file, const AircraftModel& model, const CalcResult& r) {
+    (void)model;
+    const bool done = r.done();
+    const Evaluation& e = r.evaluation;
+    JsonWriter j;
+    j.beginObject();
+    j.key("file");
+    j.value(file);
+    j.key("wing_count");
+    j.integer(r.CalcWingCount);
+    j.key("wings");
+    j.beginArray();
+    for (int w = 1; w <= r.CalcWingCount; ++w) {
+        const WingResult& wr = r.wings[w];
+        const WingPlanform& p = wr.planform;
+        j.beginObject();
+        j.key("wing");
+        j.integer(w);
+        j.key("span");
+        j.number(done ? e.WingSpan[w] : p.WingSpan);
+        j.key("area");
+        j.number(done ? e.WingArea[w] : p.WingArea);
+        j.key("mac");
+        j.number(done ? e.WingMAC[w] : p.WingMAC);
+        j.key("r25");
+        j.number(p.WingR25);
+        j.key("aspect");
+        j.number(done ? e.WingAspect[w] : p.WingAspect);
+        j.key("z");
+        j.integer(r.WingPosZ[w]);
+        j.key("chord_panels");
+        j.integer(r.sizes.ChordPanels[w]);
+        j.key("strips");
+        j.beginArray();
+        for (int k = 1; k < p.StationCount; ++k) j.integer(r.sizes.StripCount[w][k]);
+        j.endArray();
+        j.key("lift_slope");
+        done ? j.number(e.LiftSlopeWing[w]) : j.null();
+        j.key("anp");
+        done ? j.number(e.AnpWing[w]) : j.null();
+        j.key("anp_rel");
+        done ? j.number(wr.AnpRelative) : j.null();
+        j.key("label_b");
+        j.value(wr.labels.b);
+        j.key("label_s");
+        j.value(wr.labels.s);
+        j.key("label_lm");
+        j.value(wr.labels.lm);
+        j.key("label_r25");
+        j.value(wr.labels.r25);
+        j.key("label_lam");
+        j.value(wr.labels.lam);
+        j.key("label_anp");
+        done ? j.value(wr.anpLabel) : j.null();
+        j.endObject();
+    }
+    j.endArray();
+    j.key("panel_total");
+    j.integer(r.sizes.PanelTotal);
+    j.key("wings_moved");
+    j.boolean(r.WingsMoved);
+    const auto result = [&](const char* name, double v) {
+        j.key(name);
+        done ? j.number(v) : j.null();
+    };
+    result("anp_aircraft", e.AnpAircraft);
+    j.key("ref_wing");
+    done ? j.integer(e.RefWing) : j.null();
+    result("ref_area", e.RefArea);
+    result("ref_chord", e.RefChord);
+    result("margin_low", r.stability.MarginLow);
+    result("margin_high", r.stability.MarginHigh);
+    j.key("margin_desired");
+    j.number(r.stability.MarginDesired);
+    result("cg_front", r.stability.CgFront);
+    result("cg_rear", r.stability.CgRear);
+    result("cg_desired", r.stability.CgDesired);
+    j.key("calculated");
+    j.boolean(done);
+    j.key("messages");
+    j.beginArray();
+    if (r.memoShown)
+        for (const std::string& line : r.memo) j.value(line);
+    j.endArray();
+    j.endObject();
+    return j.text + "\n";
+}
+
+int calcExitStatus(const CalcResult& result) { return result.done() ? 0 : 1; }
+
+}  // namespace ws

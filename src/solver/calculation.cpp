@@ -1,0 +1,125 @@
+#include "solver/calculation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "solver/overlap.h"
+
+namespace ws {
+
+namespace {
+
+bool allFinite(const Evaluation& e, int calcWingCount) {
+    bool ok = std::isfinite(e.AnpAircraft) && std::isfinite(e.RefArea) && std::isfinite(e.RefChord);
+    for (int w = 1; w <= calcWingCount; ++w)
+        for (double v : {e.WingArea[w], e.WingMAC[w], e.WingSpan[w], e.WingAspect[w], e.LiftSlopeWing[w],
+                         e.AnpWing[w]})
+            ok = ok && std::isfinite(v);
+    return ok;
+}
+
+bool allFinite(const StabilityNumbers& s) {
+    return std::isfinite(s.CgRear) && std::isfinite(s.CgFront) && std::isfinite(s.CgDesired) &&
+           std::isfinite(s.MarginDesired);
+}
+
+}  // namespace
+
+bool solveAndEvaluate(const Lattice& lattice, const WingPlanforms& wings, const CalcOptions& options,
+                      SolverWorkspace& workspace, CalcMessages& messages, Evaluation& evaluation) {
+    EINFLUSS(lattice, workspace, messages, options.threads);
+    if (messages.CalcAbort) return false;
+    if (!LOES(workspace, options.method, options.progress, messages)) {
+        messages.append(kLoesDriverLine);
+        messages.shown = true;
+        return false;
+    }
+    evaluation = WIRBEL_ERG(lattice, workspace.rhs.data(), wings);
+    if (!allFinite(evaluation, lattice.sizes.CalcWingCount)) {
+        messages.refuse(cannotCalculateAircraftLine(messages.language), notFiniteLine(messages.language));
+        return false;
+    }
+    return true;
+}
+
+void runCalculation(const AircraftModel& model, const CalcOptions& options, SolverWorkspace& workspace,
+                    CalcResult& result) {
+    result.outcome = CalcOutcome::Refused;
+    result.CalcWingCount = std::clamp(model.CalcWingCount, 1, kMaxWings);
+    result.WingsMoved = false;
+    result.latticeBuilt = false;
+    result.sizes = {};
+    result.evaluation = {};
+    result.stability = {};
+
+    CalcMessages messages;
+    messages.language = options.language;
+    messages.lines = std::move(result.memo);
+    messages.lines.clear();
+
+    WingPlanforms planforms{};
+    std::array<int, kMaxWings + 1> posX{}, posZ{};
+    for (int w = 1; w <= kMaxWings; ++w) {
+        planforms[w] = Calc_W(model.wing[w]);
+        WingResult& wr = result.wings[w];
+        wr.planform = planforms[w];
+        wr.labels = wingLabelTexts(planforms[w]);
+        wr.AnpRelative = 0;
+        wr.anpLabel.clear();
+        posX[w] = model.wing[w].WingPosX;
+        posZ[w] = model.wing[w].WingPosZ;
+    }
+    messages.append(errorHeadLine(options.language));
+
+    const OverlapResult overlap = KONFLIKT(result.CalcWingCount, posX, posZ, planforms);
+    result.WingPosZ = overlap.WingPosZ;
+    result.WingsMoved = overlap.WingsMoved;
+    if (overlap.WingsMoved) {
+        messages.lines.clear();
+        messages.append(attentionLine(options.language));
+        messages.append(wingsMovedLine(options.language));
+        messages.shown = true;
+    }
+
+    result.sizes = GRID(planforms, result.CalcWingCount, messages);
+    if (!messages.CalcAbort) {
+        TRAWY2(result.sizes, planforms, result.WingPosZ, result.lattice, workspace.newton, messages);
+        result.latticeBuilt = true;
+    }
+    if (!messages.CalcAbort &&
+        solveAndEvaluate(result.lattice, planforms, options, workspace, messages, result.evaluation)) {
+        const Evaluation& e = result.evaluation;
+        result.stability = stabilityNumbers(result.CalcWingCount, e.AnpAircraft, e.RefChord, options.marginDesired);
+        if (allFinite(result.stability)) {
+            result.outcome = CalcOutcome::Done;
+        } else {
+            messages.refuse(cannotCalculateAircraftLine(options.language), notFiniteLine(options.language));
+            result.stability = {};
+        }
+    }
+    result.stability.MarginDesired = options.marginDesired;
+    if (result.done()) {
+        for (int w = 1; w <= kMaxWings; ++w) {
+            result.wings[w].AnpRelative = result.evaluation.AnpWing[w] - posX[w];
+            result.wings[w].anpLabel = anpLabelText(result.wings[w].AnpRelative);
+        }
+    } else {
+        result.evaluation = {};
+    }
+    result.memo = std::move(messages.lines);
+    result.memoShown = messages.shown;
+}
+
+CalcResult runCalculation(const AircraftModel& model, const CalcOptions& options, SolverWorkspace& workspace) {
+    CalcResult result;
+    runCalculation(model, options, workspace, result);
+    return result;
+}
+
+CalcResult runCalculation(const AircraftModel& model, const CalcOptions& options) {
+    SolverWorkspace workspace;
+    return runCalculation(model, options, workspace);
+}
+
+}  // namespace ws

@@ -1,0 +1,58 @@
+// The influence system of the lattice: INDU evaluates one horseshoe vortex,
+// EINFLUSS fills the matrix (every vortex and its mirror on the left half at
+// every control point), LOES solves it for the panel circulations.
+#pragma once
+
+#include <cmath>
+
+#include "solver/lattice.h"
+#include "solver/messages.h"
+#include "solver/workspace.h"
+
+namespace ws {
+
+constexpr double kLoesFactor = 0.0795775;  // 1 / (4π) to seven digits, as the results were always made
+constexpr double kOnLegOffset = 1e-17;     // z given to a point on the line of a trailing leg
+
+// Velocity normal to the wing plane, times 4π, that a horseshoe of unit
+// circulation induces at P: bound segment A→B, trailing legs from A and B to
+// x = +∞. a = P − A, b = P − B.
+inline double INDU(double ax, double ay, double az, double bx, double by, double bz) {
+    const double la = std::sqrt(ax * ax + ay * ay + az * az);
+    const double lb = std::sqrt(bx * bx + by * by + bz * bz);
+    const double dx = bx - ax, dy = by - ay, dz = bz - az;
+    const double da = dx * ax + dy * ay + dz * az;
+    const double db = dx * bx + dy * by + dz * bz;
+    const double qx = dy * az - dz * ay;
+    const double qy = dz * ax - dx * az;
+    const double qz = dx * ay - dy * ax;
+    const double q2 = qx * qx + qy * qy + qz * qz;
+    // Selects rather than branches, so that the fill's loop vectorises: every
+    // division is made, and a result the formula does not use is dropped.
+    const double boundTerm = (da / la - db / lb) / (q2 == 0 ? 1.0 : q2);
+    const double factor = q2 == 0 ? 0.0 : boundTerm;
+    az = (ay == 0) & (az == 0) ? kOnLegOffset : az;
+    bz = (by == 0) & (bz == 0) ? kOnLegOffset : bz;
+    const double fa = (ax / la + 1) / (az * az + ay * ay);
+    const double fb = (bx / lb + 1) / (bz * bz + by * by);
+    return qz * factor - ay * fa + by * fb;
+}
+
+// Fills the workspace's PanelTotal × PanelTotal matrix: entry (control point
+// c, vortex v) = kLoesFactor × (INDU of v + INDU of its mirror). LOES's factor
+// is applied here so the matrix is passed over once. A lattice whose panel
+// count disagrees with its PanelTotal is refused with the EINFLUSS line and
+// nothing is written. Columns are filled on up to `threads` threads.
+void EINFLUSS(const Lattice& lattice, SolverWorkspace& workspace, CalcMessages& messages, int threads = 0);
+
+enum class SolveMethod {
+    Library,          // LAPACK dgesv (LU with partial pivoting)
+    Straightforward,  // SIMQ902
+};
+
+// Solves the filled system with right-hand side −1; the circulations are the
+// first PanelTotal entries of workspace.rhs (Gamma). False, with the LOES
+// line in `messages` and CalcAbort, when the system is singular.
+bool LOES(SolverWorkspace& workspace, SolveMethod method, const ProgressFn& progress, CalcMessages& messages);
+
+}  // namespace ws

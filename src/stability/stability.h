@@ -1,0 +1,35 @@
+// The centre-of-gravity recommendation: static margins in percent of the
+// reference chord ahead of the aircraft's neutral point. mm, x rearwards.
+#pragma once
+
+#include <string>
+
+namespace ws {
+
+struct StabilityNumbers {
+    double MarginLow = 0, MarginHigh = 0;  // automatic range, percent: 4 and 8 for one wing, else 8 and 16
+    double MarginDesired = 0;              // typed margin, percent
+    double CgRear = 0;                     // AnpAircraft − RefChord × MarginLow %
+    double CgFront = 0;                    // AnpAircraft − RefChord × MarginHigh %
+    double CgDesired = 0;                  // AnpAircraft − RefChord × MarginDesired %
+};
+
+constexpr double kDefaultMargin = 7.5;  // Edit31 at start
+
+// The numbers of STABIL (its drawing belongs to the top view).
+StabilityNumbers stabilityNumbers(int calcWingCount, double anpAircraft, double refChord, double marginDesired);
+
+// The text rows STABIL writes into the top view, in the interface language,
+// trailing blanks included.
+struct StabilityRows {
+    std::string refArea;       // "Reference area (S): 29.70dm^2 "
+    std::string refChord;      // "Reference length (lm): 272.0mm "
+    std::string cgFront;       // automatic, upper row: "x_cg (16%): 68.0mm   "
+    std::string cgRear;        // automatic, lower row: "x_cg (8%): 84.0mm   "
+    std::string cgDesired;     // manual: "x_cg (7.5%): 85.0mm     "
+    std::string neutralPoint;  // "x_ac: 100.0mm    "
+};
+StabilityRows stabilityRows(const StabilityNumbers& numbers, double refArea, double refChord, double anpAircraft,
+                            bool english);
+
+}  // namespace ws
