@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <string>
@@ -70,6 +73,27 @@ TEST(SafeSave, FailureLeavesTheOldFileAsItWas) {
     EXPECT_NE(onFolder->reason.find("plane.da4"), std::string::npos) << onFolder->reason;
     EXPECT_EQ(readBytes(asFolder / "inside"), "kept");
     EXPECT_EQ(entriesIn(folder.path()), 2u);  // no temporary file left over
+}
+
+// A full disk, as far as one process can tell: a file-size limit makes the
+// write fail halfway through.
+TEST(SafeSave, WriteFailingHalfwayLeavesTheOldFile) {
+    TempFolder folder;
+    const fs::path target = folder / "plane.da4";
+    writeBytes(target, "old content");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto error = writeFileSafely(target, std::string(100000, 'x'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->reason.find(target.string()), std::string::npos) << error->reason;
+    EXPECT_EQ(readBytes(target), "old content");
+    EXPECT_EQ(entriesIn(folder.path()), 1u);
 }
 
 TEST(ReadWholeFile, ContentOrAReason) {
