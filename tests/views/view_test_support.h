@@ -1,0 +1,105 @@
+// Shared helpers of the drawing tests: images, wings and pixel queries.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <algorithm>
+#include <vector>
+
+#include "model/aircraft.h"
+#include "model/planform.h"
+#include "views/lattice_overlay.h"
+#include "views/top_view.h"
+#include "views/view_colors.h"
+
+namespace ws::test {
+
+inline QImage blankImage(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+inline WingPlanform defaultWing(int w, int trapCount = 1) {
+    return Calc_W(paramsFromEntry(defaultWingEntry(w), trapCount));
+}
+
+// A wing of equal chords: span and chord in mm, no gap, no offset.
+inline WingEntry rectangularEntry(int span, int chord) {
+    WingEntry e;
+    e.span[1] = span;
+    e.chord[1] = e.chord[2] = chord;
+    return e;
+}
+
+inline WingPlanform planformOf(const WingEntry& e, int trapCount = 1) {
+    return Calc_W(paramsFromEntry(e, trapCount));
+}
+
+inline QColor at(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y);
+}
+
+inline int countColour(const QImage& image, const QColor& colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+// The rows that hold at least one pixel of `colour`.
+inline std::vector<int> rowsWith(const QImage& image, const QColor& colour) {
+    std::vector<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == colour) {
+                rows.push_back(y);
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+// True when `colour` lies within `radius` pixels of (x, y): for wide pens,
+// whose pixels straddle the named line.
+inline bool colourNear(const QImage& image, int x, int y, const QColor& colour, int radius = 1) {
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx)
+            if (image.valid(x + dx, y + dy) && image.pixelColor(x + dx, y + dy) == colour) return true;
+    return false;
+}
+
+// An evenly spaced lattice over the right half of every wing of the calculation,
+// `strips` per trapezium and `panels` chordwise, in the shape the solver's has.
+inline LatticeDrawing evenLattice(const AircraftDrawing& a, int strips, int panels) {
+    LatticeDrawing l;
+    l.wingCount = a.CalcWingCount;
+    for (int w = 1; w <= a.CalcWingCount; ++w) {
+        const WingPlanform& p = a.planform[w];
+        GridWing& g = l.wing[w];
+        g.ChordPanels = panels;
+        g.height = a.WingPosZ[w];
+        const double rootX = p.StationX[1];
+        for (int k = 1; k < p.StationCount; ++k) {
+            for (int m = 1; m <= strips; ++m) {
+                GridStrip s;
+                const auto edge = [&](double t, double& y, std::vector<double>& corner) {
+                    const double le =
+                        a.WingPosX[w] + (p.StationX[k] - rootX) + (p.StationX[k + 1] - p.StationX[k]) * t;
+                    const double c = p.StationChord[k] + (p.StationChord[k + 1] - p.StationChord[k]) * t;
+                    y = p.StationY[k] + (p.StationY[k + 1] - p.StationY[k]) * t;
+                    corner.assign(static_cast<std::size_t>(panels) + 2, 0.0);
+                    for (int i = 1; i <= panels + 1; ++i)
+                        corner[static_cast<std::size_t>(i)] = le + c * (i - 1) / panels;
+                };
+                edge(double(m - 1) / strips, s.EdgeYL, s.CornerXL);
+                edge(double(m) / strips, s.EdgeYR, s.CornerXR);
+                g.strips.push_back(std::move(s));
+            }
+        }
+    }
+    return l;
+}
+
+}  // namespace ws::test
