@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "view_test_support.h"
+#include "views/canvas.h"
+#include "views/top_view.h"
+#include "views/view3d.h"
+
+namespace ws {
+namespace {
+
+using test::at;
+
+const QColor kBlue(0, 0, 255);
+const QColor kFuchsia(255, 0, 255);
+const QColor kGreen(0, 128, 0);
+const QColor kBlack(0, 0, 0);
+
+constexpr int kW = 684;  // the 3-D view of the design layout
+constexpr int kH = 246;
+
+TEST(View3D, MulMatrixMayWriteOverItsInputs) {
+    Matrix4 A{};
+    Matrix4 B{};
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) {
+            A[r][c] = r + 2 * c;
+            B[r][c] = (r == c ? 2 : 0) + (c == 3 ? r : 0);
+        }
+    Matrix4 expected{};
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            for (int k = 0; k < 4; ++k) expected[r][c] += A[r][k] * B[k][c];
+    Matrix4 out{};
+    MulMatrix(A, B, out);
+    EXPECT_EQ(out, expected);
+    Matrix4 inPlace = A;
+    MulMatrix(inPlace, B, inPlace);
+    EXPECT_EQ(inPlace, expected);
+    inPlace = B;
+    MulMatrix(A, inPlace, inPlace);
+    EXPECT_EQ(inPlace, expected);
+}
+
+TEST(View3D, ProjectionTurnsByAzimuthThenElevation) {
+    // Start positions: elevation 10 degrees, azimuth 110 degrees.
+    const double t1 = 10 * std::numbers::pi / 180;
+    const double t2 = 110 * std::numbers::pi / 180;
+    View3DPoints points{};
+    points[5] = {300, -120, 40, 0, 0};
+    Calc3D(points, kScrollBar1.start, kScrollBar2.start);
+    const double a1 = 300 * std::cos(t2) + 120 * std::sin(t2);
+    const double b1 = 300 * std::sin(t2) - 120 * std::cos(t2);
+    const double b2 = b1 * std::cos(t1) - 40 * std::sin(t1);
+    const double c2 = b1 * std::sin(t1) + 40 * std::cos(t1);
+    const double w = 1 + b2 / 10000;
+    EXPECT_NEAR(points[5].u, a1 / w, 1e-9);
+    EXPECT_NEAR(points[5].v, c2 / w, 1e-9);
+}
+
+TEST(View3D, PointBehindTheViewerKeepsItsLastProjection) {
+    View3DPoints points{};
+    points[7] = {10, 20, 30, 7.5, -3.25};
+    // Elevation bar 90, azimuth bar 360: no turn, so b'' = b and w = 1 + b / 10000.
+    points[7].b = -10000;
+    Calc3D(points, 90, 360);
+    EXPECT_EQ(points[7].u, 7.5);
+    EXPECT_EQ(points[7].v, -3.25);
+    points[7].b = -9000;
+    Calc3D(points, 90, 360);
+    EXPECT_NEAR(points[7].u, 10 / 0.1, 1e-9);
+    EXPECT_NEAR(points[7].v, 30 / 0.1, 1e-9);
+}
+
+TEST(View3D, ZoomBarScalesFromTheTopViewScale) {
+    EXPECT_DOUBLE_EQ(ScrollBar4Change(75, 0.38), 0.38);
+    EXPECT_DOUBLE_EQ(ScrollBar4Change(97, 0.5), 3 * 0.5 * 0.04);
+    EXPECT_DOUBLE_EQ(ScrollBar4Change(10, 0.5), 90 * 0.5 * 0.04);
+    EXPECT_EQ(ScrollBar4Change(75, 0), 0.0001);
+    EXPECT_EQ(ScrollBar4Change(100, 1), 0.0001);
+}
+
+struct Drawn3D {
+    QImage image;
+    View3DPoints points{};
+};
+
+Drawn3D view3d(const AircraftDrawing& a, View3DBars bars, double scale) {
+    Drawn3D d{test::blankImage(kW, kH)};
+    Canvas canvas(d.image);
+    d_3d(canvas, a, bars, scale, d.points);
+    return d;
+}
+
+TEST(View3D, ElevationNinetyDrawsEveryWingAsAHorizontalLine) {
+    AircraftModel m = startupAircraft();
+    m.WingCount = m.CalcWingCount = 3;
+    m.wing[1].WingPosZ = 0;
+    m.wing[3].WingPosZ = -100;
+    const AircraftDrawing a = aircraftDrawing(m);
+    const double s = fitTopView(a, 694, 369).View3DScale;
+    const Drawn3D d = view3d(a, {90, 250, 75}, s);
+    const int cy = kH / 2;
+    // At height 0 exactly on the centre row; elsewhere near row cy - z s (perspective blurs by a pixel).
+    EXPECT_EQ(test::rowsWith(d.image, kBlue), std::vector<int>{cy});
+    for (const auto& [colour, z] : {std::pair{kFuchsia, 60.0}, std::pair{kGreen, -100.0}}) {
+        const std::vector<int> rows = test::rowsWith(d.image, colour);
+        ASSERT_FALSE(rows.empty());
+        EXPECT_LE(rows.back() - rows.front(), 1);
+        EXPECT_NEAR(rows.front(), cy - z * s, 1.5);
+    }
+    EXPECT_GT(test::countColour(d.image, kBlue), 100);
+}
+
+TEST(View3D, StartViewShowsTheWingsInUseOnly) {
+    const AircraftDrawing a = aircraftDrawing(startupAircraft());
+    const Drawn3D d = view3d(a, {}, 0.38);
+    EXPECT_GT(test::countColour(d.image, kBlue), 100);
+    EXPECT_GT(test::countColour(d.image, kFuchsia), 20);
+    EXPECT_EQ(test::countColour(d.image, kGreen), 0);
+    EXPECT_GT(test::countColour(d.image, QColor(255, 0, 0)), 10);
+    EXPECT_EQ(at(d.image, 0, 100), viewFrame());
+
+    AircraftDrawing one = a;
+    one.WingCount = 1;
+    EXPECT_EQ(test::countColour(view3d(one, {}, 0.38).image, kFuchsia), 0);
+}
+
+TEST(View3D, AxesKeepTheirPixelLengthAtEveryZoom) {
+    const AircraftDrawing a = aircraftDrawing(startupAircraft());
+    const Drawn3D small = view3d(a, {}, 0.01);
+    const Drawn3D large = view3d(a, {}, 2.0);
+    for (const int r : {30, 31, 32, 33, 34}) {
+        EXPECT_EQ(small.points[r].u, large.points[r].u) << r;
+        EXPECT_EQ(small.points[r].v, large.points[r].v) << r;
+    }
+    EXPECT_NE(small.points[1].u, large.points[1].u);
+}
+
+TEST(View3D, FourTrapeziumsReachTheirTipFourRecords) {
+    AircraftModel m = startupAircraft();
+    m.wing[1] = paramsFromEntry(defaultWingEntry(1), 4);
+    const AircraftDrawing a = aircraftDrawing(m);
+    const double s = 0.2;
+    // Seen along the height axis (elevation bar 0) without azimuth: u = a, v = b.
+    const Drawn3D d = view3d(a, {0, 360, 75}, s);
+    // Tip 4 leading edge of wing 1: y = 1200, x = 300.
+    EXPECT_DOUBLE_EQ(d.points[70].a, 1200 * s);
+    EXPECT_DOUBLE_EQ(d.points[70].b, 300 * s);
+    EXPECT_DOUBLE_EQ(d.points[76].a, -1200 * s);
+    const QPoint tip(kW / 2 - static_cast<int>(d.points[70].u), kH / 2 - static_cast<int>(d.points[70].v));
+    EXPECT_TRUE(test::colourNear(d.image, tip.x(), tip.y(), kBlue));
+}
+
+TEST(View3D, WingWithoutChordwiseExtentAndHugeValuesDraw) {
+    AircraftModel m = startupAircraft();
+    m.wing[1] = paramsFromEntry(test::rectangularEntry(400, 0), 1);
+    m.wing[2] = paramsFromEntry(test::rectangularEntry(2147483647, 2147483647), 4);
+    m.wing[2].WingPosX = -2147483647;
+    const AircraftDrawing a = aircraftDrawing(m);
+    const Drawn3D d = view3d(a, {}, fitTopView(a, 694, 369).View3DScale);
+    EXPECT_GT(test::countColour(d.image, kBlack), 0);
+}
+
+}  // namespace
+}  // namespace ws
