@@ -1,0 +1,115 @@
+#include "ui/controls.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPalette>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "ui/ui_texts.h"
+
+namespace ws {
+
+namespace {
+constexpr const char* kAutoSize = "autoSize";
+}
+
+QColor wingColour(int w) {
+    switch (w) {
+        case 1:
+            return {0, 0, 255};
+        case 2:
+            return {255, 0, 255};
+        default:
+            return {0, 128, 0};
+    }
+}
+
+QColor silverColour() {
+    return {192, 192, 192};
+}
+
+QColor viewBackground() {
+    return QGuiApplication::palette().color(QPalette::ToolTipBase);
+}
+
+QFont windowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(14);
+    return font;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, colour);
+        palette.setColor(group, QPalette::Text, colour);
+        palette.setColor(group, QPalette::ButtonText, colour);
+    }
+    widget->setPalette(palette);
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, int left, int top, bool autoSize) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, top);
+    label->setProperty(kAutoSize, autoSize);
+    return label;
+}
+
+void setCaption(QLabel* label, const QString& text) {
+    label->setText(text);
+    if (label->property(kAutoSize).toBool()) label->adjustSize();
+}
+
+QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& place, const QColor& textColour) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(place);
+    setTextColour(edit, textColour);
+    return edit;
+}
+
+QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& place) {
+    auto* radio = new QRadioButton(parent);
+    radio->setObjectName(QString::fromLatin1(name));
+    radio->setGeometry(place);
+    return radio;
+}
+
+void applyDesignCaptions(QWidget* window) {
+    for (QObject* control : window->findChildren<QObject*>()) {
+        const QString text = designCaption(control->objectName().toStdString());
+        if (text.isEmpty()) continue;
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            setCaption(label, text);
+        } else if (auto* tool = qobject_cast<QToolButton*>(control)) {
+            // Tool buttons show an icon; their text is the hint.
+            tool->setText(text);
+            tool->setToolTip(text);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            button->setText(text);
+        } else if (auto* menu = qobject_cast<QMenu*>(control)) {
+            menu->setTitle(text);
+        } else if (auto* action = qobject_cast<QAction*>(control)) {
+            action->setText(text);
+        }
+    }
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
+        for (int i = 0; i < tabs->count(); ++i)
+            tabs->setTabText(i, designCaption(tabs->widget(i)->objectName().toStdString()));
+}
+
+void applyAccessibleNames(QWidget* window, bool english) {
+    for (const TextRow& row : accessibleNameTable())
+        if (auto* widget = window->findChild<QWidget*>(QString::fromStdString(row.name)))
+            widget->setAccessibleName(english ? row.english : row.german);
+}
+
+}  // namespace ws

@@ -1,0 +1,40 @@
+// Small factories for the window's controls: each control gets its object
+// name, its design place (design pixels, relative to its parent) and colour.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QObject;
+class QRadioButton;
+class QWidget;
+
+namespace ws {
+
+QColor wingColour(int w);  // wing 1 blue, 2 fuchsia, 3 green
+QColor silverColour();
+QColor viewBackground();  // the tooltip background, behind every view
+
+// "MS Sans Serif", 14 pixels, with look-alikes where it is missing.
+QFont windowFont();
+
+void setTextColour(QWidget* widget, const QColor& colour);
+
+// Labels size themselves to their text unless made with autoSize false;
+// their left and top stay put.
+QLabel* makeLabel(QWidget* parent, const char* name, int left, int top, bool autoSize = true);
+void setCaption(QLabel* label, const QString& text);
+
+QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& place, const QColor& textColour);
+QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& place);
+
+// Gives every named control below `window` its start-up caption.
+void applyDesignCaptions(QWidget* window);
+// Gives every entry field, image and scroll bar its accessible name.
+void applyAccessibleNames(QWidget* window, bool english);
+
+}  // namespace ws

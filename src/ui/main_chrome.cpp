@@ -1,0 +1,97 @@
+#include "ui/main_chrome.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolButton>
+
+#include "ui/controls.h"
+
+namespace ws {
+
+namespace {
+
+QAction* makeAction(QWidget* menu, const char* name) {
+    auto* action = new QAction(menu);
+    action->setObjectName(QString::fromLatin1(name));
+    menu->addAction(action);
+    return action;
+}
+
+QMenu* makeMenu(QMenuBar* bar, const char* name) {
+    auto* menu = new QMenu(bar);
+    menu->setObjectName(QString::fromLatin1(name));
+    bar->addMenu(menu);
+    return menu;
+}
+
+// The theme's icon where the platform has one, else the style's own.
+QIcon themedIcon(const char* themeName, QStyle::StandardPixmap fallback, const QWidget* widget) {
+    return QIcon::fromTheme(QString::fromLatin1(themeName), widget->style()->standardIcon(fallback));
+}
+
+QToolButton* makeToolButton(QWidget* client, const char* name, int left, const QIcon& icon) {
+    auto* button = new QToolButton(client);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, 0, 29, 27);
+    button->setIcon(icon);
+    button->setIconSize(QSize(18, 18));
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setAutoRaise(true);
+    return button;
+}
+
+}  // namespace
+
+MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
+    MainChrome c;
+    QMenuBar* bar = window->menuBar();
+    c.Open1 = makeMenu(bar, "Open1");
+    c.Open2 = makeAction(c.Open1, "Open2");
+    c.Save2 = makeAction(c.Open1, "Save2");
+    c.Save3 = makeAction(c.Open1, "Save3");
+    c.Print1 = makeAction(c.Open1, "Print1");
+    c.Exit1 = makeAction(c.Open1, "Exit1");
+    c.EEdit1 = makeMenu(bar, "EEdit1");
+    c.wing11 = makeAction(c.EEdit1, "wing11");
+    c.wing21 = makeAction(c.EEdit1, "wing21");
+    c.wing31 = makeAction(c.EEdit1, "wing31");
+    c.aircraft1 = makeAction(c.EEdit1, "aircraft1");
+    c.Langu1 = makeMenu(bar, "Langu1");
+    c.german1 = makeAction(c.Langu1, "german1");
+    c.francais1 = makeAction(c.Langu1, "francais1");
+    c.spain1 = makeAction(c.Langu1, "spain1");
+    for (QAction* never : {c.francais1, c.spain1}) {
+        never->setEnabled(false);
+        never->setVisible(false);
+    }
+    c.Info1 = makeAction(bar, "Info1");
+
+    // Under the buttons, and deaf to the mouse, so it never swallows their clicks.
+    c.Lab_FName = makeLabel(client, "Lab_FName", 98, 2, false);
+    c.Lab_FName->resize(583, 19);
+    c.Lab_FName->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    c.Lab_FName->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont small = windowFont();
+    small.setPixelSize(8);
+    c.Lab_FName->setFont(small);
+    setTextColour(c.Lab_FName, Qt::blue);
+
+    c.SpeedButton1 = makeToolButton(client, "SpeedButton1", 2,
+                                    themedIcon("document-open", QStyle::SP_DialogOpenButton, client));
+    c.SpeedButton2 = makeToolButton(client, "SpeedButton2", 34,
+                                    themedIcon("document-save-as", QStyle::SP_DialogSaveButton, client));
+    c.SpeedButton3 = makeToolButton(client, "SpeedButton3", 66,
+                                    themedIcon("document-save", QStyle::SP_DriveFDIcon, client));
+    c.SpeedButton5 = makeToolButton(client, "SpeedButton5", 98,
+                                    themedIcon("document-print", QStyle::SP_FileDialogDetailedView, client));
+    c.SpeedButton4 = makeToolButton(client, "SpeedButton4", 130,
+                                    themedIcon("accessories-calculator", QStyle::SP_MediaPlay, client));
+    return c;
+}
+
+}  // namespace ws

@@ -1,0 +1,42 @@
+// The menus, the tool buttons above the pages and the file-name label.
+#pragma once
+
+class QAction;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QToolButton;
+class QWidget;
+
+namespace ws {
+
+struct MainChrome {
+    QMenu* Open1 = nullptr;  // "File"
+    QAction* Open2 = nullptr;
+    QAction* Save2 = nullptr;
+    QAction* Save3 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* EEdit1 = nullptr;  // "Edit"
+    QAction* wing11 = nullptr;
+    QAction* wing21 = nullptr;
+    QAction* wing31 = nullptr;
+    QAction* aircraft1 = nullptr;
+    QMenu* Langu1 = nullptr;  // names the other language
+    QAction* german1 = nullptr;
+    QAction* francais1 = nullptr;
+    QAction* spain1 = nullptr;
+    QAction* Info1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;  // open
+    QToolButton* SpeedButton2 = nullptr;  // save as
+    QToolButton* SpeedButton3 = nullptr;  // save
+    QToolButton* SpeedButton5 = nullptr;  // print
+    QToolButton* SpeedButton4 = nullptr;  // calculate
+    QLabel* Lab_FName = nullptr;
+};
+
+// Menus go into the window's menu bar, the buttons and the label onto
+// `client` (the area below the menu bar). Captions come later.
+MainChrome buildMainChrome(QMainWindow* window, QWidget* client);
+
+}  // namespace ws

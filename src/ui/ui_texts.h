@@ -1,0 +1,45 @@
+// The interface texts, English and German, keyed by the object name of the
+// control that shows them. The language switch rewrites the captions and the
+// accessible names from these tables; the window starts with its design texts.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ws {
+
+struct TextRow {
+    std::string name;  // object name of the control
+    QString english;
+    QString german;
+};
+
+// Captions the language switch rewrites: labels, buttons, radio buttons,
+// tab pages and menu items.
+const std::vector<TextRow>& captionTable();
+
+// Words a screen reader says for every entry field, image and scroll bar.
+const std::vector<TextRow>& accessibleNameTable();
+
+// The caption a control shows at start-up: its design text where that
+// differs from the English one (tab pages, the wing menu items), else the
+// English caption; also the texts no switch touches (hints, "%", "Info",
+// the value labels' placeholders). Empty for an unknown name.
+QString designCaption(const std::string& name);
+
+QString captionText(const std::string& name, bool english);
+QString accessibleNameText(const std::string& name, bool english);
+
+// Drawn into the position sketches (Image5, Image55, Image555); the blanks
+// overwrite what the longer German text left there.
+QString wingPictureName(int w, bool english);
+
+// The two lines of the centre-gap warning.
+std::pair<QString, QString> gapWarningLines(bool english);
+
+// What the message box holds before a calculation writes into it.
+QString errorBoxText(bool english);
+
+}  // namespace ws
