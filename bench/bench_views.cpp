@@ -73,7 +73,7 @@ void BM_AircraftPage(benchmark::State& state) {
             view = ws::redrawTopView(canvas, a, nullptr, false, false, ws::TopViewTransform{}, false, true);
         }
         ws::Canvas canvas(view3d);
-        ws::d_3d(canvas, a, ws::View3DBars{}, view.View3DScale, points);
+        ws::d_3d(canvas, a, 80, 250, view.View3DScale, points);
     }
 }
 BENCHMARK(BM_AircraftPage)->Unit(benchmark::kMillisecond);
@@ -121,7 +121,7 @@ void BM_AircraftPageWithLattice(benchmark::State& state) {
             view = ws::redrawTopView(canvas, a, &grid, true, true, ws::TopViewTransform{}, false, true);
         }
         ws::Canvas canvas(view3d);
-        ws::d_3d(canvas, a, ws::View3DBars{}, view.View3DScale, points);
+        ws::d_3d(canvas, a, 80, 250, view.View3DScale, points);
     }
 }
 BENCHMARK(BM_AircraftPageWithLattice)->Unit(benchmark::kMillisecond);

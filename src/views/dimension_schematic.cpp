@@ -10,12 +10,12 @@ namespace ws {
 void d_w(Canvas& canvas, int trapCount, bool UiEnglish) {
     const int n = std::clamp(trapCount, 1, 4);
 
-    canvas.setBrushColor(silver());
-    canvas.setPenColor(silver());
+    canvas.setBrushColor(schematicSilver());
+    canvas.setPenColor(schematicSilver());
     canvas.setPenWidth(1);
     canvas.rectangle(0, 0, canvas.width(), canvas.height());
 
-    canvas.setPenColor(aqua());
+    canvas.setPenColor(schematicAqua());
     canvas.setPenWidth(4);
     canvas.setBrushColor(Qt::white);
     canvas.polygon({{107, 31}, {314, 72}, {314, 187}, {107, 196}, {107, 31}});
@@ -54,7 +54,7 @@ void d_w(Canvas& canvas, int trapCount, bool UiEnglish) {
     canvas.line(10, 26, 10, 1);
     canvas.polygon({{10, 1}, {12, 12}, {8, 12}});
 
-    canvas.setBrushColor(silver());
+    canvas.setBrushColor(schematicSilver());
     canvas.setFontColor(Qt::red);
     canvas.textOut(17, 1, UiEnglish ? QStringLiteral("flight direction") : QStringLiteral("Flugrichtung"));
     canvas.setFontColor(Qt::black);

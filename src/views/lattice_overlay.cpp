@@ -17,9 +17,9 @@ void DrawGrid1(Canvas& canvas, const GridWing& wing, int number, const TopViewTr
     const int panels = wing.ChordPanels;
     const std::size_t needed = static_cast<std::size_t>(std::max(panels, 0)) + 2;
 
-    canvas.setPenColor(wingColor(number));
+    canvas.setPenColor(viewWingColor(number));
     canvas.setPenWidth(1);
-    canvas.setBrushColor(viewBackground());
+    canvas.setBrushColor(tooltipBackground());
     std::vector<QPoint> corners(4);
     for (const GridStrip& strip : wing.strips) {
         if (strip.CornerXL.size() < needed || strip.CornerXR.size() < needed) continue;

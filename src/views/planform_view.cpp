@@ -26,12 +26,12 @@ double drawPlanformView(Canvas& canvas, const WingPlanform& planform, int wing, 
     const int H = canvas.height();
     const int x0 = W / 2;
     const int y0 = H / 3;
-    const QColor outlineColour = wingColor(wing);
+    const QColor outlineColour = viewWingColor(wing);
 
     // The frame keeps the outline colour, as a repaint over the last drawing would.
     canvas.setPenColor(outlineColour);
     canvas.setPenWidth(1);
-    canvas.setBrushColor(viewBackground());
+    canvas.setBrushColor(tooltipBackground());
     canvas.rectangle(0, 0, W, H);
 
     const double s = PlanformScale(planform, W, H);
@@ -69,12 +69,12 @@ double drawPlanformView(Canvas& canvas, const WingPlanform& planform, int wing, 
     }
 
     canvas.setPenColor(outlineColour);
-    drawOutline(canvas, outlineOf(planform), [&](const OutlinePoint& p) {
+    drawOutline(canvas, outlineOf(planform), [&](const PlanformPoint& p) {
         return QPoint(x0 + nearPixel(p.y * s), y0 + nearPixel(p.x * s));
     });
 
     canvas.setFontColor(Qt::black);
-    canvas.setBrushColor(viewBackground());
+    canvas.setBrushColor(tooltipBackground());
     canvas.textOut(x0 + 5, H - 20, QStringLiteral("x"));
     canvas.textOut(W - 18, y0 - 17, QStringLiteral("y"));
     return s;

@@ -59,8 +59,8 @@ std::array<int, 3> heightOrder(const std::array<double, kMaxWings + 1>& z) {
 
 void clearAircraftView(Canvas& canvas) {
     canvas.setPenWidth(1);
-    canvas.setBrushColor(viewBackground());
-    canvas.setPenColor(viewFrame());
+    canvas.setBrushColor(tooltipBackground());
+    canvas.setPenColor(frameGrey());
     canvas.rectangle(0, 0, canvas.width(), canvas.height());
 }
 
@@ -68,9 +68,9 @@ void d_1d_w(Canvas& canvas, const AircraftDrawing& aircraft, int wing, const Top
     const double s = view.TopViewScale;
     const int cx = view.centreColumn;
     const int rootRow = nearPixel(aircraft.WingPosX[wing] * s + view.TopViewOriginY);
-    canvas.setPenColor(wingColor(wing));
+    canvas.setPenColor(viewWingColor(wing));
     canvas.setPenWidth(1);
-    drawOutline(canvas, outlineOf(aircraft.planform[wing]), [&](const OutlinePoint& p) {
+    drawOutline(canvas, outlineOf(aircraft.planform[wing]), [&](const PlanformPoint& p) {
         return QPoint(cx + nearPixel(p.y * s), rootRow + nearPixel(p.x * s));
     });
 }
@@ -101,7 +101,7 @@ TopViewTransform d_1d(Canvas& canvas, const AircraftDrawing& aircraft, const Top
     canvas.moveTo(cx + 20, 3);
     canvas.lineTo(cx + 22, 13);
 
-    canvas.setBrushColor(viewBackground());
+    canvas.setBrushColor(tooltipBackground());
     canvas.setFontColor(Qt::black);
     canvas.textOut(cx + 4, H - 20, QStringLiteral("x"));
     canvas.textOut(W - 20, y0 - 16, QStringLiteral("y"));

@@ -116,14 +116,14 @@ void fillView3DPoints(View3DPoints& points, const AircraftDrawing& aircraft, dou
     setPoint(points[39], 20, -90, 0);
 }
 
-void d_3d(Canvas& canvas, const AircraftDrawing& aircraft, const View3DBars& bars, double View3DScale,
+void d_3d(Canvas& canvas, const AircraftDrawing& aircraft, int ScrollBar1, int ScrollBar2, double View3DScale,
           View3DPoints& points) {
     const int cx = canvas.width() / 2;
     const int cy = canvas.height() / 2;
     clearAircraftView(canvas);
 
     fillView3DPoints(points, aircraft, View3DScale);
-    Calc3D(points, bars.ScrollBar1, bars.ScrollBar2);
+    Calc3D(points, ScrollBar1, ScrollBar2);
 
     const auto pixel = [&](int record) {
         const Point3D& p = points[static_cast<std::size_t>(record)];
@@ -155,7 +155,7 @@ void d_3d(Canvas& canvas, const AircraftDrawing& aircraft, const View3DBars& bar
         const int n = std::clamp(aircraft.planform[k].StationCount - 1, 1, kMaxTrapeziums);
         const int R = kRightBase[k];
         const int L = kLeftBase[k];
-        canvas.setPenColor(wingColor(k));
+        canvas.setPenColor(viewWingColor(k));
         path({R, R + 1, R + 2, R + 3, R});
         path({L, L + 1, L + 2, L + 3, L});
         if (n >= 2) {

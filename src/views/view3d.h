@@ -24,22 +24,10 @@ using View3DPoints = std::array<Point3D, kView3DRecords>;
 
 using Matrix4 = std::array<std::array<double, 4>, 4>;
 
-// The three bars of the view: elevation (vertical), azimuth (horizontal) and
-// the hidden zoom bar. The window holds the widgets; their ranges and start
-// positions are these.
-struct BarRange {
-    int min, max, start;
-};
-constexpr BarRange kScrollBar1{0, 90, 80};
-constexpr BarRange kScrollBar2{0, 360, 250};
-constexpr BarRange kScrollBar4{10, 97, 75};
-
-struct View3DBars {
-    int ScrollBar1 = kScrollBar1.start;  // elevation: angle 90 - position
-    int ScrollBar2 = kScrollBar2.start;  // azimuth: angle 360 - position
-    int ScrollBar4 = kScrollBar4.start;  // zoom
-};
-
+// The angles come from two bars of the window: the elevation ScrollBar1
+// (0..90, start 80; angle 90 - position) and the azimuth ScrollBar2 (0..360,
+// start 250; angle 360 - position). The hidden zoom bar ScrollBar4 (10..97,
+// start 75) acts through ScrollBar4Change on View3DScale.
 // Out = A * B; A and B are copied first, so Out may be either of them.
 void MulMatrix(const Matrix4& A, const Matrix4& B, Matrix4& Out);
 
@@ -64,7 +52,7 @@ void fillView3DPoints(View3DPoints& points, const AircraftDrawing& aircraft, dou
 // Repaints the whole image. The window calls it on every change of
 // ScrollBar1 or ScrollBar2, after ScrollBar4Change, after the top view of a
 // whole-aircraft recalculation and on resize.
-void d_3d(Canvas& canvas, const AircraftDrawing& aircraft, const View3DBars& bars, double View3DScale,
+void d_3d(Canvas& canvas, const AircraftDrawing& aircraft, int ScrollBar1, int ScrollBar2, double View3DScale,
           View3DPoints& points);
 
 // The 3-D zoom: the scale at zoom position p, relative to the top view's

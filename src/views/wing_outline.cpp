@@ -29,11 +29,11 @@ double foremostTipEdge(const WingOutline& w) {
     return front;
 }
 
-std::vector<OutlinePath> outlinePaths(const WingOutline& w) {
-    std::vector<OutlinePath> paths;
+std::vector<PlanformPath> outlinePaths(const WingOutline& w) {
+    std::vector<PlanformPath> paths;
     paths.reserve(2 * static_cast<std::size_t>(w.n));
-    OutlinePath right{{w.g, 0}, {w.y[1], w.o[1]}, {w.y[1], w.o[1] + w.c[1]}, {w.g, w.c0}};
-    OutlinePath left{{-w.g, w.c0}, {-w.y[1], w.o[1] + w.c[1]}, {-w.y[1], w.o[1]}, {-w.g, 0}};
+    PlanformPath right{{w.g, 0}, {w.y[1], w.o[1]}, {w.y[1], w.o[1] + w.c[1]}, {w.g, w.c0}};
+    PlanformPath left{{-w.g, w.c0}, {-w.y[1], w.o[1] + w.c[1]}, {-w.y[1], w.o[1]}, {-w.g, 0}};
     if (w.g != 0) {
         right.push_back({w.g, 0});
         left.push_back({-w.g, w.c0});

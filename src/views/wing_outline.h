@@ -30,21 +30,21 @@ double rearmostEdge(const WingOutline& wing);
 // The foremost tip leading edge (root leading edge not counted).
 double foremostTipEdge(const WingOutline& wing);
 
-struct OutlinePoint {
+struct PlanformPoint {
     double y, x;
 };
-using OutlinePath = std::vector<OutlinePoint>;
+using PlanformPath = std::vector<PlanformPoint>;
 
 // Connected runs in drawing order: the innermost trapezium right then left
 // (closed by a root chord only when there is a centre gap), then every further
 // trapezium right then left from the inner tip round to the inner trailing
 // edge, so the chord between two trapeziums is drawn once.
-std::vector<OutlinePath> outlinePaths(const WingOutline& wing);
+std::vector<PlanformPath> outlinePaths(const WingOutline& wing);
 
 // Draws the paths with the current pen, each point placed by `toPixel`.
 template <class ToPixel>
 void drawOutline(Canvas& canvas, const WingOutline& wing, ToPixel toPixel) {
-    for (const OutlinePath& path : outlinePaths(wing)) {
+    for (const PlanformPath& path : outlinePaths(wing)) {
         const QPoint first = toPixel(path.front());
         canvas.moveTo(first.x(), first.y());
         for (std::size_t i = 1; i < path.size(); ++i) {

@@ -59,12 +59,12 @@ TEST(Arrows, HeadsSitAtTheirEnds) {
 
 TEST(DimensionSchematic, OneTrapeziumAndItsArrows) {
     const QImage image = schematic(1);
-    EXPECT_EQ(at(image, 700, 230), silver());
+    EXPECT_EQ(at(image, 700, 230), schematicSilver());
     // Trapezium 1: white inside, aqua edges of width 4.
     EXPECT_EQ(at(image, 200, 120), kWhite);
-    EXPECT_TRUE(test::colourNear(image, 210, 51, aqua()));
-    EXPECT_TRUE(test::colourNear(image, 210, 191, aqua()));
-    EXPECT_TRUE(test::colourNear(image, 316, 130, aqua()));
+    EXPECT_TRUE(test::colourNear(image, 210, 51, schematicAqua()));
+    EXPECT_TRUE(test::colourNear(image, 210, 191, schematicAqua()));
+    EXPECT_TRUE(test::colourNear(image, 316, 130, schematicAqua()));
     // The axes: x down the left edge, y along row 31.
     EXPECT_EQ(at(image, 3, 100), kBlack);
     EXPECT_TRUE(downHeadAt(image, 3, 199));
@@ -82,11 +82,11 @@ TEST(DimensionSchematic, OneTrapeziumAndItsArrows) {
     EXPECT_TRUE(rightHeadAt(image, 314, 31));
     EXPECT_TRUE(rightHeadAt(image, 107, 31));
     // Nothing of trapeziums 2 to 4.
-    EXPECT_EQ(at(image, 420, 130), silver());
-    EXPECT_EQ(at(image, 519, 130), silver());
+    EXPECT_EQ(at(image, 420, 130), schematicSilver());
+    EXPECT_EQ(at(image, 519, 130), schematicSilver());
     EXPECT_FALSE(rightHeadAt(image, 519, 31));
-    EXPECT_EQ(at(image, 688, 90), silver());
-    EXPECT_EQ(at(image, 655, 160), silver());
+    EXPECT_EQ(at(image, 688, 90), schematicSilver());
+    EXPECT_EQ(at(image, 655, 160), schematicSilver());
 }
 
 TEST(DimensionSchematic, FourTrapeziumsAndTheirArrows) {
@@ -94,8 +94,8 @@ TEST(DimensionSchematic, FourTrapeziumsAndTheirArrows) {
     EXPECT_EQ(at(image, 420, 130), kWhite);
     EXPECT_EQ(at(image, 570, 140), kWhite);
     EXPECT_EQ(at(image, 655, 160), kWhite);
-    EXPECT_TRUE(test::colourNear(image, 653, 130, aqua()));
-    EXPECT_TRUE(test::colourNear(image, 653, 185, aqua()));
+    EXPECT_TRUE(test::colourNear(image, 653, 130, schematicAqua()));
+    EXPECT_TRUE(test::colourNear(image, 653, 185, schematicAqua()));
     for (const int x : {519, 619, 688}) {
         EXPECT_TRUE(rightHeadAt(image, x, 31)) << x;
         EXPECT_EQ(at(image, x, 60), kBlack) << x;
@@ -108,7 +108,7 @@ TEST(DimensionSchematic, FourTrapeziumsAndTheirArrows) {
     EXPECT_TRUE(downHeadAt(image, 619, 175));
     EXPECT_TRUE(downHeadAt(image, 519, 187));
     // Beyond trapezium 4 the sketch stays empty.
-    EXPECT_EQ(at(image, 710, 170), silver());
+    EXPECT_EQ(at(image, 710, 170), schematicSilver());
 }
 
 TEST(DimensionSchematic, FewerTrapeziumsRemoveTheOuterOnesOnRedraw) {
@@ -117,9 +117,9 @@ TEST(DimensionSchematic, FewerTrapeziumsRemoveTheOuterOnesOnRedraw) {
     d_w(canvas, 4, true);
     d_w(canvas, 2, true);
     EXPECT_EQ(at(image, 420, 130), kWhite);
-    EXPECT_EQ(at(image, 570, 140), silver());
-    EXPECT_EQ(at(image, 619, 60), silver());
-    EXPECT_EQ(at(image, 688, 90), silver());
+    EXPECT_EQ(at(image, 570, 140), schematicSilver());
+    EXPECT_EQ(at(image, 619, 60), schematicSilver());
+    EXPECT_EQ(at(image, 688, 90), schematicSilver());
     EXPECT_TRUE(rightHeadAt(image, 519, 31));
 }
 

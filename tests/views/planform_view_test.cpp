@@ -48,7 +48,7 @@ TEST(PlanformView, OutlineInWingColourAtMappedCorners) {
     EXPECT_EQ(at(image, 4, 252), kBlue);
     EXPECT_EQ(at(image, 300, 279), kBlue);
     EXPECT_EQ(at(image, 596, 190), kBlue);  // tip chord
-    EXPECT_EQ(at(image, 597, 190), viewBackground());
+    EXPECT_EQ(at(image, 597, 190), tooltipBackground());
 
     // Default wing 2 (span 120, chords 90 and 70, offset 10) fits by chord: s = 336 / 1.6 / 90;
     // its tip chord at column 300 + 280, rows 112 + 23 .. 112 + 187.
@@ -85,10 +85,10 @@ TEST(PlanformView, AxesAtThirdOfHeightAndHalfOfWidth) {
     // 338 / 3 = 112.7: the origin is truncated, not rounded.
     const QImage image = drawn(defaultWing(1), 1, false, 0, 601, 338);
     EXPECT_EQ(at(image, 560, 112), kBlack);
-    EXPECT_EQ(at(image, 560, 111), viewBackground());
-    EXPECT_EQ(at(image, 560, 113), viewBackground());
+    EXPECT_EQ(at(image, 560, 111), tooltipBackground());
+    EXPECT_EQ(at(image, 560, 113), tooltipBackground());
     EXPECT_EQ(at(image, 300, 310), kBlack);
-    EXPECT_EQ(at(image, 301, 310), viewBackground());
+    EXPECT_EQ(at(image, 301, 310), tooltipBackground());
     // Arrow heads at the bottom and the right end.
     EXPECT_EQ(at(image, 302, 328), kBlack);
     EXPECT_EQ(at(image, 591, 114), kBlack);
@@ -103,8 +103,8 @@ TEST(PlanformView, NeutralPointTickAndMeanChord) {
     const QImage image = drawn(defaultWing(1));
     EXPECT_EQ(at(image, 302, 156), kRed);
     EXPECT_EQ(at(image, 299, 156), kRed);
-    EXPECT_EQ(at(image, 302, 152), viewBackground());
-    EXPECT_EQ(at(image, 302, 160), viewBackground());
+    EXPECT_EQ(at(image, 302, 152), tooltipBackground());
+    EXPECT_EQ(at(image, 302, 160), tooltipBackground());
     EXPECT_EQ(at(image, 300, 120), kRed);
     EXPECT_EQ(at(image, 300, 266), kRed);
     EXPECT_EQ(at(image, 300, 119), kBlack);
@@ -117,8 +117,8 @@ TEST(PlanformView, AerodynamicCentreOnlyWhileResultsValid) {
     EXPECT_EQ(at(with, 304, 158), kBlack);
     EXPECT_EQ(at(with, 297, 158), kBlack);
     const QImage without = drawn(defaultWing(1), 1, false, 85.3);
-    EXPECT_EQ(at(without, 304, 158), viewBackground());
-    EXPECT_EQ(at(without, 297, 158), viewBackground());
+    EXPECT_EQ(at(without, 304, 158), tooltipBackground());
+    EXPECT_EQ(at(without, 297, 158), tooltipBackground());
 }
 
 TEST(PlanformView, ForwardTipOffsetStaysInsideAboveTheRoot) {

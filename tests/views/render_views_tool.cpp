@@ -60,13 +60,11 @@ TEST(ViewRendering, WritesPngFilesWhenAsked) {
         view = redrawTopView(c, a, nullptr, false, false, TopViewTransform{}, false, true);
     });
     View3DPoints points{};
-    render(dir, "view3d", 684, 246, [&](Canvas& c) { d_3d(c, a, {}, view.View3DScale, points); });
-    render(dir, "view3d_elevation90", 684, 246, [&](Canvas& c) {
-        d_3d(c, a, {90, 250, 75}, view.View3DScale, points);
-    });
-    render(dir, "view3d_from_above", 684, 246, [&](Canvas& c) {
-        d_3d(c, a, {0, 360, 75}, view.View3DScale, points);
-    });
+    render(dir, "view3d", 684, 246, [&](Canvas& c) { d_3d(c, a, 80, 250, view.View3DScale, points); });
+    render(dir, "view3d_elevation90", 684, 246,
+           [&](Canvas& c) { d_3d(c, a, 90, 250, view.View3DScale, points); });
+    render(dir, "view3d_from_above", 684, 246,
+           [&](Canvas& c) { d_3d(c, a, 0, 360, view.View3DScale, points); });
 
     AircraftModel three = startup;
     three.WingCount = three.CalcWingCount = 3;
@@ -80,7 +78,8 @@ TEST(ViewRendering, WritesPngFilesWhenAsked) {
     zoomed.TopViewScale = view.TopViewBaseScale * 2;
     render(dir, "topview_3wings_zoomed", 694, 369,
            [&](Canvas& c) { redrawTopView(c, a3, &lattice, true, true, zoomed, true, true); });
-    render(dir, "view3d_3wings", 684, 246, [&](Canvas& c) { d_3d(c, a3, {}, view.View3DScale, points); });
+    render(dir, "view3d_3wings", 684, 246,
+           [&](Canvas& c) { d_3d(c, a3, 80, 250, view.View3DScale, points); });
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ TEST(TopView, WingColoursAtTheirPositions) {
     // Wing 3 is not in use: no green anywhere.
     EXPECT_EQ(test::countColour(d.image, kGreen), 0);
     // The frame in grey.
-    EXPECT_EQ(at(d.image, 0, 200), viewFrame());
+    EXPECT_EQ(at(d.image, 0, 200), frameGrey());
 }
 
 TEST(TopView, HigherWingEndsOnTopAndWing2WinsAtEqualHeight) {
@@ -105,8 +105,8 @@ TEST(TopView, HeightOrderLowestFirstNumbersBreakTies) {
 TEST(TopView, ZeroRowAtOneSeventhWithoutWingsAhead) {
     const Drawn d = topView(startup());
     EXPECT_EQ(at(d.image, 660, 53), kBlack);
-    EXPECT_EQ(at(d.image, 660, 52), viewBackground());
-    EXPECT_EQ(at(d.image, 660, 54), viewBackground());
+    EXPECT_EQ(at(d.image, 660, 52), tooltipBackground());
+    EXPECT_EQ(at(d.image, 660, 54), tooltipBackground());
     EXPECT_EQ(at(d.image, 347, 200), kBlack);
 
     // One wing far behind x = 0: the unused slots hold front edge 0, so the row stays.
@@ -193,9 +193,9 @@ TEST(LatticeOverlay, DrawnOnlyWhileItBelongsToTheAircraft) {
                   t.TopViewOriginY + roundInt(100 * t.TopViewScale));
     };
     EXPECT_EQ(midLine(true, true, true), kBlue);
-    EXPECT_EQ(midLine(true, false, true), viewBackground());
-    EXPECT_EQ(midLine(false, true, true), viewBackground());
-    EXPECT_EQ(midLine(true, true, false), viewBackground());
+    EXPECT_EQ(midLine(true, false, true), tooltipBackground());
+    EXPECT_EQ(midLine(false, true, true), tooltipBackground());
+    EXPECT_EQ(midLine(true, true, false), tooltipBackground());
 }
 
 TEST(LatticeOverlay, PanelsLieOnTheRightOfTheCentreLineUnderTheOutline) {
@@ -207,8 +207,8 @@ TEST(LatticeOverlay, PanelsLieOnTheRightOfTheCentreLineUnderTheOutline) {
     const int row = t.TopViewOriginY + roundInt(100 * t.TopViewScale);
     // Strip edge at y = 150 right of the centre, none on the left.
     EXPECT_EQ(at(image, kW / 2 + roundInt(150 * t.TopViewScale), row - 5), kBlue);
-    EXPECT_EQ(at(image, kW / 2 - roundInt(150 * t.TopViewScale), row - 5), viewBackground());
-    EXPECT_EQ(at(image, kW / 2 - roundInt(75 * t.TopViewScale), row), viewBackground());
+    EXPECT_EQ(at(image, kW / 2 - roundInt(150 * t.TopViewScale), row - 5), tooltipBackground());
+    EXPECT_EQ(at(image, kW / 2 - roundInt(75 * t.TopViewScale), row), tooltipBackground());
 }
 
 TEST(LatticeOverlay, HigherWingCoversLowerAndWing1WinsAtEqualHeight) {
@@ -233,8 +233,8 @@ TEST(LatticeOverlay, HigherWingCoversLowerAndWing1WinsAtEqualHeight) {
         return std::pair{at(image, column, t.TopViewOriginY + roundInt(50 * t.TopViewScale)),
                          at(image, column, t.TopViewOriginY + roundInt(100 * t.TopViewScale))};
     };
-    EXPECT_EQ(pixels(0, 0), std::pair(viewBackground(), kBlue));
-    EXPECT_EQ(pixels(5, 0), std::pair(viewBackground(), kBlue));
+    EXPECT_EQ(pixels(0, 0), std::pair(tooltipBackground(), kBlue));
+    EXPECT_EQ(pixels(5, 0), std::pair(tooltipBackground(), kBlue));
     EXPECT_EQ(pixels(0, 5), std::pair(kFuchsia, kFuchsia));
 }
 
@@ -249,7 +249,7 @@ TEST(LatticeOverlay, MalformedStripsAreSkipped) {
     DrawGrid(canvas, c.lattice, t);
     EXPECT_EQ(
         at(image, kW / 2 + roundInt(75 * t.TopViewScale), t.TopViewOriginY + roundInt(100 * t.TopViewScale)),
-        viewBackground());
+        tooltipBackground());
     EXPECT_EQ(
         at(image, kW / 2 + roundInt(225 * t.TopViewScale), t.TopViewOriginY + roundInt(100 * t.TopViewScale)),
         kBlue);

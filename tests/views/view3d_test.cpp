@@ -51,7 +51,7 @@ TEST(View3D, ProjectionTurnsByAzimuthThenElevation) {
     const double t2 = 110 * std::numbers::pi / 180;
     View3DPoints points{};
     points[5] = {300, -120, 40, 0, 0};
-    Calc3D(points, kScrollBar1.start, kScrollBar2.start);
+    Calc3D(points, 80, 250);
     const double a1 = 300 * std::cos(t2) + 120 * std::sin(t2);
     const double b1 = 300 * std::sin(t2) - 120 * std::cos(t2);
     const double b2 = b1 * std::cos(t1) - 40 * std::sin(t1);
@@ -88,10 +88,14 @@ struct Drawn3D {
     View3DPoints points{};
 };
 
-Drawn3D view3d(const AircraftDrawing& a, View3DBars bars, double scale) {
+struct Bars {
+    int elevation = 80, azimuth = 250;  // start positions
+};
+
+Drawn3D view3d(const AircraftDrawing& a, Bars bars, double scale) {
     Drawn3D d{test::blankImage(kW, kH)};
     Canvas canvas(d.image);
-    d_3d(canvas, a, bars, scale, d.points);
+    d_3d(canvas, a, bars.elevation, bars.azimuth, scale, d.points);
     return d;
 }
 
@@ -102,7 +106,7 @@ TEST(View3D, ElevationNinetyDrawsEveryWingAsAHorizontalLine) {
     m.wing[3].WingPosZ = -100;
     const AircraftDrawing a = aircraftDrawing(m);
     const double s = fitTopView(a, 694, 369).View3DScale;
-    const Drawn3D d = view3d(a, {90, 250, 75}, s);
+    const Drawn3D d = view3d(a, {90, 250}, s);
     const int cy = kH / 2;
     // At height 0 exactly on the centre row; elsewhere near row cy - z s (perspective blurs by a pixel).
     EXPECT_EQ(test::rowsWith(d.image, kBlue), std::vector<int>{cy});
@@ -122,7 +126,7 @@ TEST(View3D, StartViewShowsTheWingsInUseOnly) {
     EXPECT_GT(test::countColour(d.image, kFuchsia), 20);
     EXPECT_EQ(test::countColour(d.image, kGreen), 0);
     EXPECT_GT(test::countColour(d.image, QColor(255, 0, 0)), 10);
-    EXPECT_EQ(at(d.image, 0, 100), viewFrame());
+    EXPECT_EQ(at(d.image, 0, 100), frameGrey());
 
     AircraftDrawing one = a;
     one.WingCount = 1;
@@ -146,7 +150,7 @@ TEST(View3D, FourTrapeziumsReachTheirTipFourRecords) {
     const AircraftDrawing a = aircraftDrawing(m);
     const double s = 0.2;
     // Seen along the height axis (elevation bar 0) without azimuth: u = a, v = b.
-    const Drawn3D d = view3d(a, {0, 360, 75}, s);
+    const Drawn3D d = view3d(a, {0, 360}, s);
     // Tip 4 leading edge of wing 1: y = 1200, x = 300.
     EXPECT_DOUBLE_EQ(d.points[70].a, 1200 * s);
     EXPECT_DOUBLE_EQ(d.points[70].b, 300 * s);
