@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "solver/calculation.h"
+#include "solver_test_util.h"
+
+namespace ws {
+namespace {
+
+using test::aircraftOf;
+using test::rectangle;
+using test::WingSpec;
+
+TEST(Evaluation, SingleRectangle) {
+    const CalcResult r = runCalculation(aircraftOf({rectangle(500, 200, 100)}));
+    ASSERT_TRUE(r.done());
+    const Evaluation& e = r.evaluation;
+    EXPECT_EQ(e.AnpAircraft, e.AnpWing[1]);
+    EXPECT_EQ(e.RefWing, 1);
+    EXPECT_NEAR(e.RefArea, 200000, 1e-6);
+    EXPECT_NEAR(e.RefChord, 200, 1e-9);
+    EXPECT_NEAR(e.WingSpan[1], 1000, 1e-9);
+    EXPECT_NEAR(e.WingAspect[1], 5, 1e-9);
+    ASSERT_EQ(e.RefOutlineCount, 6);
+    const double outline[6][2] = {{100, 0}, {100, 0}, {100, 500}, {300, 500}, {300, 0}, {300, 0}};
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(e.RefOutline[std::size_t(k)].x, outline[k][0]) << k;
+        EXPECT_EQ(e.RefOutline[std::size_t(k)].y, outline[k][1]) << k;
+    }
+}
+
+TEST(Evaluation, AspectRatioFiveAgainstHelmbold) {
+    const double A = 5;
+    const double helmbold = 2 * M_PI * A / (2 + std::sqrt(A * A + 4));
+    const CalcResult r = runCalculation(aircraftOf({rectangle(500, 200)}));
+    ASSERT_TRUE(r.done());
+    const double slope = r.evaluation.LiftSlopeWing[1];
+    EXPECT_GT(slope, 0.9 * helmbold);
+    EXPECT_LT(slope, 1.1 * helmbold);
+    // The centre of a straight rectangle lies near its quarter chord line.
+    EXPECT_NEAR(r.evaluation.AnpWing[1], 50, 0.03 * 200);
+    EXPECT_EQ(r.wings[1].anpLabel, anpLabelText(r.evaluation.AnpWing[1]));
+}
+
+TEST(Evaluation, CentreGapIsFilledForTheReference) {
+    WingSpec w = rectangle(500, 250);
+    w.gap = 50;
+    const CalcResult r = runCalculation(aircraftOf({w}));
+    ASSERT_TRUE(r.done());
+    const Evaluation& e = r.evaluation;
+    EXPECT_NEAR(e.RefArea - e.WingArea[1], 25000, 1e-6);
+    EXPECT_NEAR(e.RefChord, 250, 1e-9);
+    ASSERT_EQ(e.RefOutlineCount, 6);
+    EXPECT_EQ(e.RefOutline[0].y, 0);
+    EXPECT_EQ(e.RefOutline[5].y, 0);
+    EXPECT_EQ(e.RefOutline[1].y, 50);
+}
+
+TEST(Evaluation, EqualSpansTheLargerAreaIsTheReference) {
+    // The tail spans as much as the main wing but has the smaller chord.
+    const CalcResult r = runCalculation(aircraftOf({rectangle(500, 100), rectangle(500, 200, 800, 100)}));
+    ASSERT_TRUE(r.done());
+    EXPECT_EQ(r.evaluation.RefWing, 2);
+    EXPECT_NEAR(r.evaluation.RefArea, 200000, 1e-6);
+}
+
+TEST(Evaluation, SpansEqualToATenthOfAMillimetreAreATie) {
+    // The tail reaches 500 mm with two trapeziums whose strip edges carry
+    // rounding noise above the main wing's exact 500 mm; the half-size tail
+    // must not win on that noise.
+    const WingSpec tail{{100, 90, 20, 0, 0}, {100, 400, 0, 0}, {0, 0, 0, 0}, 2, 800, 100, 0};
+    const CalcResult r = runCalculation(aircraftOf({rectangle(500, 200), tail}));
+    ASSERT_TRUE(r.done());
+    const Lattice& l = r.lattice;
+    const double h1 = l.vortexYR(r.sizes.WingStrips[1], 1) - l.vortexYL(1, 1);
+    const double h2 = l.vortexYR(r.sizes.WingStrips[2], 2) - l.vortexYL(1, 2);
+    EXPECT_EQ(h1, 500);
+    EXPECT_GT(h2, h1) << "the case needs noise in the tail's favour";
+    EXPECT_NEAR(h2, h1, 1e-6);
+    EXPECT_EQ(r.evaluation.RefWing, 1);
+}
+
+TEST(Evaluation, ThreeLiftingWingsCentreLiesBetweenThem) {
+    const CalcResult r = runCalculation(
+        aircraftOf({rectangle(500, 200), rectangle(250, 100, 800, 80), rectangle(250, 120, -500, -60)}));
+    ASSERT_TRUE(r.done());
+    const Evaluation& e = r.evaluation;
+    double lift = 0, moment = 0;
+    for (int w = 1; w <= 3; ++w) {
+        ASSERT_GT(e.LiftSlopeWing[w], 0);
+        lift += e.LiftSlopeWing[w] * e.WingArea[w];
+        moment += e.LiftSlopeWing[w] * e.WingArea[w] * e.AnpWing[w];
+    }
+    EXPECT_NEAR(e.AnpAircraft, moment / lift, 1e-9);
+    EXPECT_GT(e.AnpAircraft, e.AnpWing[3]);
+    EXPECT_LT(e.AnpAircraft, e.AnpWing[2]);
+}
+
+// Aircraft the overlap rule leaves alone.
+AircraftModel tailed() {
+    const WingSpec main{{300, 240, 150, 0, 0}, {350, 250, 0, 0}, {20, 90, 0, 0}, 2, 0, 0, 0};
+    return aircraftOf({main, rectangle(200, 100, 750, 70)});
+}
+
+TEST(Evaluation, MovingEveryWingBackMovesEveryCentre) {
+    const AircraftModel base = tailed();
+    AircraftModel moved = base;
+    for (int w = 1; w <= 3; ++w) moved.wing[w].WingPosX += 100;
+    const CalcResult a = runCalculation(base);
+    const CalcResult b = runCalculation(moved);
+    ASSERT_TRUE(a.done());
+    ASSERT_TRUE(b.done());
+    ASSERT_FALSE(a.WingsMoved);
+    for (int w = 1; w <= 2; ++w) {
+        EXPECT_NEAR(b.evaluation.AnpWing[w] - a.evaluation.AnpWing[w], 100, 1e-9);
+        EXPECT_NEAR(b.wings[w].AnpRelative, a.wings[w].AnpRelative, 1e-9);
+    }
+    EXPECT_NEAR(b.evaluation.AnpAircraft - a.evaluation.AnpAircraft, 100, 1e-9);
+    EXPECT_NEAR(b.stability.CgFront - a.stability.CgFront, 100, 1e-9);
+}
+
+TEST(Evaluation, ScalingEveryLengthByTwo) {
+    const AircraftModel base = tailed();
+    AircraftModel big = base;
+    for (int w = 1; w <= 3; ++w) {
+        WingParams& p = big.wing[w];
+        p.WingGap *= 2;
+        for (int j = 1; j <= 5; ++j) {
+            p.ChordMm[j] *= 2;
+            p.StationYMm[j] *= 2;
+            p.OffsetMm[j] *= 2;
+        }
+        p.WingPosX *= 2;
+        p.WingPosZ *= 2;
+    }
+    const CalcResult a = runCalculation(base);
+    const CalcResult b = runCalculation(big);
+    ASSERT_TRUE(a.done());
+    ASSERT_TRUE(b.done());
+    for (int w = 1; w <= 2; ++w) {
+        EXPECT_NEAR(b.evaluation.AnpWing[w], 2 * a.evaluation.AnpWing[w], 1e-9 * std::fabs(b.evaluation.AnpWing[w]));
+        EXPECT_NEAR(b.evaluation.LiftSlopeWing[w], a.evaluation.LiftSlopeWing[w], 1e-9);
+    }
+    EXPECT_NEAR(b.evaluation.RefChord, 2 * a.evaluation.RefChord, 1e-9);
+}
+
+TEST(Evaluation, SweepMovesTheCentreBack) {
+    WingSpec straight = rectangle(500, 200);
+    WingSpec swept = straight;
+    swept.offset = {200, 0, 0, 0};
+    const CalcResult a = runCalculation(aircraftOf({straight}));
+    const CalcResult b = runCalculation(aircraftOf({swept}));
+    ASSERT_TRUE(a.done() && b.done());
+    EXPECT_GT(b.evaluation.AnpWing[1], a.evaluation.AnpWing[1] + 50);
+    EXPECT_LT(b.evaluation.LiftSlopeWing[1], a.evaluation.LiftSlopeWing[1]);
+}
+
+TEST(Chain, StartupAircraft) {
+    const CalcResult r = runCalculation(startupAircraft());
+    ASSERT_TRUE(r.done());
+    EXPECT_FALSE(r.WingsMoved);
+    EXPECT_FALSE(r.memoShown);
+    EXPECT_EQ(r.CalcWingCount, 2);
+    EXPECT_EQ(r.evaluation.RefWing, 1);
+    EXPECT_NEAR(r.evaluation.RefArea, 297000, 1e-6);
+    EXPECT_NEAR(r.evaluation.RefChord, 271.975, 1e-3);
+    // The neutral point lies behind the main wing's centre, ahead of the tail's.
+    EXPECT_GT(r.evaluation.AnpAircraft, r.evaluation.AnpWing[1]);
+    EXPECT_LT(r.evaluation.AnpAircraft, r.evaluation.AnpWing[2]);
+    EXPECT_EQ(r.stability.MarginLow, 8);
+    EXPECT_EQ(r.stability.MarginHigh, 16);
+    EXPECT_EQ(r.stability.MarginDesired, 7.5);
+    EXPECT_TRUE(r.latticeBuilt);
+    EXPECT_EQ(r.lattice.sizes.PanelTotal, r.sizes.PanelTotal);
+}
+
+TEST(Chain, RepeatedRunReusesItsStorage) {
+    SolverWorkspace workspace;
+    CalcResult result;
+    runCalculation(startupAircraft(), {}, workspace, result);
+    const double* matrix = workspace.matrix.data();
+    const double* corners = result.lattice.CornerXL.data();
+    const double anp = result.evaluation.AnpAircraft;
+    int calls = 0;
+    CalcOptions options;
+    options.progress = [&](int) { ++calls; };
+    runCalculation(startupAircraft(), options, workspace, result);
+    EXPECT_EQ(workspace.matrix.data(), matrix);
+    EXPECT_EQ(result.lattice.CornerXL.data(), corners);
+    EXPECT_EQ(result.evaluation.AnpAircraft, anp);
+    EXPECT_GT(calls, 0);
+}
+
+TEST(Chain, SignOfEnteredLengthsDoesNotMatter) {
+    // Chords and spans typed negative are taken as their absolute values.
+    WingEntry e = defaultWingEntry(1);
+    AircraftModel typed = startupAircraft();
+    e.chord[1] = -310;
+    e.span[1] = -550;
+    typed.wing[1] = paramsFromEntry(e, 1);
+    const CalcResult a = runCalculation(startupAircraft());
+    const CalcResult b = runCalculation(typed);
+    ASSERT_TRUE(b.done());
+    EXPECT_EQ(a.evaluation.AnpAircraft, b.evaluation.AnpAircraft);
+}
+
+TEST(Chain, RefusedRunKeepsSizesAndHasNoResults) {
+    AircraftModel m = aircraftOf({rectangle(500, 200), rectangle(300, 0, 700, 60)});
+    CalcOptions german;
+    german.language = Language::German;
+    const CalcResult r = runCalculation(m, german);
+    EXPECT_FALSE(r.done());
+    EXPECT_FALSE(r.latticeBuilt);
+    EXPECT_EQ(r.sizes.PanelTotal, 416);
+    EXPECT_EQ(r.memo, (std::vector<std::string>{"Fehler: ", "Kann Flügel-2 nicht berechnen.",
+                                                "Bitte diesen Flügel ändern (keine Fläche)!"}));
+    EXPECT_TRUE(r.memoShown);
+    EXPECT_EQ(r.evaluation.AnpAircraft, 0);
+    EXPECT_TRUE(r.wings[1].anpLabel.empty());
+    EXPECT_EQ(r.stability.MarginDesired, 7.5);
+}
+
+TEST(Chain, ResultThatIsNotFiniteIsRefused) {
+    CalcOptions options;
+    options.marginDesired = std::numeric_limits<double>::infinity();
+    const CalcResult r = runCalculation(startupAircraft(), options);
+    EXPECT_FALSE(r.done());
+    EXPECT_EQ(r.memo, (std::vector<std::string>{"Error: ", "Can not calculate this aircraft. ", "The result is not finite!"}));
+    EXPECT_EQ(r.evaluation.AnpAircraft, 0);
+}
+
+TEST(Chain, TandemWithCanard) {
+    if (!test::kOptimisedBuild) GTEST_SKIP() << "1208 unknowns: run in optimised builds";
+    const AircraftModel m = test::loadAircraft(test::solverData("tandem_canard.da4"));
+    ASSERT_EQ(m.CalcWingCount, 3);
+    const CalcResult r = runCalculation(m);
+    ASSERT_TRUE(r.done());
+    EXPECT_EQ(r.sizes.PanelTotal, 1208);
+    EXPECT_FALSE(r.WingsMoved);
+    EXPECT_GT(r.evaluation.AnpAircraft, r.evaluation.AnpWing[3]);
+    EXPECT_LT(r.evaluation.AnpAircraft, r.evaluation.AnpWing[2]);
+}
+
+TEST(Chain, ThreeThousandUnknowns) {
+    if (!test::kOptimisedBuild) GTEST_SKIP() << "3000 unknowns: run in optimised builds";
+    AircraftModel m = startupAircraft();
+    m.WingCount = m.CalcWingCount = 3;
+    for (int w = 1; w <= 3; ++w)
+        m.wing[w] = test::params(WingSpec{{600, 500, 60, 40, 20}, {150, 40, 50, 5}, {50, 500, 520, 540}, 4,
+                                          (w - 1) * 1500, (w - 1) * 150, 0});
+    const CalcResult r = runCalculation(m);
+    ASSERT_TRUE(r.done());
+    EXPECT_EQ(r.sizes.PanelTotal, 3000);
+}
+
+}  // namespace
+}  // namespace ws
