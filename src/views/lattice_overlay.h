@@ -13,13 +13,14 @@
 
 namespace ws {
 
-// One spanwise strip: its side edges and, along each, the chordwise lattice lines.
+// One spanwise strip: its side edges and, along each, the chordwise lattice
+// lines CornerXL / CornerXR [1..ChordPanels+1] (element 0 unused; the last
+// is the trailing edge).
 struct GridStrip {
-    double EdgeYL = 0;  // inboard edge
-    double EdgeYR = 0;  // outboard edge
-    std::vector<double>
-        CornerXL;  // [1..ChordPanels+1] along the inboard edge; [ChordPanels+1] is the trailing edge
-    std::vector<double> CornerXR;  // [1..ChordPanels+1] along the outboard edge; element 0 of both unused
+    double EdgeYL = 0;             // inboard edge
+    double EdgeYR = 0;             // outboard edge
+    std::vector<double> CornerXL;  // along the inboard edge
+    std::vector<double> CornerXR;  // along the outboard edge
 };
 
 struct GridWing {
@@ -38,8 +39,9 @@ struct LatticeDrawing {
 // than ChordPanels+2 is skipped.
 void DrawGrid1(Canvas& canvas, const GridWing& wing, int number, const TopViewTransform& view);
 
-// All wings: one wing alone; two with the higher drawn last (at equal heights
-// wing 1 ends on top); three lowest first, equal heights in number order.
+// All wings, later ones covering earlier ones: two wings are drawn wing 1
+// first only when it is the lower, so at equal heights wing 1 ends on top;
+// three lowest first, equal heights in number order.
 void DrawGrid(Canvas& canvas, const LatticeDrawing& lattice, const TopViewTransform& view);
 
 // The top view as a redraw of the window shows it: cleared, the lattice

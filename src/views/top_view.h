@@ -27,6 +27,9 @@ AircraftDrawing aircraftDrawing(const AircraftModel& model);
 
 // The top view's kept state. A point (x, y) lies at column
 // round(W/2 - y * TopViewScale) and row round(x * TopViewScale + TopViewOriginY).
+// The window keeps one and replaces it by what every top-view drawing
+// returns; the top-view zoom changes TopViewScale and redraws with
+// fromZoomBar set, the 3-D zoom bar sets View3DScale (ScrollBar4Change).
 struct TopViewTransform {
     int width = 0;                // W of the image the fitting was made for
     double TopViewScale = 1;      // pixels per mm in use (zoomed or fitted)

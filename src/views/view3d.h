@@ -28,6 +28,7 @@ using Matrix4 = std::array<std::array<double, 4>, 4>;
 // (0..90, start 80; angle 90 - position) and the azimuth ScrollBar2 (0..360,
 // start 250; angle 360 - position). The hidden zoom bar ScrollBar4 (10..97,
 // start 75) acts through ScrollBar4Change on View3DScale.
+
 // Out = A * B; A and B are copied first, so Out may be either of them.
 void MulMatrix(const Matrix4& A, const Matrix4& B, Matrix4& Out);
 
