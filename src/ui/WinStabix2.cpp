@@ -15,6 +15,7 @@
 
 #include "model/entry_rule.h"
 #include "ui/controls.h"
+#include "ui/design_scale.h"
 #include "ui/image_widget.h"
 #include "ui/position_sketch.h"
 #include "ui/ui_texts.h"
@@ -25,7 +26,7 @@ namespace ws {
 
 namespace {
 
-// Design size of the area below the menu bar, and the smallest window.
+// Design size of the area below the menu bar, and of the smallest window.
 constexpr QSize kClientSize(987, 732);
 constexpr QSize kMinimumSize(810, 630);
 
@@ -56,7 +57,7 @@ void TForm1::buildWindow() {
 
     PageControl1 = new QTabWidget(client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(0, 27, 966, 702);
+    PageControl1->setGeometry(design(0, 27, 966, 702));
     aircraft_ = buildAircraftPage(PageControl1);
     for (int w = 1; w <= kMaxWings; ++w) wings_[w] = buildWingPage(PageControl1, w);
     remarks_ = buildRemarksPage(PageControl1);
@@ -76,8 +77,8 @@ void TForm1::buildWindow() {
     aircraft_.Button4->setEnabled(false);
 
     applyWingCountTable(2);
-    setMinimumSize(kMinimumSize);
-    resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+    setMinimumSize(designSize(kMinimumSize.width(), kMinimumSize.height()));
+    resize(design(kClientSize.width()), design(kClientSize.height()) + menuBar()->sizeHint().height());
 }
 
 void TForm1::connectHandlers() {

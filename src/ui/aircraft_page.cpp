@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "ui/controls.h"
+#include "ui/design_scale.h"
 #include "ui/image_widget.h"
 #include "ui/wing_controls.h"
 
@@ -21,7 +22,7 @@ QScrollBar* makeScrollBar(QWidget* parent, const char* name, Qt::Orientation ori
                           int minimum, int maximum, int position) {
     auto* bar = new QScrollBar(orientation, parent);
     bar->setObjectName(QString::fromLatin1(name));
-    bar->setGeometry(place);
+    bar->setGeometry(design(place));
     bar->setRange(minimum, maximum);
     bar->setValue(position);
     return bar;
@@ -30,7 +31,7 @@ QScrollBar* makeScrollBar(QWidget* parent, const char* name, Qt::Orientation ori
 QPushButton* makeButton(QWidget* parent, const char* name, const QRect& place, const QColor& textColour) {
     auto* button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
+    button->setGeometry(design(place));
     setTextColour(button, textColour);
     return button;
 }
@@ -49,7 +50,7 @@ AircraftPage buildAircraftPage(QTabWidget* tabs) {
     a.Panel1 = new QFrame(p);
     a.Panel1->setObjectName(QStringLiteral("Panel1"));
     a.Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    a.Panel1->setGeometry(0, 0, 276, 38);
+    a.Panel1->setGeometry(design(0, 0, 276, 38));
     const char* countNames[] = {nullptr, "RadioButton1", "RadioButton2", "RadioButton3"};
     const QRect countPlaces[] = {{}, {10, 10, 90, 21}, {100, 10, 88, 21}, {187, 10, 87, 21}};
     for (int k = 1; k <= kMaxWings; ++k) {
@@ -67,7 +68,7 @@ AircraftPage buildAircraftPage(QTabWidget* tabs) {
     const QRect zPlaces[] = {{}, {128, 118, 50, 24}, {128, 226, 50, 24}, {128, 335, 50, 24}};
     for (int w = 1; w <= kMaxWings; ++w) {
         const WingControlNames& n = wingControlNames(w);
-        a.picture[w] = new ImageWidget(p, QString::fromLatin1(n.picture), picturePlaces[w]);
+        a.picture[w] = new ImageWidget(p, QString::fromLatin1(n.picture), design(picturePlaces[w]));
     }
     for (int w = 1; w <= kMaxWings; ++w) {
         const WingControlNames& n = wingControlNames(w);
@@ -105,7 +106,7 @@ AircraftPage buildAircraftPage(QTabWidget* tabs) {
 
     a.Memo1 = new QPlainTextEdit(p);
     a.Memo1->setObjectName(QStringLiteral("Memo1"));
-    a.Memo1->setGeometry(0, 561, 247, 96);
+    a.Memo1->setGeometry(design(0, 561, 247, 96));
     setTextColour(a.Memo1, Qt::red);
 
     a.ScrollBar3 = makeScrollBar(p, "ScrollBar3", Qt::Vertical, {247, 55, 21, 258}, 10, 100, 100);
@@ -113,15 +114,15 @@ AircraftPage buildAircraftPage(QTabWidget* tabs) {
     a.ScrollBar4 = makeScrollBar(p, "ScrollBar4", Qt::Vertical, {223, 423, 21, 130}, 10, 97, 75);
     a.ScrollBar4->hide();
 
-    a.Image2 = new ImageWidget(p, QStringLiteral("Image2"), {276, 0, 694, 369});
-    a.Image3 = new ImageWidget(p, QStringLiteral("Image3"), {276, 396, 684, 246});
+    a.Image2 = new ImageWidget(p, QStringLiteral("Image2"), design(276, 0, 694, 369));
+    a.Image3 = new ImageWidget(p, QStringLiteral("Image3"), design(276, 396, 684, 246));
     a.ScrollBar1 = makeScrollBar(p, "ScrollBar1", Qt::Vertical, {252, 423, 21, 228}, 0, 90, 80);
     a.ScrollBar2 = makeScrollBar(p, "ScrollBar2", Qt::Horizontal, {276, 633, 680, 19}, 0, 360, 250);
 
     // Print-size copies and the page image of the printed summary.
-    a.Image4 = new ImageWidget(p, QStringLiteral("Image4"), {276, 10, 736, 406});
-    a.Image7 = new ImageWidget(p, QStringLiteral("Image7"), {276, 384, 776, 246});
-    a.Image_P = new ImageWidget(p, QStringLiteral("Image_P"), {433, -89, 985, 1502});
+    a.Image4 = new ImageWidget(p, QStringLiteral("Image4"), design(276, 10, 736, 406));
+    a.Image7 = new ImageWidget(p, QStringLiteral("Image7"), design(276, 384, 776, 246));
+    a.Image_P = new ImageWidget(p, QStringLiteral("Image_P"), design(433, -89, 985, 1502));
     for (ImageWidget* hidden : {a.Image4, a.Image7, a.Image_P}) hidden->hide();
     return a;
 }

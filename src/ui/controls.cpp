@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "ui/design_scale.h"
 #include "ui/ui_texts.h"
 
 namespace ws {
@@ -37,11 +38,11 @@ QColor viewBackground() {
     return QGuiApplication::palette().color(QPalette::ToolTipBase);
 }
 
-QFont windowFont() {
+QFont windowFont(int designPixels) {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(14);
+    font.setPixelSize(design(designPixels));
     return font;
 }
 
@@ -58,7 +59,7 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 QLabel* makeLabel(QWidget* parent, const char* name, int left, int top, bool autoSize) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->move(left, top);
+    label->move(design(left, top));
     label->setProperty(kAutoSize, autoSize);
     return label;
 }
@@ -68,18 +69,18 @@ void setCaption(QLabel* label, const QString& text) {
     if (label->property(kAutoSize).toBool()) label->adjustSize();
 }
 
-QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& place, const QColor& textColour) {
+QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& designPlace, const QColor& textColour) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setGeometry(place);
+    edit->setGeometry(design(designPlace));
     setTextColour(edit, textColour);
     return edit;
 }
 
-QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& place) {
+QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& designPlace) {
     auto* radio = new QRadioButton(parent);
     radio->setObjectName(QString::fromLatin1(name));
-    radio->setGeometry(place);
+    radio->setGeometry(design(designPlace));
     return radio;
 }
 

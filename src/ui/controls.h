@@ -1,5 +1,6 @@
 // Small factories for the window's controls: each control gets its object
-// name, its design place (design pixels, relative to its parent) and colour.
+// name, its place (given in design pixels relative to its parent, see
+// design_scale.h) and its colour.
 #pragma once
 
 #include <QColor>
@@ -19,8 +20,8 @@ QColor wingColour(int w);  // wing 1 blue, 2 fuchsia, 3 green
 QColor silverColour();
 QColor viewBackground();  // the tooltip background, behind every view
 
-// "MS Sans Serif", 14 pixels, with look-alikes where it is missing.
-QFont windowFont();
+// "MS Sans Serif", 14 design pixels, with look-alikes where it is missing.
+QFont windowFont(int designPixels = 14);
 
 void setTextColour(QWidget* widget, const QColor& colour);
 
@@ -29,8 +30,8 @@ void setTextColour(QWidget* widget, const QColor& colour);
 QLabel* makeLabel(QWidget* parent, const char* name, int left, int top, bool autoSize = true);
 void setCaption(QLabel* label, const QString& text);
 
-QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& place, const QColor& textColour);
-QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& place);
+QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& designPlace, const QColor& textColour);
+QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& designPlace);
 
 // Gives every named control below `window` its start-up caption.
 void applyDesignCaptions(QWidget* window);

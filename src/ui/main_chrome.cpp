@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "ui/controls.h"
+#include "ui/design_scale.h"
 
 namespace ws {
 
@@ -37,9 +38,9 @@ QIcon themedIcon(const char* themeName, QStyle::StandardPixmap fallback, const Q
 QToolButton* makeToolButton(QWidget* client, const char* name, int left, const QIcon& icon) {
     auto* button = new QToolButton(client);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, 0, 29, 27);
+    button->setGeometry(design(left, 0, 29, 27));
     button->setIcon(icon);
-    button->setIconSize(QSize(18, 18));
+    button->setIconSize(designSize(20, 20));
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setAutoRaise(true);
     return button;
@@ -73,9 +74,10 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
 
     // Under the buttons, and deaf to the mouse, so it never swallows their clicks.
     c.Lab_FName = makeLabel(client, "Lab_FName", 98, 2, false);
-    c.Lab_FName->resize(583, 19);
+    c.Lab_FName->setGeometry(design(98, 2, 583, 19));
     c.Lab_FName->setAlignment(Qt::AlignRight | Qt::AlignTop);
     c.Lab_FName->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Kept at 8 screen pixels: at 96/120 of that it could not be read.
     QFont small = windowFont();
     small.setPixelSize(8);
     c.Lab_FName->setFont(small);

@@ -1,6 +1,7 @@
 #include "ui/position_sketch.h"
 
 #include "ui/controls.h"
+#include "ui/design_scale.h"
 #include "ui/ui_texts.h"
 #include "views/canvas.h"
 
@@ -8,7 +9,8 @@ namespace ws {
 
 namespace {
 
-// Fixed places in picture pixels; the fields cover (39..90, 20..44) and (108..158, 49..73).
+// Places in design pixels of the picture; the fields cover (39..90, 20..44)
+// and (108..158, 49..73) of it.
 constexpr int kZeroX = 10;         // the x = 0 line
 constexpr int kDatumY = 92;        // the z = 0 line
 constexpr int kLeadingEdge = 165;  // the profile's nose
@@ -16,17 +18,13 @@ constexpr int kChordY = 56;
 constexpr int kXArrowY = 47;
 constexpr int kZArrowX = 170;
 
-void headLeft(Canvas& c, int x, int y) {
-    c.polygon({{x, y}, {x + 7, y - 3}, {x + 7, y + 3}});
-}
-void headRight(Canvas& c, int x, int y) {
-    c.polygon({{x, y}, {x - 7, y - 3}, {x - 7, y + 3}});
-}
-void headUp(Canvas& c, int x, int y) {
-    c.polygon({{x, y}, {x - 3, y + 7}, {x + 3, y + 7}});
-}
-void headDown(Canvas& c, int x, int y) {
-    c.polygon({{x, y}, {x - 3, y - 7}, {x + 3, y - 7}});
+void head(Canvas& c, QPoint tip, int dx, int dy) {
+    // An arrow head pointing along (dx, dy), one of the four axis directions.
+    const int length = design(7);
+    const int half = design(3);
+    const QPoint back = tip - QPoint(dx * length, dy * length);
+    const QPoint side(dy * half, dx * half);
+    c.polygon({tip, back + side, back - side});
 }
 
 }  // namespace
@@ -34,39 +32,43 @@ void headDown(Canvas& c, int x, int y) {
 void drawPositionSketch(QImage& image, int w) {
     Canvas c(image);
     const int W = c.width();
+    const int H = c.height();
     c.setBrushColor(silverColour());
-    c.fillRect(0, 0, W, c.height());
+    c.fillRect(0, 0, W, H);
+
+    const int zeroX = design(kZeroX);
+    const int datumY = design(kDatumY);
+    const int le = design(kLeadingEdge);
+    const int chordY = design(kChordY);
+    const int xArrowY = design(kXArrowY);
+    const int zArrowX = design(kZArrowX);
 
     c.setPenColor(Qt::darkGray);
-    c.line(6, kDatumY, W - 4, kDatumY);
-    c.line(kZeroX, 36, kZeroX, c.height() - 4);
+    c.line(design(6), datumY, W - design(4), datumY);
+    c.line(zeroX, design(36), zeroX, H - design(4));
 
+    // A slender profile in the wing's colour, nose at x.
     c.setPenColor(wingColour(w));
     c.setBrushColor(wingColour(w));
-    const int le = kLeadingEdge;
-    c.polygon({{le, kChordY},
-               {le + 3, kChordY - 4},
-               {le + 10, kChordY - 6},
-               {le + 20, kChordY - 5},
-               {W - 7, kChordY},
-               {le + 20, kChordY + 2},
-               {le + 7, kChordY + 2},
-               {le + 1, kChordY + 1}});
+    auto at = [&](int dx, int dy) { return QPoint(le + design(dx), chordY + design(dy)); };
+    c.polygon({at(0, 0), at(3, -4), at(10, -6), at(20, -5), QPoint(W - design(7), chordY), at(20, 2),
+               at(7, 2), at(1, 1)});
 
     c.setPenColor(Qt::black);
     c.setBrushColor(Qt::black);
-    c.line(kZeroX, kXArrowY, le, kXArrowY);
-    headLeft(c, kZeroX, kXArrowY);
-    headRight(c, le, kXArrowY);
-    c.line(le, kXArrowY - 3, le, kChordY);
-    c.line(kZArrowX, kDatumY, kZArrowX, kChordY + 3);
-    headUp(c, kZArrowX, kChordY + 3);
-    headDown(c, kZArrowX, kDatumY);
+    c.line(zeroX, xArrowY, le, xArrowY);
+    head(c, {zeroX, xArrowY}, -1, 0);
+    head(c, {le, xArrowY}, 1, 0);
+    c.line(le, xArrowY - design(3), le, chordY);
+    const int zTop = chordY + design(3);
+    c.line(zArrowX, datumY, zArrowX, zTop);
+    head(c, {zArrowX, zTop}, 0, -1);
+    head(c, {zArrowX, datumY}, 0, 1);
 
     c.setBrushColor(silverColour());
     c.setFontColor(Qt::black);
-    c.textOut(24, 28, QStringLiteral("x"));
-    c.textOut(kZArrowX + 5, 66, QStringLiteral("z"));
+    c.textOut(design(24), design(28), QStringLiteral("x"));
+    c.textOut(zArrowX + design(5), design(66), QStringLiteral("z"));
 }
 
 void drawWingPictureName(QImage& image, int w, bool english) {

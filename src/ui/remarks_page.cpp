@@ -5,6 +5,7 @@
 #include <QTabWidget>
 
 #include "ui/controls.h"
+#include "ui/design_scale.h"
 
 namespace ws {
 
@@ -15,7 +16,7 @@ RemarksPage buildRemarksPage(QTabWidget* tabs) {
     tabs->addTab(r.page, QString());
     r.Memo2 = new QPlainTextEdit(r.page);
     r.Memo2->setObjectName(QStringLiteral("Memo2"));
-    r.Memo2->setGeometry(30, 30, 690, 562);
+    r.Memo2->setGeometry(design(30, 30, 690, 562));
     QPalette palette = r.Memo2->palette();
     palette.setColor(QPalette::Base, viewBackground());
     r.Memo2->setPalette(palette);

@@ -7,6 +7,7 @@
 #include <QTabWidget>
 
 #include "ui/controls.h"
+#include "ui/design_scale.h"
 #include "ui/image_widget.h"
 #include "ui/wing_binding.h"
 #include "ui/wing_controls.h"
@@ -20,9 +21,8 @@ QRect fieldRect(const FieldPlace& p) {
 }
 
 QFont warningFont() {
-    QFont font = windowFont();
+    QFont font = windowFont(16);
     font.setBold(true);
-    font.setPixelSize(16);
     return font;
 }
 
@@ -48,14 +48,14 @@ WingPage buildWingPage(QTabWidget* tabs, int w) {
     g.panel = new QFrame(p);
     g.panel->setObjectName(QString::fromLatin1(n.panel));
     g.panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    g.panel->setGeometry(0, 0, 523, 41);
+    g.panel->setGeometry(design(0, 0, 523, 41));
     const QRect trapPlaces[] = {
         {}, {10, 10, 111, 21}, {138, 10, 119, 21}, {263, 10, 122, 21}, {391, 10, 122, 21}};
     for (int k = 1; k <= kMaxTrapeziums; ++k) g.trap[k] = makeRadio(g.panel, n.trap[k], trapPlaces[k]);
     g.trap[1]->setChecked(true);
 
     // The fields lie on the sketch, each beside the arrow of its dimension.
-    g.schematic = new ImageWidget(p, QString::fromLatin1(n.schematic), {20, 49, 923, 246});
+    g.schematic = new ImageWidget(p, QString::fromLatin1(n.schematic), design(20, 49, 923, 246));
     g.gap = makeEdit(p, n.gap, fieldRect(places.gap), colour);
     g.gap->setText(QString::number(defaults.gap));
     for (int k = 1; k <= kMaxTrapeziums; ++k) {
@@ -73,7 +73,7 @@ WingPage buildWingPage(QTabWidget* tabs, int w) {
 
     showTrapeziumFields(g, 1);
 
-    g.planform = new ImageWidget(p, QString::fromLatin1(n.planform), {345, 295, 601, 336});
+    g.planform = new ImageWidget(p, QString::fromLatin1(n.planform), design(345, 295, 601, 336));
 
     g.warning1 = makeLabel(p, n.warning1, 7, 315);
     g.warning2 = makeLabel(p, n.warning2, places.warning2Left, 345);

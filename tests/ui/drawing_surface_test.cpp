@@ -21,10 +21,14 @@ TEST_F(DrawingSurfaces, TopViewClearedWithItsGreyFrame) {
     const QImage& top = get<ImageWidget>("Image2")->image();
     const QColor grey(128, 128, 128);
     const QColor background = QGuiApplication::palette().color(QPalette::ToolTipBase);
+    const int right = top.width() - 1;
+    const int bottom = top.height() - 1;
     EXPECT_EQ(top.pixelColor(0, 0), grey);
-    EXPECT_EQ(top.pixelColor(693, 368), grey);
-    EXPECT_EQ(top.pixelColor(693, 100), grey);
+    EXPECT_EQ(top.pixelColor(right, bottom), grey);
+    EXPECT_EQ(top.pixelColor(right, 100), grey);
+    EXPECT_EQ(top.pixelColor(100, bottom), grey);
     EXPECT_EQ(top.pixelColor(1, 1), background);
+    EXPECT_EQ(top.pixelColor(right - 1, bottom - 1), background);
     EXPECT_EQ(top.pixelColor(400, 200), background);
     EXPECT_EQ(get<ImageWidget>("Image1")->image().pixelColor(300, 100), background);
 }
@@ -32,7 +36,7 @@ TEST_F(DrawingSurfaces, TopViewClearedWithItsGreyFrame) {
 TEST_F(DrawingSurfaces, WingNameCellTakesTheSilverBrush) {
     for (const char* name : {"Image5", "Image55", "Image555"}) {
         const QImage& picture = get<ImageWidget>(name)->image();
-        const int x = int(0.7 * picture.width());  // 147
+        const int x = int(0.7 * picture.width());
         EXPECT_EQ(picture.pixelColor(x, 2), QColor(192, 192, 192)) << name;
         EXPECT_TRUE(hasInk(picture, QRect(x, 2, 40, 12))) << name;
     }
