@@ -50,7 +50,8 @@ const AircraftModel& aircraft(int which) {
 
 void label(benchmark::State& state, const CalcResult& r) {
     static const char* const names[] = {"startup", "tandem-canard", "generated"};
-    state.SetLabel(std::string(names[state.range(0)]) + ", " + std::to_string(r.sizes.PanelTotal) + " unknowns");
+    state.SetLabel(std::string(names[state.range(0)]) + ", " + std::to_string(r.sizes.PanelTotal) +
+                   " unknowns");
 }
 
 // The lattice and the planforms of an aircraft, as the chain builds them.
@@ -123,8 +124,12 @@ void solveBench(benchmark::State& state, SolveMethod method) {
     label(state, p.result);
 }
 
-void BM_Solve_dgesv(benchmark::State& state) { solveBench(state, SolveMethod::Library); }
-void BM_Solve_SIMQ902(benchmark::State& state) { solveBench(state, SolveMethod::Straightforward); }
+void BM_Solve_dgesv(benchmark::State& state) {
+    solveBench(state, SolveMethod::Library);
+}
+void BM_Solve_SIMQ902(benchmark::State& state) {
+    solveBench(state, SolveMethod::Straightforward);
+}
 
 }  // namespace
 

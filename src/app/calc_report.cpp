@@ -29,7 +29,7 @@ std::string stripList(const CalcResult& r, int w) {
 
 // A small writer for one JSON object; keys are written in the order given.
 class JsonWriter {
-public:
+  public:
     std::string text;
 
     void beginObject() { open('{'); }
@@ -69,7 +69,7 @@ public:
         string(s);
     }
 
-private:
+  private:
     bool first_ = true;
     bool afterKey_ = false;
 
@@ -228,6 +228,8 @@ std::string jsonReport(const std::string& file, const AircraftModel& model, cons
     return j.text + "\n";
 }
 
-int calcExitStatus(const CalcResult& result) { return result.done() ? 0 : 1; }
+int calcExitStatus(const CalcResult& result) {
+    return result.done() ? 0 : 1;
+}
 
 }  // namespace ws

@@ -13,8 +13,8 @@ namespace {
 bool allFinite(const Evaluation& e, int calcWingCount) {
     bool ok = std::isfinite(e.AnpAircraft) && std::isfinite(e.RefArea) && std::isfinite(e.RefChord);
     for (int w = 1; w <= calcWingCount; ++w)
-        for (double v : {e.WingArea[w], e.WingMAC[w], e.WingSpan[w], e.WingAspect[w], e.LiftSlopeWing[w],
-                         e.AnpWing[w]})
+        for (double v :
+             {e.WingArea[w], e.WingMAC[w], e.WingSpan[w], e.WingAspect[w], e.LiftSlopeWing[w], e.AnpWing[w]})
             ok = ok && std::isfinite(v);
     return ok;
 }
@@ -90,7 +90,8 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
     if (!messages.CalcAbort &&
         solveAndEvaluate(result.lattice, planforms, options, workspace, messages, result.evaluation)) {
         const Evaluation& e = result.evaluation;
-        result.stability = stabilityNumbers(result.CalcWingCount, e.AnpAircraft, e.RefChord, options.marginDesired);
+        result.stability =
+            stabilityNumbers(result.CalcWingCount, e.AnpAircraft, e.RefChord, options.marginDesired);
         if (allFinite(result.stability)) {
             result.outcome = CalcOutcome::Done;
         } else {
@@ -111,7 +112,8 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
     result.memoShown = messages.shown;
 }
 
-CalcResult runCalculation(const AircraftModel& model, const CalcOptions& options, SolverWorkspace& workspace) {
+CalcResult runCalculation(const AircraftModel& model, const CalcOptions& options,
+                          SolverWorkspace& workspace) {
     CalcResult result;
     runCalculation(model, options, workspace, result);
     return result;

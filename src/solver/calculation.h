@@ -33,10 +33,10 @@ struct CalcOptions {
 enum class CalcOutcome { Done, Refused };
 
 struct WingResult {
-    WingPlanform planform;  // recalculated with the current position
-    WingLabelTexts labels;  // its five value labels
-    double AnpRelative = 0; // AnpWing − WingPosX, what Label_anp shows
-    std::string anpLabel;   // Label_anp text (" 85.3mm"); empty when refused
+    WingPlanform planform;   // recalculated with the current position
+    WingLabelTexts labels;   // its five value labels
+    double AnpRelative = 0;  // AnpWing − WingPosX, what Label_anp shows
+    std::string anpLabel;    // Label_anp text (" 85.3mm"); empty when refused
 };
 
 struct CalcResult {

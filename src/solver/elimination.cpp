@@ -58,7 +58,9 @@ int SIMQ902(MatrixRef W, double* b, int n, const ProgressFn& progress) {
     return gaussEliminate(W, b, n, &progress);
 }
 
-int SIMQ90(MatrixRef W, double* b, int n) { return gaussEliminate(W, b, n, nullptr); }
+int SIMQ90(MatrixRef W, double* b, int n) {
+    return gaussEliminate(W, b, n, nullptr);
+}
 
 int libraryLuSolve(MatrixRef W, double* b, int n, int* ipiv, const ProgressFn& progress) {
     if (n <= 0) return 0;

@@ -18,7 +18,7 @@ namespace {
 
 // One table per coordinate, each n long, in the numbering of the unknowns.
 struct PanelPoints {
-    const double *px, *py, *pz;  // control points
+    const double *px, *py, *pz;           // control points
     const double *axs, *ays, *bxs, *bys;  // ends A (left) and B (right) of the bound vortices
 };
 
@@ -99,7 +99,8 @@ void EINFLUSS(const Lattice& lattice, SolverWorkspace& workspace, CalcMessages& 
     for (std::thread& h : helpers) h.join();
 }
 
-bool LOES(SolverWorkspace& workspace, SolveMethod method, const ProgressFn& progress, CalcMessages& messages) {
+bool LOES(SolverWorkspace& workspace, SolveMethod method, const ProgressFn& progress,
+          CalcMessages& messages) {
     const int n = workspace.n;
     double* rhs = workspace.rhs.data();
     for (int i = 0; i < n; ++i) rhs[i] = -1.0;

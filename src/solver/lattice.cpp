@@ -15,7 +15,7 @@ int clampToInt(long long v) {
 }
 
 class StripSpacing : public Residuals {
-public:
+  public:
     void operator()(int nvar, int neq, double* F, const double* x) const override { FCN(nvar, neq, F, x); }
 };
 
@@ -129,7 +129,8 @@ void TRAPEZ_TRIM(int wing, int trapezium, double* t, double dy, double c0, doubl
 
     int status = 0;
     CalcMessages first{messages.language, {}, false, false};
-    TRIM9M(wing, trapezium, status, x.data(), free.data(), kTrimIterations, ns, nvar, residuals, scratch, first);
+    TRIM9M(wing, trapezium, status, x.data(), free.data(), kTrimIterations, ns, nvar, residuals, scratch,
+           first);
     if (first.CalcAbort) {
         // The exact solution of the same equations: chords in geometric
         // progression. Newton from equal widths overshoots on pointed tips.
@@ -159,8 +160,9 @@ void TRAPEZ_TRIM(int wing, int trapezium, double* t, double dy, double c0, doubl
     }
 }
 
-void TRAWY2(const LatticeSizes& sizes, const WingPlanforms& wings, const std::array<int, kMaxWings + 1>& WingPosZ,
-            Lattice& lattice, NewtonScratch& scratch, CalcMessages& messages) {
+void TRAWY2(const LatticeSizes& sizes, const WingPlanforms& wings,
+            const std::array<int, kMaxWings + 1>& WingPosZ, Lattice& lattice, NewtonScratch& scratch,
+            CalcMessages& messages) {
     lattice.sizes = sizes;
     lattice.WingZ = {};
     lattice.firstStrip = {};
@@ -175,12 +177,13 @@ void TRAWY2(const LatticeSizes& sizes, const WingPlanforms& wings, const std::ar
         panels += sizes.WingStrips[w] * sizes.ChordPanels[w];
         corners += sizes.WingStrips[w] * (sizes.ChordPanels[w] + 1);
     }
-    for (std::vector<double>* v : {&lattice.VortexYL, &lattice.VortexYR, &lattice.ControlY, &lattice.StripChord,
-                                   &lattice.StripLeadX, &lattice.StripTrailX})
+    for (std::vector<double>* v : {&lattice.VortexYL, &lattice.VortexYR, &lattice.ControlY,
+                                   &lattice.StripChord, &lattice.StripLeadX, &lattice.StripTrailX})
         v->assign(std::size_t(strips), 0.0);
     for (std::vector<double>* v : {&lattice.VortexXL, &lattice.VortexXR, &lattice.ControlX})
         v->assign(std::size_t(panels), 0.0);
-    for (std::vector<double>* v : {&lattice.CornerXL, &lattice.CornerXR}) v->assign(std::size_t(corners), 0.0);
+    for (std::vector<double>* v : {&lattice.CornerXL, &lattice.CornerXR})
+        v->assign(std::size_t(corners), 0.0);
 
     std::array<double, kMaxStrips + 1> t{};
     for (int w = 1; w <= sizes.CalcWingCount; ++w) {

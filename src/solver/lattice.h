@@ -31,8 +31,8 @@ struct LatticeSizes {
     int CalcWingCount = 0;
     std::array<int, kMaxWings + 1> ChordPanels{};  // per strip of wing w, the same for all its strips
     std::array<std::array<int, kMaxTrapeziums + 1>, kMaxWings + 1> StripCount{};  // [w][k]
-    std::array<int, kMaxWings + 1> WingStrips{};   // sum of StripCount[w]
-    int PanelTotal = 0;                            // unknowns of the influence system
+    std::array<int, kMaxWings + 1> WingStrips{};                                  // sum of StripCount[w]
+    int PanelTotal = 0;  // unknowns of the influence system
 };
 
 // Geometry of the lattice. Storage is flat and sized to the lattice; panels
@@ -49,7 +49,8 @@ struct Lattice {
     std::vector<double> VortexYL, VortexYR;  // strip edges; EdgeYL and EdgeYR are the same values
     std::vector<double> ControlY;            // middle line
     std::vector<double> StripChord;
-    std::vector<double> StripLeadX, StripTrailX;  // middle leading and trailing edge (ControlX[0], [ChordPanels+1])
+    std::vector<double> StripLeadX,
+        StripTrailX;  // middle leading and trailing edge (ControlX[0], [ChordPanels+1])
     // Per panel.
     std::vector<double> VortexXL, VortexXR;  // ends of the bound vortex (quarter chord)
     std::vector<double> ControlX;            // control point (three-quarter chord, middle line)
@@ -88,8 +89,9 @@ LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& m
 // The coordinates of a lattice of the given sizes; heights per wing (after
 // the overlap rule). A strip spacing that fails is reported in `messages`;
 // the lattice is finished regardless.
-void TRAWY2(const LatticeSizes& sizes, const WingPlanforms& wings, const std::array<int, kMaxWings + 1>& WingPosZ,
-            Lattice& lattice, NewtonScratch& scratch, CalcMessages& messages);
+void TRAWY2(const LatticeSizes& sizes, const WingPlanforms& wings,
+            const std::array<int, kMaxWings + 1>& WingPosZ, Lattice& lattice, NewtonScratch& scratch,
+            CalcMessages& messages);
 
 // Strip-edge fractions t[0..ns] (t[0] = 0, t[ns] = 1) of a trapezium of span
 // dy and chords c0 (root) and c1 (tip), so that every strip has the width to

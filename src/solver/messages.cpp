@@ -26,8 +26,12 @@ void CalcMessages::refuse(std::string first, std::string second) {
     CalcAbort = true;
 }
 
-std::string errorHeadLine(Language l) { return pick(l, "Error: ", "Fehler: "); }
-std::string attentionLine(Language l) { return pick(l, "Attention:", "Achtung:"); }
+std::string errorHeadLine(Language l) {
+    return pick(l, "Error: ", "Fehler: ");
+}
+std::string attentionLine(Language l) {
+    return pick(l, "Attention:", "Achtung:");
+}
 std::string wingsMovedLine(Language l) {
     return pick(l, "Wings are moved automatically in z-direction!",
                 "Flügel wurden automatisch in z-Richtung verschoben!");
@@ -35,7 +39,8 @@ std::string wingsMovedLine(Language l) {
 
 std::string cannotCalculateWingLine(Language l, int wing) {
     const std::string n = std::to_string(wing);
-    return l == Language::English ? "Can not calculate wing-" + n + ". " : "Kann Flügel-" + n + " nicht berechnen.";
+    return l == Language::English ? "Can not calculate wing-" + n + ". "
+                                  : "Kann Flügel-" + n + " nicht berechnen.";
 }
 
 std::string cannotCalculateAircraftLine(Language l) {

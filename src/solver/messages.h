@@ -45,7 +45,7 @@ std::string trapeziumFailedLine(Language language, int wing, int trapezium);
 std::string moreTipChordLine(Language language);
 
 // German only.
-std::string itmaxLine(int itmax);           // "TRIM9: Fehler. itmax ist 0 , keine ..."
+std::string itmaxLine(int itmax);            // "TRIM9: Fehler. itmax ist 0 , keine ..."
 extern const char* const kTrimSingularLine;  // " TRIM9M: Das Gleichungssystem ist nicht loesbar //"
 extern const char* const kEinflussLine;      // "EINFLUSS: Irgend ein Kuddel-Muddel"
 extern const char* const kLoesLine;          // "LOES: Fehler beim Loesen des Gleichungssystems "

@@ -10,7 +10,7 @@ namespace ws {
 
 // The residual function FCN: F[0..neq-1] of the variables x[0..nvar-1].
 class Residuals {
-public:
+  public:
     virtual ~Residuals() = default;
     virtual void operator()(int nvar, int neq, double* F, const double* x) const = 0;
 };

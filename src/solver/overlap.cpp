@@ -6,9 +6,13 @@
 
 namespace ws {
 
-bool UEBERSCHNEID(double tipQ, double rootQ, double tipP, double rootP) { return tipQ > rootP && rootQ < tipP; }
+bool UEBERSCHNEID(double tipQ, double rootQ, double tipP, double rootP) {
+    return tipQ > rootP && rootQ < tipP;
+}
 
-std::string heightFieldText(int height) { return std::to_string(height); }
+std::string heightFieldText(int height) {
+    return std::to_string(height);
+}
 
 namespace {
 
@@ -27,7 +31,8 @@ struct Separation {
         bool movedHere = false;
         // Each step widens the gap by a fixed amount, so a dozen steps end it;
         // the bound only guards against a step lost in rounding.
-        for (int n = 0; n < 100000 && std::fabs(z[q] - z[p]) < gap && UEBERSCHNEID(tip(q), root(q), tip(p), root(p));
+        for (int n = 0;
+             n < 100000 && std::fabs(z[q] - z[p]) < gap && UEBERSCHNEID(tip(q), root(q), tip(p), root(p));
              ++n) {
             const double sign = z[q] - z[p] > 0 ? 1.0 : -1.0;
             z[q] = z[q] + sign * step * factor;

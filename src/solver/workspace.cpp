@@ -13,7 +13,9 @@ namespace {
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 }
 
-void MatrixStorage::Release::operator()(double* p) const { std::free(p); }
+void MatrixStorage::Release::operator()(double* p) const {
+    std::free(p);
+}
 
 void MatrixStorage::reserve(std::size_t count) {
     if (count <= capacity_) return;

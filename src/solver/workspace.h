@@ -17,7 +17,7 @@ namespace ws {
 // touches a few dozen pages instead of thousands, which is most of its cost
 // on a cold start.
 class MatrixStorage {
-public:
+  public:
     void reserve(std::size_t count);  // never shrinks; the content is not kept
     double* data() { return data_.get(); }
     const double* data() const { return data_.get(); }
@@ -27,7 +27,7 @@ public:
     double& operator[](std::size_t i) { return data_[i]; }
     const double& operator[](std::size_t i) const { return data_[i]; }
 
-private:
+  private:
     struct Release {
         void operator()(double* p) const;
     };

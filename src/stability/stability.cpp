@@ -4,7 +4,8 @@
 
 namespace ws {
 
-StabilityNumbers stabilityNumbers(int calcWingCount, double anpAircraft, double refChord, double marginDesired) {
+StabilityNumbers stabilityNumbers(int calcWingCount, double anpAircraft, double refChord,
+                                  double marginDesired) {
     StabilityNumbers s;
     if (calcWingCount > 1) {
         s.MarginLow = 8;
@@ -24,7 +25,8 @@ StabilityRows stabilityRows(const StabilityNumbers& n, double refArea, double re
                             bool english) {
     const std::string cg = english ? "x_cg (" : "x_SP (";
     StabilityRows r;
-    r.refArea = (english ? "Reference area (S): " : "Bezugsfläche (S): ") + fixed(refArea / 10000, 2) + "dm^2 ";
+    r.refArea =
+        (english ? "Reference area (S): " : "Bezugsfläche (S): ") + fixed(refArea / 10000, 2) + "dm^2 ";
     r.refChord = (english ? "Reference length (lm): " : "Bezugstiefe (lm): ") + fixed(refChord, 1) + "mm ";
     r.cgFront = cg + fixed(n.MarginHigh, 0) + "%): " + fixed(n.CgFront, 1) + "mm   ";
     r.cgRear = cg + fixed(n.MarginLow, 0) + "%): " + fixed(n.CgRear, 1) + "mm   ";

@@ -17,7 +17,8 @@ struct StabilityNumbers {
 constexpr double kDefaultMargin = 7.5;  // Edit31 at start
 
 // The numbers of STABIL (its drawing belongs to the top view).
-StabilityNumbers stabilityNumbers(int calcWingCount, double anpAircraft, double refChord, double marginDesired);
+StabilityNumbers stabilityNumbers(int calcWingCount, double anpAircraft, double refChord,
+                                  double marginDesired);
 
 // The text rows STABIL writes into the top view, in the interface language,
 // trailing blanks included.
@@ -29,7 +30,7 @@ struct StabilityRows {
     std::string cgDesired;     // manual: "x_cg (7.5%): 85.0mm     "
     std::string neutralPoint;  // "x_ac: 100.0mm    "
 };
-StabilityRows stabilityRows(const StabilityNumbers& numbers, double refArea, double refChord, double anpAircraft,
-                            bool english);
+StabilityRows stabilityRows(const StabilityNumbers& numbers, double refArea, double refChord,
+                            double anpAircraft, bool english);
 
 }  // namespace ws

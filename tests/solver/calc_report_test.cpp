@@ -31,7 +31,7 @@ struct Json {
 };
 
 class Parser {
-public:
+  public:
     explicit Parser(const std::string& s) : s_(s) {}
     bool parse(Json& out) {
         if (!value(out)) return false;
@@ -39,7 +39,7 @@ public:
         return i_ == s_.size();
     }
 
-private:
+  private:
     const std::string& s_;
     std::size_t i_ = 0;
     void skip() {
@@ -137,13 +137,14 @@ private:
     }
 };
 
-const char* const kTopKeys[] = {"file",        "wing_count", "wings",          "panel_total", "wings_moved",
-                                "anp_aircraft", "ref_wing",   "ref_area",       "ref_chord",   "margin_low",
-                                "margin_high", "margin_desired", "cg_front",    "cg_rear",     "cg_desired",
-                                "calculated",  "messages"};
-const char* const kWingKeys[] = {"wing",      "span",      "area",     "mac",       "r25",       "aspect",
-                                 "z",         "chord_panels", "strips", "lift_slope", "anp",      "anp_rel",
-                                 "label_b",   "label_s",   "label_lm", "label_r25", "label_lam", "label_anp"};
+const char* const kTopKeys[] = {"file",         "wing_count",     "wings",    "panel_total", "wings_moved",
+                                "anp_aircraft", "ref_wing",       "ref_area", "ref_chord",   "margin_low",
+                                "margin_high",  "margin_desired", "cg_front", "cg_rear",     "cg_desired",
+                                "calculated",   "messages"};
+const char* const kWingKeys[] = {"wing",      "span",      "area",         "mac",     "r25",
+                                 "aspect",    "z",         "chord_panels", "strips",  "lift_slope",
+                                 "anp",       "anp_rel",   "label_b",      "label_s", "label_lm",
+                                 "label_r25", "label_lam", "label_anp"};
 
 Json parsed(const std::string& text) {
     Json j;
@@ -206,7 +207,8 @@ TEST(CalcReport, RefusedRunHasNullResultsAndItsLines) {
         EXPECT_EQ(j.get(key)->kind, Json::Null) << key;
     EXPECT_EQ(j.get("margin_desired")->number, 7.5);
     const Json& w1 = j.get("wings")->items.at(0);
-    for (const char* key : {"lift_slope", "anp", "anp_rel", "label_anp"}) EXPECT_EQ(w1.get(key)->kind, Json::Null);
+    for (const char* key : {"lift_slope", "anp", "anp_rel", "label_anp"})
+        EXPECT_EQ(w1.get(key)->kind, Json::Null);
     EXPECT_EQ(w1.get("area")->number, 200000);  // the planform's value
     EXPECT_EQ(w1.get("chord_panels")->number, 13);
     EXPECT_EQ(j.get("panel_total")->number, 416);
@@ -234,14 +236,16 @@ TEST(CalcReport, Text) {
     const std::string expected =
         "wing 1: b=1100mm s=29.70dm^2 lm=272.0mm r25=82.3mm lam= 4.1\n"
         "wing 2: b= 240mm s=1.92dm^2 lm=80.4mm r25=24.9mm lam= 3.0\n"
-        "wing 1: chord panels " + std::to_string(r.sizes.ChordPanels[1]) + ", strips " +
-        std::to_string(r.sizes.WingStrips[1]) + " (" + std::to_string(r.sizes.StripCount[1][1]) + "), lift slope " +
+        "wing 1: chord panels " +
+        std::to_string(r.sizes.ChordPanels[1]) + ", strips " + std::to_string(r.sizes.WingStrips[1]) + " (" +
+        std::to_string(r.sizes.StripCount[1][1]) + "), lift slope " +
         fixed(r.evaluation.LiftSlopeWing[1], 2) + ", anp " + r.wings[1].anpLabel + "\n";
     EXPECT_EQ(text.substr(0, expected.size()), expected);
     EXPECT_NE(text.find("panels: " + std::to_string(r.sizes.PanelTotal) + "\n"), std::string::npos);
     EXPECT_NE(text.find("reference wing 1: area 29.70dm^2, chord 272.0mm\n"), std::string::npos);
     EXPECT_NE(text.find("\nx_ac: " + fixed(r.evaluation.AnpAircraft, 1) + "mm\n"), std::string::npos);
-    EXPECT_NE(text.find("\nx_cg (16%): " + fixed(r.stability.CgFront, 1) + "mm\nx_cg (8%): "), std::string::npos);
+    EXPECT_NE(text.find("\nx_cg (16%): " + fixed(r.stability.CgFront, 1) + "mm\nx_cg (8%): "),
+              std::string::npos);
     EXPECT_EQ(text.find("Error"), std::string::npos);
     EXPECT_NE(textReport(m, r, false).find("\nx_NP: "), std::string::npos);
 }
@@ -254,7 +258,8 @@ TEST(CalcReport, TextOfARefusal) {
     const std::string text = textReport(m, r, false);
     EXPECT_EQ(text.find("x_NP"), std::string::npos);
     EXPECT_EQ(text.find("lift slope"), std::string::npos);
-    const std::string tail = "Fehler: \nKann Flügel-2 nicht berechnen.\nBitte diesen Flügel ändern (keine Fläche)!\n";
+    const std::string tail =
+        "Fehler: \nKann Flügel-2 nicht berechnen.\nBitte diesen Flügel ändern (keine Fläche)!\n";
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 }

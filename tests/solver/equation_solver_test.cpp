@@ -73,7 +73,8 @@ TEST(Elimination, CountsStepsDownToZero) {
     b = {1, 1, 1};
     std::vector<int> ipiv(3);
     seen.clear();
-    ASSERT_EQ(libraryLuSolve({W.data(), 3}, b.data(), 3, ipiv.data(), [&](int left) { seen.push_back(left); }), 0);
+    ASSERT_EQ(
+        libraryLuSolve({W.data(), 3}, b.data(), 3, ipiv.data(), [&](int left) { seen.push_back(left); }), 0);
     EXPECT_EQ(seen, (std::vector<int>{3, 0}));
 }
 
@@ -97,7 +98,7 @@ TEST(Elimination, LibraryAgreesWithStraightforwardOnAGeneralSystem) {
 
 // F(x) = (x0² − 4, x0 + x1 − 3) with x2 a fixed parameter.
 class Quadratic : public Residuals {
-public:
+  public:
     mutable int calls = 0;
     void operator()(int, int, double* F, const double* x) const override {
         ++calls;
@@ -153,7 +154,7 @@ TEST(Newton, ItmaxBelowOneIsRefused) {
 
 // A residual that does not depend on x: the Jacobian is zero.
 class Flat : public Residuals {
-public:
+  public:
     void operator()(int, int neq, double* F, const double*) const override {
         for (int e = 0; e < neq; ++e) F[e] = 1;
     }

@@ -139,7 +139,8 @@ TEST(Evaluation, ScalingEveryLengthByTwo) {
     ASSERT_TRUE(a.done());
     ASSERT_TRUE(b.done());
     for (int w = 1; w <= 2; ++w) {
-        EXPECT_NEAR(b.evaluation.AnpWing[w], 2 * a.evaluation.AnpWing[w], 1e-9 * std::fabs(b.evaluation.AnpWing[w]));
+        EXPECT_NEAR(b.evaluation.AnpWing[w], 2 * a.evaluation.AnpWing[w],
+                    1e-9 * std::fabs(b.evaluation.AnpWing[w]));
         EXPECT_NEAR(b.evaluation.LiftSlopeWing[w], a.evaluation.LiftSlopeWing[w], 1e-9);
     }
     EXPECT_NEAR(b.evaluation.RefChord, 2 * a.evaluation.RefChord, 1e-9);
@@ -226,7 +227,8 @@ TEST(Chain, ResultThatIsNotFiniteIsRefused) {
     options.marginDesired = std::numeric_limits<double>::infinity();
     const CalcResult r = runCalculation(startupAircraft(), options);
     EXPECT_FALSE(r.done());
-    EXPECT_EQ(r.memo, (std::vector<std::string>{"Error: ", "Can not calculate this aircraft. ", "The result is not finite!"}));
+    EXPECT_EQ(r.memo, (std::vector<std::string>{"Error: ", "Can not calculate this aircraft. ",
+                                                "The result is not finite!"}));
     EXPECT_EQ(r.evaluation.AnpAircraft, 0);
 }
 
@@ -247,8 +249,13 @@ TEST(Chain, ThreeThousandUnknowns) {
     AircraftModel m = startupAircraft();
     m.WingCount = m.CalcWingCount = 3;
     for (int w = 1; w <= 3; ++w)
-        m.wing[w] = test::params(WingSpec{{600, 500, 60, 40, 20}, {150, 40, 50, 5}, {50, 500, 520, 540}, 4,
-                                          (w - 1) * 1500, (w - 1) * 150, 0});
+        m.wing[w] = test::params(WingSpec{{600, 500, 60, 40, 20},
+                                          {150, 40, 50, 5},
+                                          {50, 500, 520, 540},
+                                          4,
+                                          (w - 1) * 1500,
+                                          (w - 1) * 150,
+                                          0});
     const CalcResult r = runCalculation(m);
     ASSERT_TRUE(r.done());
     EXPECT_EQ(r.sizes.PanelTotal, 3000);

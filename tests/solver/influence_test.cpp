@@ -12,17 +12,26 @@ namespace {
 struct V {
     double x, y, z;
 };
-V sub(V a, V b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-V cross(V a, V b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-double dot(V a, V b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-double len(V a) { return std::sqrt(dot(a, a)); }
+V sub(V a, V b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+V cross(V a, V b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+double dot(V a, V b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+double len(V a) {
+    return std::sqrt(dot(a, a));
+}
 
 // The textbook horseshoe (bound A→B, legs to +x), times 4π, z component.
 double classic(V P, V A, V B) {
     const V r1 = sub(P, A), r2 = sub(P, B), r0 = sub(B, A);
     const V c = cross(r1, r2);
-    const double bound = c.z / dot(c, c) * dot(r0, V{r1.x / len(r1) - r2.x / len(r2), r1.y / len(r1) - r2.y / len(r2),
-                                                      r1.z / len(r1) - r2.z / len(r2)});
+    const double bound = c.z / dot(c, c) *
+                         dot(r0, V{r1.x / len(r1) - r2.x / len(r2), r1.y / len(r1) - r2.y / len(r2),
+                                   r1.z / len(r1) - r2.z / len(r2)});
     // Leg from A to +∞ carries circulation towards A (into the bound vortex).
     const auto leg = [](V r, double sign) {
         const double q = r.y * r.y + r.z * r.z;
@@ -35,7 +44,8 @@ TEST(Indu, EqualsTheClassicHorseshoe) {
     const V A{10, 2, 0}, B{12, 30, 5};
     for (V P : {V{40, 10, 1}, V{-20, -8, 3}, V{11, 16, -4}, V{100, 200, 0.5}}) {
         const V a = sub(P, A), b = sub(P, B);
-        EXPECT_NEAR(INDU(a.x, a.y, a.z, b.x, b.y, b.z), classic(P, A, B), 1e-12 * std::fabs(classic(P, A, B)));
+        EXPECT_NEAR(INDU(a.x, a.y, a.z, b.x, b.y, b.z), classic(P, A, B),
+                    1e-12 * std::fabs(classic(P, A, B)));
     }
 }
 
@@ -77,13 +87,15 @@ TEST(Influence, OnePanelIsItsHorseshoeAndMirror) {
     const V A{lattice.VortexXL[0], lattice.VortexYL[0], 0}, B{lattice.VortexXR[0], lattice.VortexYR[0], 0};
     const V Am{A.x, -A.y, 0}, Bm{B.x, -B.y, 0};
     const V a = sub(P, A), b = sub(P, B), am = sub(P, Bm), bm = sub(P, Am);
-    const double expected = (INDU(a.x, a.y, a.z, b.x, b.y, b.z) + INDU(am.x, am.y, am.z, bm.x, bm.y, bm.z)) * 0.0795775;
+    const double expected =
+        (INDU(a.x, a.y, a.z, b.x, b.y, b.z) + INDU(am.x, am.y, am.z, bm.x, bm.y, bm.z)) * 0.0795775;
     EXPECT_EQ(ws.matrix[0], expected);
     EXPECT_LT(expected, 0);  // a bound vortex induces downwash behind it
 }
 
 TEST(Influence, ThreadsFillTheSameMatrix) {
-    const Lattice lattice = latticeOf(test::aircraftOf({test::rectangle(500, 200), test::rectangle(200, 100, 600, 50)}));
+    const Lattice lattice =
+        latticeOf(test::aircraftOf({test::rectangle(500, 200), test::rectangle(200, 100, 600, 50)}));
     SolverWorkspace one, two;
     CalcMessages messages;
     EINFLUSS(lattice, one, messages, 1);
@@ -125,15 +137,16 @@ TEST(Influence, SingularSystemEndsRefusedWithoutResults) {
         EXPECT_FALSE(solveAndEvaluate(lattice, p, options, ws, messages, e));
         EXPECT_TRUE(messages.CalcAbort);
         EXPECT_TRUE(messages.shown);
-        EXPECT_EQ(messages.lines, (std::vector<std::string>{"Error: ", "LOES: Fehler beim Loesen des Gleichungssystems ",
-                                                            "LOES: Fehler..."}));
+        EXPECT_EQ(messages.lines,
+                  (std::vector<std::string>{"Error: ", "LOES: Fehler beim Loesen des Gleichungssystems ",
+                                            "LOES: Fehler..."}));
     }
 }
 
 TEST(Influence, LibrarySolveEqualsTheStraightforwardOne) {
     const AircraftModel tandem = test::loadAircraft(test::solverData("tandem_canard.da4"));
-    const AircraftModel small =
-        test::aircraftOf({test::rectangle(500, 200), test::rectangle(200, 100, 700, 60), test::rectangle(150, 80, -300, -40)});
+    const AircraftModel small = test::aircraftOf(
+        {test::rectangle(500, 200), test::rectangle(200, 100, 700, 60), test::rectangle(150, 80, -300, -40)});
     for (const AircraftModel* m : {&small, &tandem}) {
         if (m == &tandem && !test::kOptimisedBuild) continue;  // 1208 unknowns: slow without optimisation
         CalcOptions library, reference;
@@ -143,23 +156,27 @@ TEST(Influence, LibrarySolveEqualsTheStraightforwardOne) {
         ASSERT_TRUE(a.done());
         ASSERT_TRUE(b.done());
         for (int w = 1; w <= m->CalcWingCount; ++w) {
-            EXPECT_NEAR(a.evaluation.AnpWing[w], b.evaluation.AnpWing[w], 1e-10 * std::fabs(b.evaluation.AnpWing[w]));
+            EXPECT_NEAR(a.evaluation.AnpWing[w], b.evaluation.AnpWing[w],
+                        1e-10 * std::fabs(b.evaluation.AnpWing[w]));
             EXPECT_NEAR(a.evaluation.LiftSlopeWing[w], b.evaluation.LiftSlopeWing[w],
                         1e-10 * b.evaluation.LiftSlopeWing[w]);
         }
-        EXPECT_NEAR(a.evaluation.AnpAircraft, b.evaluation.AnpAircraft, 1e-10 * std::fabs(b.evaluation.AnpAircraft));
+        EXPECT_NEAR(a.evaluation.AnpAircraft, b.evaluation.AnpAircraft,
+                    1e-10 * std::fabs(b.evaluation.AnpAircraft));
     }
 }
 
 TEST(Influence, CirculationsOfBothSolversAgree) {
-    const Lattice lattice = latticeOf(test::aircraftOf({test::rectangle(500, 200), test::rectangle(200, 100, 600, 50)}));
+    const Lattice lattice =
+        latticeOf(test::aircraftOf({test::rectangle(500, 200), test::rectangle(200, 100, 600, 50)}));
     SolverWorkspace a, b;
     CalcMessages messages;
     EINFLUSS(lattice, a, messages);
     EINFLUSS(lattice, b, messages);
     ASSERT_TRUE(LOES(a, SolveMethod::Library, {}, messages));
     ASSERT_TRUE(LOES(b, SolveMethod::Straightforward, {}, messages));
-    for (int i = 0; i < a.n; ++i) EXPECT_NEAR(a.rhs[std::size_t(i)], b.rhs[std::size_t(i)], 1e-10 * std::fabs(b.rhs[std::size_t(i)]));
+    for (int i = 0; i < a.n; ++i)
+        EXPECT_NEAR(a.rhs[std::size_t(i)], b.rhs[std::size_t(i)], 1e-10 * std::fabs(b.rhs[std::size_t(i)]));
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "model/number_format.h"
 #include "solver/calculation.h"
 #include "solver/lattice.h"
-#include "model/number_format.h"
 #include "solver_test_util.h"
 
 namespace ws {
@@ -22,7 +22,7 @@ LatticeSizes sizesOf(const AircraftModel& m, CalcMessages& messages) {
 TEST(Grid, RectangleOfAspectRatioFive) {
     CalcMessages messages;
     const LatticeSizes s = sizesOf(aircraftOf({rectangle(500, 200)}), messages);
-    EXPECT_EQ(s.ChordPanels[1], 13);   // sqrt(160) = 12.65
+    EXPECT_EQ(s.ChordPanels[1], 13);    // sqrt(160) = 12.65
     EXPECT_EQ(s.StripCount[1][1], 32);  // 32.5 rounds to the even 32
     EXPECT_EQ(s.WingStrips[1], 32);
     EXPECT_EQ(s.PanelTotal, 416);
@@ -33,7 +33,8 @@ TEST(Grid, RectangleOfAspectRatioFive) {
 TEST(Grid, EqualAreasBothGetTheFullTarget) {
     CalcMessages messages;
     // Same area, different shape: both are sized for 400 panels.
-    const LatticeSizes s = sizesOf(aircraftOf({rectangle(500, 200), rectangle(250, 400, 800, 100)}), messages);
+    const LatticeSizes s =
+        sizesOf(aircraftOf({rectangle(500, 200), rectangle(250, 400, 800, 100)}), messages);
     EXPECT_EQ(s.ChordPanels[1], 13);
     EXPECT_EQ(s.ChordPanels[2], roundInt(std::sqrt(2.0 * 400 / 1.25)));
     EXPECT_EQ(s.PanelTotal, s.WingStrips[1] * 13 + s.WingStrips[2] * s.ChordPanels[2]);
@@ -56,7 +57,9 @@ TEST(Grid, ZeroWidthTrapeziumGetsNoStrips) {
 }
 
 // A slender rectangle: 1 chordwise panel and 2 × halfSpan / chord... strips.
-AircraftModel slender(int halfSpan) { return aircraftOf({rectangle(halfSpan, 10)}); }
+AircraftModel slender(int halfSpan) {
+    return aircraftOf({rectangle(halfSpan, 10)});
+}
 
 TEST(Grid, ThreeHundredStripsAreRefusedTwoHundredNinetyNineCalculated) {
     // With one chordwise panel a strip is one chord wide.
@@ -76,7 +79,8 @@ TEST(Grid, ThreeHundredStripsAreRefusedTwoHundredNinetyNineCalculated) {
         const bool en = language == Language::English;
         ASSERT_EQ(refused.lines.size(), 2u);
         EXPECT_EQ(refused.lines[0], en ? "Can not calculate wing-1. " : "Kann Flügel-1 nicht berechnen.");
-        EXPECT_EQ(refused.lines[1], en ? "Please change this wing (less aspect ratio)!" : "Bitte Streckung verkleinern!");
+        EXPECT_EQ(refused.lines[1],
+                  en ? "Please change this wing (less aspect ratio)!" : "Bitte Streckung verkleinern!");
     }
 }
 
@@ -135,9 +139,10 @@ TEST(Grid, MoreThanThreeHundredChordwisePanelsAreRefused) {
         EXPECT_GT(s.ChordPanels[1], 300);
         ASSERT_EQ(messages.lines.size(), 2u);
         EXPECT_EQ(messages.lines[0], language == Language::English ? "Can not calculate wing-1. "
-                                                                    : "Kann Flügel-1 nicht berechnen.");
-        EXPECT_EQ(messages.lines[1], language == Language::English ? "Please change this wing (more aspect ratio)!"
-                                                                    : "Bitte Streckung vergrößern!");
+                                                                   : "Kann Flügel-1 nicht berechnen.");
+        EXPECT_EQ(messages.lines[1], language == Language::English
+                                         ? "Please change this wing (more aspect ratio)!"
+                                         : "Bitte Streckung vergrößern!");
     }
 }
 
@@ -147,8 +152,13 @@ AircraftModel stubby(int tipSpan) {
     AircraftModel m = startupAircraft();
     m.WingCount = m.CalcWingCount = 3;
     for (int w = 1; w <= 3; ++w)
-        m.wing[w] = test::params(WingSpec{{600, 500, 60, 40, 20}, {150, 40, 50, tipSpan}, {50, 500, 520, 540}, 4,
-                                          (w - 1) * 1500, (w - 1) * 150, 0});
+        m.wing[w] = test::params(WingSpec{{600, 500, 60, 40, 20},
+                                          {150, 40, 50, tipSpan},
+                                          {50, 500, 520, 540},
+                                          4,
+                                          (w - 1) * 1500,
+                                          (w - 1) * 150,
+                                          0});
     return m;
 }
 
@@ -165,9 +175,10 @@ TEST(Grid, AtMostThreeThousandUnknowns) {
         const std::string n = std::to_string(s.PanelTotal);
         ASSERT_EQ(messages.lines.size(), 2u);
         EXPECT_EQ(messages.lines[0], language == Language::English ? "Can not calculate this aircraft. "
-                                                                    : "Kann dieses Flugzeug nicht berechnen.");
-        EXPECT_EQ(messages.lines[1], language == Language::English ? "Too many panels (" + n + ", at most 3000)!"
-                                                                    : "Zu viele Panels (" + n + ", höchstens 3000)!");
+                                                                   : "Kann dieses Flugzeug nicht berechnen.");
+        EXPECT_EQ(messages.lines[1], language == Language::English
+                                         ? "Too many panels (" + n + ", at most 3000)!"
+                                         : "Zu viele Panels (" + n + ", höchstens 3000)!");
         EXPECT_TRUE(messages.CalcAbort);
     }
 }
@@ -206,7 +217,8 @@ TEST(Trawy2, RectangleGeometry) {
 
 TEST(Trapez, OneStripNeedsNoSolver) {
     // A trapezium one strip wide: fractions (0, 1), no Newton lines whatever.
-    const AircraftModel m = aircraftOf({WingSpec{{100, 100, 100, 0, 0}, {1000, 4, 0, 0}, {0, 0, 0, 0}, 2, 0, 0, 0}});
+    const AircraftModel m =
+        aircraftOf({WingSpec{{100, 100, 100, 0, 0}, {1000, 4, 0, 0}, {0, 0, 0, 0}, 2, 0, 0, 0}});
     const WingPlanforms p = planformsOf(m);
     CalcMessages messages;
     const LatticeSizes s = GRID(p, 1, messages);
@@ -252,7 +264,9 @@ TEST(Trapez, PointedTipCalculatesThroughTheSecondSolve) {
     x[31] = 200;
     x[32] = 5;
     struct Strip : Residuals {
-        void operator()(int nvar, int neq, double* F, const double* xx) const override { FCN(nvar, neq, F, xx); }
+        void operator()(int nvar, int neq, double* F, const double* xx) const override {
+            FCN(nvar, neq, F, xx);
+        }
     };
     int status = 0;
     TRIM9M(1, 1, status, x, free, kTrimIterations, 30, 33, Strip{}, scratch, first);
@@ -286,7 +300,8 @@ TEST(Trapez, TipWithoutChordIsStillRefused) {
 }
 
 TEST(Trapez, RefusedTipEndsTheChainAfterTheLattice) {
-    const AircraftModel m = aircraftOf({WingSpec{{200, 0, 0, 0, 0}, {400, 0, 0, 0}, {100, 0, 0, 0}, 1, 0, 0, 0}});
+    const AircraftModel m =
+        aircraftOf({WingSpec{{200, 0, 0, 0, 0}, {400, 0, 0, 0}, {100, 0, 0, 0}, 1, 0, 0, 0}});
     const CalcResult r = runCalculation(m);
     EXPECT_FALSE(r.done());
     EXPECT_TRUE(r.memoShown);

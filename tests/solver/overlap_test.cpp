@@ -111,3 +111,22 @@ TEST(Overlap, WingsFarApartStillEnd) {
 
 }  // namespace
 }  // namespace ws
+
+namespace ws {
+namespace {
+
+TEST(Overlap, RefusalAfterAMoveComesBelowTheNotice) {
+    // Wing 2 is moved, wing 3 (no area) refused; the "Error: " head is gone.
+    const AircraftModel m = test::aircraftOf(
+        {test::rectangle(500, 200), test::rectangle(200, 200, 680, 0), test::rectangle(200, 0, -400, 40)});
+    const CalcResult r = runCalculation(m);
+    EXPECT_FALSE(r.done());
+    EXPECT_TRUE(r.WingsMoved);
+    EXPECT_EQ(r.WingPosZ[2], -24);
+    EXPECT_EQ(r.memo, (std::vector<std::string>{"Attention:", "Wings are moved automatically in z-direction!",
+                                                "Can not calculate wing-3. ",
+                                                "Please change this wing (it has no area)!"}));
+}
+
+}  // namespace
+}  // namespace ws
