@@ -63,8 +63,12 @@ void runKeystrokes(benchmark::State& state, bool repaint) {
     }
 }
 
-void BM_KeystrokeHandlers(benchmark::State& state) { runKeystrokes(state, false); }
-void BM_KeystrokeWithRepaint(benchmark::State& state) { runKeystrokes(state, true); }
+void BM_KeystrokeHandlers(benchmark::State& state) {
+    runKeystrokes(state, false);
+}
+void BM_KeystrokeWithRepaint(benchmark::State& state) {
+    runKeystrokes(state, true);
+}
 
 BENCHMARK(BM_KeystrokeHandlers)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeystrokeWithRepaint)->Unit(benchmark::kMicrosecond);

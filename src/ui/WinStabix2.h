@@ -29,6 +29,7 @@ class TForm1 : public QMainWindow {
     bool KeepResults = false;   // a redraw is running that must not withdraw results
     bool UiEnglish = true;
 
+    // The wings as last read from their fields (the remarks live in Memo2).
     const AircraftModel& model() const { return model_; }
     const WingPlanform& planform(int w) const { return planform_[w]; }
 
