@@ -1,30 +1,36 @@
-// winstabix-calc: the planform values of an aircraft file, without a window.
-//   winstabix-calc [FILE.da4] [--save OUT.da4]
-// Exit status 0 on success, 2 on a bad command line or a file that cannot be
-// read or written.
+// winstabix-calc: an aircraft file calculated without a window.
+//   winstabix-calc [FILE.da4] [--lang en|de] [--json] [--save OUT.da4]
+// Exit status 0 when calculated, 1 when the calculation refused the aircraft,
+// 2 on a bad command line or a file that cannot be read or written.
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include "app/calc_report.h"
 #include "files/aircraft_file.h"
 #include "files/file_io.h"
 #include "model/aircraft.h"
 #include "model/planform.h"
+#include "solver/calculation.h"
 
 namespace {
 
 constexpr int kExitFailure = 2;
 
 constexpr const char* kUsage =
-    "usage: winstabix-calc [FILE.da4] [--save OUT.da4]\n"
+    "usage: winstabix-calc [FILE.da4] [--lang en|de] [--json] [--save OUT.da4]\n"
     "  FILE.da4        aircraft to load (default: the start-up aircraft)\n"
-    "  --save OUT.da4  write the aircraft to OUT.da4\n";
+    "  --lang en|de    language of the calculation's messages (default en)\n"
+    "  --json          print one JSON object instead of the text report\n"
+    "  --save OUT.da4  write the aircraft, with its results when calculated\n";
 
 struct Options {
     std::optional<std::string> input;   // aircraft file to load
     std::optional<std::string> saveTo;  // --save
+    bool english = true;                // --lang
+    bool json = false;                  // --json
     bool help = false;
 };
 
@@ -39,6 +45,13 @@ std::string takeArgument(int argc, char** argv, int& i, Options& options) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
         options.help = true;
+    } else if (arg == "--json") {
+        options.json = true;
+    } else if (arg == "--lang") {
+        if (i + 1 >= argc) return "--lang needs en or de";
+        const std::string_view lang = argv[++i];
+        if (lang != "en" && lang != "de") return "--lang takes en or de, not " + std::string(lang);
+        options.english = lang == "en";
     } else if (arg == "--save") {
         if (i + 1 >= argc) return "--save needs a file name";
         options.saveTo = argv[++i];
@@ -62,7 +75,6 @@ CommandLine parseCommandLine(int argc, char** argv) {
 // The aircraft to work on: the file's, or the start-up aircraft without one.
 struct Aircraft {
     ws::AircraftModel model = ws::startupAircraft();
-    std::optional<ws::StoredResults> results;  // only when the file carried results
 };
 
 std::variant<Aircraft, ws::FileError> loadAircraft(const Options& options) {
@@ -74,16 +86,7 @@ std::variant<Aircraft, ws::FileError> loadAircraft(const Options& options) {
         ws::applyAircraftFile(std::get<ws::AircraftFileContent>(content), aircraft.model);
     aircraft.model = loaded.model;
     aircraft.model.AircraftFileName = *options.input;
-    if (loaded.ResultsValid) aircraft.results = loaded.results;
     return aircraft;
-}
-
-void printPlanforms(const ws::AircraftModel& model) {
-    for (int w = 1; w <= model.WingCount; ++w) {
-        const ws::WingLabelTexts t = ws::wingLabelTexts(ws::Calc_W(model.wing[w]));
-        std::printf("wing %d: b=%s s=%s lm=%s r25=%s lam=%s\n", w, t.b.c_str(), t.s.c_str(), t.lm.c_str(),
-                    t.r25.c_str(), t.lam.c_str());
-    }
 }
 
 int fail(const std::string& message) {
@@ -108,10 +111,21 @@ int main(int argc, char** argv) {
     if (const auto* error = std::get_if<ws::FileError>(&loaded)) return fail(error->reason);
     const Aircraft& aircraft = std::get<Aircraft>(loaded);
 
-    printPlanforms(aircraft.model);
+    ws::CalcOptions calcOptions;
+    calcOptions.language = line.options.english ? ws::Language::English : ws::Language::German;
+    const ws::CalcResult result = ws::runCalculation(aircraft.model, calcOptions);
+    if (line.options.json)
+        std::fputs(ws::jsonReport(line.options.input.value_or(""), aircraft.model, result).c_str(), stdout);
+    else
+        std::fputs(ws::textReport(aircraft.model, result, line.options.english).c_str(), stdout);
+
     if (line.options.saveTo) {
-        const std::string bytes = ws::aircraftFileBytes(aircraft.model, aircraft.results);
+        std::optional<ws::StoredResults> results;
+        if (result.done())
+            results = ws::StoredResults{result.evaluation.RefArea, result.evaluation.RefChord,
+                                        result.evaluation.AnpAircraft};
+        const std::string bytes = ws::aircraftFileBytes(aircraft.model, results);
         if (const auto error = ws::writeFileSafely(*line.options.saveTo, bytes)) return fail(error->reason);
     }
-    return 0;
+    return ws::calcExitStatus(result);
 }

@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-// The report belongs to the batch program, not to the core library: the
-// test compiles it in.
-#include "../../src/app/calc_report.cpp"
+#include "app/calc_report.h"
+#include "model/number_format.h"
 #include "solver_test_util.h"
 
 namespace ws {
