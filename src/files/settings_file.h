@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "model/language.h"
+
 namespace ws {
 
 extern const char* const kSettingsFileName;  // "Default.pa4"
-
-enum class Language { English, German };
 
 // What the settings file applies at start. An empty value leaves the window's
 // design value as it is.

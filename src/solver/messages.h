@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace ws {
+#include "model/language.h"
 
-enum class Language { English, German };
+namespace ws {
 
 struct CalcMessages {
     Language language = Language::English;
