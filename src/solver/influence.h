@@ -39,8 +39,8 @@ WS_INLINE_HOT double INDU(double ax, double ay, double az, double bx, double by,
     // division is made, and a result the formula does not use is dropped.
     const double boundTerm = (da * ila - db * ilb) / (q2 == 0 ? 1.0 : q2);
     const double factor = q2 == 0 ? 0.0 : boundTerm;
-    az = (ay == 0) & (az == 0) ? kOnLegOffset : az;
-    bz = (by == 0) & (bz == 0) ? kOnLegOffset : bz;
+    az = ((ay == 0) & (az == 0)) ? kOnLegOffset : az;
+    bz = ((by == 0) & (bz == 0)) ? kOnLegOffset : bz;
     const double fa = (ax * ila + 1) / (az * az + ay * ay);
     const double fb = (bx * ilb + 1) / (bz * bz + by * by);
     return qz * factor - ay * fa + by * fb;
