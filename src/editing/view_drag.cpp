@@ -20,17 +20,7 @@ int& BarPositions::at(ViewBar bar) {
 }
 
 int BarPositions::at(ViewBar bar) const {
-    switch (bar) {
-        case ViewBar::Elevation:
-            return elevation;
-        case ViewBar::Azimuth:
-            return azimuth;
-        case ViewBar::Zoom3D:
-            return zoom3D;
-        case ViewBar::TopZoom:
-            break;
-    }
-    return topZoom;
+    return const_cast<BarPositions*>(this)->at(bar);
 }
 
 namespace {
