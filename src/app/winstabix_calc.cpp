@@ -1,7 +1,8 @@
 // winstabix-calc: an aircraft file calculated without a window.
-//   winstabix-calc [FILE.da4] [--lang en|de] [--json] [--save OUT.da4]
+//   winstabix-calc [FILE.da4] [--lang en|de] [--json] [--save OUT.da4] [--panels N]
 // Exit status 0 when calculated, 1 when the calculation refused the aircraft,
 // 2 on a bad command line or a file that cannot be read or written.
+#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -20,17 +21,20 @@ namespace {
 constexpr int kExitFailure = 2;
 
 constexpr const char* kUsage =
-    "usage: winstabix-calc [FILE.da4] [--lang en|de] [--json] [--save OUT.da4]\n"
+    "usage: winstabix-calc [FILE.da4] [--lang en|de] [--json] [--save OUT.da4] [--panels N]\n"
     "  FILE.da4        aircraft to load (default: the start-up aircraft)\n"
     "  --lang en|de    language of the calculation's messages (default en)\n"
     "  --json          print one JSON object instead of the text report\n"
-    "  --save OUT.da4  write the aircraft, with its results when calculated\n";
+    "  --save OUT.da4  write the aircraft, with its results when calculated\n"
+    "  --panels N      panels aimed at for the largest wing, 1 to 3000 (default 400);\n"
+    "                  for convergence studies, the window always uses 400\n";
 
 struct Options {
     std::optional<std::string> input;   // aircraft file to load
     std::optional<std::string> saveTo;  // --save
     bool english = true;                // --lang
     bool json = false;                  // --json
+    int panels = ws::kTargetPanels;     // --panels
     bool help = false;
 };
 
@@ -38,6 +42,15 @@ struct CommandLine {
     Options options;
     std::string error;  // empty when the command line is fine
 };
+
+// A whole number of panels that a lattice within the unknowns' limit can have.
+std::optional<int> panelCount(std::string_view text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    if (value < 1 || value > ws::kMaxUnknowns) return std::nullopt;
+    return value;
+}
 
 // Takes the argument at `i` into `options`, and the value after it when the
 // option has one (advancing `i`). Returns what is wrong, or an empty text.
@@ -55,6 +68,13 @@ std::string takeArgument(int argc, char** argv, int& i, Options& options) {
     } else if (arg == "--save") {
         if (i + 1 >= argc) return "--save needs a file name";
         options.saveTo = argv[++i];
+    } else if (arg == "--panels") {
+        if (i + 1 >= argc) return "--panels needs a number";
+        const std::string_view text = argv[++i];
+        const std::optional<int> panels = panelCount(text);
+        if (!panels) return "--panels takes a whole number from 1 to " + std::to_string(ws::kMaxUnknowns) + ", not " +
+                   std::string(text);
+        options.panels = *panels;
     } else if (arg.size() > 1 && arg[0] == '-') {
         return "unknown option " + std::string(arg);
     } else if (options.input) {
@@ -113,6 +133,7 @@ int main(int argc, char** argv) {
 
     ws::CalcOptions calcOptions;
     calcOptions.language = line.options.english ? ws::Language::English : ws::Language::German;
+    calcOptions.targetPanels = line.options.panels;
     const ws::CalcResult result = ws::runCalculation(aircraft.model, calcOptions);
     if (line.options.json)
         std::fputs(ws::jsonReport(line.options.input.value_or(""), aircraft.model, result).c_str(), stdout);

@@ -82,7 +82,7 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
         messages.shown = true;
     }
 
-    result.sizes = GRID(planforms, result.CalcWingCount, messages);
+    result.sizes = GRID(planforms, result.CalcWingCount, messages, options.targetPanels);
     if (!messages.CalcAbort) {
         TRAWY2(result.sizes, planforms, result.WingPosZ, result.lattice, workspace.newton, messages);
         result.latticeBuilt = true;

@@ -28,6 +28,7 @@ struct CalcOptions {
     SolveMethod method = SolveMethod::Library;
     ProgressFn progress;  // elimination steps still to go (Label24); may be empty
     int threads = 0;      // for the influence fill; 0 takes the machine's cores
+    int targetPanels = kTargetPanels;  // of the largest wing (GRID); changed only for convergence studies
 };
 
 enum class CalcOutcome { Done, Refused };

@@ -27,12 +27,13 @@ double Lattice::controlX(int i, int s, int w) const {
     return ControlX[panelIndex(i, s, w)];
 }
 
-LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& messages) {
+LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& messages, int targetPanels) {
     const Language lang = messages.language;
     LatticeSizes sizes;
     sizes.CalcWingCount = calcWingCount;
     bool refused = false;
 
+    const int largestTarget = std::max(1, targetPanels);
     double largestArea = 0;
     for (int w = 1; w <= calcWingCount; ++w) largestArea = std::max(largestArea, wings[w].WingArea);
 
@@ -57,7 +58,7 @@ LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& m
             continue;
         }
 
-        const int target = roundInt(kTargetPanels * area / largestArea);
+        const int target = roundInt(largestTarget * area / largestArea);
         const double aspect = span * span / area;
         const int chordPanels = std::max(1, roundInt(std::sqrt(2.0 * target / aspect)));
         sizes.ChordPanels[w] = chordPanels;

@@ -21,7 +21,7 @@ namespace ws {
 constexpr int kMaxStrips = 300;
 constexpr int kMaxChordPanels = 300;
 constexpr int kMaxUnknowns = 3000;
-constexpr int kTargetPanels = 400;  // of the largest wing
+constexpr int kTargetPanels = 400;  // of the largest wing, what the window always uses
 constexpr int kTrimIterations = 20;
 
 // The planforms of wings 1..3 (element 0 unused).
@@ -83,8 +83,11 @@ struct Lattice {
 // in `messages`): a wing without area or span, a trapezium of width without
 // chord, 300 strips or more, more than 300 chordwise panels and, when nothing
 // else was refused, more than 3000 unknowns. The sizes are complete also
-// when refused.
-LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& messages);
+// when refused. `targetPanels` is the panel count aimed at for the largest
+// wing (at least 1); the others get their share by area. Other targets
+// than kTargetPanels serve convergence studies only.
+LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& messages,
+                  int targetPanels = kTargetPanels);
 
 // The coordinates of a lattice of the given sizes; heights per wing (after
 // the overlap rule). A strip spacing that fails is reported in `messages`;
