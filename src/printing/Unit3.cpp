@@ -1,0 +1,196 @@
+#include "printing/Unit3.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+namespace ws {
+
+namespace {
+
+constexpr QSize kClientSize(377, 152);
+constexpr int kRowHeight = 20;
+
+QFont dialogFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    return font;
+}
+
+template <class T>
+T* place(T* control, const char* name, int left, int top) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->move(left, top);
+    return control;
+}
+
+QString choosePdfFile(QWidget* parent, const QString& suggested) {
+    QFileDialog dialog(parent, QStringLiteral("Print to PDF file"), suggested, QStringLiteral("*.pdf"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+TForm3::TForm3(std::unique_ptr<PrinterCatalog> catalog, QWidget* parent)
+    : QDialog(parent), XPrnSet2(std::move(catalog)) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Printer"));
+    setFont(dialogFont());
+    setModal(false);
+    setFixedSize(kClientSize);
+
+    ComboBox1 = place(new QComboBox(this), "ComboBox1", 0, 0);
+    ComboBox1->setEditable(false);
+    ComboBox1->resize(369, ComboBox1->sizeHint().height());
+
+    Label2 = place(new QLabel(QStringLiteral("Printer resolution:"), this), "Label2", 3, 37);
+    Label2->adjustSize();
+
+    StringGrid2 = place(new QTableWidget(this), "StringGrid2", 3, 56);
+    StringGrid2->resize(129, 90);
+    StringGrid2->setColumnCount(2);
+    StringGrid2->verticalHeader()->hide();
+    StringGrid2->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid2->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    StringGrid2->horizontalHeader()->setFixedHeight(kRowHeight);
+    StringGrid2->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    StringGrid2->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid2->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    CheckBoxColor = place(new QCheckBox(QStringLiteral("Color"), this), "CheckBoxColor", 163, 36);
+    CheckBoxColor->adjustSize();
+
+    Button1 = place(new QPushButton(QStringLiteral("Cancel"), this), "Button1", 238, 73);
+    Button1->resize(73, 25);
+    ButtonClose = place(new QPushButton(QStringLiteral("Print"), this), "ButtonClose", 238, 113);
+    ButtonClose->resize(73, 25);
+    ButtonClose->setEnabled(false);
+
+    askPdfFileName = [this](const QString& suggested) { return choosePdfFile(this, suggested); };
+    reportFailure = [this](const QString& reason) {
+        QMessageBox::warning(this, QStringLiteral("Printer"), reason);
+    };
+
+    connect(ComboBox1, &QComboBox::activated, this, &TForm3::ComboBox1Change);
+    connect(CheckBoxColor, &QCheckBox::toggled, this, [this] { CheckBoxColorClick(); });
+    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connect(ButtonClose, &QPushButton::clicked, this, &TForm3::ButtonCloseClick);
+
+    FormActivate();
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::setPage(const QImage* page, const QString& pdfName) {
+    page_ = page;
+    pdfName_ = pdfName;
+}
+
+bool TForm3::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) FormActivate();
+    return QDialog::event(e);
+}
+
+void TForm3::FormActivate() {
+    // A printer installed or removed meanwhile shows up here.
+    XPrnSet2.refresh();
+    if (XPrnSet2.printersAvailable()) {
+        const QSignalBlocker quiet(ComboBox1);
+        ComboBox1->clear();
+        ComboBox1->addItems(XPrnSet2.printerNames());
+        ComboBox1->setCurrentIndex(XPrnSet2.currentPrinterIndex());
+        ButtonClose->setEnabled(true);
+    }
+    const int width = StringGrid2->width();
+    StringGrid2->setColumnWidth(0, width / 4 - 10);
+    StringGrid2->setColumnWidth(1, 3 * width / 4 - 10);
+    StringGrid2->setHorizontalHeaderLabels({QStringLiteral("i"), QStringLiteral("Auflösung")});
+    refillResolutions();
+    refillColour();
+}
+
+void TForm3::ComboBox1Change(int index) {
+    XPrnSet2.selectPrinter(index);
+    refillResolutions();
+    refillColour();
+}
+
+void TForm3::CheckBoxColorClick() {
+    if (!refilling_) XPrnSet2.setColor(CheckBoxColor->isChecked());
+}
+
+void TForm3::refillResolutions() {
+    refilling_ = true;
+    const int keep = StringGrid2->currentRow();
+    const int count = XPrnSet2.resolutionCount();
+    StringGrid2->setRowCount(count);
+    const bool reported = XPrnSet2.resolutionsReported();
+    for (int i = 0; i < count; ++i) {
+        QString text = QStringLiteral("%1x%2dpi²").arg(XPrnSet2.resolutionX(i)).arg(XPrnSet2.resolutionY(i));
+        if (!reported) text += QStringLiteral(" (default)");
+        auto* number = new QTableWidgetItem(QString::number(i));
+        auto* resolution = new QTableWidgetItem(text);
+        if (!reported)
+            resolution->setToolTip(
+                QStringLiteral("The printer reports no resolutions; its default resolution is used."));
+        StringGrid2->setItem(i, 0, number);
+        StringGrid2->setItem(i, 1, resolution);
+    }
+    if (count > 0) StringGrid2->selectRow(keep >= 0 && keep < count ? keep : 0);
+    refilling_ = false;
+}
+
+void TForm3::refillColour() {
+    refilling_ = true;
+    if (XPrnSet2.colorCount() < 2) {
+        CheckBoxColor->setEnabled(false);
+        CheckBoxColor->setChecked(false);
+    } else {
+        CheckBoxColor->setEnabled(true);
+        CheckBoxColor->setChecked(XPrnSet2.colorSetting());
+    }
+    refilling_ = false;
+}
+
+void TForm3::fail(const QString& reason) {
+    if (reportFailure) reportFailure(reason);
+}
+
+void TForm3::ButtonCloseClick() {
+    const PrinterCaps* printer = XPrnSet2.currentPrinter();
+    if (!printer) return fail(QStringLiteral("No printer is installed, so nothing can be printed."));
+    if (!page_ || page_->isNull()) return fail(QStringLiteral("There is no page to print."));
+    const int r = StringGrid2->currentRow();
+    XPrnSet2.setResolution(r);
+    const int dpi = XPrnSet2.resolutionX(r);
+    if (dpi <= 0) return fail(QStringLiteral("Choose a printer resolution first; nothing was printed."));
+
+    QString pdfPath;
+    if (printer->pdfFile) {
+        pdfPath = askPdfFileName ? askPdfFileName(pdfName_) : QString();
+        if (pdfPath.isEmpty()) return;  // the user changed their mind; the dialog stays
+    }
+    if (!XPrint.BeginDoc(*printer, XPrnSet2.settings(), pdfPath)) return fail(XPrint.errorText());
+    XPrint.StretchDraw(pageRectangle(dpi), *page_);
+    if (!XPrint.EndDoc()) return fail(XPrint.errorText());
+    close();
+}
+
+void TForm3::Button1Click() { close(); }
+
+}  // namespace ws

@@ -1,0 +1,71 @@
+// The print settings dialog "Printer": printer, resolution and colour, then
+// the page picture is printed into its fixed rectangle, or nothing happens.
+// Shown without blocking the main window; its texts stay in the language
+// they were designed in, and it lays out in plain pixels with an 11-pixel
+// font (its design is the 96-dpi one, unlike the main window's).
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <functional>
+#include <memory>
+
+#include "printing/XPrint.h"
+#include "printing/XPrnSet2.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace ws {
+
+class TForm3 : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TForm3(std::unique_ptr<PrinterCatalog> catalog = std::make_unique<SystemPrinterCatalog>(),
+                    QWidget* parent = nullptr);
+    ~TForm3() override;
+
+    // The page the Print button sends, as it is at that moment; `pdfName`
+    // is the file name offered when the page goes into a PDF file.
+    void setPage(const QImage* page, const QString& pdfName = {});
+
+    // Refills the printer list, the resolutions and the colour box; runs on
+    // creation and whenever the dialog becomes the active window.
+    void FormActivate();
+    void ComboBox1Change(int index);
+    void CheckBoxColorClick();
+    void ButtonCloseClick();
+    void Button1Click();
+
+    TXPrintSet XPrnSet2;
+    TXPrint XPrint;
+
+    // Asked for the PDF file's path (empty: cancelled) and told of a failure;
+    // a test replaces them, the defaults are a file dialog and a message box.
+    std::function<QString(const QString& suggested)> askPdfFileName;
+    std::function<void(const QString& reason)> reportFailure;
+
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QTableWidget* StringGrid2 = nullptr;
+    QCheckBox* CheckBoxColor = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* ButtonClose = nullptr;
+
+  protected:
+    bool event(QEvent* e) override;
+
+  private:
+    void refillResolutions();
+    void refillColour();
+    void fail(const QString& reason);
+
+    bool refilling_ = false;
+    const QImage* page_ = nullptr;
+    QString pdfName_;
+};
+
+}  // namespace ws

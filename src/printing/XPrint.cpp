@@ -1,0 +1,111 @@
+#include "printing/XPrint.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "model/number_format.h"
+
+namespace ws {
+
+namespace {
+
+// Why a file cannot be written, in the platform's words.
+QString fileProblem(const QString& path) {
+    QFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) return probe.errorString();
+    return QStringLiteral("unknown error");
+}
+
+}  // namespace
+
+DeviceRect pageRectangle(int dpiX) {
+    const double f = dpiX / 600.0 * 3.4;
+    return {roundInt(105 * f), roundInt(100 * f), roundInt(905 * f), roundInt(1320 * f)};
+}
+
+TXPrint::TXPrint() {
+    Font = QFont(QStringLiteral("Arial"));
+    Font.setPixelSize(16);
+}
+
+TXPrint::~TXPrint() {
+    if (painter_.isActive()) painter_.end();
+}
+
+bool TXPrint::BeginDoc(const PrinterCaps& printer, const PrinterSettings& settings, const QString& pdfPath) {
+    error_.clear();
+    if (printing_) {
+        error_ = QStringLiteral("A print job is already running.");
+        return false;
+    }
+    if (printer.pdfFile) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(pdfPath);
+        printer_->setPageSize(QPageSize(QPageSize::A4));
+    } else {
+        const QPrinterInfo info = QPrinterInfo::printerInfo(printer.name);
+        if (info.isNull()) {
+            error_ = QStringLiteral("The printer \"%1\" is no longer installed.").arg(printer.name);
+            return false;
+        }
+        printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    }
+    if (settings.PrintQuality > 0) printer_->setResolution(settings.PrintQuality);
+    monochrome_ = settings.ColorMode != 2;
+    printer_->setColorMode(monochrome_ ? QPrinter::GrayScale : QPrinter::Color);
+    printer_->setDocName(Title);
+    printer_->setCopyCount(Copies);
+    printer_->setPageOrientation(Orientation == PrintOrientation::xpoPortrait ? QPageLayout::Portrait
+                                                                               : QPageLayout::Landscape);
+    // Zero margins beyond what the printer cannot reach: device pixel (0, 0)
+    // is the corner of the printable area.
+    const QPageLayout layout = printer_->pageLayout();
+    const QMarginsF least = layout.minimumMargins();
+    printer_->setPageMargins(least + QMarginsF(MarginLeft, MarginTop, MarginRight, MarginBottom),
+                             layout.units());
+
+    if (!painter_.begin(printer_.get())) {
+        error_ = printer.pdfFile ? QStringLiteral("The PDF file \"%1\" cannot be written: %2.")
+                                       .arg(QFileInfo(pdfPath).fileName(), fileProblem(pdfPath))
+                                 : QStringLiteral("The print job on \"%1\" could not be started.").arg(printer.name);
+        printer_.reset();
+        return false;
+    }
+    pdfPath_ = printer.pdfFile ? pdfPath : QString();
+    printing_ = true;
+    return true;
+}
+
+void TXPrint::StretchDraw(const DeviceRect& rect, const QImage& picture) {
+    if (!printing_) return;
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter_.drawImage(rect.toQRect(),
+                       monochrome_ ? picture.convertToFormat(QImage::Format_Grayscale8) : picture);
+}
+
+bool TXPrint::EndDoc() {
+    if (!printing_) {
+        error_ = QStringLiteral("No print job is running.");
+        return false;
+    }
+    printing_ = false;
+    const bool ended = painter_.end();
+    const bool failed = printer_->printerState() == QPrinter::Error;
+    printer_.reset();
+    if (!ended || failed) {
+        error_ = QStringLiteral("The print job could not be completed.");
+        return false;
+    }
+    if (!pdfPath_.isEmpty() && QFileInfo(pdfPath_).size() == 0) {
+        error_ = QStringLiteral("The PDF file \"%1\" was left empty.").arg(QFileInfo(pdfPath_).fileName());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace ws

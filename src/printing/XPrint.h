@@ -1,0 +1,69 @@
+// The printing component: one print job on the selected printer (or into a
+// PDF file) with a drawing surface in device pixels. A thin layer of the
+// program's own over QPrinter.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+#include <memory>
+
+#include "printing/XPrnSet2.h"
+
+class QPrinter;
+
+namespace ws {
+
+enum class ScaleUnit { pscDot, pscMil, pscMetric10, pscMetric100 };
+enum class PrintOrientation { xpoPortrait, xpoLandscape };
+
+// A rectangle given by its edges, right and bottom exclusive, device pixels.
+struct DeviceRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const DeviceRect&) const = default;
+    QRect toQRect() const { return QRect(left, top, right - left, bottom - top); }
+};
+
+// Where the page picture goes at a horizontal resolution of `dpiX`: 800 x
+// 1220 units of 3.4/600 inch, 105 and 100 units in from the printable
+// area's corner; edges rounded to the nearest pixel, halves to even.
+DeviceRect pageRectangle(int dpiX);
+
+class TXPrint {
+  public:
+    TXPrint();
+    ~TXPrint();
+    TXPrint(const TXPrint&) = delete;
+    TXPrint& operator=(const TXPrint&) = delete;
+
+    // Settings of every job, as the dialog leaves them.
+    double MarginLeft = 0, MarginTop = 0, MarginRight = 0, MarginBottom = 0;  // beyond the printable area
+    ScaleUnit Scale = ScaleUnit::pscDot;
+    PrintOrientation Orientation = PrintOrientation::xpoPortrait;
+    int Copies = 1;
+    int TextAngle = 0;  // tenths of a degree
+    QFont Font;         // Arial, 16 pixels
+    QString Title = QStringLiteral("XPrintSet Demo");
+
+    // Starts the job on `printer` with its `settings`; a PDF printer writes
+    // `pdfPath`. False, with errorText(), when the job cannot be started.
+    bool BeginDoc(const PrinterCaps& printer, const PrinterSettings& settings, const QString& pdfPath = {});
+    bool printing() const { return printing_; }
+    // The picture stretched into `rect` (device pixels); monochrome jobs get it in grey.
+    void StretchDraw(const DeviceRect& rect, const QImage& picture);
+    // Ends and submits the job. False, with errorText(), when it failed.
+    bool EndDoc();
+    QString errorText() const { return error_; }
+
+  private:
+    std::unique_ptr<QPrinter> printer_;
+    QPainter painter_;
+    bool printing_ = false;
+    bool monochrome_ = false;
+    QString pdfPath_;
+    QString error_;
+};
+
+}  // namespace ws

@@ -1,0 +1,138 @@
+#include "printing/summary_page.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+
+#include "model/number_format.h"
+#include "views/canvas.h"
+
+namespace ws {
+
+namespace {
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// m(v, w, d) of the page: d decimals, right-aligned in at least w characters.
+QString m(double value, int width, int decimals) { return text(fixed(value, decimals, width)); }
+
+struct StabilityRow {
+    const char* english;
+    const char* german;
+};
+
+// The labels of the right column are padded to one width, so the value
+// column is reached by blanks alone when the font keeps its cell.
+QString rightLabel(bool english, const char* en, const char* de) {
+    return QString::fromUtf8(english ? en : de).leftJustified(kRightLabelWidth, u' ');
+}
+
+void addWingBlock(std::vector<PageText>& out, const SummaryValues& v, int w) {
+    const int y = kWingBlockTop[w];
+    const WingParams& params = v.model->wing[w];
+    const WingResult& result = v.calc->wings[w];
+    const WingPlanform& p = result.planform;
+    const bool en = v.UiEnglish;
+
+    out.push_back({0, y, QStringLiteral("Wing%1:").arg(w)});
+    out.push_back({0, y + 20, stationRow("xf: ", p.StationX, p.StationCount, params.WingPosX)});
+    out.push_back({0, y + 40, stationRow("lf: ", p.StationChord, p.StationCount)});
+    out.push_back({0, y + 60, stationRow("yf: ", p.StationY, p.StationCount)});
+    out.push_back({0, y + 80, QStringLiteral("zf: ") + text(padded(params.WingPosZ, 5))});
+    out.push_back({0, y + 100, QStringLiteral("x0: ") + text(padded(params.WingPosX, 5))});
+
+    const auto row = [&](int dy, const char* english, const char* german, const QString& value) {
+        out.push_back({kWingLabelColumn, y + dy, rightLabel(en, english, german)});
+        out.push_back({kWingValueColumn, y + dy, value});
+    };
+    row(20, "wing span:", "Spannweite:", m(p.WingSpan, 5, 0) + " mm");
+    row(40, "wing area:", "Flächeninhalt:", m(p.WingArea / 10000, 5, 1) + " dm**2");
+    row(60, "aspect ratio:", "Streckung:", m(p.WingAspect, 5, 1));
+    row(80, "mean aerod. chord:", "Bezugstiefe:", m(p.WingMAC, 5, 1) + " mm");
+    row(100, "geometric center:", "Geom. Neutralpunkt:", m(p.WingR25, 5, 1) + " mm");
+    row(120, "aerodynamic center:", "Aerod. Neutralpunkt:", m(result.AnpRelative, 5, 1) + " mm");
+    row(140, "lift slope:", "Auftriebsanstieg:", m(v.calc->evaluation.LiftSlopeWing[w], 5, 2));
+}
+
+}  // namespace
+
+QString stationRow(const char* label, const std::array<double, 6>& station, int stationCount,
+                   double subtract) {
+    QString row = QString::fromLatin1(label);
+    for (int j = 1; j <= kMaxStations; ++j) {
+        if (j > 1) row += u' ';
+        // Stations 1 and 2 belong to every wing.
+        if (j <= 2 || j <= stationCount) row += m(station[std::size_t(j)] - subtract, 5, 0);
+    }
+    return row;
+}
+
+std::vector<PageText> summaryTexts(const SummaryValues& v) {
+    std::vector<PageText> out;
+    const bool en = v.UiEnglish;
+    const StabilityNumbers& s = v.stability;
+    const Evaluation& e = v.calc->evaluation;
+
+    out.push_back({0, 0, QStringLiteral("WinStabix4  V2.5 ")});
+    out.push_back({0, 20, text(v.model->AircraftFileName)});
+    out.push_back({0, 563, QStringLiteral("Summary:")});
+
+    const QString recommended =
+        en ? QStringLiteral("Recommended center of gravity by stab =  ")
+           : QStringLiteral("Empfohlener Schwerpunkt bei Stabilität =  ");
+    // The English lower row keeps its spelling as users have always seen it.
+    const QString recommendedLow =
+        en ? QStringLiteral("recomemnded center of gravity by stab =  ") : recommended;
+    const QString desired =
+        en ? QStringLiteral("Center of gravity by stab = ") : QStringLiteral("Schwerpunkt bei Stabilität = ");
+    const auto stabilityRow = [&](int y, const QString& label, double value) {
+        out.push_back({0, y, label});
+        out.push_back({kValueColumn, y, m(value, 5, 1) + " mm"});
+    };
+    stabilityRow(583, en ? QStringLiteral("aerodynamic center: ") : QStringLiteral("Neutralpunkt:        "),
+                 e.AnpAircraft);
+    stabilityRow(603, recommended + m(s.MarginHigh, 0, 0) + "%: ", s.CgFront);
+    stabilityRow(623, recommendedLow + m(s.MarginLow, 0, 0) + "%: ", s.CgRear);
+    stabilityRow(643, desired + m(s.MarginDesired, 0, 1) + "%: ", s.CgDesired);
+
+    const int wings = std::clamp(v.calc->CalcWingCount, 1, kMaxWings);
+    for (int w = 1; w <= wings; ++w) addWingBlock(out, v, w);
+    return out;
+}
+
+QFont pageFont() {
+    QFont font(QStringLiteral("Courier"));
+    font.setStyleHint(QFont::TypeWriter, QFont::PreferMatch);
+    font.setFixedPitch(true);
+    // 12 points on a surface of 96 pixels per inch.
+    int pixels = 16;
+    font.setPixelSize(pixels);
+    if (!QFontInfo(font).fixedPitch()) {
+        font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    }
+    // Scalable look-alikes run wider than the original's bitmap cell; the
+    // values at x 420 and 510 would then cover the ends of their labels.
+    while (pixels > 8 && QFontMetrics(font).horizontalAdvance(u'0') > kPageCharWidth) {
+        font.setPixelSize(--pixels);
+    }
+    return font;
+}
+
+void drawSummaryPage(QImage& page, const std::vector<PageText>& texts, const QImage& topCopy,
+                     const QImage& view3DCopy, const QFont& font) {
+    Canvas c(page);
+    c.setFont(font);
+    c.setBrushColor(Qt::white);
+    c.setPenColor(Qt::white);
+    c.fillRect(0, 0, c.width(), c.height());
+    c.setFontColor(Qt::black);
+    // The header stands above the pictures; everything else below them.
+    std::size_t i = 0;
+    for (; i < texts.size() && texts[i].y < kTopCopyPlace.top(); ++i)
+        c.textOut(texts[i].x, texts[i].y, texts[i].text);
+    c.stretchDraw(kTopCopyPlace, topCopy);
+    c.stretchDraw(kView3DCopyPlace, view3DCopy);
+    for (; i < texts.size(); ++i) c.textOut(texts[i].x, texts[i].y, texts[i].text);
+}
+
+}  // namespace ws

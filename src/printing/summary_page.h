@@ -1,0 +1,69 @@
+// The one-page printed summary of a calculated aircraft: header, the
+// print-size top and 3-D views, the stability numbers and one block of
+// values per wing. The page is a fixed 985 x 1502 pixel picture; every text
+// stands at a fixed pixel position on it, whatever the font turns out to be.
+// Values are mm (areas dm²), aircraft frame, x rearwards.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "model/aircraft.h"
+#include "solver/calculation.h"
+#include "stability/stability.h"
+
+namespace ws {
+
+inline constexpr QSize kPageSize(985, 1502);     // Image_P
+inline constexpr QSize kTopCopySize(736, 406);   // Image4, the top view at print size
+inline constexpr QSize kView3DCopySize(776, 246);  // Image7, the 3-D view at print size
+// Where the two copies are stretched to on the page (left, top, width, height).
+inline constexpr QRect kTopCopyPlace(0, 42, 616, 312);
+inline constexpr QRect kView3DCopyPlace(0, 357, 616, 191);
+
+inline constexpr int kValueColumn = 420;       // stability values
+inline constexpr int kWingLabelColumn = 320;   // right column of a wing block
+inline constexpr int kWingValueColumn = 510;
+inline constexpr int kRightLabelWidth = 20;    // characters, blanks included
+inline constexpr int kWingBlockTop[4] = {0, 683, 863, 1043};  // [1..3]
+
+// One text of the page; its cell's top-left corner at (x, y).
+struct PageText {
+    int x = 0, y = 0;
+    QString text;
+    bool operator==(const PageText&) const = default;
+};
+
+// What the page reads: nothing of a window.
+struct SummaryValues {
+    const AircraftModel* model = nullptr;  // positions, wing count, AircraftFileName
+    const CalcResult* calc = nullptr;      // a finished calculation of that aircraft
+    StabilityNumbers stability;            // as STABIL last computed them (current Edit31)
+    bool UiEnglish = true;
+};
+
+// Every text of the page in drawing order, labels before their values.
+std::vector<PageText> summaryTexts(const SummaryValues& values);
+
+// The "xf: "/"lf: "/"yf: " row: five fields of width 5, empty beyond the
+// wing's stations, separated by single blanks.
+QString stationRow(const char* label, const std::array<double, 6>& station, int stationCount,
+                   double subtract = 0);
+
+// "Courier" 12 point as the page's 96-pixel-per-inch surface converts it,
+// or the nearest monospaced font; its characters are made no wider than the
+// 9-pixel cell the page's columns are laid out for.
+QFont pageFont();
+inline constexpr int kPageCharWidth = 9;
+
+// Steps of the page in their order: white page, texts and the two stretched
+// copies. `page` must be kPageSize large.
+void drawSummaryPage(QImage& page, const std::vector<PageText>& texts, const QImage& topCopy,
+                     const QImage& view3DCopy, const QFont& font);
+
+}  // namespace ws
