@@ -1,10 +1,10 @@
 // winstabix: the main window.
 //
 //   winstabix [FILE.da4]
-//   winstabix --screenshot OUT.png PAGE   PAGE: aircraft, wing1, wing2, wing3, remarks
+//   winstabix --screenshot OUT.png PAGE [FILE.da4]   PAGE: aircraft, wing1, wing2, wing3, remarks
 //
-// The second form shows the window, saves a picture of it and quits; it is
-// how the pictures in docs/ are made (scripts/screenshot).
+// The second form shows the window (with the file opened), saves a picture
+// of it and quits; it is how the pictures in docs/ are made (scripts/screenshot).
 #include <QApplication>
 #include <QPixmap>
 #include <QRadioButton>
@@ -33,7 +33,7 @@ int screenshot(ws::TForm1& window, const QString& file, int page) {
     QTimer::singleShot(300, &window, [&] {
         result = window.grab().save(file) ? 0 : 1;
         if (result) std::fprintf(stderr, "winstabix: cannot write %s\n", qPrintable(file));
-        QApplication::quit();
+        QApplication::exit(result);  // quit() would close the window and write the settings
     });
     QApplication::exec();
     return result;
@@ -45,16 +45,16 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("WinStabix4"));
     const QStringList args = QApplication::arguments();
-    ws::TForm1 window;
-    if (args.size() == 4 && args[1] == QLatin1String("--screenshot")) {
+    if ((args.size() == 4 || args.size() == 5) && args[1] == QLatin1String("--screenshot")) {
         const int page = pageIndex(args[3]);
         if (page < 0) {
             std::fprintf(stderr, "winstabix: unknown page %s\n", qPrintable(args[3]));
             return 2;
         }
+        ws::TForm1 window(nullptr, args.mid(4));
         return screenshot(window, args[2], page);
     }
-    // An aircraft file named on the command line is opened by the file commands, still to come.
+    ws::TForm1 window(nullptr, args.mid(1));
     window.show();
     return QApplication::exec();
 }

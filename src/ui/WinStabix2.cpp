@@ -32,10 +32,13 @@ constexpr QSize kMinimumSize(810, 630);
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(QWidget* parent, const QStringList& arguments) : QMainWindow(parent), commandLine_(arguments) {
     buildWindow();
     Create1();
     connectHandlers();
+    connectStabilityControls();
+    connectFileCommands();
+    connectLanguageCommands();
 }
 
 void TForm1::buildWindow() {
@@ -66,15 +69,13 @@ void TForm1::buildWindow() {
     applyDesignCaptions(this);
     applyAccessibleNames(this, true);
 
-    // Not wired yet: the file commands, printing, the language switch, the
-    // info dialog and the calculation.
+    // Off until their handlers are connected; printing waits for a calculation.
     for (QAction* a :
          {chrome_.Open2, chrome_.Save2, chrome_.Save3, chrome_.Print1, chrome_.german1, chrome_.Info1})
         a->setEnabled(false);
     for (QToolButton* b : {chrome_.SpeedButton1, chrome_.SpeedButton2, chrome_.SpeedButton3,
-                           chrome_.SpeedButton5, chrome_.SpeedButton4})
+                           chrome_.SpeedButton5})
         b->setEnabled(false);
-    aircraft_.Button4->setEnabled(false);
 
     applyWingCountTable(2);
     setMinimumSize(designSize(kMinimumSize.width(), kMinimumSize.height()));
@@ -116,6 +117,8 @@ void TForm1::connectHandlers() {
 
 void TForm1::Create1() {
     UiEnglish = true;
+    checkScreenDensity();
+    applySettingsFile();
     model_.WingCount = model_.CalcWingCount = 2;
     model_.AircraftFileName = "Unknown.da4";
     chrome_.Lab_FName->setText(QString::fromStdString(model_.AircraftFileName));
@@ -126,12 +129,17 @@ void TForm1::Create1() {
         aircraft_.picture[w]->update();
     }
     Calc(nullptr);
+    openCommandLineFile();
     for (int w = 1; w <= kMaxWings; ++w) drawSchematic(w);
+    if (!UiEnglish) deutsch();
 }
 
 void TForm1::Calc_W(int w) {
-    if (calculationReady_) chrome_.SpeedButton4->setEnabled(true);
+    // Printing and the relayout do not change the aircraft: no new calculation.
+    // Any edit offers both calculate controls again, so that a refused wing
+    // can be mended and calculated from the big button as well.
     if (!KeepResults) {
+        enableCalculation();
         ResultsValid = false;
         aircraft_.Image2->unsetCursor();
         hideAerodynamicCentre();
@@ -217,7 +225,6 @@ void TForm1::applyWingCountTable(int k) {
 }
 
 void TForm1::enableCalculation() {
-    if (!calculationReady_) return;
     aircraft_.Button4->setEnabled(true);
     chrome_.SpeedButton4->setEnabled(true);
 }
@@ -269,22 +276,6 @@ void TForm1::drawSchematic(int w) {
         c.fillRect(0, 0, c.width(), c.height());
     }
     view->update();
-}
-
-void TForm1::clearTopView() {
-    ImageWidget* view = aircraft_.Image2;
-    {
-        Canvas c(view->image());
-        c.setBrushColor(viewBackground());
-        c.setPenColor(QColor(128, 128, 128));
-        c.rectangle(0, 0, c.width(), c.height());
-    }
-    view->update();
-}
-
-void TForm1::drawTopView() {
-    // The outlines go onto the image Calc has just cleared.
-    aircraft_.Image2->update();
 }
 
 void TForm1::draw3DView() {

@@ -5,23 +5,36 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
+#include <optional>
 
+#include "editing/mouse_state.h"
+#include "files/aircraft_file.h"
 #include "model/aircraft.h"
 #include "model/planform.h"
+#include "solver/calculation.h"
 #include "ui/aircraft_page.h"
+#include "ui/file_commands.h"
 #include "ui/main_chrome.h"
 #include "ui/remarks_page.h"
 #include "ui/wing_page.h"
+#include "views/lattice_overlay.h"
+#include "views/stability_view.h"
+#include "views/top_view.h"
 
 class QTabWidget;
 
 namespace ws {
 
+class TForm2;
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // `arguments`: the command line after the program's name; exactly one
+    // names an aircraft file to open at start.
+    explicit TForm1(QWidget* parent = nullptr, const QStringList& arguments = {});
 
     // Shared by the handlers, owned by the window.
     bool ResultsValid = false;  // aerodynamic-centre results belong to the current aircraft
@@ -48,7 +61,70 @@ class TForm1 : public QMainWindow {
     void wingCountChoice(int k);
     void PageControl1Change();
 
+    // Calculation, centre-of-gravity display, top view and relayout
+    // (calculate_commands, stability_commands, top_view_mouse, window_resize).
+    // The calculate command: the whole chain, then its outcome on screen.
+    void Button4Click(QObject* sender);
+    // The centre-of-gravity display over a fresh top view, from calc_'s
+    // evaluation (AnpAircraft, RefArea, RefChord, RefOutline); nothing unless
+    // ResultsValid. A file with results fills those three values, sets
+    // ResultsValid, clears LatticeValid and calls STABIL(its open control).
+    void STABIL(QObject* sender);
+    void Zeiger();
+    void ScrollBar3Change();
+    // Stretches the tab control and the images to the window and redraws
+    // every view, keeping results.
+    void FormResize(QObject* sender);
+    void Image4MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                         int x, int y);
+    void Image4MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
+    void Image4MouseUp(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                       int x, int y);
+    // The top view's transform; the 3-D view's zoom reads its TopViewScale.
+    const TopViewTransform& topViewTransform() const { return topView_; }
+    double TopViewScale() const { return topView_.TopViewScale; }
+    void setView3DScale(double scale) { topView_.View3DScale = scale; }
+    const CalcResult& calculation() const { return calc_; }
+    // Results kept in an aircraft file: no outline of the reference wing.
+    void setStoredResults(double RefArea, double RefChord, double AnpAircraft);
+    // What STABIL writes and marks now.
+    StabilityDisplay currentStabilityDisplay() const;
+
+    // Files, start-up and close, languages and the info dialog
+    // (file_commands, startup_close, language_switch).
+    void Load1Click(QObject* sender);
+    void Save1Click(QObject* sender);
+    void german1Click();
+    void english();
+    void deutsch();
+    void Info1Click();
+    // The dialogs the file commands ask; tests answer them.
+    FileDialogs fileDialogs = standardFileDialogs();
+    int ScreenDpi = 96;         // Qt's logical dots per inch
+    bool Screen96Dpi = false;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
   private:
+    // Files, start-up and close, languages and the info dialog.
+    void connectFileCommands();
+    void connectLanguageCommands();
+    void checkScreenDensity();
+    void applySettingsFile();
+    void openCommandLineFile();
+    void FormClose();
+    // The file named by AircraftFileName into the fields; its results when it carries some.
+    std::optional<StoredResults> Load2();
+    void writeLoadedAircraft(const LoadedAircraft& loaded);
+    void showStoredResults(const std::optional<StoredResults>& stored, QObject* sender);
+    AircraftModel aircraftFromFields() const;
+    void setSaveControlsEnabled(bool enabled);
+    void rewriteTexts();
+    QStringList commandLine_;
+    TForm2* info_ = nullptr;  // the info dialog, made when first opened
+
     void buildWindow();
     void connectHandlers();
     void Create1();
@@ -76,9 +152,22 @@ class TForm1 : public QMainWindow {
     std::array<WingPage, kMaxWings + 1> wings_{};  // [1..3]
     RemarksPage remarks_;
 
-    // The calculation is wired in by the solver's work; until then its
-    // button and tool button stay disabled rather than pretending to work.
-    bool calculationReady_ = false;
+    // Calculation, centre-of-gravity display, top view and relayout.
+    void connectStabilityControls();
+    void showCalculationRunning();
+    void showCalculation(QObject* sender);
+    void writeMovedHeights();
+    void showAnpMarks();
+    void stabilityModeChoice(bool manual);
+    void clear3DView();
+    void applyTopViewCursor();
+    bool isOpenCommand(const QObject* sender) const;
+    double marginDesired() const;
+    ws::SolverWorkspace workspace_;
+    ws::CalcResult calc_;
+    TopViewTransform topView_;
+    LatticeDrawing latticeDrawing_;
+    MouseState topViewMouse_;
 };
 
 }  // namespace ws

@@ -1,5 +1,6 @@
 #include "ui/aircraft_page.h"
 
+#include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,6 +93,11 @@ AircraftPage buildAircraftPage(QTabWidget* tabs) {
     a.RadioButton15->setChecked(true);
     a.RadioButton16 = makeRadio(p, "RadioButton16", {0, 471, 238, 21});
     setTextColour(a.RadioButton16, Qt::black);
+    // Their parent also holds the wing-count buttons (in Panel1), which Qt's
+    // automatic exclusivity would otherwise count as the same choice.
+    auto* mode = new QButtonGroup(p);
+    mode->addButton(a.RadioButton15);
+    mode->addButton(a.RadioButton16);
 
     a.Label22 = makeLabel(p, "Label22", 10, 493);
     a.Label22->hide();

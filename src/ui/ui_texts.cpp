@@ -196,4 +196,47 @@ QString errorBoxText(bool english) {
     return english ? QStringLiteral("Error: ") : QStringLiteral("Fehler: ");
 }
 
+const std::vector<TextRow>& infoTextTable() {
+    static const std::vector<TextRow> table = [] {
+        std::vector<TextRow> t;
+        auto add = [&t](std::string name, const char* en, const char* de) {
+            t.push_back({std::move(name), QString::fromUtf8(en), QString::fromUtf8(de)});
+        };
+        add("Label1", "   WinStabix calculates the aerodynamic center   ",
+            "   WinStabix berechnet den Neutralpunkt eines   ");
+        add("Label2", "of an aircraft and suggests a suitable", "Flugzeugs und schlägt einen günstigen ");
+        add("Label7", "range for the center of gravity", "Bereich für die Schwerpunktlage vor");
+        add("Label3", "Idea and Formulas: the WinStabix authors", "Idee und Formeln: die WinStabix-Autoren");
+        add("Label4", "README.md", "README.md");
+        add("Label5", "Realization: the WinStabix authors", "Umsetzung: die WinStabix-Autoren");
+        add("Label6", "README.md", "README.md");
+        return t;
+    }();
+    return table;
+}
+
+QString infoText(const std::string& name, bool english) {
+    const TextRow* row = findRow(infoTextTable(), name);
+    if (!row) return {};
+    return english ? row->english : row->german;
+}
+
+QString openDialogTitle(bool english) {
+    return captionText("Open2", english);
+}
+
+QString saveDialogTitle(bool english) {
+    return captionText("Save2", english);
+}
+
+QString aircraftFileFilter() {
+    return QStringLiteral("*.da4");
+}
+
+QString saveFailedText(const QString& reason, bool english) {
+    const QString head = english ? QStringLiteral("The aircraft was not saved.")
+                                 : QStringLiteral("Das Flugzeug wurde nicht gespeichert.");
+    return head + QLatin1Char('\n') + reason;
+}
+
 }  // namespace ws

@@ -42,4 +42,16 @@ std::pair<QString, QString> gapWarningLines(bool english);
 // What the message box holds before a calculation writes into it.
 QString errorBoxText(bool english);
 
+// The info dialog's lines, keyed by the names of its labels (Label1 ... Label7).
+const std::vector<TextRow>& infoTextTable();
+QString infoText(const std::string& name, bool english);
+
+// The titles of the open and save dialogs, and their filter "*.da4".
+QString openDialogTitle(bool english);
+QString saveDialogTitle(bool english);
+QString aircraftFileFilter();
+
+// A failed aircraft save: a first line, then `reason`, which names the file.
+QString saveFailedText(const QString& reason, bool english);
+
 }  // namespace ws

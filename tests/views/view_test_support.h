@@ -1,6 +1,8 @@
 // Shared helpers of the drawing tests: images, wings and pixel queries.
 #pragma once
 
+#include <cstdlib>
+
 #include <QColor>
 #include <QImage>
 #include <algorithm>
@@ -59,6 +61,12 @@ inline std::vector<int> rowsWith(const QImage& image, const QColor& colour) {
         }
     }
     return rows;
+}
+
+// Each channel within `tolerance` of the other colour's.
+inline bool closeTo(const QColor& a, const QColor& b, int tolerance) {
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
 // True when `colour` lies within `radius` pixels of (x, y): for wide pens,

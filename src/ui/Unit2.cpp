@@ -1,0 +1,71 @@
+#include "ui/Unit2.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <string>
+
+#include "ui/controls.h"
+#include "ui/design_scale.h"
+#include "ui/ui_texts.h"
+
+namespace ws {
+
+namespace {
+
+struct LabelPlace {
+    int left, top;
+    bool blue, bold;
+};
+
+// [1..9]; Label8 and Label9 stay empty.
+constexpr std::array<LabelPlace, 10> kPlaces{{{0, 0, false, false},
+                                              {0, 20, true, true},
+                                              {30, 39, true, true},
+                                              {49, 108, false, true},
+                                              {89, 128, false, false},
+                                              {59, 158, false, true},
+                                              {59, 177, false, false},
+                                              {39, 59, true, true},
+                                              {39, 197, false, false},
+                                              {39, 0, false, false}}};
+
+// Room right and below the last label.
+constexpr int kMargin = 20;
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral(" Info"));
+    setFont(windowFont(14));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, silverColour());
+    setPalette(palette);
+    setAutoFillBackground(true);
+    for (int i = 1; i <= 9; ++i) {
+        const LabelPlace& p = kPlaces[i];
+        const std::string name = "Label" + std::to_string(i);
+        QLabel* label = makeLabel(this, name.c_str(), p.left, p.top);
+        QFont font = windowFont(15);
+        font.setBold(p.bold);
+        label->setFont(font);
+        setTextColour(label, p.blue ? QColor(Qt::blue) : QColor(Qt::black));
+        setCaption(label, QString());
+        label_[i] = label;
+    }
+}
+
+void TForm2::showTexts(bool UiEnglish) {
+    for (int i = 1; i <= 7; ++i) setCaption(label_[i], infoText("Label" + std::to_string(i), UiEnglish));
+    const QRect used = childrenRect();
+    resize(used.right() + design(kMargin), used.bottom() + design(kMargin));
+}
+
+void TForm2::open(bool UiEnglish) {
+    showTexts(UiEnglish);
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace ws

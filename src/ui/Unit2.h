@@ -1,0 +1,28 @@
+// The info dialog: what the program does, in three lines, and its credits.
+// Shown without blocking; its texts follow the interface language each time
+// it is opened.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+
+namespace ws {
+
+class TForm2 : public QWidget {
+    Q_OBJECT
+  public:
+    // A window of its own above `parent`, closed by the window system's control.
+    explicit TForm2(QWidget* parent = nullptr);
+
+    // Writes Label1 ... Label7 in the language and fits the window to them.
+    void showTexts(bool UiEnglish);
+    // showTexts, then shows the window or brings it to the front.
+    void open(bool UiEnglish);
+
+  private:
+    std::array<QLabel*, 10> label_{};  // [1..9]
+};
+
+}  // namespace ws

@@ -1,0 +1,105 @@
+// English and German: the language menu, the rewrite of every fixed text of
+// the window, and the redraws of what carries drawn texts. Also the info
+// dialog, whose texts follow the language.
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "ui/Unit2.h"
+#include "ui/WinStabix2.h"
+#include "ui/controls.h"
+#include "ui/ui_texts.h"
+
+namespace ws {
+
+namespace {
+
+void setControlText(QObject* control, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        setCaption(label, text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(text);
+    } else if (auto* menu = qobject_cast<QMenu*>(control)) {
+        menu->setTitle(text);
+    } else if (auto* action = qobject_cast<QAction*>(control)) {
+        action->setText(text);
+    }
+}
+
+// Every caption of the table; tab pages get theirs through their tab widget.
+void applyCaptions(QWidget* window, QTabWidget* tabs, bool english) {
+    for (const TextRow& row : captionTable()) {
+        const QString name = QString::fromStdString(row.name);
+        const QString& text = english ? row.english : row.german;
+        QObject* control = window->findChild<QObject*>(name);
+        if (!control) continue;
+        const int tab = tabs->indexOf(qobject_cast<QWidget*>(control));
+        if (tab >= 0)
+            tabs->setTabText(tab, text);
+        else
+            setControlText(control, text);
+    }
+}
+
+}  // namespace
+
+void TForm1::connectLanguageCommands() {
+    connect(chrome_.german1, &QAction::triggered, this, [this] { german1Click(); });
+    connect(chrome_.Info1, &QAction::triggered, this, [this] { Info1Click(); });
+    chrome_.german1->setEnabled(true);
+    chrome_.Info1->setEnabled(true);
+}
+
+void TForm1::german1Click() {
+    if (UiEnglish)
+        deutsch();
+    else
+        english();
+}
+
+void TForm1::english() {
+    UiEnglish = true;
+    rewriteTexts();
+}
+
+void TForm1::deutsch() {
+    UiEnglish = false;
+    rewriteTexts();
+}
+
+void TForm1::rewriteTexts() {
+    applyCaptions(this, PageControl1, UiEnglish);
+    applyAccessibleNames(this, UiEnglish);
+
+    // The drawn texts: stability rows, flight direction, schematics, gap
+    // warnings and the wing names.
+    if (ResultsValid) {
+        STABIL(chrome_.german1);
+    } else {
+        // Nothing for STABIL to draw, but the flight-direction caption is shown all the same.
+        clearTopView();
+        drawTopView();
+    }
+    for (int w = 1; w <= kMaxWings; ++w) drawSchematic(w);
+    Space1(chrome_.german1);
+    writeWingNames();
+
+    // Only the untouched head line of the hidden box follows; messages a
+    // calculation wrote stay in the language they were written in.
+    QPlainTextEdit* memo = aircraft_.Memo1;
+    if (memo->isHidden() && memo->toPlainText() == errorBoxText(!UiEnglish))
+        memo->setPlainText(errorBoxText(UiEnglish));
+
+    if (info_ && info_->isVisible()) info_->showTexts(UiEnglish);
+}
+
+void TForm1::Info1Click() {
+    if (!info_) info_ = new TForm2(this);
+    info_->open(UiEnglish);
+}
+
+}  // namespace ws

@@ -1,0 +1,56 @@
+// Start-up and close: the settings file "Default.pa4" in the working
+// directory, the screen density and the aircraft file named on the command line.
+#include <QCloseEvent>
+#include <QTabWidget>
+
+#include "files/file_io.h"
+#include "files/settings_file.h"
+#include "ui/Unit2.h"
+#include "ui/WinStabix2.h"
+
+namespace ws {
+
+void TForm1::checkScreenDensity() {
+    ScreenDpi = logicalDpiX();
+    Screen96Dpi = ScreenDpi == 96;
+    // No rescaling here: the layout is in Qt's logical pixels, which Qt
+    // itself maps to the device; scaling again would shrink the window twice.
+}
+
+void TForm1::applySettingsFile() {
+    const Settings s = loadSettingsFile(kSettingsFileName);
+    resize(s.width.value_or(width()), s.height.value_or(height()));
+    if (s.left || s.top) move(s.left.value_or(pos().x()), s.top.value_or(pos().y()));
+    UiEnglish = s.language == Language::English;
+}
+
+void TForm1::openCommandLineFile() {
+    if (commandLine_.size() != 1) return;
+    // Used as given: on a case-sensitive file system a lower-cased path is another file.
+    model_.AircraftFileName = commandLine_.front().toStdString();
+    const std::optional<StoredResults> stored = Load2();
+    Calc(nullptr);
+    setSaveControlsEnabled(true);
+    PageControl1->setCurrentWidget(aircraft_.page);
+    showStoredResults(stored, nullptr);
+}
+
+void TForm1::FormClose() {
+    Settings s;
+    s.language = UiEnglish ? Language::English : Language::German;
+    // The size as resize() takes it back, so a start after a close restores it exactly.
+    s.width = width();
+    s.height = height();
+    s.left = pos().x();
+    s.top = pos().y();
+    // A folder that cannot take the file keeps its old one; nobody is told.
+    (void)writeFileSafely(kSettingsFileName, settingsFileBytes(s));
+    if (info_) info_->close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace ws

@@ -1,0 +1,101 @@
+// FormResize: the tab control and the drawing images follow the window's
+// size and every view is drawn anew, without withdrawing results. Entry
+// fields, labels and buttons keep their design places.
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <algorithm>
+
+#include "ui/WinStabix2.h"
+#include "ui/design_scale.h"
+#include "ui/image_widget.h"
+
+namespace ws {
+
+namespace {
+
+// Margins of the tab control in the area below the menu bar: at the stored
+// window size they give the design place.
+constexpr int kTabRightMargin = 1;
+const int kTabTop = design(27);
+const int kTabBottomMargin = design(732) - design(27 + 702);
+
+// The area a page of `tabs` gets. Qt lays a tab control out only while it
+// is shown; before that, the tab bar and the frame are taken off.
+QSize pageSize(QTabWidget* tabs) {
+    QWidget* stack = tabs->widget(0)->parentWidget();
+    if (tabs->isVisible()) return stack->size();
+    const int frame = tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, tabs);
+    return tabs->size() - QSize(2 * frame, tabs->tabBar()->sizeHint().height() + 2 * frame);
+}
+
+int atLeastOne(int v) {
+    return std::max(v, 1);
+}
+
+}  // namespace
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize(this);
+}
+
+void TForm1::FormResize(QObject* sender) {
+    const bool keep = KeepResults;
+    KeepResults = true;
+    aircraft_.ScrollBar3->setValue(100);
+
+    const int menu = isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+    const int clientHeight = height() - menu;
+    PageControl1->setGeometry(0, kTabTop, atLeastOne(width() - kTabRightMargin),
+                              atLeastOne(clientHeight - kTabTop - kTabBottomMargin));
+    const QSize page = pageSize(PageControl1);
+    const int pw = page.width();
+    const int ph = page.height();
+
+    for (int w = 1; w <= kMaxWings; ++w) {
+        ImageWidget* planform = wings_[w].planform;
+        planform->setImageSize(
+            {atLeastOne(pw - planform->x() - 2), atLeastOne(ph - planform->y() - 6)});
+        Calc_W(w);
+    }
+
+    ImageWidget* top = aircraft_.Image2;
+    const int upperPart = int(ph * 0.6);
+    top->setImageSize({atLeastOne(pw - top->x() - 1), atLeastOne(upperPart - top->y() - 2)});
+    clearTopView();
+
+    ImageWidget* view3D = aircraft_.Image3;
+    view3D->move(view3D->x(), upperPart - top->y() - 1);
+    view3D->setImageSize(
+        {atLeastOne(pw - view3D->x() - 1), atLeastOne(ph - top->y() - top->height() - 21)});
+    clear3DView();
+
+    if (!ResultsValid) Calc(sender);
+    clearTopView();
+    drawTopView();
+    STABIL(sender);
+    draw3DView();
+
+    QScrollBar* azimuth = aircraft_.ScrollBar2;
+    azimuth->setGeometry(azimuth->x(), ph - azimuth->height() - 4, atLeastOne(pw - azimuth->x()),
+                         azimuth->height());
+    QScrollBar* elevation = aircraft_.ScrollBar1;
+    elevation->setGeometry(elevation->x(), view3D->y(), elevation->width(),
+                           atLeastOne(ph - view3D->y() - 4));
+    KeepResults = keep;
+}
+
+void TForm1::clear3DView() {
+    ImageWidget* view = aircraft_.Image3;
+    {
+        Canvas c(view->image());
+        clearAircraftView(c);
+    }
+    view->update();
+}
+
+}  // namespace ws

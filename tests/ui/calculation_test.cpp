@@ -1,0 +1,345 @@
+// The calculate command in the window: its states, its texts and what it
+// leaves in the fields and the top view.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "solver/calculation.h"
+#include "ui/controls.h"
+#include "ui/image_widget.h"
+#include "ui/wing_controls.h"
+#include "views/view_colors.h"
+#include "window_test_support.h"
+
+namespace ws::testing {
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+
+bool colourNear(const QImage& image, int x, int y, const QColor& colour, int radius = 1) {
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx)
+            if (image.valid(x + dx, y + dy) && image.pixelColor(x + dx, y + dy) == colour) return true;
+    return false;
+}
+
+class Calculation : public MainWindowTest {
+  protected:
+    void calculate() { get<QPushButton>("Button4")->click(); }
+    QStringList memoLines() { return get<QPlainTextEdit>("Memo1")->toPlainText().split('\n'); }
+    QLabel* anp(int w) { return get<QLabel>(wingControlNames(w).anpValue); }
+    QLabel* anpCaption(int w) { return get<QLabel>(wingControlNames(w).anpCaption); }
+    QLineEdit* field(const char* name) { return get<QLineEdit>(name); }
+    const QImage& topView() { return get<ImageWidget>("Image2")->image(); }
+
+    // Ready: what every edit leaves.
+    void expectReady() {
+        EXPECT_FALSE(form->ResultsValid);
+        EXPECT_FALSE(get<QPushButton>("Button4")->isHidden());
+        EXPECT_TRUE(get<QPushButton>("Button4")->isEnabled());
+        EXPECT_TRUE(get<QToolButton>("SpeedButton4")->isEnabled());
+        EXPECT_TRUE(get<QLabel>("Label_w")->isHidden());
+        for (int w = 1; w <= 3; ++w) {
+            EXPECT_TRUE(anp(w)->isHidden()) << w;
+            EXPECT_FALSE(anpCaption(w)->isEnabled()) << w;
+        }
+        EXPECT_TRUE(get<QPushButton>("Button6")->isHidden());
+        EXPECT_FALSE(get<QToolButton>("SpeedButton5")->isEnabled());
+        EXPECT_FALSE(get<ImageWidget>("Image2")->testAttribute(Qt::WA_SetCursor));
+    }
+
+    // Both calculate controls off after a run, done or refused.
+    void expectCalculateOff() {
+        EXPECT_FALSE(get<QPushButton>("Button4")->isHidden());
+        EXPECT_FALSE(get<QPushButton>("Button4")->isEnabled());
+        EXPECT_FALSE(get<QToolButton>("SpeedButton4")->isEnabled());
+        EXPECT_TRUE(get<QLabel>("Label_w")->isHidden());
+        EXPECT_TRUE(get<QLabel>("Label24")->isHidden());
+    }
+
+    void expectDone() {
+        EXPECT_TRUE(form->ResultsValid);
+        EXPECT_TRUE(form->LatticeValid);
+        expectCalculateOff();
+        for (int w = 1; w <= 3; ++w) {
+            EXPECT_FALSE(anp(w)->isHidden()) << w;
+            EXPECT_TRUE(anpCaption(w)->isEnabled()) << w;
+        }
+        EXPECT_FALSE(get<QPushButton>("Button6")->isHidden());
+        EXPECT_TRUE(get<QToolButton>("SpeedButton5")->isEnabled());
+        EXPECT_EQ(get<ImageWidget>("Image2")->cursor().shape(), Qt::OpenHandCursor);
+    }
+
+    // The neutral-point tick and the centre-of-gravity bar where the
+    // transform puts them.
+    void expectMarksAt(const StabilityDisplay& d) {
+        const TopViewTransform& t = form->topViewTransform();
+        const QImage& image = topView();
+        const int cx = t.centreColumn;
+        const int yNP = t.toPixel(d.AnpAircraft, 0).y();
+        EXPECT_TRUE(colourNear(image, cx - 4, yNP, kRed));
+        EXPECT_TRUE(colourNear(image, cx + 4, yNP, kRed));
+        EXPECT_FALSE(colourNear(image, cx + 8, yNP, kRed));
+        if (d.manual) {
+            const int yDesired = t.toPixel(d.CgDesired, 0).y();
+            EXPECT_TRUE(colourNear(image, cx - 3, yDesired, kBlue));
+            EXPECT_TRUE(colourNear(image, cx + 3, yDesired, kBlue));
+            return;
+        }
+        const int yRear = t.toPixel(d.CgRear, 0).y();
+        const int yFront = t.toPixel(d.CgFront, 0).y();
+        ASSERT_LT(yFront, yRear);
+        for (int y : {yRear, yFront}) {
+            EXPECT_TRUE(colourNear(image, cx - 3, y, kBlue)) << y;
+            EXPECT_TRUE(colourNear(image, cx + 3, y, kBlue)) << y;
+        }
+        EXPECT_TRUE(colourNear(image, cx, (yRear + yFront) / 2, kBlue));
+    }
+};
+
+TEST_F(Calculation, StartUpAircraftShowsTheBatchProgramsLabels) {
+    const CalcResult batch = runCalculation(startupAircraft());
+    ASSERT_TRUE(batch.done());
+    QApplication::processEvents();
+    calculate();
+    expectDone();
+    // What winstabix-calc prints for the start-up aircraft.
+    EXPECT_EQ(anp(1)->text(), "77.4mm");
+    EXPECT_EQ(anp(2)->text(), "23.2mm");
+    for (int w = 1; w <= 3; ++w) EXPECT_EQ(anp(w)->text().toStdString(), batch.wings[w].anpLabel) << w;
+    EXPECT_EQ(form->calculation().evaluation.AnpAircraft, batch.evaluation.AnpAircraft);
+    EXPECT_TRUE(get<QPlainTextEdit>("Memo1")->isHidden());
+    EXPECT_EQ(get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet5");
+    EXPECT_TRUE(get<QAction>("Print1")->isEnabled());
+    expectMarksAt(form->currentStabilityDisplay());
+
+    // The calculate tool button is off too, so nothing calculates twice.
+    get<QToolButton>("SpeedButton4")->click();
+    EXPECT_TRUE(form->ResultsValid);
+
+    field("Edit_x2")->setText("690");
+    expectReady();
+    EXPECT_TRUE(get<QLabel>("Label_anp1")->isHidden());
+    // The tool button calculates as the button does.
+    get<QToolButton>("SpeedButton4")->click();
+    expectDone();
+    EXPECT_NE(form->calculation().evaluation.AnpAircraft, batch.evaluation.AnpAircraft);
+}
+
+TEST_F(Calculation, StartsOnTheAircraftPageFromAnyOther) {
+    auto* tabs = get<QTabWidget>("PageControl1");
+    tabs->setCurrentWidget(get<QWidget>("TabSheet1"));
+    calculate();
+    EXPECT_EQ(tabs->currentWidget()->objectName(), "TabSheet5");
+    expectDone();
+}
+
+TEST_F(Calculation, TooSlenderWingIsRefusedWithoutResults) {
+    const WingControlNames& n = wingControlNames(1);
+    field(n.chord[1])->setText("10");
+    field(n.chord[2])->setText("10");
+    field(n.span[1])->setText("3000");
+    calculate();
+    EXPECT_FALSE(form->ResultsValid);
+    EXPECT_FALSE(form->LatticeValid);
+    expectCalculateOff();
+    const QStringList lines = memoLines();
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[lines.size() - 2], "Can not calculate wing-1. ");
+    EXPECT_EQ(lines.back(), "Please change this wing (less aspect ratio)!");
+    EXPECT_FALSE(get<QPlainTextEdit>("Memo1")->isHidden());
+    for (int w = 1; w <= 3; ++w) EXPECT_TRUE(anp(w)->isHidden()) << w;
+    EXPECT_TRUE(get<QPushButton>("Button6")->isHidden());
+    EXPECT_FALSE(get<QToolButton>("SpeedButton5")->isEnabled());
+    EXPECT_FALSE(get<ImageWidget>("Image2")->testAttribute(Qt::WA_SetCursor));
+    // No marks were drawn.
+    for (int y = 225; y < 320; ++y)
+        for (int x = 9; x < 150; ++x) ASSERT_NE(topView().pixelColor(x, y), kRed) << x << "," << y;
+
+    field(n.span[1])->setText("550");
+    expectReady();
+}
+
+TEST_F(Calculation, MovedHeightsReachTheFieldsAfterTheNotice) {
+    field("Edit_z2")->setText("0");
+    const CalcResult expected = runCalculation(form->model());
+    ASSERT_TRUE(expected.WingsMoved);
+    calculate();
+    expectDone();
+    const QStringList lines = memoLines();
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[0], "Attention:");
+    EXPECT_EQ(lines[1], "Wings are moved automatically in z-direction!");
+    EXPECT_FALSE(get<QPlainTextEdit>("Memo1")->isHidden());
+    for (int w = 1; w <= 3; ++w) {
+        EXPECT_EQ(field(wingControlNames(w).posZ)->text(), QString::number(expected.WingPosZ[w])) << w;
+        EXPECT_EQ(form->model().wing[w].WingPosZ, expected.WingPosZ[w]) << w;
+    }
+    EXPECT_NE(field("Edit_z2")->text(), "0");
+    // The calculation's own write is no edit.
+    EXPECT_TRUE(form->ResultsValid);
+    // The next run finds nothing to move.
+    field("Edit_x2")->setText("681");
+    calculate();
+    EXPECT_TRUE(get<QPlainTextEdit>("Memo1")->isHidden());
+}
+
+TEST_F(Calculation, AutomaticRowsFollowTheWingCount) {
+    calculate();
+    StabilityDisplay d = form->currentStabilityDisplay();
+    EXPECT_EQ(d.rows.cgFront.substr(0, 11), "x_cg (16%):");
+    EXPECT_EQ(d.rows.cgRear.substr(0, 10), "x_cg (8%):");
+
+    get<QRadioButton>("RadioButton1")->click();
+    calculate();
+    expectDone();
+    d = form->currentStabilityDisplay();
+    EXPECT_EQ(d.rows.cgFront.substr(0, 10), "x_cg (8%):");
+    EXPECT_EQ(d.rows.cgRear.substr(0, 10), "x_cg (4%):");
+    EXPECT_EQ(form->calculation().stability.MarginHigh, 8);
+    expectMarksAt(d);
+}
+
+TEST_F(Calculation, WorkedExampleRowsInBothModes) {
+    form->setStoredResults(297000, 200, 100);
+    form->ResultsValid = true;
+    form->STABIL(nullptr);
+    StabilityDisplay d = form->currentStabilityDisplay();
+    EXPECT_EQ(d.rows.cgFront, "x_cg (16%): 68.0mm   ");
+    EXPECT_EQ(d.rows.cgRear, "x_cg (8%): 84.0mm   ");
+    EXPECT_EQ(d.rows.neutralPoint, "x_ac: 100.0mm    ");
+    EXPECT_DOUBLE_EQ(form->calculation().stability.CgFront, 68);
+    expectMarksAt(d);
+    // Without a lattice the reference wing is not highlighted anywhere.
+    int highlight = 0;
+    for (int y = 0; y < topView().height(); ++y)
+        for (int x = 0; x < topView().width(); ++x) highlight += topView().pixelColor(x, y) == referenceHighlight();
+    EXPECT_EQ(highlight, 0);
+
+    get<QRadioButton>("RadioButton16")->click();
+    EXPECT_FALSE(get<QLineEdit>("Edit31")->isHidden());
+    EXPECT_FALSE(get<QLabel>("Label22")->isHidden());
+    EXPECT_FALSE(get<QLabel>("Label21")->isHidden());
+    d = form->currentStabilityDisplay();
+    EXPECT_EQ(d.rows.cgDesired, "x_cg (7.5%): 85.0mm     ");
+    const TopViewTransform& t = form->topViewTransform();
+    EXPECT_TRUE(colourNear(topView(), t.centreColumn + 3, t.toPixel(85, 0).y(), kBlue));
+
+    // Every keystroke redraws; an empty field is a margin of 0.
+    get<QLineEdit>("Edit31")->setText("12.25");
+    d = form->currentStabilityDisplay();
+    EXPECT_EQ(d.rows.cgDesired, "x_cg (12.2%): 75.5mm     ");
+    EXPECT_TRUE(colourNear(topView(), t.centreColumn + 3, t.toPixel(75.5, 0).y(), kBlue));
+    get<QLineEdit>("Edit31")->clear();
+    EXPECT_EQ(form->currentStabilityDisplay().rows.cgDesired, "x_cg (0.0%): 100.0mm     ");
+
+    get<QRadioButton>("RadioButton15")->click();
+    EXPECT_TRUE(get<QLineEdit>("Edit31")->isHidden());
+    EXPECT_TRUE(get<QLabel>("Label22")->isHidden());
+}
+
+TEST_F(Calculation, ModeSwitchWhileZoomedReturnsToMagnificationOne) {
+    calculate();
+    auto* zoom = get<QScrollBar>("ScrollBar3");
+    const double base = form->topViewTransform().TopViewBaseScale;
+    zoom->setValue(50);
+    EXPECT_DOUBLE_EQ(form->TopViewScale(), base * 3);
+    get<QRadioButton>("RadioButton16")->click();
+    EXPECT_EQ(zoom->value(), 100);
+    EXPECT_DOUBLE_EQ(form->TopViewScale(), form->topViewTransform().TopViewBaseScale);
+    EXPECT_DOUBLE_EQ(form->topViewTransform().TopViewBaseScale, base);
+    expectMarksAt(form->currentStabilityDisplay());
+}
+
+TEST_F(Calculation, ZoomKeepsTheOriginAndPointsAtTheMarks) {
+    calculate();
+    const TopViewTransform fitted = form->topViewTransform();
+    get<QScrollBar>("ScrollBar3")->setValue(75);
+    const TopViewTransform& t = form->topViewTransform();
+    EXPECT_DOUBLE_EQ(t.TopViewScale, fitted.TopViewBaseScale * 2);
+    EXPECT_EQ(t.TopViewOriginY, fitted.TopViewOriginY);
+    EXPECT_EQ(t.centreColumn, fitted.centreColumn);
+    const StabilityDisplay d = form->currentStabilityDisplay();
+    // The pointer from the neutral-point row ends beside the moved tick.
+    EXPECT_EQ(topView().pixelColor(170, 306), kRed);
+    EXPECT_TRUE(colourNear(topView(), t.centreColumn - 7, t.toPixel(d.AnpAircraft, 0).y(), kRed));
+    expectMarksAt(d);
+}
+
+TEST_F(Calculation, ResizeKeepsResultsLabelsAndMarks) {
+    form->show();
+    QApplication::processEvents();
+    calculate();
+    expectDone();
+    const QString label1 = anp(1)->text();
+    const QSize before = get<ImageWidget>("Image2")->size();
+    form->resize(form->width() + 120, form->height() + 90);
+    QApplication::processEvents();
+    EXPECT_GT(get<ImageWidget>("Image2")->width(), before.width());
+    EXPECT_GT(get<ImageWidget>("Image2")->height(), before.height());
+    EXPECT_EQ(get<ImageWidget>("Image2")->image().size(), get<ImageWidget>("Image2")->size());
+    expectDone();
+    EXPECT_FALSE(form->KeepResults);
+    EXPECT_EQ(anp(1)->text(), label1);
+    EXPECT_EQ(form->topViewTransform().width, get<ImageWidget>("Image2")->width());
+    expectMarksAt(form->currentStabilityDisplay());
+
+    // The views follow the page: the 3-D view under the top view, the bars at the edges.
+    auto* page = get<QWidget>("TabSheet5");
+    auto* top = get<ImageWidget>("Image2");
+    auto* view3D = get<ImageWidget>("Image3");
+    EXPECT_EQ(top->x() + top->width(), page->width() - 1);
+    EXPECT_EQ(view3D->y(), top->y() + top->height() + 1);
+    EXPECT_EQ(view3D->y() + view3D->height(), page->height() - 20);
+    auto* azimuth = get<QScrollBar>("ScrollBar2");
+    EXPECT_EQ(azimuth->y() + azimuth->height(), page->height() - 4);
+    EXPECT_EQ(get<QScrollBar>("ScrollBar1")->y(), view3D->y());
+}
+
+TEST_F(Calculation, ResizeBeforeACalculationShowsNoResults) {
+    form->show();
+    form->resize(form->width() + 50, form->height() + 40);
+    QApplication::processEvents();
+    expectReady();
+}
+
+TEST_F(Calculation, TopViewPressShowsPointersOnlyWithResults) {
+    auto* image = get<ImageWidget>("Image2");
+    const QPoint p(300, 100);
+    QTest::mousePress(image, Qt::LeftButton, {}, p);
+    EXPECT_NE(image->image().pixelColor(170, 306), kRed);
+    QTest::mouseRelease(image, Qt::LeftButton, {}, p);
+
+    calculate();
+    EXPECT_NE(image->image().pixelColor(170, 306), kRed);
+    QTest::mousePress(image, Qt::LeftButton, {}, p);
+    EXPECT_EQ(image->image().pixelColor(170, 306), kRed);
+    EXPECT_EQ(image->image().pixelColor(170, 290), kBlue);
+    EXPECT_EQ(image->cursor().shape(), Qt::ClosedHandCursor);
+
+    // Dragging down magnifies; the release returns to the fitted view.
+    auto* zoom = get<QScrollBar>("ScrollBar3");
+    const double base = form->topViewTransform().TopViewBaseScale;
+    QTest::mouseMove(image, p + QPoint(0, 30));
+    EXPECT_EQ(zoom->value(), 90);
+    EXPECT_GT(form->TopViewScale(), base);
+    QTest::mouseRelease(image, Qt::LeftButton, {}, p + QPoint(0, 60));
+    EXPECT_EQ(zoom->value(), 100);
+    EXPECT_DOUBLE_EQ(form->TopViewScale(), form->topViewTransform().TopViewBaseScale);
+    EXPECT_NE(image->image().pixelColor(170, 306), kRed);  // the pointers are gone
+    EXPECT_EQ(image->cursor().shape(), Qt::OpenHandCursor);
+    expectMarksAt(form->currentStabilityDisplay());
+    EXPECT_TRUE(form->ResultsValid);
+}
+
+}  // namespace
+}  // namespace ws::testing

@@ -1,0 +1,248 @@
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <string>
+
+#include "file_window_support.h"
+#include "files/aircraft_file.h"
+#include "model/number_format.h"
+#include "model/planform.h"
+#include "ui/file_commands.h"
+#include "ui/image_widget.h"
+#include "ui/ui_texts.h"
+#include "ui/wing_controls.h"
+#include "views/stability_view.h"
+
+namespace ws::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kExamples = WINSTABIX_EXAMPLES;
+const fs::path kData = WINSTABIX_TEST_DATA;
+
+using FileCommands = FileWindowTest;
+
+// The field names of wing w in the order a load writes them.
+std::array<std::string, 16> loadOrderNames(int w) {
+    const WingControlNames& n = wingControlNames(w);
+    return {n.chord[1], n.chord[2], n.chord[3],  n.chord[4],  n.chord[5],  n.gap,       n.span[1], n.span[2],
+            n.span[3],  n.span[4],  n.offset[2], n.offset[3], n.offset[4], n.offset[5], n.posX,    n.posZ};
+}
+
+bool containsColour(const QImage& image, const QColor& colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).rgb() == colour.rgb()) return true;
+    return false;
+}
+
+TEST_F(FileCommands, OpenFillsEveryFieldRightAlignedAndTheLabels) {
+    start();
+    EXPECT_FALSE(saveEnabled());
+    get<QTabWidget>("PageControl1")->setCurrentIndex(4);  // the remarks page
+    const fs::path file = kExamples / "glider.da4";
+    openAnswer = text(file);
+    get<QToolButton>("SpeedButton1")->click();
+    EXPECT_EQ(openAsked, 1);
+
+    const LoadedAircraft expected = applyAircraftFile(parseAircraftFile(readBytes(file)), startupAircraft());
+    for (int w = 1; w <= kMaxWings; ++w) {
+        const auto names = loadOrderNames(w);
+        const auto values = loadOrderValues(expected.entries[w]);
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const QString field = get<QLineEdit>(names[i].c_str())->text();
+            EXPECT_GE(field.size(), 4) << names[i];
+            EXPECT_EQ(field.toStdString(), padded(values[i], 4)) << names[i];
+        }
+        const WingLabelTexts labels = wingLabelTexts(Calc_W(expected.model.wing[w]));
+        const WingControlNames& n = wingControlNames(w);
+        EXPECT_EQ(get<QLabel>(n.valueB)->text().toStdString(), labels.b) << w;
+        EXPECT_EQ(get<QLabel>(n.valueS)->text().toStdString(), labels.s) << w;
+        EXPECT_EQ(get<QLabel>(n.valueR25)->text().toStdString(), labels.r25) << w;
+        // The trapezium choice and the fields it shows follow the file.
+        EXPECT_TRUE(get<QRadioButton>(n.trap[expected.model.wing[w].TrapCount])->isChecked()) << w;
+        EXPECT_EQ(form->model().wing[w].TrapCount, expected.model.wing[w].TrapCount);
+    }
+    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), " 230");
+    EXPECT_FALSE(get<QLineEdit>("Edit6")->isHidden());   // chord 3 of the three trapeziums
+    EXPECT_TRUE(get<QLineEdit>("Edit14x")->isHidden());  // chord 5 is not used
+    EXPECT_EQ(form->model().wing[1].WingPosX, expected.model.wing[1].WingPosX);
+    EXPECT_DOUBLE_EQ(form->planform(2).StationX[1], 900);  // wing 2 at its loaded position
+    EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText().toStdString(), expected.model.remarks);
+
+    EXPECT_TRUE(saveEnabled());
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(file));
+    EXPECT_EQ(form->model().AircraftFileName, file.string());
+    EXPECT_EQ(get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet5");
+    EXPECT_FALSE(form->ResultsValid);  // the glider carries no results
+}
+
+TEST_F(FileCommands, OpenWithStoredResultsShowsThemWithoutLatticeAndACancelledOpenDropsThem) {
+    start();
+    openAnswer = text(kData / "with-results.da4");
+    get<QAction>("Open2")->trigger();
+    EXPECT_TRUE(form->ResultsValid);
+    EXPECT_FALSE(form->LatticeValid);
+    const Evaluation& e = form->calculation().evaluation;
+    EXPECT_DOUBLE_EQ(e.RefArea, 310500.0);
+    EXPECT_DOUBLE_EQ(e.RefChord, 268.41);
+    EXPECT_DOUBLE_EQ(e.AnpAircraft, 121.37);
+    EXPECT_EQ(form->currentStabilityDisplay().rows.refArea, "Reference area (S): 31.05dm^2 ");
+    EXPECT_EQ(form->currentStabilityDisplay().rows.neutralPoint, "x_ac: 121.4mm    ");
+    const QImage& top = get<ImageWidget>("Image2")->image();
+    EXPECT_FALSE(containsColour(top, referenceHighlight())) << "no reference-wing highlight after Open";
+    EXPECT_TRUE(containsColour(top, QColor(255, 0, 0)));  // the red neutral-point row and tick
+    EXPECT_NE(get<ImageWidget>("Image2")->cursor().shape(), Qt::ArrowCursor);
+
+    // Saving now writes the stored results back, byte for byte.
+    saveAnswer = text(folder / "copy.da4");
+    get<QAction>("Save2")->trigger();
+    EXPECT_EQ(readBytes(folder / "copy.da4"), readBytes(kData / "with-results.da4"));
+
+    openAnswer.clear();
+    const QString before = get<QLineEdit>("Edit4")->text();
+    get<QToolButton>("SpeedButton1")->click();
+    EXPECT_EQ(openAsked, 2);
+    EXPECT_FALSE(form->ResultsValid);
+    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), before);
+    EXPECT_TRUE(saveEnabled());
+    // Without results the file gets "0" three times.
+    get<QAction>("Save3")->trigger();
+    const std::string bytes = readBytes(folder / "copy.da4");
+    EXPECT_NE(bytes.find("\r\n \r\n0\r\n0\r\n0\r\n \r\n"), std::string::npos);
+}
+
+TEST_F(FileCommands, SaveAsWritesTheCoreWritersBytesAndTheExtensionRule) {
+    start();
+    saveAnswer = text(folder / "plane");
+    get<QToolButton>("SpeedButton2")->click();
+    EXPECT_EQ(saveAsked, 1);
+    EXPECT_FALSE(fs::exists(folder / "plane"));
+    EXPECT_EQ(readBytes(folder / "plane.da4"), readBytes(kExamples / "startup.da4"));
+    EXPECT_EQ(readBytes(folder / "plane.da4"), aircraftFileBytes(startupAircraft(), std::nullopt));
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(folder / "plane.da4"));
+    EXPECT_TRUE(saveEnabled());
+
+    saveAnswer = text(folder / "plane.DA4");
+    get<QAction>("Save2")->trigger();
+    EXPECT_TRUE(fs::exists(folder / "plane.DA4"));
+    EXPECT_FALSE(fs::exists(folder / "plane.DA4.da4"));
+
+    // "Save" goes to the current name without asking; the model's values are
+    // written, not the texts: a chord typed with a sign is stored without.
+    get<QLineEdit>("Edit4")->setText("-310");
+    get<QToolButton>("SpeedButton3")->click();
+    EXPECT_EQ(saveAsked, 2);
+    EXPECT_EQ(readBytes(folder / "plane.DA4"), readBytes(kExamples / "startup.da4"));
+    EXPECT_TRUE(failures.isEmpty());
+}
+
+TEST_F(FileCommands, TheExtensionIsAppendedAlsoWhenTheDialogIsCancelled) {
+    const fs::path bare = folder / "glider";
+    fs::copy_file(kExamples / "glider.da4", bare);
+    start({text(bare)});
+    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), " 230");
+    get<QAction>("Save2")->trigger();  // cancelled
+    EXPECT_EQ(saveAsked, 1);
+    EXPECT_EQ(form->model().AircraftFileName, bare.string() + ".da4");
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(bare));  // nothing was saved
+    EXPECT_FALSE(fs::exists(folder / "glider.da4"));
+
+    get<QAction>("Save3")->trigger();
+    EXPECT_EQ(readBytes(folder / "glider.da4"), readBytes(bare));
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(bare) + ".da4");
+}
+
+TEST_F(FileCommands, AFailedSaveShowsTheReasonAndKeepsOldFileAndName) {
+    start();
+    // A name one character short of the limit: the file exists, but no
+    // longer temporary name beside it can be made, so every save fails.
+    const fs::path old = folder / (std::string(248, 'x') + ".da4");
+    const std::string oldBytes = "old bytes\r\n";
+    writeBytes(old, oldBytes);
+    saveAnswer = text(old);
+    get<QAction>("Save2")->trigger();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].contains(QString::fromStdString(old.string()))) << failures[0].toStdString();
+    EXPECT_EQ(readBytes(old), oldBytes);
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
+    EXPECT_EQ(form->model().AircraftFileName, "Unknown.da4");
+    EXPECT_FALSE(saveEnabled());
+
+    // A folder that does not exist.
+    saveAnswer = text(folder / "missing" / "plane.da4");
+    get<QToolButton>("SpeedButton2")->click();
+    ASSERT_EQ(failures.size(), 2);
+    EXPECT_TRUE(failures[1].contains("does not exist")) << failures[1].toStdString();
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
+
+    // A plain Save to a file that cannot be replaced.
+    const fs::path good = folder / "good.da4";
+    saveAnswer = text(good);
+    get<QAction>("Save2")->trigger();
+    EXPECT_EQ(failures.size(), 2);
+    fs::remove(good);
+    fs::create_directory(good);
+    get<QAction>("Save3")->trigger();
+    ASSERT_EQ(failures.size(), 3);
+    EXPECT_TRUE(fs::is_directory(good));
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(good));
+}
+
+TEST_F(FileCommands, TheFailureTextNamesTheReasonInTheInterfaceLanguage) {
+    EXPECT_EQ(saveFailedText("cannot save \"a.da4\": disk full", true),
+              "The aircraft was not saved.\ncannot save \"a.da4\": disk full");
+    EXPECT_TRUE(saveFailedText("x", false).startsWith("Das Flugzeug wurde nicht gespeichert."));
+}
+
+TEST_F(FileCommands, ThreeLinesOfRemarksAndAWingCountSurviveARoundTrip) {
+    start();
+    get<QRadioButton>("RadioButton3")->click();
+    get<QRadioButton>("RadioButton12")->click();  // three trapeziums on wing 3
+    get<QLineEdit>("Edit_x3")->setText("-200");
+    get<QPlainTextEdit>("Memo2")->setPlainText("one\ntwo\nthree");
+    saveAnswer = text(folder / "three.da4");
+    get<QAction>("Save2")->trigger();
+
+    form.reset();
+    start();
+    openAnswer = text(folder / "three.da4");
+    get<QAction>("Open2")->trigger();
+    EXPECT_TRUE(get<QRadioButton>("RadioButton3")->isChecked());
+    EXPECT_TRUE(get<QRadioButton>("RadioButton12")->isChecked());
+    EXPECT_EQ(form->model().WingCount, 3);
+    EXPECT_TRUE(get<QTabWidget>("PageControl1")->isTabVisible(3));
+    EXPECT_FALSE(get<QLineEdit>("Edit_x3")->isHidden());
+    EXPECT_EQ(get<QLineEdit>("Edit_x3")->text(), "-200");
+    EXPECT_EQ(form->model().wing[3].WingPosX, -200);
+    EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "one\ntwo\nthree");
+
+    // And back to two wings from the start-up file.
+    openAnswer = text(kExamples / "startup.da4");
+    get<QAction>("Open2")->trigger();
+    EXPECT_TRUE(get<QRadioButton>("RadioButton2")->isChecked());
+    EXPECT_FALSE(get<QTabWidget>("PageControl1")->isTabVisible(3));
+    EXPECT_TRUE(get<QLineEdit>("Edit_x3")->isHidden());
+    EXPECT_TRUE(get<QRadioButton>("RadioButton10")->isChecked());
+    EXPECT_TRUE(get<QLineEdit>("Edit26")->isHidden());  // chord 3 of wing 3
+}
+
+TEST_F(FileCommands, ALoadedGapShowsItsWarning) {
+    start();
+    AircraftModel gapped = startupAircraft();
+    gapped.wing[2].WingGap = 15;
+    writeBytes(folder / "gap.da4", aircraftFileBytes(gapped, std::nullopt));
+    openAnswer = text(folder / "gap.da4");
+    get<QAction>("Open2")->trigger();
+    EXPECT_EQ(get<QLineEdit>("Edit02")->text(), "  15");
+    EXPECT_FALSE(get<QLabel>("Label_sp3")->text().isEmpty());
+    EXPECT_TRUE(get<QLabel>("Label_sp1")->text().isEmpty());
+}
+
+}  // namespace
+}  // namespace ws::testing

@@ -1,0 +1,284 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <set>
+#include <string>
+
+#include "file_window_support.h"
+#include "ui/Unit2.h"
+#include "ui/design_scale.h"
+#include "ui/image_widget.h"
+#include "ui/ui_texts.h"
+#include "ui/wing_controls.h"
+
+namespace ws::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kExamples = WINSTABIX_EXAMPLES;
+const fs::path kData = WINSTABIX_TEST_DATA;
+
+using StartUp = FileWindowTest;
+using Languages = FileWindowTest;
+using InfoDialog = FileWindowTest;
+
+// What a control of the text tables shows: a tab page its tab's caption.
+QString captionOf(TForm1& form, const std::string& name) {
+    QObject* control = form.findChild<QObject*>(QString::fromStdString(name));
+    if (!control) return QStringLiteral("<missing %1>").arg(QString::fromStdString(name));
+    auto* tabs = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    if (const int tab = tabs->indexOf(qobject_cast<QWidget*>(control)); tab >= 0) return tabs->tabText(tab);
+    if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+    if (auto* menu = qobject_cast<QMenu*>(control)) return menu->title();
+    if (auto* action = qobject_cast<QAction*>(control)) return action->text();
+    return QStringLiteral("<no caption %1>").arg(QString::fromStdString(name));
+}
+
+void expectEveryCaption(TForm1& form, bool english) {
+    for (const TextRow& row : captionTable())
+        EXPECT_EQ(captionOf(form, row.name), english ? row.english : row.german) << row.name;
+}
+
+std::string settingsOf(const char* language, int width, int height, int left, int top) {
+    return std::string(language) + "\r\n" + std::to_string(width) + "\r\n" + std::to_string(height) + "\r\n" +
+           std::to_string(left) + "\r\n" + std::to_string(top) + "\r\n";
+}
+
+TEST_F(StartUp, GermanSettingsGiveGermanTextsSizeAndPlace) {
+    fs::copy_file(kData / "german-900x700.pa4", folder / "Default.pa4");  // d, 900, 700, 1200, 50
+    start();
+    EXPECT_FALSE(form->UiEnglish);
+    EXPECT_EQ(form->size(), QSize(900, 700));
+    EXPECT_EQ(form->pos(), QPoint(0, 50));  // 1200 is no left edge
+    EXPECT_EQ(get<QPushButton>("Button4")->text(), "Berechnung Neutralpunkt");
+    EXPECT_EQ(captionOf(*form, "TabSheet5"), " Flugzeug ");
+    EXPECT_EQ(get<QLabel>("Label4")->text(), "Geometr. Neutralpunkt (r25):");
+    EXPECT_EQ(get<QLabel>("Label20")->text(), "Streckung [lam):");
+    EXPECT_EQ(get<QAction>("Open2")->text(), "Öffnen");
+    EXPECT_EQ(get<QMenu>("Langu1")->title(), "Language");
+    EXPECT_EQ(get<QAction>("german1")->text(), "english");
+    EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(),
+              "Bemerkungen können in diesem Feld eingegeben werden:");
+    EXPECT_EQ(get<QPlainTextEdit>("Memo1")->toPlainText(), "Fehler: ");
+    EXPECT_EQ(get<QLineEdit>("Edit4")->accessibleName(), "Wurzeltiefe von Flügel 1, mm");
+
+    form->close();
+    EXPECT_EQ(readBytes(folder / "Default.pa4"), settingsOf("d", 900, 700, 0, 50));
+}
+
+TEST_F(StartUp, AShortSettingsFileAppliesWhatItHas) {
+    writeBytes(folder / "Default.pa4", "e\r\n950\r\n");
+    start();
+    EXPECT_TRUE(form->UiEnglish);
+    EXPECT_EQ(form->width(), 950);
+    EXPECT_EQ(form->height(), design(732) + form->menuBar()->sizeHint().height());
+    EXPECT_EQ(captionOf(*form, "TabSheet5"), "     Aircraft    ");  // the design texts stay
+}
+
+TEST_F(StartUp, ClosingWritesTheSettingsEveryTimeAndTheyComeBack) {
+    start();
+    EXPECT_FALSE(fs::exists(folder / "Default.pa4"));
+    form->resize(880, 640);
+    form->move(30, 40);
+    form->close();
+    const std::string written = readBytes(folder / "Default.pa4");
+    EXPECT_EQ(written, settingsOf("e", 880, 640, 30, 40));
+
+    form.reset();
+    start();
+    EXPECT_EQ(form->size(), QSize(880, 640));
+    EXPECT_EQ(form->pos(), QPoint(30, 40));
+    get<QAction>("german1")->trigger();
+    get<QAction>("Exit1")->trigger();
+    EXPECT_EQ(readBytes(folder / "Default.pa4"), settingsOf("d", 880, 640, 30, 40));
+}
+
+TEST_F(StartUp, ASettingsFileThatCannotBeWrittenIsSkippedQuietly) {
+    fs::create_directory(folder / "Default.pa4");
+    start();
+    EXPECT_TRUE(form->UiEnglish);
+    form->close();
+    EXPECT_TRUE(fs::is_directory(folder / "Default.pa4"));
+    EXPECT_TRUE(failures.isEmpty());
+}
+
+TEST_F(StartUp, TheCommandLineFileOpensAsGivenWithSaveEnabled) {
+    const fs::path upper = folder / "PLANES" / "GLIDER.DA4";
+    fs::create_directories(upper.parent_path());
+    fs::copy_file(kExamples / "glider.da4", upper);
+    start({text(upper)});
+    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), " 230");
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(upper));
+    EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
+    EXPECT_TRUE(get<QToolButton>("SpeedButton3")->isEnabled());
+    EXPECT_EQ(get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet5");
+    EXPECT_FALSE(form->ResultsValid);
+
+    // "Save" writes back to the same file.
+    get<QAction>("Save3")->trigger();
+    EXPECT_EQ(readBytes(upper), readBytes(kExamples / "glider.da4"));
+}
+
+TEST_F(StartUp, TwoArgumentsOpenNothingAndAMissingFileIsQuiet) {
+    const QString glider = text(kExamples / "glider.da4");
+    start({glider, glider});
+    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), "310");
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
+    EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
+
+    form.reset();
+    const QString missing = text(folder / "none.da4");
+    start({missing});
+    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), "310");
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), missing);
+    EXPECT_EQ(form->model().AircraftFileName, missing.toStdString());
+    EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
+}
+
+TEST_F(StartUp, ACommandLineFileWithResultsShowsThem) {
+    start({text(kData / "with-results.da4")});
+    EXPECT_TRUE(form->ResultsValid);
+    EXPECT_FALSE(form->LatticeValid);
+    EXPECT_DOUBLE_EQ(form->calculation().evaluation.RefChord, 268.41);
+    EXPECT_EQ(form->currentStabilityDisplay().rows.refChord, "Reference length (lm): 268.4mm ");
+}
+
+TEST_F(Languages, SwitchingTwiceReturnsEveryTextOfTheTableToEnglish) {
+    start();
+    EXPECT_EQ(captionOf(*form, "TabSheet1"), " Wing 1 ");  // the design caption
+    EXPECT_EQ(get<QAction>("wing11")->text(), "Wing-1");
+    get<QAction>("german1")->trigger();
+    EXPECT_FALSE(form->UiEnglish);
+    expectEveryCaption(*form, false);
+    for (const TextRow& row : accessibleNameTable()) {
+        auto* widget = form->findChild<QWidget*>(QString::fromStdString(row.name));
+        ASSERT_NE(widget, nullptr) << row.name;
+        EXPECT_EQ(widget->accessibleName(), row.german) << row.name;
+    }
+    get<QAction>("german1")->trigger();
+    EXPECT_TRUE(form->UiEnglish);
+    expectEveryCaption(*form, true);
+    EXPECT_EQ(captionOf(*form, "TabSheet1"), "  Wing 1 ");
+    EXPECT_EQ(get<QLineEdit>("Edit_x2")->accessibleName(), "Position x of wing 2, mm");
+    // The remarks keep the language they were written in.
+    EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "insert your remarks her:");
+}
+
+TEST_F(Languages, EveryVisibleTextIsEitherSwitchedOrFixed) {
+    start();
+    std::set<std::string> switched;
+    for (const TextRow& row : captionTable()) switched.insert(row.name);
+    // Language-free texts written by the program itself.
+    std::set<std::string> free = {"Lab_FName", "Label24"};
+    for (int w = 1; w <= kMaxWings; ++w) {
+        const WingControlNames& n = wingControlNames(w);
+        for (const char* name : {n.valueB, n.valueS, n.valueLm, n.valueR25, n.valueLam, n.anpValue})
+            free.insert(name);
+    }
+    std::set<QString> menuTitles;
+    for (QMenu* menu : form->findChildren<QMenu*>()) menuTitles.insert(menu->title());
+
+    get<QAction>("german1")->trigger();
+    std::size_t seen = 0;
+    auto check = [&](QObject* control, const QString& text) {
+        const std::string name = control->objectName().toStdString();
+        if (text.isEmpty()) return;
+        ++seen;
+        if (switched.count(name)) {
+            EXPECT_EQ(text, captionText(name, false)) << name;
+        } else if (!free.count(name)) {
+            EXPECT_FALSE(name.empty()) << "a text without a table: " << text.toStdString();
+            EXPECT_EQ(text, designCaption(name)) << name << " is in no table";
+        }
+    };
+    for (QLabel* label : form->findChildren<QLabel*>()) check(label, label->text());
+    for (QAbstractButton* button : form->findChildren<QAbstractButton*>()) check(button, button->text());
+    for (QMenu* menu : form->findChildren<QMenu*>()) check(menu, menu->title());
+    for (QAction* action : form->findChildren<QAction*>()) {
+        // A menu's own action carries its title (from before the switch too).
+        if (action->objectName().isEmpty() && (action->menu() || menuTitles.count(action->text()))) continue;
+        check(action, action->text());
+    }
+    // Every caption of the table but the tab pages', and the fixed texts.
+    EXPECT_GE(seen, captionTable().size());
+}
+
+TEST_F(Languages, GapWarningMemoHeadAndWingNamesFollowTheSwitch) {
+    start();
+    const auto english = gapWarningLines(true);
+    const auto german = gapWarningLines(false);
+    get<QLineEdit>("Edit01")->setText("10");
+    EXPECT_EQ(get<QLabel>("Label_sp1")->text(), english.first);
+    const QImage before = get<ImageWidget>("Image5")->image();
+    get<QAction>("german1")->trigger();
+    EXPECT_EQ(get<QLabel>("Label_sp1")->text(), german.first);
+    EXPECT_EQ(get<QLabel>("Label_sp2")->text(), german.second);
+    EXPECT_TRUE(get<QLabel>("Label_sp3")->text().isEmpty());
+    EXPECT_EQ(get<QPlainTextEdit>("Memo1")->toPlainText(), "Fehler: ");
+    EXPECT_NE(get<ImageWidget>("Image5")->image(), before);  // "Flügel-1" drawn over "Wing-1  "
+    get<QAction>("german1")->trigger();
+    EXPECT_EQ(get<QLabel>("Label_sp2")->text(), english.second);
+    EXPECT_EQ(get<QPlainTextEdit>("Memo1")->toPlainText(), "Error: ");
+    EXPECT_EQ(get<ImageWidget>("Image5")->image(), before);
+}
+
+TEST_F(Languages, StoredResultsAreRedrawnInTheNewLanguageAndStayValid) {
+    start({text(kData / "with-results.da4")});
+    get<QAction>("german1")->trigger();
+    EXPECT_TRUE(form->ResultsValid);
+    EXPECT_EQ(form->currentStabilityDisplay().rows.refArea, "Bezugsfläche (S): 31.05dm^2 ");
+    EXPECT_FALSE(get<QLabel>("Label_anp1")->isVisible());
+}
+
+TEST_F(InfoDialog, OpensWithoutBlockingInEitherLanguageAndIsRaisedAgain) {
+    start();
+    EXPECT_EQ(form->findChild<TForm2*>(), nullptr);
+    get<QAction>("Info1")->trigger();
+    auto* info = form->findChild<TForm2*>();
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->isVisible());
+    EXPECT_EQ(info->windowTitle(), " Info");
+    auto label = [info](const char* name) { return info->findChild<QLabel*>(QString::fromLatin1(name)); };
+    EXPECT_EQ(label("Label1")->text(), "   WinStabix calculates the aerodynamic center   ");
+    EXPECT_EQ(label("Label2")->text(), "of an aircraft and suggests a suitable");
+    EXPECT_EQ(label("Label7")->text(), "range for the center of gravity");
+    EXPECT_TRUE(label("Label3")->text().startsWith("Idea and Formulas: "));
+    EXPECT_TRUE(label("Label5")->text().startsWith("Realization: "));
+    EXPECT_TRUE(label("Label3")->text().contains("WinStabix"));
+    const QString contact = label("Label4")->text();
+    EXPECT_TRUE(label("Label8")->text().isEmpty());
+    EXPECT_TRUE(label("Label9")->text().isEmpty());
+    EXPECT_EQ(label("Label3")->pos(), design(49, 108));
+    EXPECT_EQ(label("Label6")->pos(), design(59, 177));
+    EXPECT_TRUE(label("Label1")->font().bold());
+    EXPECT_FALSE(label("Label4")->font().bold());
+    EXPECT_EQ(label("Label1")->font().pixelSize(), design(15));
+    EXPECT_EQ(label("Label1")->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_EQ(label("Label3")->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_TRUE(info->rect().contains(label("Label1")->geometry()));
+
+    // A switch while it is open rewrites it; opening again keeps one window.
+    get<QAction>("german1")->trigger();
+    EXPECT_EQ(label("Label1")->text(), "   WinStabix berechnet den Neutralpunkt eines   ");
+    info->close();
+    get<QAction>("Info1")->trigger();
+    EXPECT_EQ(form->findChildren<TForm2*>().size(), 1);
+    EXPECT_TRUE(info->isVisible());
+    EXPECT_EQ(label("Label2")->text(), "Flugzeugs und schlägt einen günstigen ");
+    EXPECT_EQ(label("Label7")->text(), "Bereich für die Schwerpunktlage vor");
+    EXPECT_TRUE(label("Label3")->text().startsWith("Idee und Formeln: "));
+    EXPECT_TRUE(label("Label5")->text().startsWith("Umsetzung: "));
+    EXPECT_EQ(label("Label4")->text(), contact);
+}
+
+}  // namespace
+}  // namespace ws::testing
