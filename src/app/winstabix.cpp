@@ -1,12 +1,15 @@
 // winstabix: the main window.
 //
 //   winstabix [FILE.da4]
-//   winstabix --screenshot OUT.png PAGE [FILE.da4]   PAGE: aircraft, wing1, wing2, wing3, remarks
+//   winstabix --screenshot OUT.png PAGE [FILE.da4]
+//       PAGE: aircraft, wing1, wing2, wing3, remarks, or calculated (the
+//       aircraft page after a calculation)
 //
 // The second form shows the window (with the file opened), saves a picture
 // of it and quits; it is how the pictures in docs/ are made (scripts/screenshot).
 #include <QApplication>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -16,10 +19,11 @@
 
 namespace {
 
-const char* const kPages[] = {"aircraft", "wing1", "wing2", "wing3", "remarks"};
+const char* const kPages[] = {"aircraft", "wing1", "wing2", "wing3", "remarks", "calculated"};
+constexpr int kCalculatedPage = 5;
 
 int pageIndex(const QString& name) {
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i <= kCalculatedPage; ++i)
         if (name == QLatin1String(kPages[i])) return i;
     return -1;
 }
@@ -27,8 +31,10 @@ int pageIndex(const QString& name) {
 int screenshot(ws::TForm1& window, const QString& file, int page) {
     // The wing-3 page exists only with three wings.
     if (page == 3) window.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->setChecked(true);
-    window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
+    window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page == kCalculatedPage ? 0 : page);
     window.show();
+    if (page == kCalculatedPage)
+        QTimer::singleShot(100, &window, [&] { window.findChild<QPushButton*>(QStringLiteral("Button4"))->click(); });
     int result = 1;
     QTimer::singleShot(300, &window, [&] {
         result = window.grab().save(file) ? 0 : 1;

@@ -110,9 +110,7 @@ void TForm1::connectHandlers() {
     connect(chrome_.aircraft1, &QAction::triggered, this,
             [this] { PageControl1->setCurrentWidget(aircraft_.page); });
     connect(chrome_.Exit1, &QAction::triggered, this, &QWidget::close);
-    // The angle bars only redraw; dragging in the view comes with the mouse control.
-    connect(aircraft_.ScrollBar1, &QScrollBar::valueChanged, this, [this] { draw3DView(); });
-    connect(aircraft_.ScrollBar2, &QScrollBar::valueChanged, this, [this] { draw3DView(); });
+    connectViewControls();
 }
 
 void TForm1::Create1() {
@@ -256,37 +254,6 @@ void TForm1::writeWingNames() {
 bool TForm1::isPrintControl(const QObject* sender) const {
     return sender &&
            (sender == aircraft_.Button6 || sender == chrome_.Print1 || sender == chrome_.SpeedButton5);
-}
-
-void TForm1::drawPlanformView(int w) {
-    ImageWidget* view = wings_[w].planform;
-    {
-        Canvas c(view->image());
-        c.setBrushColor(viewBackground());
-        c.fillRect(0, 0, c.width(), c.height());
-    }
-    view->update();
-}
-
-void TForm1::drawSchematic(int w) {
-    ImageWidget* view = wings_[w].schematic;
-    {
-        Canvas c(view->image());
-        c.setBrushColor(silverColour());
-        c.fillRect(0, 0, c.width(), c.height());
-    }
-    view->update();
-}
-
-void TForm1::draw3DView() {
-    ImageWidget* view = aircraft_.Image3;
-    {
-        Canvas c(view->image());
-        c.setBrushColor(viewBackground());
-        c.setPenColor(QColor(128, 128, 128));
-        c.rectangle(0, 0, c.width(), c.height());
-    }
-    view->update();
 }
 
 }  // namespace ws

@@ -22,6 +22,7 @@
 #include "views/lattice_overlay.h"
 #include "views/stability_view.h"
 #include "views/top_view.h"
+#include "views/view3d.h"
 
 class QTabWidget;
 
@@ -85,6 +86,8 @@ class TForm1 : public QMainWindow {
     double TopViewScale() const { return topView_.TopViewScale; }
     void setView3DScale(double scale) { topView_.View3DScale = scale; }
     const CalcResult& calculation() const { return calc_; }
+    // Pixels per mm of wing w's planform view as last drawn; the mouse editing reads it.
+    double PlanformScale(int w) const { return planformScale_[w]; }
     // Results kept in an aircraft file: no outline of the reference wing.
     void setStoredResults(double RefArea, double RefChord, double AnpAircraft);
     // What STABIL writes and marks now.
@@ -136,12 +139,16 @@ class TForm1 : public QMainWindow {
     void writeWingNames();
     bool isPrintControl(const QObject* sender) const;
 
-    // The drawing call sites; each repaints its whole image.
+    // The drawing call sites; each repaints its whole image (view_commands,
+    // stability_commands).
     void drawPlanformView(int w);
     void drawSchematic(int w);
     void clearTopView();
     void drawTopView();
     void draw3DView();
+    void connectViewControls();
+    std::array<double, kMaxWings + 1> planformScale_{};  // [1..3] pixels per mm, as last drawn
+    View3DPoints view3DPoints_{};
 
     AircraftModel model_ = startupAircraft();
     std::array<WingPlanform, kMaxWings + 1> planform_{};  // [1..3]

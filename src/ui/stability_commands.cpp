@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <limits>
 
 #include "editing/view_drag.h"
 #include "ui/WinStabix2.h"
@@ -106,6 +107,8 @@ void TForm1::setStoredResults(double RefArea, double RefChord, double AnpAircraf
     e.RefChord = RefChord;
     e.AnpAircraft = AnpAircraft;
     e.RefOutlineCount = 0;
+    // A file keeps no wing's own aerodynamic centre; the planform views must not mark an old one.
+    for (double& anp : e.AnpWing) anp = std::numeric_limits<double>::quiet_NaN();
 }
 
 bool TForm1::isOpenCommand(const QObject* sender) const {

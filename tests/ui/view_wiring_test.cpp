@@ -1,0 +1,72 @@
+// The window hands every change to its views: the planform of the edited
+// wing, the schematic of its trapezium count, the top and the 3-D view.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <cmath>
+
+#include "ui/image_widget.h"
+#include "views/planform_view.h"
+#include "window_test_support.h"
+
+namespace ws::testing {
+namespace {
+
+class ViewWiring : public MainWindowTest {
+  protected:
+    QImage image(const char* name) { return get<ImageWidget>(name)->image(); }
+};
+
+TEST_F(ViewWiring, WingEditRedrawsItsPlanformAtTheScaleTheEditingReads) {
+    const QImage before = image("Image1");
+    get<QLineEdit>("Edit4")->setText("400");
+    const QImage after = image("Image1");
+    EXPECT_NE(before, after);
+    EXPECT_EQ(form->PlanformScale(1), ws::PlanformScale(form->planform(1), after.width(), after.height()));
+    EXPECT_GT(form->PlanformScale(1), 0);
+}
+
+TEST_F(ViewWiring, TrapeziumChoiceRedrawsTheSchematic) {
+    get<QRadioButton>("RadioButton4")->click();
+    const QImage one = image("Image_W");
+    get<QRadioButton>("RadioButton41t")->click();
+    EXPECT_NE(one, image("Image_W"));
+    get<QRadioButton>("RadioButton4")->click();
+    EXPECT_EQ(one, image("Image_W"));
+}
+
+TEST_F(ViewWiring, PositionAndAngleChangesRedrawTheAircraftViews) {
+    const QImage top = image("Image2");
+    const QImage view3D = image("Image3");
+    get<QLineEdit>("Edit_x2")->setText("500");
+    EXPECT_NE(top, image("Image2"));
+    EXPECT_NE(view3D, image("Image3"));
+
+    const QImage turned = image("Image3");
+    get<QScrollBar>("ScrollBar2")->setValue(200);
+    EXPECT_NE(turned, image("Image3"));
+    const QImage zoomed = image("Image3");
+    get<QScrollBar>("ScrollBar4")->setValue(50);
+    EXPECT_NE(zoomed, image("Image3"));
+}
+
+TEST_F(ViewWiring, PlanformMarksTheWingsOwnCentreOnlyAfterACalculation) {
+    get<QPushButton>("Button4")->click();
+    ASSERT_TRUE(form->ResultsValid);
+    const double anp = form->calculation().evaluation.AnpWing[1] - form->model().wing[1].WingPosX;
+    const QImage marked = image("Image1");
+    const int x0 = marked.width() / 2;
+    const int row = int(std::nearbyint(anp * form->PlanformScale(1) + marked.height() / 3));
+    EXPECT_EQ(marked.pixelColor(x0 + 4, row), QColor(Qt::black));
+
+    // Results kept in a file name no wing's centre: the old mark must go.
+    form->setStoredResults(297000, 272, 90);
+    form->LatticeValid = false;
+    form->FormResize(nullptr);  // redraws every view, keeping results
+    ASSERT_TRUE(form->ResultsValid);
+    EXPECT_NE(image("Image1").pixelColor(x0 + 4, row), QColor(Qt::black));
+}
+
+}  // namespace
+}  // namespace ws::testing
