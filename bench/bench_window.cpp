@@ -5,12 +5,18 @@
 //   PositionKeystroke: the x field of wing 2 (Edit_x2) on the aircraft page,
 //     which recalculates every wing and redraws the top and 3-D views, then
 //     the repaint; budget 30 ms.
+//   PlanformRelease: a released drag of wing 1's root trailing edge, its
+//     writes, recalculation and repaint; budget 16 ms.
+//   View3DDragStep: one move of a left-button drag on the 3-D view, which
+//     turns it, and the repaint; budget 16 ms.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <cmath>
 #include <QTabWidget>
 #include <memory>
 
@@ -102,8 +108,62 @@ void BM_PositionKeystroke(benchmark::State& state) {
     }
 }
 
+void sendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void BM_PlanformRelease(benchmark::State& state) {
+    ensureApplication();
+    ws::TForm1 window;
+    window.show();
+    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    tabs->setCurrentWidget(window.findChild<QWidget*>(QStringLiteral("TabSheet1")));
+    QApplication::processEvents();
+    auto* view = window.findChild<ws::ImageWidget*>(QStringLiteral("Image1"));
+    auto* chord = window.findChild<QLineEdit*>(QStringLiteral("Edit4"));
+    const QImage& image = view->image();
+    // The root trailing edge: on the centre line, the root chord behind the leading edge.
+    const int x = image.width() / 2;
+    const double s = window.PlanformScale(1);
+    int y = image.height() / 3 + int(chord->text().toDouble() * s);
+    const QString before = chord->text();
+    int step = 10;
+    bool wrote = false;
+    for (auto _ : state) {
+        sendMouse(view, QEvent::MouseButtonPress, {x, y}, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(view, QEvent::MouseButtonRelease, {x, y + step}, Qt::LeftButton, Qt::NoButton);
+        QApplication::processEvents();
+        wrote = wrote || chord->text() != before;
+        y = image.height() / 3 + int(std::lround(chord->text().toDouble() * window.PlanformScale(1)));
+        step = -step;
+    }
+    if (!wrote) state.SkipWithError("the drag wrote nothing");
+}
+
+void BM_View3DDragStep(benchmark::State& state) {
+    ensureApplication();
+    ws::TForm1 window;
+    window.show();
+    QApplication::processEvents();
+    auto* view = window.findChild<ws::ImageWidget*>(QStringLiteral("Image3"));
+    sendMouse(view, QEvent::MouseButtonPress, {300, 100}, Qt::LeftButton, Qt::LeftButton);
+    int x = 300;
+    int step = 6;
+    for (auto _ : state) {
+        x += step;
+        if (x > 600 || x < 100) step = -step;
+        sendMouse(view, QEvent::MouseMove, {x, 100}, Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    sendMouse(view, QEvent::MouseButtonRelease, {x, 100}, Qt::LeftButton, Qt::NoButton);
+}
+
+
 BENCHMARK(BM_KeystrokeHandlers)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeystrokeWithRepaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PositionKeystroke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlanformRelease)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_View3DDragStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -33,7 +33,11 @@ double draggedGap(int handle, double g, double dX, std::string_view gapText) {
     }
     const double v = g - dX;
     if (v >= 0) return v;
-    return gapText == "0" ? -v : 0;
+    // Blanks do not count: a loaded file pads its zero ("   0"), and that gap must open alike.
+    const std::size_t first = gapText.find_first_not_of(' ');
+    if (first == std::string_view::npos) return 0;
+    const std::size_t last = gapText.find_last_not_of(' ');
+    return gapText.substr(first, last + 1 - first) == "0" ? -v : 0;
 }
 
 }  // namespace

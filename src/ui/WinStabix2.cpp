@@ -111,6 +111,7 @@ void TForm1::connectHandlers() {
             [this] { PageControl1->setCurrentWidget(aircraft_.page); });
     connect(chrome_.Exit1, &QAction::triggered, this, &QWidget::close);
     connectViewControls();
+    connectPlanformMouse();
 }
 
 void TForm1::Create1() {

@@ -10,6 +10,8 @@
 #include <optional>
 
 #include "editing/mouse_state.h"
+#include "editing/planform_handles.h"
+#include "editing/view_drag.h"
 #include "files/aircraft_file.h"
 #include "model/aircraft.h"
 #include "model/planform.h"
@@ -82,6 +84,14 @@ class TForm1 : public QMainWindow {
     void Image4MouseUp(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                        int x, int y);
     // The top view's transform; the 3-D view's zoom reads its TopViewScale.
+    // The planform view of wing w under the mouse.
+    void PlanformMouseDown(int w, int x, int y);
+    void PlanformMouseMove(int w, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
+    void PlanformMouseUp(int w, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
+    // The 3-D view under the mouse: a drag moves its bars.
+    void Image3MouseDown(int x, int y);
+    void Image3MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
+    void Image3MouseUp(int x, int y);
     const TopViewTransform& topViewTransform() const { return topView_; }
     double TopViewScale() const { return topView_.TopViewScale; }
     void setView3DScale(double scale) { topView_.View3DScale = scale; }
@@ -174,7 +184,12 @@ class TForm1 : public QMainWindow {
     ws::CalcResult calc_;
     TopViewTransform topView_;
     LatticeDrawing latticeDrawing_;
-    MouseState topViewMouse_;
+    MouseState mouse_;  // shared by the planform, 3-D and top views
+
+    // Mouse editing of the planforms and mouse control of the 3-D view (planform_mouse).
+    void connectPlanformMouse();
+    PlanformFrame planformFrame(int w) const;
+    void applyBarChanges(const BarUpdate& update);
 };
 
 }  // namespace ws

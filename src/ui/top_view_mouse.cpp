@@ -6,35 +6,22 @@
 #include "editing/view_drag.h"
 #include "ui/WinStabix2.h"
 #include "ui/image_widget.h"
+#include "ui/mouse_support.h"
 #include "views/canvas.h"
 #include "views/lattice_overlay.h"
 
 namespace ws {
 
-namespace {
-
-ModifierState modifierState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    ModifierState m;
-    m.shift = modifiers.testFlag(Qt::ShiftModifier);
-    m.ctrl = modifiers.testFlag(Qt::ControlModifier);
-    m.alt = modifiers.testFlag(Qt::AltModifier);
-    m.left = buttons.testFlag(Qt::LeftButton);
-    m.right = buttons.testFlag(Qt::RightButton);
-    m.middle = buttons.testFlag(Qt::MiddleButton);
-    return m;
-}
-
-}  // namespace
 
 void TForm1::Image4MouseDown(Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x, int y) {
-    if (topViewMouseDown(topViewMouse_, {x, y}, ResultsValid)) Zeiger();
+    if (topViewMouseDown(mouse_, {x, y}, ResultsValid)) Zeiger();
     if (ResultsValid && buttons.testFlag(Qt::LeftButton)) aircraft_.Image2->setCursor(Qt::ClosedHandCursor);
 }
 
 void TForm1::Image4MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y) {
     BarPositions bars;
     bars.topZoom = aircraft_.ScrollBar3->value();
-    const BarUpdate update = topViewMouseMove(topViewMouse_, bars, {x, y}, modifierState(buttons, modifiers));
+    const BarUpdate update = topViewMouseMove(mouse_, bars, {x, y}, modifierState(buttons, modifiers));
     for (const BarChange& change : update.changes())
         if (change.bar == ViewBar::TopZoom) aircraft_.ScrollBar3->setValue(change.position);
 }
@@ -42,7 +29,7 @@ void TForm1::Image4MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mod
 void TForm1::Image4MouseUp(Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
     BarPositions bars;
     bars.topZoom = aircraft_.ScrollBar3->value();
-    const TopViewRelease release = topViewMouseUp(topViewMouse_, bars, {x, y}, ResultsValid, LatticeValid);
+    const TopViewRelease release = topViewMouseUp(mouse_, bars, {x, y}, ResultsValid, LatticeValid);
     for (const BarChange& change : release.zoom.changes())
         if (change.bar == ViewBar::TopZoom) aircraft_.ScrollBar3->setValue(change.position);
 

@@ -124,8 +124,11 @@ TEST(PlanformRelease, ZeroGapOpensEquallyToEitherSide) {
     const Writes gap80{{W::Gap, "80"}};
     EXPECT_EQ(drag(p, 2, {400, 200}, {440, 200}, 0.5, kNone, "0"), gap80);
     EXPECT_EQ(drag(p, 2, {400, 200}, {360, 200}, 0.5, kNone, "0"), gap80);
-    // Only the text "0" itself mirrors; a padded zero as a loaded file leaves it stops at the centre line.
-    EXPECT_EQ(drag(p, 2, {400, 200}, {440, 200}, 0.5, kNone, "   0"), (Writes{{W::Gap, "0"}}));
+    // A zero padded as a loaded file leaves it mirrors too; any other text stops at the centre line.
+    EXPECT_EQ(drag(p, 2, {400, 200}, {440, 200}, 0.5, kNone, "   0"), gap80);
+    EXPECT_EQ(drag(p, 2, {400, 200}, {440, 200}, 0.5, kNone, "0 "), gap80);
+    for (const char* other : {"", "   ", "00", "0.0", "-0", "x"})
+        EXPECT_EQ(drag(p, 2, {400, 200}, {440, 200}, 0.5, kNone, other), (Writes{{W::Gap, "0"}})) << other;
     EXPECT_EQ(drag(p, 2, {400, 200}, {360, 200}, 0.5, kNone, "   0"), gap80);
 }
 

@@ -1,0 +1,112 @@
+// The planform and 3-D images pass the mouse to the editing rules: a hovered
+// corner colours its fields, a released drag writes them, a drag on the 3-D
+// view moves its bars.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <optional>
+
+#include "editing/planform_handles.h"
+#include "ui/image_widget.h"
+#include "ui/wing_controls.h"
+#include "window_test_support.h"
+
+namespace ws::testing {
+namespace {
+
+const QColor kYellow(255, 255, 0);
+
+void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
+          Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons, modifiers);
+    QApplication::sendEvent(w, &e);
+}
+
+void drag(QWidget* w, QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    send(w, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    send(w, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    send(w, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton, modifiers);
+}
+
+class MouseEditing : public MainWindowTest {
+  protected:
+    ImageWidget* planform(int w) { return get<ImageWidget>(wingControlNames(w).planform); }
+    QLineEdit* field(const char* name) { return get<QLineEdit>(name); }
+    bool yellow(const char* name) { return field(name)->palette().color(QPalette::Base) == kYellow; }
+
+    // A pixel of wing w's view on which the hit test finds `handle` (with no
+    // centre gap the root corners of both halves coincide and 2 and 4 win).
+    std::optional<QPoint> pixelOf(int w, int handle) {
+        const QImage& image = planform(w)->image();
+        const PlanformFrame frame{form->PlanformScale(w), image.width(), image.height()};
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (hitTest(form->model().wing[w], frame, {x, y}) == handle) return QPoint(x, y);
+        return std::nullopt;
+    }
+};
+
+TEST_F(MouseEditing, HoverShowsTheCursorAndTheFieldsOfTheHandle) {
+    const std::optional<QPoint> rootTrailing = pixelOf(1, 4);
+    ASSERT_TRUE(rootTrailing);
+    send(planform(1), QEvent::MouseMove, *rootTrailing, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(planform(1)->cursor().shape(), Qt::SizeVerCursor);
+    EXPECT_TRUE(yellow("Edit4"));  // the root chord
+    EXPECT_FALSE(yellow("Edit1"));
+
+    // A tip leading edge: its span and offset; with Shift alone the offsets further out too.
+    const std::optional<QPoint> tip = pixelOf(1, 5);
+    ASSERT_TRUE(tip);
+    send(planform(1), QEvent::MouseMove, *tip, Qt::NoButton, Qt::NoButton, Qt::ShiftModifier);
+    EXPECT_EQ(planform(1)->cursor().shape(), Qt::SizeAllCursor);
+    EXPECT_TRUE(yellow("Edit1"));
+    EXPECT_TRUE(yellow("Edit8"));
+    EXPECT_TRUE(yellow("Edit9"));
+    EXPECT_FALSE(yellow("Edit4"));
+
+    send(planform(1), QEvent::MouseMove, {2, 2}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(planform(1)->cursor().shape(), Qt::CrossCursor);
+    for (const char* name : {"Edit1", "Edit4", "Edit8", "Edit9"}) EXPECT_FALSE(yellow(name)) << name;
+}
+
+TEST_F(MouseEditing, ReleasedDragWritesWholeMillimetresAndRecalculates) {
+    for (int w : {1, 2}) {
+        const WingControlNames& n = wingControlNames(w);
+        const std::optional<QPoint> rootTrailing = pixelOf(w, 4);
+        ASSERT_TRUE(rootTrailing) << w;
+        const double scale = form->PlanformScale(w);
+        const int before = field(n.chord[1])->text().toInt();
+        const QString area = get<QLabel>(n.valueS)->text();
+        drag(planform(w), *rootTrailing, *rootTrailing + QPoint(0, 20));
+        EXPECT_EQ(field(n.chord[1])->text().toInt(), before + int(std::nearbyint(20 / scale))) << w;
+        EXPECT_NE(get<QLabel>(n.valueS)->text(), area) << w;
+    }
+    // A press on no handle changes nothing.
+    const QString chord = field("Edit4")->text();
+    drag(planform(1), {2, 2}, {40, 60});
+    EXPECT_EQ(field("Edit4")->text(), chord);
+}
+
+TEST_F(MouseEditing, ThreeDDragMovesTheBarsAndRedraws) {
+    auto* view = get<ImageWidget>("Image3");
+    EXPECT_EQ(view->cursor().shape(), Qt::PointingHandCursor);
+    auto* azimuth = get<QScrollBar>("ScrollBar2");
+    auto* elevation = get<QScrollBar>("ScrollBar1");
+    const int a0 = azimuth->value();
+    const int e0 = elevation->value();
+    const QImage before = view->image();
+    send(view, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
+    send(view, QEvent::MouseMove, {130, 91}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(azimuth->value(), a0 + 10);
+    EXPECT_EQ(elevation->value(), e0 + 3);  // upwards raises the bar
+    EXPECT_NE(view->image(), before);
+    send(view, QEvent::MouseButtonRelease, {130, 91}, Qt::LeftButton, Qt::NoButton);
+    send(view, QEvent::MouseMove, {190, 91}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(azimuth->value(), a0 + 10);  // no drag after the release
+}
+
+}  // namespace
+}  // namespace ws::testing
