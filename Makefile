@@ -1,5 +1,7 @@
 # make run   - install what is missing, build, start the program
-# make test  - the same, then every test: unit tests, sanitizers, fuzzing
+# make test  - the same, then every test: unit tests, sanitizers, fuzzing, and the
+#              validation report regenerated and compared with docs/validation.md
+# make validate - build, then regenerate docs/validation.md
 # make bench - build and run the benchmarks
 # make fuzz  - the fuzz targets for longer (FUZZ_SECONDS, default 300)
 
@@ -7,7 +9,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps build run test test-unit test-asan test-fuzz bench fuzz clean
+.PHONY: all deps build run test test-unit test-asan test-fuzz test-validate validate bench fuzz clean
 
 all: build
 
@@ -21,7 +23,7 @@ build: deps
 run: build
 	@if [ -x build/src/winstabix ]; then build/src/winstabix $(ARGS); else build/src/winstabix-calc $(ARGS); fi
 
-test: test-unit test-asan test-fuzz
+test: test-unit test-asan test-fuzz test-validate
 
 test-unit: build
 	@cd build && ctest --output-on-failure -j $(JOBS)
@@ -32,6 +34,16 @@ test-asan: deps
 	@cmake --build build-asan -j $(JOBS)
 	@cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+validate: build
+	@scripts/validate build/src/winstabix-calc docs/validation.md
+
+# The committed report must be what this build produces, to the byte.
+test-validate: build
+	@out=$$(mktemp) && trap 'rm -f "$$out"' EXIT && \
+	  scripts/validate build/src/winstabix-calc "$$out" && \
+	  if diff -u docs/validation.md "$$out"; then echo "validation: docs/validation.md is current"; \
+	  else echo "validation: docs/validation.md differs from a fresh run (make validate)"; exit 1; fi
 
 build-fuzz: deps
 	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINSTABIX_CORE_ONLY=ON \
