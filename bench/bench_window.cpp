@@ -45,21 +45,27 @@ void keystroke(QLineEdit* field, bool append) {
     QApplication::sendEvent(field, &release);
 }
 
-void runKeystrokes(benchmark::State& state, bool repaint) {
-    ensureApplication();
-    ws::TForm1 window;
+void showPage(ws::TForm1& window, const char* page) {
     window.show();
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-    tabs->setCurrentWidget(window.findChild<QWidget*>(QStringLiteral("TabSheet1")));
+    tabs->setCurrentWidget(window.findChild<QWidget*>(QString::fromLatin1(page)));
     QApplication::processEvents();
-    auto* field = window.findChild<QLineEdit*>(QStringLiteral("Edit4"));
-    auto* area = window.findChild<QLabel*>(QStringLiteral("Label_s1"));
+}
+
+// Keystrokes into `fieldName` on `page`, alternately typed and taken back.
+// `probe` returns what the keystroke must change, to check that it arrives.
+template <class Probe>
+void runKeystrokes(benchmark::State& state, const char* page, const char* fieldName, bool repaint, Probe probe) {
+    ensureApplication();
+    ws::TForm1 window;
+    showPage(window, page);
+    auto* field = window.findChild<QLineEdit*>(QString::fromLatin1(fieldName));
     field->setFocus();
     field->end(false);
-    const QString before = area->text();
+    const auto before = probe(window);
     keystroke(field, true);
-    if (area->text() == before) {
-        state.SkipWithError("the keystroke did not reach the value labels");
+    if (probe(window) == before) {
+        state.SkipWithError("the keystroke did not reach what it changes");
         return;
     }
     keystroke(field, false);
@@ -68,44 +74,26 @@ void runKeystrokes(benchmark::State& state, bool repaint) {
     for (auto _ : state) {
         keystroke(field, append);
         if (repaint) QApplication::processEvents();
-        benchmark::DoNotOptimize(area->text());
         append = !append;
     }
+}
+
+QString wing1Area(ws::TForm1& window) {
+    return window.findChild<QLabel*>(QStringLiteral("Label_s1"))->text();
+}
+
+QImage topView(ws::TForm1& window) {
+    return window.findChild<ws::ImageWidget*>(QStringLiteral("Image2"))->image();
 }
 
 void BM_KeystrokeHandlers(benchmark::State& state) {
-    runKeystrokes(state, false);
+    runKeystrokes(state, "TabSheet1", "Edit4", false, wing1Area);
 }
 void BM_KeystrokeWithRepaint(benchmark::State& state) {
-    runKeystrokes(state, true);
+    runKeystrokes(state, "TabSheet1", "Edit4", true, wing1Area);
 }
-
 void BM_PositionKeystroke(benchmark::State& state) {
-    ensureApplication();
-    ws::TForm1 window;
-    window.show();
-    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-    tabs->setCurrentWidget(window.findChild<QWidget*>(QStringLiteral("TabSheet5")));
-    QApplication::processEvents();
-    auto* field = window.findChild<QLineEdit*>(QStringLiteral("Edit_x2"));
-    auto* top = window.findChild<ws::ImageWidget*>(QStringLiteral("Image2"));
-    field->setFocus();
-    field->end(false);
-    const QImage before = top->image();
-    keystroke(field, true);
-    if (top->image() == before) {
-        state.SkipWithError("the keystroke did not reach the top view");
-        return;
-    }
-    keystroke(field, false);
-
-    bool append = true;
-    for (auto _ : state) {
-        keystroke(field, append);
-        QApplication::processEvents();
-        benchmark::DoNotOptimize(top->image().constBits());
-        append = !append;
-    }
+    runKeystrokes(state, "TabSheet5", "Edit_x2", true, topView);
 }
 
 void sendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
@@ -116,10 +104,7 @@ void sendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button,
 void BM_PlanformRelease(benchmark::State& state) {
     ensureApplication();
     ws::TForm1 window;
-    window.show();
-    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-    tabs->setCurrentWidget(window.findChild<QWidget*>(QStringLiteral("TabSheet1")));
-    QApplication::processEvents();
+    showPage(window, "TabSheet1");
     auto* view = window.findChild<ws::ImageWidget*>(QStringLiteral("Image1"));
     auto* chord = window.findChild<QLineEdit*>(QStringLiteral("Edit4"));
     const QImage& image = view->image();
@@ -144,8 +129,7 @@ void BM_PlanformRelease(benchmark::State& state) {
 void BM_View3DDragStep(benchmark::State& state) {
     ensureApplication();
     ws::TForm1 window;
-    window.show();
-    QApplication::processEvents();
+    showPage(window, "TabSheet5");
     auto* view = window.findChild<ws::ImageWidget*>(QStringLiteral("Image3"));
     sendMouse(view, QEvent::MouseButtonPress, {300, 100}, Qt::LeftButton, Qt::LeftButton);
     int x = 300;

@@ -84,23 +84,26 @@ QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& designPl
     return radio;
 }
 
+void setControlText(QObject* control, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        setCaption(label, text);
+    } else if (auto* tool = qobject_cast<QToolButton*>(control)) {
+        // Tool buttons show an icon; their text is the hint.
+        tool->setText(text);
+        tool->setToolTip(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(text);
+    } else if (auto* menu = qobject_cast<QMenu*>(control)) {
+        menu->setTitle(text);
+    } else if (auto* action = qobject_cast<QAction*>(control)) {
+        action->setText(text);
+    }
+}
+
 void applyDesignCaptions(QWidget* window) {
     for (QObject* control : window->findChildren<QObject*>()) {
         const QString text = designCaption(control->objectName().toStdString());
-        if (text.isEmpty()) continue;
-        if (auto* label = qobject_cast<QLabel*>(control)) {
-            setCaption(label, text);
-        } else if (auto* tool = qobject_cast<QToolButton*>(control)) {
-            // Tool buttons show an icon; their text is the hint.
-            tool->setText(text);
-            tool->setToolTip(text);
-        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-            button->setText(text);
-        } else if (auto* menu = qobject_cast<QMenu*>(control)) {
-            menu->setTitle(text);
-        } else if (auto* action = qobject_cast<QAction*>(control)) {
-            action->setText(text);
-        }
+        if (!text.isEmpty()) setControlText(control, text);
     }
     for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
         for (int i = 0; i < tabs->count(); ++i)

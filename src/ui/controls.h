@@ -34,6 +34,9 @@ QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& designPlace,
 QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& designPlace);
 
 // Gives every named control below `window` its start-up caption.
+// The text a control shows: a label's caption, a button's text (and a tool
+// button's hint), a menu's title, a menu item's text.
+void setControlText(QObject* control, const QString& text);
 void applyDesignCaptions(QWidget* window);
 // Gives every entry field, image and scroll bar its accessible name.
 void applyAccessibleNames(QWidget* window, bool english);

@@ -1,13 +1,10 @@
 // English and German: the language menu, the rewrite of every fixed text of
 // the window, and the redraws of what carries drawn texts. Also the info
 // dialog, whose texts follow the language.
-#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
-#include <QToolButton>
 
 #include "ui/Unit2.h"
 #include "ui/WinStabix2.h"
@@ -17,18 +14,6 @@
 namespace ws {
 
 namespace {
-
-void setControlText(QObject* control, const QString& text) {
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        setCaption(label, text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        button->setText(text);
-    } else if (auto* menu = qobject_cast<QMenu*>(control)) {
-        menu->setTitle(text);
-    } else if (auto* action = qobject_cast<QAction*>(control)) {
-        action->setText(text);
-    }
-}
 
 // Every caption of the table; tab pages get theirs through their tab widget.
 void applyCaptions(QWidget* window, QTabWidget* tabs, bool english) {
