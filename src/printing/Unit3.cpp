@@ -162,8 +162,10 @@ void TForm3::refillResolutions() {
     StringGrid2->setRowCount(count);
     const bool reported = XPrnSet2.resolutionsReported();
     for (int i = 0; i < count; ++i) {
-        QString text = QStringLiteral("%1x%2dpi²").arg(XPrnSet2.resolutionX(i)).arg(XPrnSet2.resolutionY(i));
-        if (!reported) text = QStringLiteral("default ") + text;
+        // The stand-in default says so in the few pixels the column has.
+        const QString text =
+            reported ? QStringLiteral("%1x%2dpi²").arg(XPrnSet2.resolutionX(i)).arg(XPrnSet2.resolutionY(i))
+                     : QStringLiteral("default %1dpi").arg(XPrnSet2.resolutionX(i));
         auto* number = new QTableWidgetItem(QString::number(i));
         auto* resolution = new QTableWidgetItem(text);
         if (!reported)

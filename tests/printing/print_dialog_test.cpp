@@ -164,7 +164,8 @@ TEST(PrintDialog, PrinterGoneFallsBackToTheDefault) {
 TEST(PrintDialog, NoReportedResolutionUsesTheDefaultAndSaysSo) {
     Dialog d({printer("Bare", {}, 2, {360, 360})});
     ASSERT_EQ(d.form->StringGrid2->rowCount(), 1);
-    EXPECT_EQ(d.cellText(0, 1), "default 360x360dpi²");
+    EXPECT_EQ(d.cellText(0, 1), "default 360dpi");
+    EXPECT_EQ(d.form->XPrnSet2.resolutionX(0), 360);
     d.form->setPage(QImage(kPageSize, QImage::Format_RGB32));
     // No resolution at all, not even a default: nothing is printed, and it is said.
     d.printers->front().defaultResolution = {};
