@@ -96,14 +96,35 @@ TForm3::TForm3(std::unique_ptr<PrinterCatalog> catalog, QWidget* parent)
 
 TForm3::~TForm3() = default;
 
-void TForm3::setPage(const QImage* page, const QString& pdfName) {
+void TForm3::setPage(const QImage& page, const QString& pdfName) {
     page_ = page;
     pdfName_ = pdfName;
 }
 
+void TForm3::showPage(const QImage& page, const QString& pdfName) {
+    setPage(page, pdfName);
+    show();
+    raise();
+    activateWindow();
+}
+
 bool TForm3::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) FormActivate();
+    if (e->type() == QEvent::WindowActivate) {
+        FormActivate();
+        tellIfNoPrinter();
+    }
     return QDialog::event(e);
+}
+
+void TForm3::tellIfNoPrinter() {
+    if (!XPrnSet2.onlyPdfFile()) {
+        noPrinterTold_ = false;
+        return;
+    }
+    if (noPrinterTold_) return;
+    // Set first: the message box takes the focus and gives it back.
+    noPrinterTold_ = true;
+    fail(QStringLiteral("No printer is installed. The page can only be written to a PDF file."));
 }
 
 void TForm3::FormActivate() {
@@ -141,8 +162,10 @@ void TForm3::refillResolutions() {
     StringGrid2->setRowCount(count);
     const bool reported = XPrnSet2.resolutionsReported();
     for (int i = 0; i < count; ++i) {
-        QString text = QStringLiteral("%1x%2dpi²").arg(XPrnSet2.resolutionX(i)).arg(XPrnSet2.resolutionY(i));
-        if (!reported) text += QStringLiteral(" (default)");
+        // The stand-in default says so in the few pixels the column has.
+        const QString text =
+            reported ? QStringLiteral("%1x%2dpi²").arg(XPrnSet2.resolutionX(i)).arg(XPrnSet2.resolutionY(i))
+                     : QStringLiteral("default %1dpi").arg(XPrnSet2.resolutionX(i));
         auto* number = new QTableWidgetItem(QString::number(i));
         auto* resolution = new QTableWidgetItem(text);
         if (!reported)
@@ -174,10 +197,14 @@ void TForm3::fail(const QString& reason) {
 void TForm3::ButtonCloseClick() {
     const PrinterCaps* printer = XPrnSet2.currentPrinter();
     if (!printer) return fail(QStringLiteral("No printer is installed, so nothing can be printed."));
-    if (!page_ || page_->isNull()) return fail(QStringLiteral("There is no page to print."));
+    if (page_.isNull()) return fail(QStringLiteral("There is no page to print."));
+    if (XPrnSet2.resolutionCount() == 0)
+        return fail(QStringLiteral("The printer \"%1\" reports no resolution; nothing was printed.")
+                        .arg(printer->name));
     const int r = StringGrid2->currentRow();
     XPrnSet2.setResolution(r);
     const int dpi = XPrnSet2.resolutionX(r);
+    // Out of range the rectangle would shrink to a point: an empty page.
     if (dpi <= 0) return fail(QStringLiteral("Choose a printer resolution first; nothing was printed."));
 
     QString pdfPath;
@@ -186,7 +213,7 @@ void TForm3::ButtonCloseClick() {
         if (pdfPath.isEmpty()) return;  // the user changed their mind; the dialog stays
     }
     if (!XPrint.BeginDoc(*printer, XPrnSet2.settings(), pdfPath)) return fail(XPrint.errorText());
-    XPrint.StretchDraw(pageRectangle(dpi), *page_);
+    XPrint.StretchDraw(pageRectangle(dpi), page_);
     if (!XPrint.EndDoc()) return fail(XPrint.errorText());
     close();
 }

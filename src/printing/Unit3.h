@@ -28,12 +28,16 @@ class TForm3 : public QDialog {
                     QWidget* parent = nullptr);
     ~TForm3() override;
 
-    // The page the Print button sends, as it is at that moment; `pdfName`
-    // is the file name offered when the page goes into a PDF file.
-    void setPage(const QImage* page, const QString& pdfName = {});
+    // The page the Print button sends; `pdfName` is the file name offered
+    // when the page goes into a PDF file. The page is shared, not copied.
+    void setPage(const QImage& page, const QString& pdfName = {});
+    // setPage, then shown beside the main window without blocking it and
+    // made the active window (which refills it).
+    void showPage(const QImage& page, const QString& pdfName = {});
 
     // Refills the printer list, the resolutions and the colour box; runs on
-    // creation and whenever the dialog becomes the active window.
+    // creation and whenever the dialog becomes the active window, where a
+    // list without any printer of the system is also reported, once.
     void FormActivate();
     void ComboBox1Change(int index);
     void CheckBoxColorClick();
@@ -43,8 +47,9 @@ class TForm3 : public QDialog {
     TXPrintSet XPrnSet2;
     TXPrint XPrint;
 
-    // Asked for the PDF file's path (empty: cancelled) and told of a failure;
-    // a test replaces them, the defaults are a file dialog and a message box.
+    // Asked for the PDF file's path (empty: cancelled) and told of a failure
+    // or of a missing printer; a test replaces them, the defaults are a file
+    // dialog ("*.pdf") and a warning box. After a failure the dialog stays open.
     std::function<QString(const QString& suggested)> askPdfFileName;
     std::function<void(const QString& reason)> reportFailure;
 
@@ -62,9 +67,11 @@ class TForm3 : public QDialog {
     void refillResolutions();
     void refillColour();
     void fail(const QString& reason);
+    void tellIfNoPrinter();
 
     bool refilling_ = false;
-    const QImage* page_ = nullptr;
+    bool noPrinterTold_ = false;  // once until a printer appears
+    QImage page_;
     QString pdfName_;
 };
 

@@ -1,6 +1,5 @@
 #include "printing/XPrint.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -13,11 +12,14 @@ namespace ws {
 
 namespace {
 
-// Why a file cannot be written, in the platform's words.
+// Why a file cannot be written, found without creating it.
 QString fileProblem(const QString& path) {
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) return probe.errorString();
-    return QStringLiteral("unknown error");
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir()) return QStringLiteral("the folder %1 does not exist").arg(folder.absoluteFilePath());
+    if (!folder.isWritable()) return QStringLiteral("the folder %1 is not writable").arg(folder.absoluteFilePath());
+    if (file.exists() && !file.isWritable()) return QStringLiteral("the file is write-protected");
+    return QStringLiteral("the file cannot be opened");
 }
 
 }  // namespace

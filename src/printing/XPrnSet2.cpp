@@ -37,12 +37,24 @@ QString SystemPrinterCatalog::defaultPrinterName() const { return QPrinterInfo::
 TXPrintSet::TXPrintSet(std::unique_ptr<PrinterCatalog> catalog) : catalog_(std::move(catalog)) { refresh(); }
 
 void TXPrintSet::refresh() {
-    const QString keep = current_ >= 0 ? printers_[std::size_t(current_)].name : catalog_->defaultPrinterName();
+    const QString keep = current_ >= 0 ? printers_[std::size_t(current_)].name : QString();
     printers_ = catalog_->printers();
-    current_ = printers_.empty() ? -1 : 0;
-    for (std::size_t i = 0; i < printers_.size(); ++i)
-        if (printers_[i].name == keep) current_ = int(i);
-    selectPrinter(current_);
+    const auto indexOf = [&](const QString& name) {
+        for (std::size_t i = 0; i < printers_.size(); ++i)
+            if (!name.isEmpty() && printers_[i].name == name) return int(i);
+        return -1;
+    };
+    int index = indexOf(keep);
+    if (index < 0) index = indexOf(catalog_->defaultPrinterName());
+    if (index < 0 && !printers_.empty()) index = 0;
+    current_ = -1;
+    selectPrinter(index);
+}
+
+bool TXPrintSet::onlyPdfFile() const {
+    for (const PrinterCaps& p : printers_)
+        if (!p.pdfFile) return false;
+    return true;
 }
 
 QStringList TXPrintSet::printerNames() const {

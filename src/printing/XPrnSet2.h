@@ -60,10 +60,12 @@ class TXPrintSet {
     explicit TXPrintSet(std::unique_ptr<PrinterCatalog> catalog);
 
     // Reads the printer list again; the current printer stays current while
-    // it is still there, else the system's default becomes current.
+    // it is still there, else the system's default, else the first.
     void refresh();
 
     bool printersAvailable() const { return !printers_.empty(); }
+    // No queue of the system, at most the PDF file.
+    bool onlyPdfFile() const;
     QStringList printerNames() const;
     int currentPrinterIndex() const { return current_; }  // -1 when none
     void selectPrinter(int index);

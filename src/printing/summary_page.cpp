@@ -4,6 +4,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
+#include <algorithm>
+
 #include "model/number_format.h"
 #include "views/canvas.h"
 
@@ -16,18 +18,13 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 // m(v, w, d) of the page: d decimals, right-aligned in at least w characters.
 QString m(double value, int width, int decimals) { return text(fixed(value, decimals, width)); }
 
-struct StabilityRow {
-    const char* english;
-    const char* german;
-};
-
 // The labels of the right column are padded to one width, so the value
 // column is reached by blanks alone when the font keeps its cell.
 QString rightLabel(bool english, const char* en, const char* de) {
     return QString::fromUtf8(english ? en : de).leftJustified(kRightLabelWidth, u' ');
 }
 
-void addWingBlock(std::vector<PageText>& out, const SummaryValues& v, int w) {
+void addWingBlock(std::vector<PageText>& out, const PrintJobInput& v, int w) {
     const int y = kWingBlockTop[w];
     const WingParams& params = v.model->wing[w];
     const WingResult& result = v.calc->wings[w];
@@ -67,8 +64,9 @@ QString stationRow(const char* label, const std::array<double, 6>& station, int 
     return row;
 }
 
-std::vector<PageText> summaryTexts(const SummaryValues& v) {
+std::vector<PageText> summaryTexts(const PrintJobInput& v) {
     std::vector<PageText> out;
+    if (!v.model || !v.calc) return out;
     const bool en = v.UiEnglish;
     const StabilityNumbers& s = v.stability;
     const Evaluation& e = v.calc->evaluation;
@@ -104,17 +102,17 @@ QFont pageFont() {
     QFont font(QStringLiteral("Courier"));
     font.setStyleHint(QFont::TypeWriter, QFont::PreferMatch);
     font.setFixedPitch(true);
-    // 12 points on a surface of 96 pixels per inch.
-    int pixels = 16;
-    font.setPixelSize(pixels);
-    if (!QFontInfo(font).fixedPitch()) {
+    font.setPixelSize(roundInt(12 * 96 / 72.0));
+    if (!QFontInfo(font).fixedPitch())
         font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
-    }
     // Scalable look-alikes run wider than the original's bitmap cell; the
     // values at x 420 and 510 would then cover the ends of their labels.
-    while (pixels > 8 && QFontMetrics(font).horizontalAdvance(u'0') > kPageCharWidth) {
+    // Narrower letters keep the height; a smaller size only where the font
+    // cannot be narrowed.
+    const auto advance = [&] { return QFontMetrics(font).horizontalAdvance(QStringLiteral("0000000000")); };
+    for (int stretch = 100; stretch > 50 && advance() > 10 * kPageCharWidth; --stretch) font.setStretch(stretch);
+    for (int pixels = font.pixelSize(); pixels > 8 && advance() > 10 * kPageCharWidth;)
         font.setPixelSize(--pixels);
-    }
     return font;
 }
 

@@ -19,18 +19,32 @@
 
 namespace ws {
 
-inline constexpr QSize kPageSize(985, 1502);     // Image_P
-inline constexpr QSize kTopCopySize(736, 406);   // Image4, the top view at print size
+inline constexpr QSize kPageSize(985, 1502);       // Image_P
+inline constexpr QSize kTopCopySize(736, 406);     // Image4, the top view at print size
 inline constexpr QSize kView3DCopySize(776, 246);  // Image7, the 3-D view at print size
-// Where the two copies are stretched to on the page (left, top, width, height).
+// Where the two copies are stretched to on the page: (0, 42)-(616, 354) and
+// (0, 357)-(616, 548), right and bottom exclusive.
 inline constexpr QRect kTopCopyPlace(0, 42, 616, 312);
 inline constexpr QRect kView3DCopyPlace(0, 357, 616, 191);
 
-inline constexpr int kValueColumn = 420;       // stability values
-inline constexpr int kWingLabelColumn = 320;   // right column of a wing block
+inline constexpr int kValueColumn = 420;      // stability values
+inline constexpr int kWingLabelColumn = 320;  // right column of a wing block
 inline constexpr int kWingValueColumn = 510;
-inline constexpr int kRightLabelWidth = 20;    // characters, blanks included
+inline constexpr int kRightLabelWidth = 20;   // characters, blanks included
 inline constexpr int kWingBlockTop[4] = {0, 683, 863, 1043};  // [1..3]
+
+// Everything the print command reads, as plain values: no widget. The
+// pointers must stay valid while the page is composed; nothing is kept.
+struct PrintJobInput {
+    const AircraftModel* model = nullptr;  // positions, heights, WingCount, AircraftFileName
+    const CalcResult* calc = nullptr;      // a finished calculation (done()) of that aircraft
+    StabilityNumbers stability;            // as STABIL last computed them (calc->stability)
+    bool manual = false;                   // manual stability mode (RadioButton16)
+    bool LatticeValid = true;              // lattice and reference wing drawn under the top view
+    bool UiEnglish = true;
+    int ScrollBar1 = 80;   // 3-D elevation bar position
+    int ScrollBar2 = 250;  // 3-D azimuth bar position
+};
 
 // One text of the page; its cell's top-left corner at (x, y).
 struct PageText {
@@ -39,30 +53,23 @@ struct PageText {
     bool operator==(const PageText&) const = default;
 };
 
-// What the page reads: nothing of a window.
-struct SummaryValues {
-    const AircraftModel* model = nullptr;  // positions, wing count, AircraftFileName
-    const CalcResult* calc = nullptr;      // a finished calculation of that aircraft
-    StabilityNumbers stability;            // as STABIL last computed them (current Edit31)
-    bool UiEnglish = true;
-};
-
 // Every text of the page in drawing order, labels before their values.
-std::vector<PageText> summaryTexts(const SummaryValues& values);
+// Empty without a model and a calculation.
+std::vector<PageText> summaryTexts(const PrintJobInput& input);
 
 // The "xf: "/"lf: "/"yf: " row: five fields of width 5, empty beyond the
 // wing's stations, separated by single blanks.
 QString stationRow(const char* label, const std::array<double, 6>& station, int stationCount,
                    double subtract = 0);
 
-// "Courier" 12 point as the page's 96-pixel-per-inch surface converts it,
-// or the nearest monospaced font; its characters are made no wider than the
-// 9-pixel cell the page's columns are laid out for.
+// "Courier" 12 point as a 96-pixel-per-inch surface converts it (16 pixels),
+// through whatever monospaced font the system puts in its place; narrowed
+// to the 9-pixel cell the page's columns are laid out for.
 QFont pageFont();
 inline constexpr int kPageCharWidth = 9;
 
-// Steps of the page in their order: white page, texts and the two stretched
-// copies. `page` must be kPageSize large.
+// The page in its order: white, header, the two stretched copies, the rest.
+// `page` must be kPageSize large.
 void drawSummaryPage(QImage& page, const std::vector<PageText>& texts, const QImage& topCopy,
                      const QImage& view3DCopy, const QFont& font);
 
