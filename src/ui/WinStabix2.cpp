@@ -112,6 +112,7 @@ void TForm1::connectHandlers() {
     connect(chrome_.Exit1, &QAction::triggered, this, &QWidget::close);
     connectViewControls();
     connectPlanformMouse();
+    connectPrintCommand();
 }
 
 void TForm1::Create1() {
@@ -139,6 +140,8 @@ void TForm1::Calc_W(int w) {
     // can be mended and calculated from the big button as well.
     if (!KeepResults) {
         enableCalculation();
+        // Nor may the old results be printed for the changed wing.
+        withdrawPrint();
         ResultsValid = false;
         aircraft_.Image2->unsetCursor();
         hideAerodynamicCentre();
@@ -182,11 +185,7 @@ void TForm1::Calc(QObject* sender) {
     drawTopView();
     draw3DView();
     writeWingNames();
-    if (!isPrintControl(sender)) {
-        aircraft_.Button6->hide();
-        chrome_.SpeedButton5->setEnabled(false);
-        chrome_.Print1->setEnabled(false);
-    }
+    if (!isPrintControl(sender)) withdrawPrint();
     aircraft_.Memo1->setPlainText(errorBoxText(UiEnglish));
     aircraft_.Memo1->hide();
 }
@@ -221,6 +220,12 @@ void TForm1::applyWingCountTable(int k) {
     }
     chrome_.wing21->setEnabled(k >= 2);
     chrome_.wing31->setEnabled(k >= 3);
+}
+
+void TForm1::withdrawPrint() {
+    aircraft_.Button6->hide();
+    chrome_.SpeedButton5->setEnabled(false);
+    chrome_.Print1->setEnabled(false);
 }
 
 void TForm1::enableCalculation() {

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "editing/mouse_state.h"
@@ -15,6 +16,7 @@
 #include "files/aircraft_file.h"
 #include "model/aircraft.h"
 #include "model/planform.h"
+#include "printing/print_job.h"
 #include "solver/calculation.h"
 #include "ui/aircraft_page.h"
 #include "ui/file_commands.h"
@@ -31,6 +33,7 @@ class QTabWidget;
 namespace ws {
 
 class TForm2;
+class TForm3;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -111,6 +114,13 @@ class TForm1 : public QMainWindow {
     void english();
     void deutsch();
     void Info1Click();
+    // The print command: the summary page, then the "Printer" dialog, which
+    // `makePrintDialog` makes on first use (tests give it fake printers).
+    void Print1Click(QObject* sender);
+    std::function<TForm3*(QWidget* parent)> makePrintDialog = standardPrintDialog;
+    TForm3* printDialog() const { return form3_; }
+    const SummaryPage& printedPage() const { return page_; }
+
     // The dialogs the file commands ask; tests answer them.
     FileDialogs fileDialogs = standardFileDialogs();
     int ScreenDpi = 96;         // Qt's logical dots per inch
@@ -137,6 +147,10 @@ class TForm1 : public QMainWindow {
     void rewriteTexts();
     QStringList commandLine_;
     TForm2* info_ = nullptr;  // the info dialog, made when first opened
+    TForm3* form3_ = nullptr;  // the print dialog, made when first printing
+    SummaryPage page_;
+    void connectPrintCommand();
+    static TForm3* standardPrintDialog(QWidget* parent);
 
     void buildWindow();
     void connectHandlers();
@@ -144,6 +158,7 @@ class TForm1 : public QMainWindow {
 
     void applyWingCountTable(int k);
     void enableCalculation();
+    void withdrawPrint();
     void hideAerodynamicCentre();
     void writeWingLabels(int w);
     void writeWingNames();

@@ -46,6 +46,7 @@ void TForm1::FormClose() {
     // A folder that cannot take the file keeps its old one; nobody is told.
     (void)writeFileSafely(kSettingsFileName, settingsFileBytes(s));
     if (info_) info_->close();
+    if (form3_) form3_->close();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

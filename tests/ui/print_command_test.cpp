@@ -1,0 +1,92 @@
+// The print command in the window: only a finished calculation prints, its
+// page goes to the "Printer" dialog, and the dialog writes it out.
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "../files/temp_folder.h"
+#include "printing/Unit3.h"
+#include "window_test_support.h"
+
+namespace ws::testing {
+namespace {
+
+// Only the PDF file, so no test depends on the machine's print queues.
+struct PdfOnly : PrinterCatalog {
+    std::vector<PrinterCaps> printers() const override {
+        PrinterCaps pdf;
+        pdf.name = QString::fromLatin1(kPdfPrinterName);
+        pdf.pdfFile = true;
+        pdf.resolutions = {{600, 600}};
+        pdf.defaultResolution = {600, 600};
+        return {pdf};
+    }
+    QString defaultPrinterName() const override { return QString::fromLatin1(kPdfPrinterName); }
+};
+
+class PrintCommand : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        form->makePrintDialog = [this](QWidget* parent) {
+            auto* dialog = new TForm3(std::make_unique<PdfOnly>(), parent);
+            dialog->reportFailure = [this](const QString& why) { failures << why; };
+            dialog->askPdfFileName = [this](const QString& suggested) {
+                suggestedName = suggested;
+                return pdfPath;
+            };
+            return dialog;
+        };
+    }
+    bool printable() {
+        return !get<QPushButton>("Button6")->isHidden() && get<QToolButton>("SpeedButton5")->isEnabled() &&
+               get<QAction>("Print1")->isEnabled();
+    }
+
+    TempFolder folder;
+    QString pdfPath = QString::fromStdString((folder.path() / "summary.pdf").string());
+    QString suggestedName;
+    QStringList failures;
+};
+
+TEST_F(PrintCommand, OnlyAFinishedCalculationPrints) {
+    EXPECT_FALSE(printable());
+    form->Print1Click(nullptr);
+    EXPECT_EQ(form->printDialog(), nullptr);
+
+    get<QPushButton>("Button4")->click();
+    ASSERT_TRUE(form->ResultsValid);
+    EXPECT_TRUE(printable());
+    get<QPushButton>("Button6")->click();
+    ASSERT_NE(form->printDialog(), nullptr);
+    EXPECT_TRUE(form->printDialog()->isVisible());
+    const QImage& page = form->printedPage().Image_P;
+    EXPECT_EQ(page.size(), QSize(985, 1502));
+    EXPECT_NE(page.pixelColor(200, 200), QColor(Qt::white));  // the top view's copy
+    // Printing does not withdraw the results it prints.
+    EXPECT_TRUE(form->ResultsValid);
+    EXPECT_TRUE(printable());
+
+    get<QLineEdit>("Edit4")->setText("250");
+    EXPECT_FALSE(printable());
+}
+
+TEST_F(PrintCommand, TheDialogWritesThePageIntoAPdfFile) {
+    get<QPushButton>("Button4")->click();
+    get<QToolButton>("SpeedButton5")->click();
+    TForm3* dialog = form->printDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->ButtonClose->click();  // "Print"; Button1 is "Cancel"
+    EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
+    EXPECT_EQ(suggestedName, "Unknown.pdf");
+    QFile pdf(pdfPath);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_GT(pdf.size(), 10000);
+}
+
+}  // namespace
+}  // namespace ws::testing
