@@ -189,7 +189,6 @@ class TForm1 : public QMainWindow {
     void showCalculationRunning();
     void showCalculation(QObject* sender);
     void writeMovedHeights();
-    void showAnpMarks();
     void stabilityModeChoice(bool manual);
     void clear3DView();
     void applyTopViewCursor();

@@ -72,7 +72,6 @@ void TForm1::showCalculation(QObject* sender) {
             setCaption(wings_[w].anpValue, QString::fromStdString(calc_.wings[w].anpLabel));
         ResultsValid = true;
         LatticeValid = true;
-        showAnpMarks();
         applyTopViewCursor();
         STABIL(sender);
         FormResize(sender);
@@ -102,11 +101,6 @@ void TForm1::writeMovedHeights() {
         aircraft_.posZ[w]->setText(QString::number(z));
         model_.wing[w].WingPosZ = z;
     }
-}
-
-void TForm1::showAnpMarks() {
-    // The planform views mark the aerodynamic centre once ResultsValid is
-    // set; they are redrawn by the relayout that follows.
 }
 
 double TForm1::marginDesired() const {
