@@ -27,24 +27,19 @@ void expectErrorNaming(const std::optional<FileError>& error, const std::string&
     EXPECT_NE(error->reason.find(name), std::string::npos) << error->reason;
 }
 
-TEST(SafeSave, CreatesAndReplacesLeavingNothingElseBehind) {
+TEST(SafeSave, CreatesAndReplacesKeepingPermissionsAndLeavingNothingElseBehind) {
     TempFolder folder;
     const fs::path target = folder / "plane.da4";
-    for (const std::string& bytes : {std::string("first\r\n"), std::string("second\0x", 8), std::string()}) {
+    ASSERT_FALSE(writeFileSafely(target, "first\r\n").has_value());
+    EXPECT_EQ(readBytes(target), "first\r\n");
+    const fs::perms kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(target, kept);
+    for (const std::string& bytes : {std::string("second\0x", 8), std::string()}) {
         EXPECT_FALSE(writeFileSafely(target, bytes).has_value());
         EXPECT_EQ(readBytes(target), bytes);
+        EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, kept);
     }
     EXPECT_EQ(entriesIn(folder.path()), 1u);
-}
-
-TEST(SafeSave, KeepsThePermissionsOfTheReplacedFile) {
-    TempFolder folder;
-    const fs::path target = folder / "plane.da4";
-    writeBytes(target, "old");
-    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_FALSE(writeFileSafely(target, "new").has_value());
-    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST(SafeSave, MissingFolderIsAnErrorNamingTheFile) {
