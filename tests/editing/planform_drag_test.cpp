@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <initializer_list>
+#include <utility>
+
 #include "editing/planform_drag.h"
 #include "model/entry_rule.h"
 
@@ -9,8 +13,13 @@ namespace {
 using W = WingField;
 using Writes = std::vector<FieldWrite>;
 
+const ModifierState kNone{};
+const ModifierState kShift{.shift = true};
+const PlanformFrame kView{0.5, 800, 600};  // origin (400, 200)
+
+// Spans 550 550 80 20, chords 310 230 180 40 6, offsets 30 60 220 300.
 WingEntry mainEntry(int gap = 0) {
-    WingEntry e = defaultWingEntry(1);  // spans 550 550 80 20, chords 310 230 180 40 6, offsets 30 60 220 300
+    WingEntry e = defaultWingEntry(1);
     e.gap = gap;
     return e;
 }
@@ -19,40 +28,31 @@ WingParams mainWing(int gap = 0) {
     return paramsFromEntry(mainEntry(gap), 1);
 }
 
+// Trapezium i's span is span[i]; its offset and tip chord belong to station i + 1.
 std::int32_t& entryField(WingEntry& e, WingField f) {
-    const int n = static_cast<int>(f);
+    const auto n = static_cast<std::size_t>(f);
     if (f == W::Gap) return e.gap;
     if (f == W::RootChord) return e.chord[1];
-    if (n <= static_cast<int>(W::Span4))
-        return e.span[static_cast<std::size_t>(n - static_cast<int>(W::Span1) + 1)];
-    if (n <= static_cast<int>(W::Offset4))
-        return e.offset[static_cast<std::size_t>(n - static_cast<int>(W::Offset1) + 2)];
-    return e.chord[static_cast<std::size_t>(n - static_cast<int>(W::Chord1) + 2)];
+    if (f <= W::Span4) return e.span[n - static_cast<std::size_t>(W::Span1) + 1];
+    if (f <= W::Offset4) return e.offset[n - static_cast<std::size_t>(W::Offset1) + 2];
+    return e.chord[n - static_cast<std::size_t>(W::Chord1) + 2];
 }
 
-// What the window does with the writes: each text goes into its field, which
-// the entry rule reads back.
+// As the window applies them: each text into its field, read back by the entry rule.
 WingEntry applied(WingEntry e, const Writes& writes) {
     for (const FieldWrite& w : writes) entryField(e, w.field) = entryValue(w.text);
     return e;
 }
-
-const ModifierState kNone{};
-const ModifierState kShift{.shift = true};
 
 Writes drag(const WingParams& p, int handle, PixelPoint from, PixelPoint to, double scale,
             const ModifierState& m = kNone, std::string_view gapText = "0") {
     return releaseWrites(p, handle, from, to, scale, m, gapText);
 }
 
-TEST(ModifierState, ShiftAloneIsExactlyShift) {
-    EXPECT_TRUE(kShift.isShiftAlone());
-    EXPECT_FALSE(kNone.isShiftAlone());
-    EXPECT_FALSE((ModifierState{.shift = true, .ctrl = true}).isShiftAlone());
-    EXPECT_FALSE((ModifierState{.shift = true, .alt = true}).isShiftAlone());
-    EXPECT_FALSE((ModifierState{.shift = true, .left = true}).isShiftAlone());
-    EXPECT_FALSE((ModifierState{.shift = true, .right = true}).isShiftAlone());
-    EXPECT_FALSE((ModifierState{.shift = true, .middle = true}).isShiftAlone());
+FieldSet fieldSet(std::initializer_list<WingField> fields) {
+    FieldSet set;
+    for (WingField f : fields) set.insert(f);
+    return set;
 }
 
 TEST(PlanformRelease, SevenPixelsAtHalfAPixelPerMmAreFourteenMm) {
@@ -69,8 +69,7 @@ TEST(PlanformRelease, EachHandleWritesItsFieldsOffsetBeforeSpan) {
     EXPECT_EQ(drag(p, 2, a, b, 1), (Writes{{W::Gap, "30"}}));
     EXPECT_EQ(drag(p, 4, a, b, 1), (Writes{{W::RootChord, "330"}}));
     EXPECT_EQ(drag(p, 5, a, b, 1), (Writes{{W::Offset1, "50"}, {W::Span1, "560"}}));
-    EXPECT_EQ(drag(p, 6, a, b, 1),
-              (Writes{{W::Offset1, "50"}, {W::Span1, "540"}}));  // left half: right shrinks
+    EXPECT_EQ(drag(p, 6, a, b, 1), (Writes{{W::Offset1, "50"}, {W::Span1, "540"}}));  // left half
     EXPECT_EQ(drag(p, 7, a, b, 1), (Writes{{W::Chord1, "250"}}));
     EXPECT_EQ(drag(p, 9, a, b, 1), (Writes{{W::Offset2, "80"}, {W::Span2, "560"}}));
     EXPECT_EQ(drag(p, 12, a, b, 1), (Writes{{W::Chord2, "200"}}));
@@ -99,13 +98,12 @@ TEST(PlanformRelease, ShiftAloneCarriesTheOuterLeadingEdgesAlong) {
 }
 
 TEST(PlanformRelease, ShiftWithAnotherKeyOrButtonMovesNoExtras) {
-    const WingParams p = mainWing();
     const Writes plain{{W::Offset1, "10"}, {W::Span1, "550"}};
     for (const ModifierState& m :
          {ModifierState{.shift = true, .right = true}, ModifierState{.shift = true, .left = true},
           ModifierState{.shift = true, .middle = true}, ModifierState{.shift = true, .ctrl = true},
           ModifierState{.shift = true, .alt = true}, ModifierState{.ctrl = true}})
-        EXPECT_EQ(drag(p, 5, {100, 100}, {100, 90}, 0.5, m), plain);
+        EXPECT_EQ(drag(mainWing(), 5, {100, 100}, {100, 90}, 0.5, m), plain);
 }
 
 TEST(PlanformRelease, RightRootHandlePastTheCentreLineLeavesTheGapAtZero) {
@@ -119,17 +117,15 @@ TEST(PlanformRelease, RightRootHandlePastTheCentreLineLeavesTheGapAtZero) {
 
 TEST(PlanformRelease, ZeroGapOpensEquallyToEitherSide) {
     const WingParams p = mainWing(0);
-    const PlanformFrame f{0.5, 800, 600};
-    ASSERT_EQ(hitTest(p, f, {400, 200}), 2);
+    ASSERT_EQ(hitTest(p, kView, {400, 200}), 2);
     const Writes gap80{{W::Gap, "80"}};
-    EXPECT_EQ(drag(p, 2, {400, 200}, {440, 200}, 0.5, kNone, "0"), gap80);
-    EXPECT_EQ(drag(p, 2, {400, 200}, {360, 200}, 0.5, kNone, "0"), gap80);
     // A zero padded as a loaded file leaves it mirrors too; any other text stops at the centre line.
-    EXPECT_EQ(drag(p, 2, {400, 200}, {440, 200}, 0.5, kNone, "   0"), gap80);
-    EXPECT_EQ(drag(p, 2, {400, 200}, {440, 200}, 0.5, kNone, "0 "), gap80);
+    for (const char* zero : {"0", "   0", "0 "}) {
+        EXPECT_EQ(drag(p, 2, {400, 200}, {440, 200}, 0.5, kNone, zero), gap80) << zero;
+        EXPECT_EQ(drag(p, 2, {400, 200}, {360, 200}, 0.5, kNone, zero), gap80) << zero;
+    }
     for (const char* other : {"", "   ", "00", "0.0", "-0", "x"})
         EXPECT_EQ(drag(p, 2, {400, 200}, {440, 200}, 0.5, kNone, other), (Writes{{W::Gap, "0"}})) << other;
-    EXPECT_EQ(drag(p, 2, {400, 200}, {360, 200}, 0.5, kNone, "   0"), gap80);
 }
 
 TEST(PlanformRelease, ChordsAndSpansMayGoNegativeAndReadAsAbsolute) {
@@ -169,29 +165,31 @@ TEST(PlanformRelease, HiddenTrapeziumCornersWriteHiddenFields) {
 }
 
 TEST(PlanformRelease, RoundsHalvesToEvenWithoutPadding) {
-    // 5 px at 2 px/mm: 2.5 mm.
-    WingEntry e = mainEntry();
-    EXPECT_EQ(drag(paramsFromEntry(e, 1), 3, {0, 0}, {0, 5}, 2), (Writes{{W::RootChord, "312"}}));
-    e.chord[1] = 311;
-    EXPECT_EQ(drag(paramsFromEntry(e, 1), 3, {0, 0}, {0, 5}, 2), (Writes{{W::RootChord, "314"}}));
-    e.offset[2] = -13;
-    EXPECT_EQ(drag(paramsFromEntry(e, 1), 5, {0, 5}, {0, 0}, 2),
-              (Writes{{W::Offset1, "-16"}, {W::Span1, "550"}}));
-    e.offset[2] = -12;
-    EXPECT_EQ(drag(paramsFromEntry(e, 1), 5, {0, 5}, {0, 0}, 2),
-              (Writes{{W::Offset1, "-14"}, {W::Span1, "550"}}));
-    // Below half a millimetre nothing moves, and no "-0" appears.
-    e.offset[2] = 0;
-    EXPECT_EQ(drag(paramsFromEntry(e, 1), 5, {0, 1}, {0, 0}, 3),
-              (Writes{{W::Offset1, "0"}, {W::Span1, "550"}}));
+    const struct {
+        int rootChord, offset1, handle, dy;
+        double scale;
+        Writes writes;
+    } cases[] = {
+        {310, 30, 3, 5, 2, {{W::RootChord, "312"}}},  // 312.5
+        {311, 30, 3, 5, 2, {{W::RootChord, "314"}}},  // 313.5
+        {310, -13, 5, -5, 2, {{W::Offset1, "-16"}, {W::Span1, "550"}}},
+        {310, -12, 5, -5, 2, {{W::Offset1, "-14"}, {W::Span1, "550"}}},
+        {310, 0, 5, -1, 3, {{W::Offset1, "0"}, {W::Span1, "550"}}},  // -1/3 mm: no "-0"
+    };
+    for (const auto& c : cases) {
+        WingEntry e = mainEntry();
+        e.chord[1] = c.rootChord;
+        e.offset[2] = c.offset1;
+        EXPECT_EQ(drag(paramsFromEntry(e, 1), c.handle, {0, 0}, {0, c.dy}, c.scale), c.writes)
+            << c.rootChord << " " << c.offset1;
+    }
 }
 
+// Every value comes from the stations at the release, so writing them one by
+// one (each a recalculation) ends where writing them together would.
 TEST(PlanformRelease, ResultIsTheSameWhateverTheWriteOrder) {
-    // Every value comes from the stations at the release, so writing them one
-    // by one (each a recalculation) ends where writing them together would.
     const WingEntry e = mainEntry(20);
-    const WingParams p = paramsFromEntry(e, 4);
-    const Writes w = drag(p, 9, {0, 0}, {-30, 40}, 2, kShift);
+    const Writes w = drag(paramsFromEntry(e, 4), 9, {0, 0}, {-30, 40}, 2, kShift);
     WingEntry forwards = e, backwards = e;
     for (const FieldWrite& x : w) forwards = applied(forwards, {x});
     for (auto it = w.rbegin(); it != w.rend(); ++it) backwards = applied(backwards, {*it});
@@ -203,79 +201,44 @@ TEST(PlanformRelease, ResultIsTheSameWhateverTheWriteOrder) {
 }
 
 TEST(PlanformRelease, NoHandleOrNoScaleWritesNothing) {
-    const WingParams p = mainWing();
-    EXPECT_TRUE(drag(p, 0, {0, 0}, {50, 50}, 1).empty());
-    EXPECT_TRUE(drag(p, 3, {0, 0}, {50, 50}, 0).empty());
-    EXPECT_TRUE(drag(p, 3, {0, 0}, {0, 0}, 0).empty());
-    EXPECT_TRUE(drag(p, 3, {0, 0}, {50, 50}, -1).empty());
-    EXPECT_TRUE(drag(p, 21, {0, 0}, {50, 50}, 1).empty());
+    for (const auto& [handle, scale] : std::initializer_list<std::pair<int, double>>{
+             {0, 1}, {21, 1}, {3, 0}, {3, -1}, {3, INFINITY}, {3, NAN}})
+        EXPECT_TRUE(drag(mainWing(), handle, {0, 0}, {50, 50}, scale).empty()) << handle << " " << scale;
 }
 
 TEST(PlanformRelease, ExtremeDragsSaturateInsteadOfWrapping) {
-    const WingParams p = mainWing();
-    EXPECT_EQ(drag(p, 3, {0, -2'000'000'000}, {0, 2'000'000'000}, 1e-3),
+    EXPECT_EQ(drag(mainWing(), 3, {0, -2'000'000'000}, {0, 2'000'000'000}, 1e-3),
               (Writes{{W::RootChord, "2147483647"}}));
 }
 
 TEST(PlanformMouse, PressOnNoHandleChangesNothing) {
     const WingParams p = mainWing();
-    const PlanformFrame f{0.5, 800, 600};
     MouseState state;
-    planformMouseDown(state, p, f, {20, 20});
+    planformMouseDown(state, p, kView, {20, 20});
     EXPECT_EQ(state.draggedHandle, 0);
-    EXPECT_TRUE(planformMouseUp(state, p, f, {400, 200}, kNone, "0").empty());
+    EXPECT_TRUE(planformMouseUp(state, p, kView, {400, 200}, kNone, "0").empty());
     EXPECT_EQ(state.pressX, 400);
     EXPECT_EQ(state.pressY, 200);
 }
 
-TEST(PlanformMouse, ClickOnAHandleRewritesTheSameValues) {
-    const WingParams p = mainWing();
-    const PlanformFrame f{0.5, 800, 600};  // handle 5 at (675, 215)
-    MouseState state;
-    planformMouseDown(state, p, f, {675, 215});
-    ASSERT_EQ(state.draggedHandle, 5);
-    EXPECT_EQ(planformMouseUp(state, p, f, {675, 215}, kNone, "0"),
-              (Writes{{W::Offset1, "30"}, {W::Span1, "550"}}));
-}
-
-TEST(PlanformMouse, PressAndReleaseShareTheThreeDimensionalDragFlag) {
-    const WingParams p = mainWing();
-    const PlanformFrame f{0.5, 800, 600};
-    MouseState state;
-    ASSERT_TRUE(state.view3DIdle);
-    planformMouseDown(state, p, f, {10, 10});
-    EXPECT_FALSE(state.view3DIdle);
-    planformMouseUp(state, p, f, {10, 10}, kNone, "0");
-    EXPECT_TRUE(state.view3DIdle);
-}
-
 TEST(PlanformHover, CursorAndYellowFieldsFollowThePointer) {
-    const WingParams p = mainWing();
-    const PlanformFrame f{0.5, 800, 600};
     MouseState state;
-
-    PlanformHover h = planformMouseMove(state, p, f, {675, 215}, kNone);
+    const auto hover = [&state](PixelPoint at, const ModifierState& m) {
+        return planformMouseMove(state, mainWing(), kView, at, m);
+    };
+    const PlanformHover h = hover({675, 215}, kNone);  // handle 5
     EXPECT_EQ(state.hoveredHandle, 5);
     EXPECT_EQ(h.handle, 5);
     EXPECT_EQ(h.cursor, CursorShape::SizeAll);
-    FieldSet expected;
-    expected.insert(W::Offset1);
-    expected.insert(W::Span1);
-    EXPECT_EQ(h.highlighted, expected);
+    EXPECT_EQ(h.highlighted, fieldSet({W::Offset1, W::Span1}));
+    EXPECT_EQ(hover({675, 215}, kShift).highlighted,
+              fieldSet({W::Offset1, W::Span1, W::Offset2, W::Offset3, W::Offset4}));
+    EXPECT_EQ(hover({675, 215}, {.shift = true, .left = true}).highlighted, fieldSet({W::Offset1, W::Span1}));
 
-    h = planformMouseMove(state, p, f, {675, 215}, kShift);
-    expected.insert(W::Offset2);
-    expected.insert(W::Offset3);
-    expected.insert(W::Offset4);
-    EXPECT_EQ(h.highlighted, expected);
-
-    h = planformMouseMove(state, p, f, {675, 215}, ModifierState{.shift = true, .left = true});
-    EXPECT_EQ(h.highlighted.size(), 2);
-
-    h = planformMouseMove(state, p, f, {30, 30}, kShift);
+    const PlanformHover away = hover({30, 30}, kShift);
     EXPECT_EQ(state.hoveredHandle, 0);
-    EXPECT_EQ(h.cursor, CursorShape::Cross);
-    EXPECT_TRUE(h.highlighted.empty());
+    EXPECT_EQ(away.cursor, CursorShape::Cross);
+    EXPECT_TRUE(away.highlighted.empty());
 }
 
 TEST(PlanformHover, EveryHandleLightsWhatItsDragWrites) {

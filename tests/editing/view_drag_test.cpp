@@ -1,21 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "editing/planform_drag.h"
 #include "editing/view_drag.h"
 
 namespace ws {
+
+void PrintTo(const BarPositions& b, std::ostream* os) {
+    *os << "{elevation " << b.elevation << ", azimuth " << b.azimuth << ", zoom3D " << b.zoom3D
+        << ", topZoom " << b.topZoom << "}";
+}
+
 namespace {
 
 using Changes = std::vector<BarChange>;
 
 const ModifierState kLeft{.left = true};
 const ModifierState kRight{.right = true};
-const ModifierState kBoth{.left = true, .right = true};
 
 Changes changesOf(const BarUpdate& u) {
     return Changes(u.changes().begin(), u.changes().end());
+}
+
+// A press on the 3-D view at `from` and one move to `to`, from the start-up bars.
+BarUpdate pressAndMove(MouseState& state, PixelPoint from, PixelPoint to, const ModifierState& buttons) {
+    view3DMouseDown(state, from);
+    return view3DMouseMove(state, BarPositions{}, to, buttons);
 }
 
 // A drag on the 3-D view through `path` (press at the first point, release at the last).
@@ -27,33 +39,23 @@ BarPositions drag3D(MouseState& state, BarPositions bars, const std::vector<Pixe
     return bars;
 }
 
-TEST(View3DDrag, LeftButtonTurnsByAThirdOfThePixels) {
+TEST(View3DDrag, LeftButtonTurnsByAThirdOfThePixelsTruncatedTowardsZero) {
     MouseState state;
-    view3DMouseDown(state, {100, 100});
+    BarUpdate u = pressAndMove(state, {100, 100}, {131, 88}, kLeft);  // 31 right, 12 up
     EXPECT_FALSE(state.view3DIdle);
-    const BarUpdate u = view3DMouseMove(state, BarPositions{}, {131, 88}, kLeft);  // 31 right, 12 up
-    EXPECT_EQ(u.bars.elevation, 84);
-    EXPECT_EQ(u.bars.azimuth, 260);
-    EXPECT_EQ(u.bars.zoom3D, 75);
+    EXPECT_EQ(u.bars, (BarPositions{84, 260, 75, 100}));
     EXPECT_EQ(changesOf(u), (Changes{{ViewBar::Elevation, 84}, {ViewBar::Azimuth, 260}}));
     EXPECT_EQ(state.lastX, 131);
     EXPECT_EQ(state.lastY, 88);
-}
-
-TEST(View3DDrag, StepsAreTruncatedTowardsZero) {
-    MouseState state;
-    view3DMouseDown(state, {100, 100});
-    const BarUpdate u = view3DMouseMove(state, BarPositions{}, {95, 105}, kLeft);  // 5 left, 5 down
-    EXPECT_EQ(u.bars.elevation, 79);
-    EXPECT_EQ(u.bars.azimuth, 249);
+    u = view3DMouseMove(state, u.bars, {126, 93}, kLeft);  // 5 left, 5 down: one step each, not two
+    EXPECT_EQ(u.bars, (BarPositions{83, 259, 75, 100}));
 }
 
 TEST(View3DDrag, SlowMovementDoesNotTurn) {
     MouseState state;
-    BarPositions bars;
     std::vector<PixelPoint> path;
     for (int i = 0; i <= 20; ++i) path.push_back({100 + 2 * i, 100 - 2 * i});  // 40 px in 2 px steps
-    EXPECT_EQ(drag3D(state, bars, path, kLeft), bars);
+    EXPECT_EQ(drag3D(state, BarPositions{}, path, kLeft), BarPositions{});
     EXPECT_TRUE(state.view3DIdle);
 }
 
@@ -68,21 +70,15 @@ TEST(View3DDrag, BeyondABarsEndItStaysThereWhileTheOtherFollows) {
     EXPECT_EQ(view3DMouseMove(state, end, {0, 30}, kLeft).bars.elevation, 80);
     view3DMouseUp(state, {0, 30});
 
-    const BarPositions low = drag3D(state, {0, 5, 75, 100}, {{500, 0}, {0, 3}}, kLeft);
-    EXPECT_EQ(low.azimuth, 0);
-    EXPECT_EQ(low.elevation, 0);
-    const BarPositions high = drag3D(state, {45, 350, 75, 100}, {{0, 100}, {60, 100}}, kLeft);
-    EXPECT_EQ(high.azimuth, 360);
-    EXPECT_EQ(high.elevation, 45);
+    EXPECT_EQ(drag3D(state, {0, 5, 75, 100}, {{500, 0}, {0, 3}}, kLeft), (BarPositions{0, 0, 75, 100}));
+    EXPECT_EQ(drag3D(state, {45, 350, 75, 100}, {{0, 100}, {60, 100}}, kLeft),
+              (BarPositions{45, 360, 75, 100}));
 }
 
 TEST(View3DDrag, RightButtonZoomsAndTurns) {
     MouseState state;
-    view3DMouseDown(state, {100, 100});
-    BarUpdate u = view3DMouseMove(state, BarPositions{}, {109, 70}, kRight);
-    EXPECT_EQ(u.bars.zoom3D, 85);
-    EXPECT_EQ(u.bars.azimuth, 253);
-    EXPECT_EQ(u.bars.elevation, 80);
+    BarUpdate u = pressAndMove(state, {100, 100}, {109, 70}, kRight);
+    EXPECT_EQ(u.bars, (BarPositions{80, 253, 85, 100}));
     EXPECT_EQ(changesOf(u), (Changes{{ViewBar::Zoom3D, 85}, {ViewBar::Azimuth, 253}}));
     u = view3DMouseMove(state, u.bars, {109, 0}, kRight);
     EXPECT_EQ(u.bars.zoom3D, 97);
@@ -92,11 +88,8 @@ TEST(View3DDrag, RightButtonZoomsAndTurns) {
 
 TEST(View3DDrag, BothButtonsTurnByTheLeftRuleOnly) {
     MouseState state;
-    view3DMouseDown(state, {100, 100});
-    const BarUpdate u = view3DMouseMove(state, BarPositions{}, {130, 70}, kBoth);
-    EXPECT_EQ(u.bars.elevation, 90);
-    EXPECT_EQ(u.bars.azimuth, 260);  // once, not twice
-    EXPECT_EQ(u.bars.zoom3D, 75);
+    const BarUpdate u = pressAndMove(state, {100, 100}, {130, 70}, {.left = true, .right = true});
+    EXPECT_EQ(u.bars, (BarPositions{90, 260, 75, 100}));  // azimuth once, not twice
     EXPECT_EQ(changesOf(u), (Changes{{ViewBar::Elevation, 90}, {ViewBar::Azimuth, 260}}));
 }
 
@@ -107,8 +100,7 @@ TEST(View3DDrag, MovesWithoutAPressOrAButtonDoNothing) {
     EXPECT_EQ(u.changeCount, 0);
     EXPECT_EQ(state.lastX, 0);
 
-    view3DMouseDown(state, {100, 100});
-    u = view3DMouseMove(state, BarPositions{}, {300, 0}, ModifierState{});
+    u = pressAndMove(state, {100, 100}, {300, 0}, ModifierState{});
     EXPECT_EQ(u.changeCount, 0);
     EXPECT_EQ(state.lastX, 100);  // no button: the point is not taken over
 
@@ -137,12 +129,14 @@ TEST(TopViewDrag, PressDrawsThePointerOnlyWithResults) {
     EXPECT_TRUE(topViewMouseDown(state, {10, 20}, true));
 }
 
-TEST(TopViewDrag, LeftDragMagnifiesDownwardsWithinTheRange) {
+TEST(TopViewDrag, OnlyALeftDragMagnifiesDownwardsWithinTheRange) {
     MouseState state;
+    EXPECT_EQ(topViewMouseMove(state, BarPositions{}, {0, 300}, kLeft).changeCount, 0);  // no press
     topViewMouseDown(state, {50, 50}, false);
-    BarUpdate u = view3DMouseMove(state, BarPositions{}, {50, 80}, kLeft);
-    EXPECT_EQ(u.changeCount, 0);  // the 3-D view is not dragged
-    u = topViewMouseMove(state, BarPositions{}, {70, 80}, kLeft);
+    EXPECT_EQ(topViewMouseMove(state, BarPositions{}, {0, 300}, kRight).changeCount, 0);
+    EXPECT_EQ(state.lastY, 50);
+    EXPECT_EQ(view3DMouseMove(state, BarPositions{}, {50, 80}, kLeft).changeCount, 0);  // not the 3-D view
+    BarUpdate u = topViewMouseMove(state, BarPositions{}, {70, 80}, kLeft);
     EXPECT_EQ(u.bars.topZoom, 90);
     EXPECT_EQ(changesOf(u), (Changes{{ViewBar::TopZoom, 90}}));
     u = topViewMouseMove(state, u.bars, {70, 81}, kLeft);
@@ -154,20 +148,12 @@ TEST(TopViewDrag, LeftDragMagnifiesDownwardsWithinTheRange) {
     EXPECT_EQ(u.bars.topZoom, 100);
 }
 
-TEST(TopViewDrag, OtherButtonsAndUnpressedMovesDoNotZoom) {
-    MouseState state;
-    EXPECT_EQ(topViewMouseMove(state, BarPositions{}, {0, 300}, kLeft).changeCount, 0);
-    topViewMouseDown(state, {0, 0}, true);
-    EXPECT_EQ(topViewMouseMove(state, BarPositions{}, {0, 300}, kRight).changeCount, 0);
-    EXPECT_EQ(state.lastY, 0);
-}
-
 TEST(TopViewDrag, ReleaseAlwaysReturnsToTheFittedView) {
     MouseState state;
     topViewMouseDown(state, {0, 0}, true);
-    BarPositions bars = topViewMouseMove(state, BarPositions{}, {0, 60}, kLeft).bars;
-    ASSERT_EQ(bars.topZoom, 80);
-    TopViewRelease r = topViewMouseUp(state, bars, {5, 60}, true, true);
+    const BarPositions zoomed = topViewMouseMove(state, BarPositions{}, {0, 60}, kLeft).bars;
+    ASSERT_EQ(zoomed.topZoom, 80);
+    TopViewRelease r = topViewMouseUp(state, zoomed, {5, 60}, true, true);
     EXPECT_EQ(r.zoom.bars.topZoom, 100);
     EXPECT_EQ(changesOf(r.zoom), (Changes{{ViewBar::TopZoom, 100}}));
     EXPECT_TRUE(r.drawLattice);
@@ -190,16 +176,10 @@ TEST(TopViewDrag, ReleaseAlwaysReturnsToTheFittedView) {
     EXPECT_TRUE(r.runStabil);
 }
 
-TEST(ViewCursors, ByView) {
-    EXPECT_EQ(topViewCursor(false), CursorShape::Arrow);
-    EXPECT_EQ(topViewCursor(true), CursorShape::Drag);
-    EXPECT_EQ(kView3DCursor, CursorShape::PointingHand);
-}
-
 TEST(ViewDrag, ExtremePointersDoNotOverflow) {
     MouseState state;
-    view3DMouseDown(state, {-2'000'000'000, 2'000'000'000});
-    const BarUpdate u = view3DMouseMove(state, BarPositions{}, {2'000'000'000, -2'000'000'000}, kLeft);
+    const BarUpdate u =
+        pressAndMove(state, {-2'000'000'000, 2'000'000'000}, {2'000'000'000, -2'000'000'000}, kLeft);
     EXPECT_EQ(u.bars.elevation, 90);
     EXPECT_EQ(u.bars.azimuth, 360);
 }

@@ -10,7 +10,6 @@
 namespace ws {
 namespace {
 
-// The file as a text editor would show it: one entry per line, CR LF after each.
 std::string crlfLines(const std::vector<std::string>& lines) {
     std::string out;
     for (const std::string& line : lines) out += line + "\r\n";
@@ -36,6 +35,10 @@ std::vector<std::string> startupLines() {
     return lines;
 }
 
+LoadedAircraft load(const std::string& bytes, const AircraftModel& current = startupAircraft()) {
+    return applyAircraftFile(parseAircraftFile(bytes), current);
+}
+
 TEST(AircraftFileWriter, StartupAircraftByteForByte) {
     const std::vector<std::string> lines = startupLines();
     ASSERT_EQ(lines.size(), 59u);
@@ -43,22 +46,16 @@ TEST(AircraftFileWriter, StartupAircraftByteForByte) {
 }
 
 TEST(AircraftFileWriter, ResultsOnlyWhenGiven) {
-    const StoredResults r{297000.04, 271.975, 95.125};
-    const std::string with = aircraftFileBytes(startupAircraft(), r);
-    EXPECT_NE(with.find("\r\n \r\n297000.0\r\n271.98\r\n95.12\r\n \r\n"), std::string::npos);
-    const std::string without = aircraftFileBytes(startupAircraft(), std::nullopt);
-    EXPECT_NE(without.find("\r\n \r\n0\r\n0\r\n0\r\n \r\n"), std::string::npos);
-    const std::string small = aircraftFileBytes(startupAircraft(), StoredResults{5, -2.5, 0});
-    EXPECT_NE(small.find("\r\n \r\n 5.0\r\n-2.50\r\n0.00\r\n \r\n"), std::string::npos);
-}
-
-TEST(AircraftFileWriter, RemarksLinesAndCharacters) {
-    AircraftModel m = startupAircraft();
-    m.remarks = "Höhenleitwerk\r\nzweite Zeile\ndritte ✓";
-    const std::string bytes = aircraftFileBytes(m, std::nullopt);
-    EXPECT_TRUE(bytes.ends_with(" \r\nH\xF6henleitwerk\r\nzweite Zeile\r\ndritte ?\r\n"));
-    m.remarks = "";
-    EXPECT_TRUE(aircraftFileBytes(m, std::nullopt).ends_with("0\r\n \r\n\r\n"));
+    const struct {
+        std::optional<StoredResults> results;
+        const char* block;
+    } cases[] = {
+        {StoredResults{297000.04, 271.975, 95.125}, "\r\n \r\n297000.0\r\n271.98\r\n95.12\r\n \r\n"},
+        {StoredResults{5, -2.5, 0}, "\r\n \r\n 5.0\r\n-2.50\r\n0.00\r\n \r\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_NE(aircraftFileBytes(startupAircraft(), c.results).find(c.block), std::string::npos)
+            << c.block;
 }
 
 TEST(AircraftFileReader, LineEndsOfEverySystemAndLeadingBlanks) {
@@ -69,18 +66,16 @@ TEST(AircraftFileReader, LineEndsOfEverySystemAndLeadingBlanks) {
         if (c != '\n') cr += c;
         if (c != ' ') unpadded += c;
     }
-    const AircraftFileContent reference = parseAircraftFile(crlf);
     for (const std::string* bytes : {&lf, &cr, &unpadded}) {
         const AircraftFileContent file = parseAircraftFile(*bytes);
         EXPECT_EQ(file.wing[1].chord[1], 310);
+        EXPECT_EQ(file.wing[2].posX, 680);
         EXPECT_EQ(file.wing[3].posX, -130);
-        EXPECT_EQ(file.wing[2].posX, reference.wing[2].posX);
         EXPECT_EQ(file.RefArea, 0.0);
         ASSERT_TRUE(file.remarks.has_value());
     }
     EXPECT_EQ(parseAircraftFile(lf).remarks, "insert your remarks her:");
     EXPECT_EQ(parseAircraftFile(cr).remarks, "insert your remarks her:");
-    EXPECT_EQ(parseAircraftFile(" 310").wingCount, parseAircraftFile("310").wingCount);
 }
 
 TEST(AircraftFileReader, ResultLinesPresentAbsentOrNotNumbers) {
@@ -95,65 +90,43 @@ TEST(AircraftFileReader, ResultLinesPresentAbsentOrNotNumbers) {
     EXPECT_FALSE(file.remarks.has_value());
 }
 
-TEST(AircraftFileLoading, CountsAndResultsOfAWholeFile) {
-    const AircraftFileContent file =
-        parseAircraftFile(aircraftFileBytes(startupAircraft(), StoredResults{297000, 272, 150.25}));
-    AircraftModel current = startupAircraft();
-    current.WingCount = 3;
-    current.CalcWingCount = 1;
-    const LoadedAircraft loaded = applyAircraftFile(file, current);
-    EXPECT_EQ(loaded.model.WingCount, 2);
-    EXPECT_EQ(loaded.model.CalcWingCount, 2);
-    EXPECT_TRUE(loaded.ResultsValid);
-    EXPECT_EQ(loaded.results.RefArea, 297000);
-    EXPECT_EQ(loaded.results.AnpAircraft, 150.25);
-    EXPECT_EQ(loaded.model.remarks, "insert your remarks her:");
-    EXPECT_EQ(loaded.entries[3].posX, -130);
-}
-
 TEST(AircraftFileLoading, CountsOutOfRangeKeepTheCurrentChoice) {
-    std::vector<std::string> lines = startupLines();
-    lines[0] = "4";    // wing count
-    lines[1] = "0";    // trapeziums of wing 1
-    lines[18] = "5";   // of wing 2
-    lines[35] = "-1";  // of wing 3
     AircraftModel current = startupAircraft();
     current.WingCount = 1;
     current.wing[1].TrapCount = 3;
     current.wing[2].TrapCount = 2;
     current.wing[3].TrapCount = 4;
-    const LoadedAircraft loaded = applyAircraftFile(parseAircraftFile(crlfLines(lines)), current);
-    EXPECT_EQ(loaded.model.WingCount, 1);
-    EXPECT_EQ(loaded.model.CalcWingCount, 1);
-    EXPECT_EQ(loaded.model.wing[1].TrapCount, 3);
-    EXPECT_EQ(loaded.model.wing[2].TrapCount, 2);
-    EXPECT_EQ(loaded.model.wing[3].TrapCount, 4);
-    // The values are loaded all the same.
-    EXPECT_EQ(loaded.model.wing[1].ChordMm[1], 310);
-    EXPECT_EQ(loaded.model.wing[1].StationYMm[5], 1200);
-
-    lines[0] = "3";
-    lines[1] = "4";
-    lines[18] = "1";
-    lines[35] = "2";
-    const LoadedAircraft inRange = applyAircraftFile(parseAircraftFile(crlfLines(lines)), current);
-    EXPECT_EQ(inRange.model.WingCount, 3);
-    EXPECT_EQ(inRange.model.wing[1].TrapCount, 4);
-    EXPECT_EQ(inRange.model.wing[2].TrapCount, 1);
-    EXPECT_EQ(inRange.model.wing[3].TrapCount, 2);
+    // Lines: wing count, trapeziums of wings 1..3.
+    const struct {
+        const char* text[4];
+        int expected[4];
+    } cases[] = {{{"4", "0", "5", "-1"}, {1, 3, 2, 4}}, {{"3", "4", "1", "2"}, {3, 4, 1, 2}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text[0]);
+        std::vector<std::string> lines = startupLines();
+        for (int k = 0; k < 4; ++k) lines[k == 0 ? 0 : 1 + 17 * (k - 1)] = c.text[k];
+        const AircraftModel m = load(crlfLines(lines), current).model;
+        EXPECT_EQ(m.WingCount, c.expected[0]);
+        EXPECT_EQ(m.CalcWingCount, c.expected[0]);
+        for (int w = 1; w <= 3; ++w) EXPECT_EQ(m.wing[w].TrapCount, c.expected[w]) << "wing " << w;
+        // The values load all the same, hidden trapeziums included.
+        EXPECT_EQ(m.wing[1].ChordMm[1], 310);
+        EXPECT_EQ(m.wing[1].StationYMm[5], 1200);
+    }
 }
 
 TEST(AircraftFileLoading, ShortFileReadsZerosAndKeepsOlderResults) {
     const std::vector<std::string> all = startupLines();
-    const std::vector<std::string> ten(all.begin(), all.begin() + 10);
     AircraftModel current = startupAircraft();
     current.remarks = "old remarks";
-    const StoredResults previous{1000, 200, 300};
-    const LoadedAircraft loaded = applyAircraftFile(parseAircraftFile(crlfLines(ten)), current, previous);
-    EXPECT_EQ(loaded.model.wing[1].ChordMm[1], 310);
-    EXPECT_EQ(loaded.model.wing[1].StationYMm[2], 550);   // line 9
-    EXPECT_EQ(loaded.model.wing[1].StationYMm[3], 1100);  // line 10
-    EXPECT_EQ(loaded.model.wing[1].StationYMm[4], 1100);  // line 11 is missing: 0
+    const LoadedAircraft loaded =
+        applyAircraftFile(parseAircraftFile(crlfLines({all.begin(), all.begin() + 10})), current,
+                          StoredResults{1000, 200, 300});
+    const WingParams& w1 = loaded.model.wing[1];
+    EXPECT_EQ(w1.ChordMm[1], 310);
+    EXPECT_EQ(w1.StationYMm[2], 550);   // line 9
+    EXPECT_EQ(w1.StationYMm[3], 1100);  // line 10
+    EXPECT_EQ(w1.StationYMm[4], 1100);  // line 11 is missing: 0
     EXPECT_EQ(loaded.model.wing[2].ChordMm[1], 0);
     EXPECT_EQ(loaded.model.wing[2].TrapCount, 1);  // 0 is out of range
     EXPECT_EQ(loaded.entries[3].posX, 0);
@@ -164,15 +137,20 @@ TEST(AircraftFileLoading, ShortFileReadsZerosAndKeepsOlderResults) {
     EXPECT_FALSE(loaded.ResultsValid);
 }
 
-TEST(AircraftFileLoading, ZeroOrNegativeAreaIsNoResult) {
-    for (const char* area : {"0", "-5.0", "x", " 0.0"}) {
+TEST(AircraftFileLoading, ResultsOnlyWithAPositiveArea) {
+    for (const auto& [area, valid] :
+         {std::pair{"0", false}, {"-5.0", false}, {"x", false}, {" 0.0", false}, {"297000.0", true}}) {
         std::vector<std::string> lines = startupLines();
         lines[54] = area;
         lines[55] = "272.00";
-        const LoadedAircraft loaded =
-            applyAircraftFile(parseAircraftFile(crlfLines(lines)), startupAircraft());
-        EXPECT_FALSE(loaded.ResultsValid) << area;
+        lines[56] = "150.25";
+        const LoadedAircraft loaded = load(crlfLines(lines));
+        EXPECT_EQ(loaded.ResultsValid, valid) << area;
+        if (valid) {
+            EXPECT_EQ(loaded.results.RefArea, 297000.0);
+        }
         EXPECT_EQ(loaded.results.RefChord, 272.0);
+        EXPECT_EQ(loaded.results.AnpAircraft, 150.25);
     }
 }
 
@@ -182,7 +160,7 @@ TEST(AircraftFileLoading, EntriesKeepTheirSignsTheModelAndTheWriterTakeAbsoluteV
     lines[7] = " -50";   // gap
     lines[9] = "-550";   // span 2
     lines[12] = " -30";  // offset 2
-    const LoadedAircraft loaded = applyAircraftFile(parseAircraftFile(crlfLines(lines)), startupAircraft());
+    const LoadedAircraft loaded = load(crlfLines(lines));
     EXPECT_EQ(loaded.entries[1].chord[1], -310);
     EXPECT_EQ(loaded.entries[1].gap, -50);
     EXPECT_EQ(loaded.model.wing[1].ChordMm[1], 310);
@@ -201,10 +179,15 @@ TEST(AircraftFileLoading, RemarksWithUmlautsTravelAsWindows1252) {
     m.remarks = "Flügel für Höhenruder\nÄußerst leicht\nzehn € wert";
     const std::string bytes = aircraftFileBytes(m, std::nullopt);
     EXPECT_TRUE(
-        bytes.ends_with("Fl\xFCgel f\xFCr H\xF6henruder\r\n\xC4u\xDF"
+        bytes.ends_with(" \r\nFl\xFCgel f\xFCr H\xF6henruder\r\n\xC4u\xDF"
                         "erst leicht\r\nzehn \x80 wert\r\n"));
-    const LoadedAircraft loaded = applyAircraftFile(parseAircraftFile(bytes), startupAircraft());
-    EXPECT_EQ(loaded.model.remarks, m.remarks);
+    EXPECT_EQ(load(bytes).model.remarks, m.remarks);
+
+    // CR is dropped, what the code page lacks becomes "?", and no remarks are still a line.
+    m.remarks = "zweite Zeile\r\ndritte ✓";
+    EXPECT_TRUE(aircraftFileBytes(m, std::nullopt).ends_with(" \r\nzweite Zeile\r\ndritte ?\r\n"));
+    m.remarks = "";
+    EXPECT_TRUE(aircraftFileBytes(m, std::nullopt).ends_with("0\r\n \r\n\r\n"));
 }
 
 TEST(AircraftFileLoading, GarbageLoadsWithoutHarm) {
@@ -217,8 +200,7 @@ TEST(AircraftFileLoading, GarbageLoadsWithoutHarm) {
     const char edges[] = "\0\0\r\r\n\n-2147483648\r99999999999999999999\n$FFFFFFFF\r\n1e999\n";
     garbage.append(edges, sizeof edges - 1);
     for (std::size_t cut : {std::size_t{0}, std::size_t{1}, std::size_t{777}, garbage.size()}) {
-        const LoadedAircraft loaded =
-            applyAircraftFile(parseAircraftFile(garbage.substr(0, cut)), startupAircraft());
+        const LoadedAircraft loaded = load(garbage.substr(0, cut));
         EXPECT_GE(loaded.model.WingCount, 1);
         EXPECT_LE(loaded.model.WingCount, 3);
         for (int w = 1; w <= 3; ++w) {
@@ -228,18 +210,20 @@ TEST(AircraftFileLoading, GarbageLoadsWithoutHarm) {
         }
         // Whatever was loaded can be written and read back alike.
         const std::string bytes = aircraftFileBytes(loaded.model, std::nullopt);
-        const LoadedAircraft again = applyAircraftFile(parseAircraftFile(bytes), startupAircraft());
-        EXPECT_EQ(aircraftFileBytes(again.model, std::nullopt), bytes);
+        EXPECT_EQ(aircraftFileBytes(load(bytes).model, std::nullopt), bytes);
     }
 }
 
 TEST(AircraftFileNames, ExtensionAndPatternRules) {
-    EXPECT_EQ(withAircraftExtension("plane"), "plane.da4");
-    EXPECT_EQ(withAircraftExtension("plane.DA4"), "plane.DA4");
-    EXPECT_EQ(withAircraftExtension("x.da4.bak"), "x.da4.bak");
-    EXPECT_EQ(withAircraftExtension("models/glider.da4"), "models/glider.da4");
-    EXPECT_EQ(withAircraftExtension("plane.Da4"), "plane.Da4.da4");
-    EXPECT_EQ(withAircraftExtension(""), ".da4");
+    const std::pair<const char*, const char*> names[] = {
+        {"plane", "plane.da4"},
+        {"plane.DA4", "plane.DA4"},
+        {"x.da4.bak", "x.da4.bak"},
+        {"plane.Da4", "plane.Da4.da4"},
+        {"models/glider.da4", "models/glider.da4"},
+        {"", ".da4"},
+    };
+    for (const auto& [given, expected] : names) EXPECT_EQ(withAircraftExtension(given), expected) << given;
     EXPECT_TRUE(isFileNamePattern("*.da4"));
     EXPECT_TRUE(isFileNamePattern("*.DA4"));
     EXPECT_FALSE(isFileNamePattern("a.da4"));

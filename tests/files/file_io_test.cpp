@@ -22,35 +22,32 @@ std::size_t entriesIn(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
-TEST(SafeSave, CreatesAndReplacesLeavingNothingElseBehind) {
-    TempFolder folder;
-    const fs::path target = folder / "plane.da4";
-    EXPECT_FALSE(writeFileSafely(target, "first\r\n").has_value());
-    EXPECT_EQ(readBytes(target), "first\r\n");
-    EXPECT_FALSE(writeFileSafely(target, std::string("second\0x", 8)).has_value());
-    EXPECT_EQ(readBytes(target), std::string("second\0x", 8));
-    EXPECT_FALSE(writeFileSafely(target, "").has_value());
-    EXPECT_EQ(readBytes(target), "");
-    EXPECT_EQ(entriesIn(folder.path()), 1u);
+void expectErrorNaming(const std::optional<FileError>& error, const std::string& name) {
+    ASSERT_TRUE(error.has_value()) << name;
+    EXPECT_NE(error->reason.find(name), std::string::npos) << error->reason;
 }
 
-TEST(SafeSave, KeepsThePermissionsOfTheReplacedFile) {
+TEST(SafeSave, CreatesAndReplacesKeepingPermissionsAndLeavingNothingElseBehind) {
     TempFolder folder;
     const fs::path target = folder / "plane.da4";
-    writeBytes(target, "old");
-    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_FALSE(writeFileSafely(target, "new").has_value());
-    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_FALSE(writeFileSafely(target, "first\r\n").has_value());
+    EXPECT_EQ(readBytes(target), "first\r\n");
+    const fs::perms kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(target, kept);
+    for (const std::string& bytes : {std::string("second\0x", 8), std::string()}) {
+        EXPECT_FALSE(writeFileSafely(target, bytes).has_value());
+        EXPECT_EQ(readBytes(target), bytes);
+        EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, kept);
+    }
+    EXPECT_EQ(entriesIn(folder.path()), 1u);
 }
 
 TEST(SafeSave, MissingFolderIsAnErrorNamingTheFile) {
     TempFolder folder;
     const fs::path target = folder / "no-such-folder" / "plane.da4";
     const auto error = writeFileSafely(target, "x");
-    ASSERT_TRUE(error.has_value());
-    EXPECT_NE(error->reason.find(target.string()), std::string::npos) << error->reason;
-    EXPECT_NE(error->reason.find("does not exist"), std::string::npos) << error->reason;
+    expectErrorNaming(error, target.string());
+    expectErrorNaming(error, "does not exist");
     EXPECT_FALSE(fs::exists(target));
 }
 
@@ -60,17 +57,13 @@ TEST(SafeSave, FailureLeavesTheOldFileAsItWas) {
     // file and a folder in the target's place fail for everyone.
     const fs::path regular = folder / "somefile";
     writeBytes(regular, "old content");
-    const auto underFile = writeFileSafely(regular / "plane.da4", "new");
-    ASSERT_TRUE(underFile.has_value());
-    EXPECT_NE(underFile->reason.find("plane.da4"), std::string::npos) << underFile->reason;
+    expectErrorNaming(writeFileSafely(regular / "plane.da4", "new"), "plane.da4");
     EXPECT_EQ(readBytes(regular), "old content");
 
     const fs::path asFolder = folder / "plane.da4";
     fs::create_directory(asFolder);
     writeBytes(asFolder / "inside", "kept");
-    const auto onFolder = writeFileSafely(asFolder, "new");
-    ASSERT_TRUE(onFolder.has_value());
-    EXPECT_NE(onFolder->reason.find("plane.da4"), std::string::npos) << onFolder->reason;
+    expectErrorNaming(writeFileSafely(asFolder, "new"), "plane.da4");
     EXPECT_EQ(readBytes(asFolder / "inside"), "kept");
     EXPECT_EQ(entriesIn(folder.path()), 2u);  // no temporary file left over
 }
@@ -90,8 +83,7 @@ TEST(SafeSave, WriteFailingHalfwayLeavesTheOldFile) {
     const auto error = writeFileSafely(target, std::string(100000, 'x'));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
-    ASSERT_TRUE(error.has_value());
-    EXPECT_NE(error->reason.find(target.string()), std::string::npos) << error->reason;
+    expectErrorNaming(error, target.string());
     EXPECT_EQ(readBytes(target), "old content");
     EXPECT_EQ(entriesIn(folder.path()), 1u);
 }
@@ -106,7 +98,6 @@ TEST(ReadWholeFile, ContentOrAReason) {
     const auto missing = readWholeFile(folder / "missing.da4");
     ASSERT_TRUE(std::holds_alternative<FileError>(missing));
     EXPECT_NE(std::get<FileError>(missing).reason.find("missing.da4"), std::string::npos);
-
     const auto onFolder = readWholeFile(folder.path());
     ASSERT_TRUE(std::holds_alternative<FileError>(onFolder));
     EXPECT_NE(std::get<FileError>(onFolder).reason.find("folder"), std::string::npos);
