@@ -1,12 +1,10 @@
-// The fourteen planform entry fields of a wing as the mouse editing names
-// them, and the object names the window gives those fields per wing.
+// The fourteen planform entry fields of a wing as the mouse editing names them.
 // Trapezium i = 1..4 runs from station i to station i + 1; its offset and
 // chord are those of station i + 1 (OffsetMm[i + 1], ChordMm[i + 1]).
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 namespace ws {
 
@@ -43,14 +41,6 @@ constexpr WingField chordField(int i) {
 // The fourteen fields as the window lists them: gap, root chord, then span,
 // offset and chord of each trapezium from root to tip.
 extern const std::array<WingField, kWingFieldCount> kWingFieldsInTableOrder;
-
-// Object name of a field of wing 1..3 ("Edit01", "Edit14y", ...); empty for
-// a wing outside 1..3.
-std::string_view wingFieldObjectName(int wing, WingField field);
-
-// Object name of the planform image of wing 1..3 ("Image1", "Image11",
-// "Image111"); empty for a wing outside 1..3.
-std::string_view planformImageName(int wing);
 
 // A set of fields, e.g. those a hovered handle colours yellow.
 class FieldSet {
