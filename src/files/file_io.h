@@ -17,10 +17,12 @@ struct FileError {
 };
 
 // Replaces the file at `target` with `bytes` so that it is either the old file
-// or the complete new one: the bytes go to a temporary file in the same
-// folder, which is flushed, closed and then renamed over the target. On any
-// failure the target is untouched, the temporary file removed, and the error
-// returned. A replaced file keeps its permissions.
+// or the complete new one, also after a power loss: the bytes go to a new
+// temporary file in the same folder (never one that already exists), which is
+// synced to the disk, closed and then renamed over the target. On any failure
+// the target is untouched, the temporary file removed, and the error
+// returned. A replaced file keeps its permissions; a symbolic link stays a
+// link and the file it points to is replaced.
 std::optional<FileError> writeFileSafely(const std::filesystem::path& target, std::string_view bytes);
 
 // The whole content of the file at `path`, or why it could not be read.

@@ -42,6 +42,23 @@ TEST(SafeSave, CreatesAndReplacesKeepingPermissionsAndLeavingNothingElseBehind) 
     EXPECT_EQ(entriesIn(folder.path()), 1u);
 }
 
+TEST(SafeSave, TakenTemporaryNamesAndLinksAreLeftAlone) {
+    TempFolder folder;
+    // Another save's temporary file must not be reused.
+    writeBytes(folder / ".plane.da4.tmp", "another save");
+    const fs::path real = folder / "plane.da4";
+    ASSERT_FALSE(writeFileSafely(real, "new").has_value());
+    EXPECT_EQ(readBytes(real), "new");
+    EXPECT_EQ(readBytes(folder / ".plane.da4.tmp"), "another save");
+    EXPECT_EQ(entriesIn(folder.path()), 2u);
+
+    const fs::path link = folder / "link.da4";
+    fs::create_symlink("plane.da4", link);
+    ASSERT_FALSE(writeFileSafely(link, "through the link").has_value());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readBytes(real), "through the link");
+}
+
 TEST(SafeSave, MissingFolderIsAnErrorNamingTheFile) {
     TempFolder folder;
     const fs::path target = folder / "no-such-folder" / "plane.da4";
