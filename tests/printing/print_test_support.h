@@ -2,9 +2,9 @@
 // command gets it, and pixel queries on the page.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QRect>
-#include <gtest/gtest.h>
 
 #include "model/aircraft.h"
 #include "printing/print_job.h"
@@ -34,27 +34,28 @@ struct CalculatedAircraft {
     }
 };
 
-inline bool isDark(QRgb c) { return qGray(c) < 128; }
-
-// Dark pixels of `image` inside `area` (clipped to the image).
-inline int darkPixels(const QImage& image, const QRect& area) {
+// Pixels of `image` inside `area` (clipped to the image) that `pick` takes.
+template <class Pick>
+int pixelsIn(const QImage& image, const QRect& area, Pick pick) {
     const QRect r = area.intersected(image.rect());
     int n = 0;
     for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) n += isDark(image.pixel(x, y));
+        for (int x = r.left(); x <= r.right(); ++x) n += pick(image.pixel(x, y));
     return n;
+}
+
+inline int darkPixels(const QImage& image, const QRect& area) {
+    return pixelsIn(image, area, [](QRgb c) { return qGray(c) < 128; });
 }
 
 // Pixels that are not white.
 inline int inkPixels(const QImage& image, const QRect& area) {
-    const QRect r = area.intersected(image.rect());
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) n += (image.pixel(x, y) & 0xffffff) != 0xffffff;
-    return n;
+    return pixelsIn(image, area, [](QRgb c) { return (c & 0xffffff) != 0xffffff; });
 }
 
 // The text cell of `chars` characters at (x, y) of the page.
-inline QRect cell(int x, int y, int chars) { return QRect(x, y, chars * kPageCharWidth, 16); }
+inline QRect cell(int x, int y, int chars) {
+    return QRect(x, y, chars * kPageCharWidth, 16);
+}
 
 }  // namespace ws::test

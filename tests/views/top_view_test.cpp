@@ -12,6 +12,7 @@ namespace ws {
 namespace {
 
 using test::at;
+using test::expectColourAt;
 
 const QColor kBlue(0, 0, 255);
 const QColor kFuchsia(255, 0, 255);
@@ -26,11 +27,12 @@ struct Drawn {
     TopViewTransform view;
 };
 
-Drawn topView(const AircraftDrawing& a, int w = kW, int h = kH) {
-    Drawn d{test::blankImage(w, h), {}};
-    Canvas canvas(d.image);
-    clearAircraftView(canvas);
-    d.view = d_1d(canvas, a, TopViewTransform{}, false, true);
+Drawn topView(const AircraftDrawing& a) {
+    Drawn d;
+    d.image = test::painted(kW, kH, [&](Canvas& c) {
+        clearAircraftView(c);
+        d.view = d_1d(c, a, TopViewTransform{}, false, true);
+    });
     return d;
 }
 
@@ -38,14 +40,18 @@ AircraftDrawing startup() {
     return aircraftDrawing(startupAircraft());
 }
 
-// Every wing a copy of the default main wing, all at x = 0.
-AircraftDrawing threeEqualWings(double z1, double z2, double z3) {
+// The start-up aircraft with `wings` wings in use and in the calculation.
+AircraftModel startupWith(int wings) {
     AircraftModel m = startupAircraft();
-    m.WingCount = m.CalcWingCount = 3;
-    for (int w = 1; w <= 3; ++w) m.wing[w] = paramsFromEntry(defaultWingEntry(1), 1);
-    AircraftDrawing a = aircraftDrawing(m);
-    a.WingPosZ = {0, z1, z2, z3};
-    return a;
+    m.WingCount = m.CalcWingCount = wings;
+    return m;
+}
+
+// The pixel at x mm rearwards and y mm spanwise, y > 0 right of the centre
+// line, rounded as the outlines and the lattice are.
+QColor atMm(const QImage& image, const TopViewTransform& t, double x, double y) {
+    return at(image, t.centreColumn + roundInt(y * t.TopViewScale),
+              t.TopViewOriginY + roundInt(x * t.TopViewScale));
 }
 
 TEST(TopView, StartupAircraftFitting) {
@@ -64,27 +70,27 @@ TEST(TopView, StartupAircraftFitting) {
 }
 
 TEST(TopView, WingColoursAtTheirPositions) {
+    // Wing 1 tip leading edge (550, 30) at (556, 64); wing 2 (x 680) tip trailing edge
+    // (120, 80) at (393, 342).
     const Drawn d = topView(startup());
-    // Wing 1 tip leading edge (550, 30) at (556, 64); wing 2 (x 680) tip trailing edge (120, 80) at (393,
-    // 342).
-    EXPECT_EQ(at(d.image, 556, 64), kBlue);
-    EXPECT_EQ(at(d.image, 138, 64), kBlue);
-    EXPECT_EQ(at(d.image, 393, 342), kFuchsia);
-    EXPECT_EQ(at(d.image, 301, 342), kFuchsia);
+    expectColourAt(d.image, kBlue, {QPoint(556, 64), QPoint(138, 64)});
+    expectColourAt(d.image, kFuchsia, {QPoint(393, 342), QPoint(301, 342)});
+    expectColourAt(d.image, frameGrey(), {QPoint(0, 200)});
     // Wing 3 is not in use: no green anywhere.
     EXPECT_EQ(test::countColour(d.image, kGreen), 0);
-    // The frame in grey.
-    EXPECT_EQ(at(d.image, 0, 200), frameGrey());
 }
 
 TEST(TopView, HigherWingEndsOnTopAndWing2WinsAtEqualHeight) {
-    // The tip chord of all three copies lies on the same pixels.
-    const int tipColumn = 347 + roundInt(550 * fitTopView(threeEqualWings(0, 0, 0), kW, kH).TopViewScale);
+    // Three copies of the default main wing, all at x = 0: their tip chords lie on the same pixels.
+    AircraftModel m = startupWith(3);
+    for (int w = 1; w <= 3; ++w) m.wing[w] = paramsFromEntry(defaultWingEntry(1), 1);
+    const AircraftDrawing equal = aircraftDrawing(m);
     const auto tipColour = [&](double z1, double z2, double z3, int count) {
-        AircraftDrawing a = threeEqualWings(z1, z2, z3);
+        AircraftDrawing a = equal;
+        a.WingPosZ = {0, z1, z2, z3};
         a.WingCount = a.CalcWingCount = count;
         const Drawn d = topView(a);
-        return at(d.image, tipColumn, d.view.TopViewOriginY + roundInt(150 * d.view.TopViewScale));
+        return atMm(d.image, d.view, 150, 550);
     };
     EXPECT_EQ(tipColour(0, 0, 0, 2), kFuchsia);
     EXPECT_EQ(tipColour(10, 0, 0, 2), kBlue);
@@ -103,35 +109,30 @@ TEST(TopView, HeightOrderLowestFirstNumbersBreakTies) {
 }
 
 TEST(TopView, ZeroRowAtOneSeventhWithoutWingsAhead) {
-    const Drawn d = topView(startup());
-    EXPECT_EQ(at(d.image, 660, 53), kBlack);
-    EXPECT_EQ(at(d.image, 660, 52), tooltipBackground());
-    EXPECT_EQ(at(d.image, 660, 54), tooltipBackground());
-    EXPECT_EQ(at(d.image, 347, 200), kBlack);
+    const QImage image = topView(startup()).image;
+    expectColourAt(image, kBlack, {QPoint(660, 53), QPoint(347, 200)});
+    expectColourAt(image, tooltipBackground(), {QPoint(660, 52), QPoint(660, 54)});
 
     // One wing far behind x = 0: the unused slots hold front edge 0, so the row stays.
-    AircraftModel m = startupAircraft();
-    m.WingCount = m.CalcWingCount = 1;
+    AircraftModel m = startupWith(1);
     m.wing[1].WingPosX = 200;
     EXPECT_EQ(fitTopView(aircraftDrawing(m), kW, kH).TopViewOriginY, 53);
 }
 
 TEST(TopView, CanardAheadOfZeroMovesTheRowDown) {
-    AircraftModel m = startupAircraft();
-    m.WingCount = m.CalcWingCount = 3;  // wing 3 at x = -130, tip leading edge 40 behind: F = -90
-    const Drawn d = topView(aircraftDrawing(m));
+    // Wing 3 at x = -130, tip leading edge 40 behind: F = -90.
+    const Drawn d = topView(aircraftDrawing(startupWith(3)));
     const double s = 369 / 1.26 / (770 + 90);
     EXPECT_DOUBLE_EQ(d.view.TopViewScale, s);
     EXPECT_EQ(d.view.TopViewOriginY, roundInt(369 / 7.0 + 90 * s));
     EXPECT_EQ(d.view.TopViewOriginY, 83);
-    EXPECT_EQ(at(d.image, 660, 83), kBlack);
     // The canard's tip leading edge at row round(-130 s + 83) + round(40 s) = 39 + 14 stays inside.
-    EXPECT_EQ(at(d.image, 347 + roundInt(100 * s), 53), kGreen);
+    expectColourAt(d.image, kBlack, {QPoint(660, 83)});
+    expectColourAt(d.image, kGreen, {QPoint(347 + roundInt(100 * s), 53)});
 }
 
 TEST(TopView, ZoomBarRedrawKeepsScaleAndOrigin) {
-    const Drawn fitted = topView(startup());
-    TopViewTransform zoomed = fitted.view;
+    TopViewTransform zoomed = topView(startup()).view;
     zoomed.TopViewScale = 2 * zoomed.TopViewBaseScale;
 
     QImage other = test::blankImage(400, 300);
@@ -151,18 +152,15 @@ TEST(TopView, ZoomBarRedrawKeepsScaleAndOrigin) {
 
 TEST(TopView, DegenerateAircraftStillGetsAFiniteScale) {
     // Three wings at one position, all chords 0, no forward offset: R - F = 0.
-    AircraftModel m = startupAircraft();
-    m.WingCount = m.CalcWingCount = 3;
+    AircraftModel m = startupWith(3);
     for (int w = 1; w <= 3; ++w) m.wing[w] = paramsFromEntry(test::rectangularEntry(300, 0), 1);
-    TopViewTransform t = fitTopView(aircraftDrawing(m), kW, kH);
-    EXPECT_DOUBLE_EQ(t.TopViewBaseScale, 694 / 2.03 / 300);
+    EXPECT_DOUBLE_EQ(fitTopView(aircraftDrawing(m), kW, kH).TopViewBaseScale, 694 / 2.03 / 300);
 
     // Nothing at all: neither span nor chord.
     for (int w = 1; w <= 3; ++w) m.wing[w] = WingParams{};
-    t = fitTopView(aircraftDrawing(m), kW, kH);
-    EXPECT_TRUE(std::isfinite(t.TopViewBaseScale));
-    EXPECT_GT(t.TopViewBaseScale, 0);
     const Drawn d = topView(aircraftDrawing(m));
+    EXPECT_TRUE(std::isfinite(d.view.TopViewBaseScale));
+    EXPECT_GT(d.view.TopViewBaseScale, 0);
     EXPECT_EQ(at(d.image, 660, 53), kBlack);
 }
 
@@ -171,67 +169,63 @@ TEST(TopView, DegenerateAircraftStillGetsAFiniteScale) {
 struct LatticeCase {
     AircraftDrawing aircraft;
     LatticeDrawing lattice;
+    TopViewTransform view;
+
+    LatticeCase() {
+        AircraftModel m = startupWith(1);
+        m.wing[1] = paramsFromEntry(test::rectangularEntry(300, 200), 1);
+        aircraft = aircraftDrawing(m);
+        lattice = test::evenLattice(aircraft, 2, 2);
+        view = fitTopView(aircraft, kW, kH);
+    }
+    // The grid alone on a cleared image.
+    QImage grid(const LatticeDrawing& l) const {
+        return test::painted(kW, kH, [&](Canvas& c) {
+            clearAircraftView(c);
+            DrawGrid(c, l, view);
+        });
+    }
+    // The window's redraw with the lattice given or not.
+    QImage redraw(bool results, bool latticeValid, bool given) const {
+        return test::painted(kW, kH, [&](Canvas& c) {
+            const TopViewTransform t = redrawTopView(c, aircraft, given ? &lattice : nullptr, results,
+                                                     latticeValid, TopViewTransform{}, false, true);
+            EXPECT_EQ(t.TopViewScale, view.TopViewScale);
+        });
+    }
 };
-LatticeCase rectangularLattice() {
-    AircraftModel m = startupAircraft();
-    m.WingCount = m.CalcWingCount = 1;
-    m.wing[1] = paramsFromEntry(test::rectangularEntry(300, 200), 1);
-    LatticeCase c{aircraftDrawing(m), {}};
-    c.lattice = test::evenLattice(c.aircraft, 2, 2);
-    return c;
-}
 
 TEST(LatticeOverlay, DrawnOnlyWhileItBelongsToTheAircraft) {
-    const LatticeCase c = rectangularLattice();
-    const auto midLine = [&](bool results, bool lattice, bool given) {
-        QImage image = test::blankImage(kW, kH);
-        Canvas canvas(image);
-        const TopViewTransform t = redrawTopView(canvas, c.aircraft, given ? &c.lattice : nullptr, results,
-                                                 lattice, TopViewTransform{}, false, true);
-        // The chordwise lattice line x = 100 inside the first strip (y 0..150).
-        return at(image, kW / 2 + roundInt(75 * t.TopViewScale),
-                  t.TopViewOriginY + roundInt(100 * t.TopViewScale));
-    };
-    EXPECT_EQ(midLine(true, true, true), kBlue);
-    EXPECT_EQ(midLine(true, false, true), tooltipBackground());
-    EXPECT_EQ(midLine(false, true, true), tooltipBackground());
-    EXPECT_EQ(midLine(true, true, false), tooltipBackground());
+    const LatticeCase c;
+    // The chordwise lattice line x = 100 inside the first strip (y 0..150).
+    EXPECT_EQ(atMm(c.redraw(true, true, true), c.view, 100, 75), kBlue);
+    EXPECT_EQ(atMm(c.redraw(true, false, true), c.view, 100, 75), tooltipBackground());
+    EXPECT_EQ(atMm(c.redraw(false, true, true), c.view, 100, 75), tooltipBackground());
+    EXPECT_EQ(atMm(c.redraw(true, true, false), c.view, 100, 75), tooltipBackground());
 }
 
 TEST(LatticeOverlay, PanelsLieOnTheRightOfTheCentreLineUnderTheOutline) {
-    const LatticeCase c = rectangularLattice();
-    QImage image = test::blankImage(kW, kH);
-    Canvas canvas(image);
-    const TopViewTransform t =
-        redrawTopView(canvas, c.aircraft, &c.lattice, true, true, TopViewTransform{}, false, true);
-    const int row = t.TopViewOriginY + roundInt(100 * t.TopViewScale);
+    const LatticeCase c;
+    const QImage image = c.redraw(true, true, true);
     // Strip edge at y = 150 right of the centre, none on the left.
-    EXPECT_EQ(at(image, kW / 2 + roundInt(150 * t.TopViewScale), row - 5), kBlue);
-    EXPECT_EQ(at(image, kW / 2 - roundInt(150 * t.TopViewScale), row - 5), tooltipBackground());
-    EXPECT_EQ(at(image, kW / 2 - roundInt(75 * t.TopViewScale), row), tooltipBackground());
+    EXPECT_EQ(atMm(image, c.view, 90, 150), kBlue);
+    EXPECT_EQ(atMm(image, c.view, 90, -150), tooltipBackground());
+    EXPECT_EQ(atMm(image, c.view, 100, -75), tooltipBackground());
 }
 
 TEST(LatticeOverlay, HigherWingCoversLowerAndWing1WinsAtEqualHeight) {
     // Wing 1 panels split at x = 100, wing 2 over the same area split at 50, 100, 150.
-    LatticeCase c = rectangularLattice();
+    LatticeCase c;
     c.aircraft.CalcWingCount = 2;
     c.aircraft.planform[2] = c.aircraft.planform[1];
     c.aircraft.WingPosX[2] = 0;
-    const LatticeDrawing two = test::evenLattice(c.aircraft, 1, 4);
     LatticeDrawing both = test::evenLattice(c.aircraft, 1, 2);
-    both.wing[2] = two.wing[2];
-
-    const TopViewTransform t = fitTopView(c.aircraft, kW, kH);
+    both.wing[2] = test::evenLattice(c.aircraft, 1, 4).wing[2];
     const auto pixels = [&](double z1, double z2) {
         both.wing[1].height = z1;
         both.wing[2].height = z2;
-        QImage image = test::blankImage(kW, kH);
-        Canvas canvas(image);
-        clearAircraftView(canvas);
-        DrawGrid(canvas, both, t);
-        const int column = kW / 2 + roundInt(150 * t.TopViewScale);
-        return std::pair{at(image, column, t.TopViewOriginY + roundInt(50 * t.TopViewScale)),
-                         at(image, column, t.TopViewOriginY + roundInt(100 * t.TopViewScale))};
+        const QImage image = c.grid(both);
+        return std::pair{atMm(image, c.view, 50, 150), atMm(image, c.view, 100, 150)};
     };
     EXPECT_EQ(pixels(0, 0), std::pair(tooltipBackground(), kBlue));
     EXPECT_EQ(pixels(5, 0), std::pair(tooltipBackground(), kBlue));
@@ -239,20 +233,11 @@ TEST(LatticeOverlay, HigherWingCoversLowerAndWing1WinsAtEqualHeight) {
 }
 
 TEST(LatticeOverlay, MalformedStripsAreSkipped) {
-    LatticeCase c = rectangularLattice();
+    LatticeCase c;
     c.lattice.wing[1].strips[0].CornerXL.resize(2);
-    c.lattice.wing[1].ChordPanels = 2;
-    QImage image = test::blankImage(kW, kH);
-    Canvas canvas(image);
-    const TopViewTransform t = fitTopView(c.aircraft, kW, kH);
-    clearAircraftView(canvas);
-    DrawGrid(canvas, c.lattice, t);
-    EXPECT_EQ(
-        at(image, kW / 2 + roundInt(75 * t.TopViewScale), t.TopViewOriginY + roundInt(100 * t.TopViewScale)),
-        tooltipBackground());
-    EXPECT_EQ(
-        at(image, kW / 2 + roundInt(225 * t.TopViewScale), t.TopViewOriginY + roundInt(100 * t.TopViewScale)),
-        kBlue);
+    const QImage image = c.grid(c.lattice);
+    EXPECT_EQ(atMm(image, c.view, 100, 75), tooltipBackground());
+    EXPECT_EQ(atMm(image, c.view, 100, 225), kBlue);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -12,37 +11,33 @@
 namespace ws {
 namespace {
 
-using test::at;
+using test::countColour;
 
 const QColor kBlue(0, 0, 255);
 const QColor kFuchsia(255, 0, 255);
 const QColor kGreen(0, 128, 0);
-const QColor kBlack(0, 0, 0);
 
 constexpr int kW = 684;  // the 3-D view of the design layout
 constexpr int kH = 246;
 
 TEST(View3D, MulMatrixMayWriteOverItsInputs) {
-    Matrix4 A{};
-    Matrix4 B{};
+    Matrix4 A{}, B{};
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c) {
             A[r][c] = r + 2 * c;
             B[r][c] = (r == c ? 2 : 0) + (c == 3 ? r : 0);
         }
     Matrix4 expected{};
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c)
-            for (int k = 0; k < 4; ++k) expected[r][c] += A[r][k] * B[k][c];
-    Matrix4 out{};
-    MulMatrix(A, B, out);
+    MulMatrix(A, B, expected);
+    // Row 1 of A is (1, 3, 5, 7), column 3 of B (0, 1, 2, 5); column 0 of B is (2, 0, 0, 0).
+    EXPECT_EQ(expected[1][3], 48);
+    EXPECT_EQ(expected[2][0], 4);
+    Matrix4 out = A;
+    MulMatrix(out, B, out);
     EXPECT_EQ(out, expected);
-    Matrix4 inPlace = A;
-    MulMatrix(inPlace, B, inPlace);
-    EXPECT_EQ(inPlace, expected);
-    inPlace = B;
-    MulMatrix(A, inPlace, inPlace);
-    EXPECT_EQ(inPlace, expected);
+    out = B;
+    MulMatrix(A, out, out);
+    EXPECT_EQ(out, expected);
 }
 
 TEST(View3D, ProjectionTurnsByAzimuthThenElevation) {
@@ -62,10 +57,9 @@ TEST(View3D, ProjectionTurnsByAzimuthThenElevation) {
 }
 
 TEST(View3D, PointBehindTheViewerKeepsItsLastProjection) {
+    // Elevation bar 90, azimuth bar 360: no turn, so w = 1 + b / 10000.
     View3DPoints points{};
-    points[7] = {10, 20, 30, 7.5, -3.25};
-    // Elevation bar 90, azimuth bar 360: no turn, so b'' = b and w = 1 + b / 10000.
-    points[7].b = -10000;
+    points[7] = {10, -10000, 30, 7.5, -3.25};
     Calc3D(points, 90, 360);
     EXPECT_EQ(points[7].u, 7.5);
     EXPECT_EQ(points[7].v, -3.25);
@@ -88,14 +82,10 @@ struct Drawn3D {
     View3DPoints points{};
 };
 
-struct Bars {
-    int elevation = 80, azimuth = 250;  // start positions
-};
-
-Drawn3D view3d(const AircraftDrawing& a, Bars bars, double scale) {
-    Drawn3D d{test::blankImage(kW, kH)};
-    Canvas canvas(d.image);
-    d_3d(canvas, a, bars.elevation, bars.azimuth, scale, d.points);
+// Drawn at the bars' start positions unless given.
+Drawn3D view3d(const AircraftDrawing& a, double scale, int elevation = 80, int azimuth = 250) {
+    Drawn3D d;
+    d.image = test::painted(kW, kH, [&](Canvas& c) { d_3d(c, a, elevation, azimuth, scale, d.points); });
     return d;
 }
 
@@ -106,7 +96,7 @@ TEST(View3D, ElevationNinetyDrawsEveryWingAsAHorizontalLine) {
     m.wing[3].WingPosZ = -100;
     const AircraftDrawing a = aircraftDrawing(m);
     const double s = fitTopView(a, 694, 369).View3DScale;
-    const Drawn3D d = view3d(a, {90, 250}, s);
+    const Drawn3D d = view3d(a, s, 90);
     const int cy = kH / 2;
     // At height 0 exactly on the centre row; elsewhere near row cy - z s (perspective blurs by a pixel).
     EXPECT_EQ(test::rowsWith(d.image, kBlue), std::vector<int>{cy});
@@ -116,27 +106,27 @@ TEST(View3D, ElevationNinetyDrawsEveryWingAsAHorizontalLine) {
         EXPECT_LE(rows.back() - rows.front(), 1);
         EXPECT_NEAR(rows.front(), cy - z * s, 1.5);
     }
-    EXPECT_GT(test::countColour(d.image, kBlue), 100);
+    EXPECT_GT(countColour(d.image, kBlue), 100);
 }
 
 TEST(View3D, StartViewShowsTheWingsInUseOnly) {
     const AircraftDrawing a = aircraftDrawing(startupAircraft());
-    const Drawn3D d = view3d(a, {}, 0.38);
-    EXPECT_GT(test::countColour(d.image, kBlue), 100);
-    EXPECT_GT(test::countColour(d.image, kFuchsia), 20);
-    EXPECT_EQ(test::countColour(d.image, kGreen), 0);
-    EXPECT_GT(test::countColour(d.image, QColor(255, 0, 0)), 10);
-    EXPECT_EQ(at(d.image, 0, 100), frameGrey());
+    const Drawn3D d = view3d(a, 0.38);
+    EXPECT_GT(countColour(d.image, kBlue), 100);
+    EXPECT_GT(countColour(d.image, kFuchsia), 20);
+    EXPECT_EQ(countColour(d.image, kGreen), 0);
+    EXPECT_GT(countColour(d.image, QColor(255, 0, 0)), 10);
+    EXPECT_EQ(test::at(d.image, 0, 100), frameGrey());
 
     AircraftDrawing one = a;
     one.WingCount = 1;
-    EXPECT_EQ(test::countColour(view3d(one, {}, 0.38).image, kFuchsia), 0);
+    EXPECT_EQ(countColour(view3d(one, 0.38).image, kFuchsia), 0);
 }
 
 TEST(View3D, AxesKeepTheirPixelLengthAtEveryZoom) {
     const AircraftDrawing a = aircraftDrawing(startupAircraft());
-    const Drawn3D small = view3d(a, {}, 0.01);
-    const Drawn3D large = view3d(a, {}, 2.0);
+    const Drawn3D small = view3d(a, 0.01);
+    const Drawn3D large = view3d(a, 2.0);
     for (const int r : {30, 31, 32, 33, 34}) {
         EXPECT_EQ(small.points[r].u, large.points[r].u) << r;
         EXPECT_EQ(small.points[r].v, large.points[r].v) << r;
@@ -147,10 +137,9 @@ TEST(View3D, AxesKeepTheirPixelLengthAtEveryZoom) {
 TEST(View3D, FourTrapeziumsReachTheirTipFourRecords) {
     AircraftModel m = startupAircraft();
     m.wing[1] = paramsFromEntry(defaultWingEntry(1), 4);
-    const AircraftDrawing a = aircraftDrawing(m);
     const double s = 0.2;
     // Seen along the height axis (elevation bar 0) without azimuth: u = a, v = b.
-    const Drawn3D d = view3d(a, {0, 360}, s);
+    const Drawn3D d = view3d(aircraftDrawing(m), s, 0, 360);
     // Tip 4 leading edge of wing 1: y = 1200, x = 300.
     EXPECT_DOUBLE_EQ(d.points[70].a, 1200 * s);
     EXPECT_DOUBLE_EQ(d.points[70].b, 300 * s);
@@ -165,8 +154,7 @@ TEST(View3D, WingWithoutChordwiseExtentAndHugeValuesDraw) {
     m.wing[2] = paramsFromEntry(test::rectangularEntry(2147483647, 2147483647), 4);
     m.wing[2].WingPosX = -2147483647;
     const AircraftDrawing a = aircraftDrawing(m);
-    const Drawn3D d = view3d(a, {}, fitTopView(a, 694, 369).View3DScale);
-    EXPECT_GT(test::countColour(d.image, kBlack), 0);
+    EXPECT_GT(countColour(view3d(a, fitTopView(a, 694, 369).View3DScale).image, QColor(0, 0, 0)), 0);
 }
 
 }  // namespace

@@ -1,15 +1,17 @@
 // Shared helpers of the drawing tests: images, wings and pixel queries.
 #pragma once
 
-#include <cstdlib>
+#include <gtest/gtest.h>
 
 #include <QColor>
 #include <QImage>
-#include <algorithm>
+#include <QPoint>
+#include <cstdlib>
 #include <vector>
 
 #include "model/aircraft.h"
 #include "model/planform.h"
+#include "views/canvas.h"
 #include "views/lattice_overlay.h"
 #include "views/top_view.h"
 #include "views/view_colors.h"
@@ -19,6 +21,17 @@ namespace ws::test {
 inline QImage blankImage(int w, int h) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(Qt::white);
+    return image;
+}
+
+// A white image with whatever `draw` puts on it; the painter ends before it is returned.
+template <class Draw>
+QImage painted(int w, int h, Draw&& draw) {
+    QImage image = blankImage(w, h);
+    {
+        Canvas c(image);
+        draw(c);
+    }
     return image;
 }
 
@@ -42,10 +55,16 @@ inline QColor at(const QImage& image, int x, int y) {
     return image.pixelColor(x, y);
 }
 
+// Each of `points` in `colour`; a failure names the point.
+inline void expectColourAt(const QImage& image, const QColor& colour, std::initializer_list<QPoint> points) {
+    for (const QPoint& p : points)
+        EXPECT_EQ(at(image, p.x(), p.y()), colour) << "at " << p.x() << "," << p.y();
+}
+
 inline int countColour(const QImage& image, const QColor& colour) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == colour;
+        for (int x = 0; x < image.width(); ++x) n += at(image, x, y) == colour;
     return n;
 }
 
@@ -74,8 +93,16 @@ inline bool closeTo(const QColor& a, const QColor& b, int tolerance) {
 inline bool colourNear(const QImage& image, int x, int y, const QColor& colour, int radius = 1) {
     for (int dy = -radius; dy <= radius; ++dy)
         for (int dx = -radius; dx <= radius; ++dx)
-            if (image.valid(x + dx, y + dy) && image.pixelColor(x + dx, y + dy) == colour) return true;
+            if (image.valid(x + dx, y + dy) && at(image, x + dx, y + dy) == colour) return true;
     return false;
+}
+
+// colourNear at each of `points`, or (present false) at none of them.
+inline void expectNear(const QImage& image, const QColor& colour, std::initializer_list<QPoint> points,
+                       bool present = true, int radius = 1) {
+    for (const QPoint& p : points)
+        EXPECT_EQ(colourNear(image, p.x(), p.y(), colour, radius), present)
+            << "near " << p.x() << "," << p.y();
 }
 
 // An evenly spaced lattice over the right half of every wing of the calculation,
