@@ -7,7 +7,7 @@
 #include <QToolButton>
 #include <string>
 
-#include "file_window_support.h"
+#include "window_test_support.h"
 #include "files/aircraft_file.h"
 #include "model/number_format.h"
 #include "model/planform.h"
@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 const fs::path kExamples = WINSTABIX_EXAMPLES;
 const fs::path kData = WINSTABIX_TEST_DATA;
 
-using FileCommands = FileWindowTest;
+using FileCommands = WindowTest;
 
 // The field names of wing w in the order a load writes them.
 std::array<std::string, 16> loadOrderNames(int w) {

@@ -11,7 +11,7 @@
 #include <set>
 #include <string>
 
-#include "file_window_support.h"
+#include "window_test_support.h"
 #include "ui/Unit2.h"
 #include "ui/design_scale.h"
 #include "ui/image_widget.h"
@@ -26,9 +26,9 @@ namespace fs = std::filesystem;
 const fs::path kExamples = WINSTABIX_EXAMPLES;
 const fs::path kData = WINSTABIX_TEST_DATA;
 
-using StartUp = FileWindowTest;
-using Languages = FileWindowTest;
-using InfoDialog = FileWindowTest;
+using StartUp = WindowTest;
+using Languages = WindowTest;
+using InfoDialog = WindowTest;
 
 // What a control of the text tables shows: a tab page its tab's caption.
 QString captionOf(TForm1& form, const std::string& name) {
