@@ -4,13 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
+#include <QTabWidget>
 #include <QToolButton>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "../files/temp_folder.h"
 #include "ui/WinStabix2.h"
@@ -47,6 +54,22 @@ class WindowTest : public ::testing::Test {
         T* control = form->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(control, nullptr) << name;
         return control;
+    }
+
+    // What a control shows: a tab page its tab's caption, a menu its title.
+    QString textOf(const std::string& name) {
+        auto* control = form->findChild<QObject*>(QString::fromStdString(name));
+        if (!control) return QStringLiteral("<missing>");
+        auto* tabs = form->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        if (const int tab = tabs->indexOf(qobject_cast<QWidget*>(control)); tab >= 0)
+            return tabs->tabText(tab);
+        if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) return memo->toPlainText();
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+        if (auto* menu = qobject_cast<QMenu*>(control)) return menu->title();
+        if (auto* action = qobject_cast<QAction*>(control)) return action->text();
+        return QStringLiteral("<no text>");
     }
 
     // Both "Save" controls, which always go together.
