@@ -243,9 +243,11 @@ TEST_F(Calculation, ZoomKeepsTheOriginAndAModeSwitchReturnsToMagnificationOne) {
     expectMarksAt(form->currentStabilityDisplay());
 }
 
-TEST_F(Calculation, ResizeKeepsResultsLabelsAndMarks) {
+TEST_F(Calculation, ResizeShowsNoResultsBeforeACalculationAndKeepsThemAfter) {
     form->show();
+    form->resize(form->width() + 50, form->height() + 40);
     QApplication::processEvents();
+    expectReady();
     calculate();
     const QString label1 = anp(1)->text();
     const QSize before = top()->size();
@@ -269,13 +271,6 @@ TEST_F(Calculation, ResizeKeepsResultsLabelsAndMarks) {
     auto* azimuth = get<QScrollBar>("ScrollBar2");
     EXPECT_EQ(azimuth->y() + azimuth->height(), page->height() - 4);
     EXPECT_EQ(get<QScrollBar>("ScrollBar1")->y(), view3D->y());
-}
-
-TEST_F(Calculation, ResizeBeforeACalculationShowsNoResults) {
-    form->show();
-    form->resize(form->width() + 50, form->height() + 40);
-    QApplication::processEvents();
-    expectReady();
 }
 
 TEST_F(Calculation, TopViewPressShowsPointersOnlyWithResults) {
