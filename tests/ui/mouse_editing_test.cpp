@@ -62,9 +62,7 @@ TEST_F(MouseEditing, HoverShowsTheCursorAndTheFieldsOfTheHandle) {
     ASSERT_TRUE(tip);
     send(planform(1), QEvent::MouseMove, *tip, Qt::NoButton, Qt::NoButton, Qt::ShiftModifier);
     EXPECT_EQ(planform(1)->cursor().shape(), Qt::SizeAllCursor);
-    EXPECT_TRUE(yellow("Edit1"));
-    EXPECT_TRUE(yellow("Edit8"));
-    EXPECT_TRUE(yellow("Edit9"));
+    for (const char* name : {"Edit1", "Edit8", "Edit9"}) EXPECT_TRUE(yellow(name)) << name;
     EXPECT_FALSE(yellow("Edit4"));
 
     send(planform(1), QEvent::MouseMove, {2, 2}, Qt::NoButton, Qt::NoButton);

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "../files/temp_folder.h"
 #include "printing/Unit3.h"
 #include "window_test_support.h"
 
@@ -46,8 +45,7 @@ class PrintCommand : public MainWindowTest {
                get<QAction>("Print1")->isEnabled();
     }
 
-    TempFolder folder;
-    QString pdfPath = QString::fromStdString((folder.path() / "summary.pdf").string());
+    QString pdfPath = text(folder / "summary.pdf");
     QString suggestedName;
     QStringList failures;
 };
