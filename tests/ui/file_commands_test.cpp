@@ -131,7 +131,6 @@ TEST_F(FileCommands, TheExtensionIsAppendedAlsoWhenTheDialogIsCancelled) {
     const fs::path bare = folder / "glider";
     fs::copy_file(kExamples / "glider.da4", bare);
     start({text(bare)});
-    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), " 230");
     get<QAction>("Save2")->trigger();  // cancelled
     EXPECT_EQ(saveAsked, 1);
     EXPECT_EQ(form->model().AircraftFileName, bare.string() + ".da4");

@@ -25,10 +25,10 @@ void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::
     QApplication::sendEvent(w, &e);
 }
 
-void drag(QWidget* w, QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+void drag(QWidget* w, QPoint from, QPoint to) {
     send(w, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
     send(w, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-    send(w, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton, modifiers);
+    send(w, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
 }
 
 class MouseEditing : public MainWindowTest {
