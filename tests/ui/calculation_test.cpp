@@ -13,10 +13,8 @@
 #include <QToolButton>
 
 #include "solver/calculation.h"
-#include "ui/controls.h"
 #include "ui/image_widget.h"
 #include "ui/wing_controls.h"
-#include "views/view_colors.h"
 #include "window_test_support.h"
 
 namespace ws::testing {
@@ -37,50 +35,46 @@ class Calculation : public MainWindowTest {
     void calculate() { get<QPushButton>("Button4")->click(); }
     QStringList memoLines() { return get<QPlainTextEdit>("Memo1")->toPlainText().split('\n'); }
     QLabel* anp(int w) { return get<QLabel>(wingControlNames(w).anpValue); }
-    QLabel* anpCaption(int w) { return get<QLabel>(wingControlNames(w).anpCaption); }
     QLineEdit* field(const char* name) { return get<QLineEdit>(name); }
-    const QImage& topView() { return get<ImageWidget>("Image2")->image(); }
+    ImageWidget* top() { return get<ImageWidget>("Image2"); }
+    const QImage& topView() { return top()->image(); }
 
-    // Ready: what every edit leaves.
-    void expectReady() {
-        EXPECT_FALSE(form->ResultsValid);
+    // Button4 and SpeedButton4 as a finished run (off) or an edit (on) leaves them.
+    void expectCalculateOn(bool on) {
         EXPECT_FALSE(get<QPushButton>("Button4")->isHidden());
-        EXPECT_TRUE(get<QPushButton>("Button4")->isEnabled());
-        EXPECT_TRUE(get<QToolButton>("SpeedButton4")->isEnabled());
-        EXPECT_TRUE(get<QLabel>("Label_w")->isHidden());
-        for (int w = 1; w <= 3; ++w) {
-            EXPECT_TRUE(anp(w)->isHidden()) << w;
-            EXPECT_FALSE(anpCaption(w)->isEnabled()) << w;
-        }
-        EXPECT_TRUE(get<QPushButton>("Button6")->isHidden());
-        EXPECT_FALSE(get<QToolButton>("SpeedButton5")->isEnabled());
-        EXPECT_FALSE(get<ImageWidget>("Image2")->testAttribute(Qt::WA_SetCursor));
-    }
-
-    // Both calculate controls off after a run, done or refused.
-    void expectCalculateOff() {
-        EXPECT_FALSE(get<QPushButton>("Button4")->isHidden());
-        EXPECT_FALSE(get<QPushButton>("Button4")->isEnabled());
-        EXPECT_FALSE(get<QToolButton>("SpeedButton4")->isEnabled());
+        EXPECT_EQ(get<QPushButton>("Button4")->isEnabled(), on);
+        EXPECT_EQ(get<QToolButton>("SpeedButton4")->isEnabled(), on);
         EXPECT_TRUE(get<QLabel>("Label_w")->isHidden());
         EXPECT_TRUE(get<QLabel>("Label24")->isHidden());
     }
 
-    void expectDone() {
-        EXPECT_TRUE(form->ResultsValid);
-        EXPECT_TRUE(form->LatticeValid);
-        expectCalculateOff();
+    void expectResultsShown(bool shown) {
+        EXPECT_EQ(form->ResultsValid, shown);
         for (int w = 1; w <= 3; ++w) {
-            EXPECT_FALSE(anp(w)->isHidden()) << w;
-            EXPECT_TRUE(anpCaption(w)->isEnabled()) << w;
+            EXPECT_EQ(anp(w)->isHidden(), !shown) << w;
+            EXPECT_EQ(get<QLabel>(wingControlNames(w).anpCaption)->isEnabled(), shown) << w;
         }
-        EXPECT_FALSE(get<QPushButton>("Button6")->isHidden());
-        EXPECT_TRUE(get<QToolButton>("SpeedButton5")->isEnabled());
-        EXPECT_EQ(get<ImageWidget>("Image2")->cursor().shape(), Qt::OpenHandCursor);
+        EXPECT_EQ(get<QPushButton>("Button6")->isHidden(), !shown);
+        EXPECT_EQ(get<QToolButton>("SpeedButton5")->isEnabled(), shown);
+        EXPECT_EQ(top()->testAttribute(Qt::WA_SetCursor), shown);
+        if (shown) {
+            EXPECT_EQ(top()->cursor().shape(), Qt::OpenHandCursor);
+        }
     }
 
-    // The neutral-point tick and the centre-of-gravity bar where the
-    // transform puts them.
+    void expectReady() {
+        expectCalculateOn(true);
+        expectResultsShown(false);
+    }
+
+    void expectDone() {
+        EXPECT_TRUE(form->LatticeValid);
+        expectCalculateOn(false);
+        expectResultsShown(true);
+    }
+
+    // The neutral-point tick and the centre-of-gravity bar (or the desired
+    // position's tick) where the transform puts them.
     void expectMarksAt(const StabilityDisplay& d) {
         const TopViewTransform& t = form->topViewTransform();
         const QImage& image = topView();
@@ -106,19 +100,20 @@ class Calculation : public MainWindowTest {
     }
 };
 
-TEST_F(Calculation, StartUpAircraftShowsTheBatchProgramsLabels) {
+TEST_F(Calculation, StartUpAircraftShowsTheBatchProgramsLabelsOnTheAircraftPage) {
     const CalcResult batch = runCalculation(startupAircraft());
     ASSERT_TRUE(batch.done());
-    QApplication::processEvents();
+    auto* tabs = get<QTabWidget>("PageControl1");
+    tabs->setCurrentWidget(get<QWidget>("TabSheet1"));
     calculate();
     expectDone();
+    EXPECT_EQ(tabs->currentWidget()->objectName(), "TabSheet5");
     // What winstabix-calc prints for the start-up aircraft.
     EXPECT_EQ(anp(1)->text(), "77.4mm");
     EXPECT_EQ(anp(2)->text(), "23.2mm");
     for (int w = 1; w <= 3; ++w) EXPECT_EQ(anp(w)->text().toStdString(), batch.wings[w].anpLabel) << w;
     EXPECT_EQ(form->calculation().evaluation.AnpAircraft, batch.evaluation.AnpAircraft);
     EXPECT_TRUE(get<QPlainTextEdit>("Memo1")->isHidden());
-    EXPECT_EQ(get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet5");
     EXPECT_TRUE(get<QAction>("Print1")->isEnabled());
     expectMarksAt(form->currentStabilityDisplay());
 
@@ -128,19 +123,9 @@ TEST_F(Calculation, StartUpAircraftShowsTheBatchProgramsLabels) {
 
     field("Edit_x2")->setText("690");
     expectReady();
-    EXPECT_TRUE(get<QLabel>("Label_anp1")->isHidden());
-    // The tool button calculates as the button does.
     get<QToolButton>("SpeedButton4")->click();
     expectDone();
     EXPECT_NE(form->calculation().evaluation.AnpAircraft, batch.evaluation.AnpAircraft);
-}
-
-TEST_F(Calculation, StartsOnTheAircraftPageFromAnyOther) {
-    auto* tabs = get<QTabWidget>("PageControl1");
-    tabs->setCurrentWidget(get<QWidget>("TabSheet1"));
-    calculate();
-    EXPECT_EQ(tabs->currentWidget()->objectName(), "TabSheet5");
-    expectDone();
 }
 
 TEST_F(Calculation, TooSlenderWingIsRefusedWithoutResults) {
@@ -151,22 +136,18 @@ TEST_F(Calculation, TooSlenderWingIsRefusedWithoutResults) {
     field(n.chord[2])->setText("10");
     field(n.span[1])->setText("3000");
     calculate();
-    EXPECT_FALSE(form->ResultsValid);
     EXPECT_FALSE(form->LatticeValid);
-    expectCalculateOff();
+    expectCalculateOn(false);
+    expectResultsShown(false);
     const QStringList lines = memoLines();
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[lines.size() - 2], "Can not calculate wing-1. ");
     EXPECT_EQ(lines.back(), "Please change this wing (less aspect ratio)!");
     EXPECT_FALSE(get<QPlainTextEdit>("Memo1")->isHidden());
-    for (int w = 1; w <= 3; ++w) EXPECT_TRUE(anp(w)->isHidden()) << w;
-    EXPECT_TRUE(get<QPushButton>("Button6")->isHidden());
-    EXPECT_FALSE(get<QToolButton>("SpeedButton5")->isEnabled());
-    EXPECT_FALSE(get<ImageWidget>("Image2")->testAttribute(Qt::WA_SetCursor));
-    // No marks were drawn.
-    for (int y = 225; y < topView().height(); ++y)
+    // No marks below the rows' top.
+    ASSERT_GT(topView().height(), kNeutralPointRow + 14);
+    for (int y = kRefAreaRow - 7; y < topView().height(); ++y)
         for (int x = 9; x < 150; ++x) ASSERT_NE(topView().pixelColor(x, y), kRed) << x << "," << y;
-    ASSERT_GT(topView().height(), 298 + 14);  // the lowest row was inside
 
     field(n.span[1])->setText("550");
     expectReady();
@@ -219,54 +200,30 @@ TEST_F(Calculation, WorkedExampleRowsInBothModes) {
     StabilityDisplay d = form->currentStabilityDisplay();
     EXPECT_EQ(d.rows.cgFront, "x_cg (16%): 68.0mm   ");
     EXPECT_EQ(d.rows.cgRear, "x_cg (8%): 84.0mm   ");
-    EXPECT_EQ(d.rows.neutralPoint, "x_ac: 100.0mm    ");
-    EXPECT_DOUBLE_EQ(form->calculation().stability.CgFront, 68);
     expectMarksAt(d);
-    // Without a lattice the reference wing is not highlighted anywhere.
-    int highlight = 0;
-    for (int y = 0; y < topView().height(); ++y)
-        for (int x = 0; x < topView().width(); ++x) highlight += topView().pixelColor(x, y) == referenceHighlight();
-    EXPECT_EQ(highlight, 0);
 
     get<QRadioButton>("RadioButton16")->click();
-    EXPECT_FALSE(get<QLineEdit>("Edit31")->isHidden());
-    EXPECT_FALSE(get<QLabel>("Label22")->isHidden());
-    EXPECT_FALSE(get<QLabel>("Label21")->isHidden());
-    d = form->currentStabilityDisplay();
-    EXPECT_EQ(d.rows.cgDesired, "x_cg (7.5%): 85.0mm     ");
+    for (const char* name : {"Edit31", "Label22", "Label21"}) EXPECT_FALSE(get<QWidget>(name)->isHidden());
+    EXPECT_EQ(form->currentStabilityDisplay().rows.cgDesired, "x_cg (7.5%): 85.0mm     ");
     const TopViewTransform& t = form->topViewTransform();
     EXPECT_TRUE(colourNear(topView(), t.centreColumn + 3, t.toPixel(85, 0).y(), kBlue));
 
     // Every keystroke redraws; an empty field is a margin of 0.
-    get<QLineEdit>("Edit31")->setText("12.25");
-    d = form->currentStabilityDisplay();
-    EXPECT_EQ(d.rows.cgDesired, "x_cg (12.2%): 75.5mm     ");
+    field("Edit31")->setText("12.25");
+    EXPECT_EQ(form->currentStabilityDisplay().rows.cgDesired, "x_cg (12.2%): 75.5mm     ");
     EXPECT_TRUE(colourNear(topView(), t.centreColumn + 3, t.toPixel(75.5, 0).y(), kBlue));
-    get<QLineEdit>("Edit31")->clear();
+    field("Edit31")->clear();
     EXPECT_EQ(form->currentStabilityDisplay().rows.cgDesired, "x_cg (0.0%): 100.0mm     ");
 
     get<QRadioButton>("RadioButton15")->click();
-    EXPECT_TRUE(get<QLineEdit>("Edit31")->isHidden());
-    EXPECT_TRUE(get<QLabel>("Label22")->isHidden());
+    for (const char* name : {"Edit31", "Label22", "Label21"}) EXPECT_TRUE(get<QWidget>(name)->isHidden());
 }
 
-TEST_F(Calculation, ModeSwitchWhileZoomedReturnsToMagnificationOne) {
+TEST_F(Calculation, ZoomKeepsTheOriginAndAModeSwitchReturnsToMagnificationOne) {
     calculate();
     auto* zoom = get<QScrollBar>("ScrollBar3");
-    const double base = form->topViewTransform().TopViewBaseScale;
-    zoom->setValue(50);
-    EXPECT_DOUBLE_EQ(form->TopViewScale(), base * 3);
-    get<QRadioButton>("RadioButton16")->click();
-    EXPECT_EQ(zoom->value(), 100);
-    EXPECT_DOUBLE_EQ(form->TopViewScale(), form->topViewTransform().TopViewBaseScale);
-    EXPECT_DOUBLE_EQ(form->topViewTransform().TopViewBaseScale, base);
-    expectMarksAt(form->currentStabilityDisplay());
-}
-
-TEST_F(Calculation, ZoomKeepsTheOriginAndPointsAtTheMarks) {
-    calculate();
     const TopViewTransform fitted = form->topViewTransform();
-    get<QScrollBar>("ScrollBar3")->setValue(75);
+    zoom->setValue(75);
     const TopViewTransform& t = form->topViewTransform();
     EXPECT_DOUBLE_EQ(t.TopViewScale, fitted.TopViewBaseScale * 2);
     EXPECT_EQ(t.TopViewOriginY, fitted.TopViewOriginY);
@@ -276,73 +233,73 @@ TEST_F(Calculation, ZoomKeepsTheOriginAndPointsAtTheMarks) {
     EXPECT_EQ(topView().pixelColor(170, 306), kRed);
     EXPECT_TRUE(colourNear(topView(), t.centreColumn - 7, t.toPixel(d.AnpAircraft, 0).y(), kRed));
     expectMarksAt(d);
+
+    zoom->setValue(50);
+    EXPECT_DOUBLE_EQ(form->TopViewScale(), fitted.TopViewBaseScale * 3);
+    get<QRadioButton>("RadioButton16")->click();
+    EXPECT_EQ(zoom->value(), 100);
+    EXPECT_DOUBLE_EQ(form->TopViewScale(), fitted.TopViewBaseScale);
+    EXPECT_DOUBLE_EQ(t.TopViewBaseScale, fitted.TopViewBaseScale);
+    expectMarksAt(form->currentStabilityDisplay());
 }
 
-TEST_F(Calculation, ResizeKeepsResultsLabelsAndMarks) {
+TEST_F(Calculation, ResizeShowsNoResultsBeforeACalculationAndKeepsThemAfter) {
     form->show();
+    form->resize(form->width() + 50, form->height() + 40);
     QApplication::processEvents();
+    expectReady();
     calculate();
-    expectDone();
     const QString label1 = anp(1)->text();
-    const QSize before = get<ImageWidget>("Image2")->size();
+    const QSize before = top()->size();
     form->resize(form->width() + 120, form->height() + 90);
     QApplication::processEvents();
-    EXPECT_GT(get<ImageWidget>("Image2")->width(), before.width());
-    EXPECT_GT(get<ImageWidget>("Image2")->height(), before.height());
-    EXPECT_EQ(get<ImageWidget>("Image2")->image().size(), get<ImageWidget>("Image2")->size());
+    EXPECT_GT(top()->width(), before.width());
+    EXPECT_GT(top()->height(), before.height());
+    EXPECT_EQ(topView().size(), top()->size());
     expectDone();
     EXPECT_FALSE(form->KeepResults);
     EXPECT_EQ(anp(1)->text(), label1);
-    EXPECT_EQ(form->topViewTransform().width, get<ImageWidget>("Image2")->width());
+    EXPECT_EQ(form->topViewTransform().width, top()->width());
     expectMarksAt(form->currentStabilityDisplay());
 
     // The views follow the page: the 3-D view under the top view, the bars at the edges.
     auto* page = get<QWidget>("TabSheet5");
-    auto* top = get<ImageWidget>("Image2");
     auto* view3D = get<ImageWidget>("Image3");
-    EXPECT_EQ(top->x() + top->width(), page->width() - 1);
-    EXPECT_EQ(view3D->y(), top->y() + top->height() + 1);
+    EXPECT_EQ(top()->x() + top()->width(), page->width() - 1);
+    EXPECT_EQ(view3D->y(), top()->y() + top()->height() + 1);
     EXPECT_EQ(view3D->y() + view3D->height(), page->height() - 20);
     auto* azimuth = get<QScrollBar>("ScrollBar2");
     EXPECT_EQ(azimuth->y() + azimuth->height(), page->height() - 4);
     EXPECT_EQ(get<QScrollBar>("ScrollBar1")->y(), view3D->y());
 }
 
-TEST_F(Calculation, ResizeBeforeACalculationShowsNoResults) {
-    form->show();
-    form->resize(form->width() + 50, form->height() + 40);
-    QApplication::processEvents();
-    expectReady();
-}
-
 TEST_F(Calculation, TopViewPressShowsPointersOnlyWithResults) {
     form->show();  // laid out, so the rows below fit the image before a calculation too
     QApplication::processEvents();
-    auto* image = get<ImageWidget>("Image2");
-    ASSERT_GT(image->image().height(), 306);
+    ASSERT_GT(topView().height(), 306);
     const QPoint p(300, 100);
-    QTest::mousePress(image, Qt::LeftButton, {}, p);
-    EXPECT_NE(image->image().pixelColor(170, 306), kRed);
-    QTest::mouseRelease(image, Qt::LeftButton, {}, p);
+    QTest::mousePress(top(), Qt::LeftButton, {}, p);
+    EXPECT_NE(topView().pixelColor(170, 306), kRed);
+    QTest::mouseRelease(top(), Qt::LeftButton, {}, p);
 
     calculate();
-    EXPECT_NE(image->image().pixelColor(170, 306), kRed);
-    QTest::mousePress(image, Qt::LeftButton, {}, p);
-    EXPECT_EQ(image->image().pixelColor(170, 306), kRed);
-    EXPECT_EQ(image->image().pixelColor(170, 290), kBlue);
-    EXPECT_EQ(image->cursor().shape(), Qt::ClosedHandCursor);
+    EXPECT_NE(topView().pixelColor(170, 306), kRed);
+    QTest::mousePress(top(), Qt::LeftButton, {}, p);
+    EXPECT_EQ(topView().pixelColor(170, 306), kRed);
+    EXPECT_EQ(topView().pixelColor(170, 290), kBlue);
+    EXPECT_EQ(top()->cursor().shape(), Qt::ClosedHandCursor);
 
     // Dragging down magnifies; the release returns to the fitted view.
     auto* zoom = get<QScrollBar>("ScrollBar3");
     const double base = form->topViewTransform().TopViewBaseScale;
-    QTest::mouseMove(image, p + QPoint(0, 30));
+    QTest::mouseMove(top(), p + QPoint(0, 30));
     EXPECT_EQ(zoom->value(), 90);
     EXPECT_GT(form->TopViewScale(), base);
-    QTest::mouseRelease(image, Qt::LeftButton, {}, p + QPoint(0, 60));
+    QTest::mouseRelease(top(), Qt::LeftButton, {}, p + QPoint(0, 60));
     EXPECT_EQ(zoom->value(), 100);
-    EXPECT_DOUBLE_EQ(form->TopViewScale(), form->topViewTransform().TopViewBaseScale);
-    EXPECT_NE(image->image().pixelColor(170, 306), kRed);  // the pointers are gone
-    EXPECT_EQ(image->cursor().shape(), Qt::OpenHandCursor);
+    EXPECT_DOUBLE_EQ(form->TopViewScale(), base);
+    EXPECT_NE(topView().pixelColor(170, 306), kRed);  // the pointers are gone
+    EXPECT_EQ(top()->cursor().shape(), Qt::OpenHandCursor);
     expectMarksAt(form->currentStabilityDisplay());
     EXPECT_TRUE(form->ResultsValid);
 }

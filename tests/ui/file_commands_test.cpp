@@ -7,15 +7,12 @@
 #include <QToolButton>
 #include <string>
 
-#include "file_window_support.h"
 #include "files/aircraft_file.h"
-#include "model/number_format.h"
-#include "model/planform.h"
-#include "ui/file_commands.h"
 #include "ui/image_widget.h"
 #include "ui/ui_texts.h"
 #include "ui/wing_controls.h"
 #include "views/stability_view.h"
+#include "window_test_support.h"
 
 namespace ws::testing {
 namespace {
@@ -25,14 +22,7 @@ namespace fs = std::filesystem;
 const fs::path kExamples = WINSTABIX_EXAMPLES;
 const fs::path kData = WINSTABIX_TEST_DATA;
 
-using FileCommands = FileWindowTest;
-
-// The field names of wing w in the order a load writes them.
-std::array<std::string, 16> loadOrderNames(int w) {
-    const WingControlNames& n = wingControlNames(w);
-    return {n.chord[1], n.chord[2], n.chord[3],  n.chord[4],  n.chord[5],  n.gap,       n.span[1], n.span[2],
-            n.span[3],  n.span[4],  n.offset[2], n.offset[3], n.offset[4], n.offset[5], n.posX,    n.posZ};
-}
+using FileCommands = WindowTest;
 
 bool containsColour(const QImage& image, const QColor& colour) {
     for (int y = 0; y < image.height(); ++y)
@@ -50,30 +40,26 @@ TEST_F(FileCommands, OpenFillsEveryFieldRightAlignedAndTheLabels) {
     get<QToolButton>("SpeedButton1")->click();
     EXPECT_EQ(openAsked, 1);
 
-    const LoadedAircraft expected = applyAircraftFile(parseAircraftFile(readBytes(file)), startupAircraft());
-    for (int w = 1; w <= kMaxWings; ++w) {
-        const auto names = loadOrderNames(w);
-        const auto values = loadOrderValues(expected.entries[w]);
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            const QString field = get<QLineEdit>(names[i].c_str())->text();
-            EXPECT_GE(field.size(), 4) << names[i];
-            EXPECT_EQ(field.toStdString(), padded(values[i], 4)) << names[i];
-        }
-        const WingLabelTexts labels = wingLabelTexts(Calc_W(expected.model.wing[w]));
-        const WingControlNames& n = wingControlNames(w);
-        EXPECT_EQ(get<QLabel>(n.valueB)->text().toStdString(), labels.b) << w;
-        EXPECT_EQ(get<QLabel>(n.valueS)->text().toStdString(), labels.s) << w;
-        EXPECT_EQ(get<QLabel>(n.valueR25)->text().toStdString(), labels.r25) << w;
-        // The trapezium choice and the fields it shows follow the file.
-        EXPECT_TRUE(get<QRadioButton>(n.trap[expected.model.wing[w].TrapCount])->isChecked()) << w;
-        EXPECT_EQ(form->model().wing[w].TrapCount, expected.model.wing[w].TrapCount);
+    // Every field but the margin is loaded, as four right-aligned characters at least.
+    for (QLineEdit* field : form->findChildren<QLineEdit*>()) {
+        if (field->objectName() == "Edit31") continue;
+        EXPECT_EQ(field->text(), field->text().trimmed().rightJustified(4))
+            << field->objectName().toStdString();
     }
-    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), " 230");
+    // The labels as winstabix-calc prints them for the glider.
+    const char* expected[][2] = {{"Edit4", " 230"},      {"Edit_x2", " 900"},       {"Edit_z3", "  33"},
+                                 {"Label_b1", "2800mm"}, {"Label_s1", "53.45dm^2"}, {"Label_r251", "61.4mm"},
+                                 {"Label_b2", " 560mm"}, {"Label_s2", "6.16dm^2"},  {"Label_r252", "39.5mm"}};
+    for (const auto& [name, value] : expected) EXPECT_EQ(textOf(name), value) << name;
+    // The trapezium choice and the fields it shows follow the file.
+    EXPECT_TRUE(get<QRadioButton>(wingControlNames(1).trap[3])->isChecked());
+    EXPECT_TRUE(get<QRadioButton>("RadioButton7")->isChecked());
+    EXPECT_EQ(form->model().wing[1].TrapCount, 3);
     EXPECT_FALSE(get<QLineEdit>("Edit6")->isHidden());   // chord 3 of the three trapeziums
     EXPECT_TRUE(get<QLineEdit>("Edit14x")->isHidden());  // chord 5 is not used
-    EXPECT_EQ(form->model().wing[1].WingPosX, expected.model.wing[1].WingPosX);
-    EXPECT_DOUBLE_EQ(form->planform(2).StationX[1], 900);  // wing 2 at its loaded position
-    EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText().toStdString(), expected.model.remarks);
+    EXPECT_DOUBLE_EQ(form->planform(2).StationX[1], 900);
+    EXPECT_TRUE(get<QPlainTextEdit>("Memo2")->toPlainText().startsWith(
+        "Thermal glider (Segelflugmodell für Thermik)"));
 
     EXPECT_TRUE(saveEnabled());
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(file));
@@ -124,7 +110,6 @@ TEST_F(FileCommands, SaveAsWritesTheCoreWritersBytesAndTheExtensionRule) {
     EXPECT_EQ(saveAsked, 1);
     EXPECT_FALSE(fs::exists(folder / "plane"));
     EXPECT_EQ(readBytes(folder / "plane.da4"), readBytes(kExamples / "startup.da4"));
-    EXPECT_EQ(readBytes(folder / "plane.da4"), aircraftFileBytes(startupAircraft(), std::nullopt));
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(folder / "plane.da4"));
     EXPECT_TRUE(saveEnabled());
 
@@ -146,7 +131,6 @@ TEST_F(FileCommands, TheExtensionIsAppendedAlsoWhenTheDialogIsCancelled) {
     const fs::path bare = folder / "glider";
     fs::copy_file(kExamples / "glider.da4", bare);
     start({text(bare)});
-    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), " 230");
     get<QAction>("Save2")->trigger();  // cancelled
     EXPECT_EQ(saveAsked, 1);
     EXPECT_EQ(form->model().AircraftFileName, bare.string() + ".da4");
@@ -192,9 +176,8 @@ TEST_F(FileCommands, AFailedSaveShowsTheReasonAndKeepsOldFileAndName) {
     ASSERT_EQ(failures.size(), 3);
     EXPECT_TRUE(fs::is_directory(good));
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(good));
-}
 
-TEST_F(FileCommands, TheFailureTextNamesTheReasonInTheInterfaceLanguage) {
+    // The box's text: a first line in the interface language, then the reason.
     EXPECT_EQ(saveFailedText("cannot save \"a.da4\": disk full", true),
               "The aircraft was not saved.\ncannot save \"a.da4\": disk full");
     EXPECT_TRUE(saveFailedText("x", false).startsWith("Das Flugzeug wurde nicht gespeichert."));
@@ -217,7 +200,6 @@ TEST_F(FileCommands, ThreeLinesOfRemarksAndAWingCountSurviveARoundTrip) {
     EXPECT_TRUE(get<QRadioButton>("RadioButton12")->isChecked());
     EXPECT_EQ(form->model().WingCount, 3);
     EXPECT_TRUE(get<QTabWidget>("PageControl1")->isTabVisible(3));
-    EXPECT_FALSE(get<QLineEdit>("Edit_x3")->isHidden());
     EXPECT_EQ(get<QLineEdit>("Edit_x3")->text(), "-200");
     EXPECT_EQ(form->model().wing[3].WingPosX, -200);
     EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "one\ntwo\nthree");
@@ -227,7 +209,6 @@ TEST_F(FileCommands, ThreeLinesOfRemarksAndAWingCountSurviveARoundTrip) {
     get<QAction>("Open2")->trigger();
     EXPECT_TRUE(get<QRadioButton>("RadioButton2")->isChecked());
     EXPECT_FALSE(get<QTabWidget>("PageControl1")->isTabVisible(3));
-    EXPECT_TRUE(get<QLineEdit>("Edit_x3")->isHidden());
     EXPECT_TRUE(get<QRadioButton>("RadioButton10")->isChecked());
     EXPECT_TRUE(get<QLineEdit>("Edit26")->isHidden());  // chord 3 of wing 3
 }

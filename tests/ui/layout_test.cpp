@@ -1,11 +1,10 @@
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -28,7 +27,6 @@ TEST_F(Layout, WindowMenusAndToolButtons) {
     EXPECT_EQ(form->minimumSize(), designSize(810, 630));
 
     auto* tabs = get<QTabWidget>("PageControl1");
-    EXPECT_EQ(tabs->geometry(), design(0, 27, 966, 702));
     const char* order[] = {"TabSheet5", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4"};
     const char* captions[] = {"     Aircraft    ", " Wing 1 ", "  Wing 2  ", " Wing 3 ", "Remarks"};
     for (int i = 0; i < 5; ++i) {
@@ -39,13 +37,9 @@ TEST_F(Layout, WindowMenusAndToolButtons) {
     EXPECT_EQ(tabs->currentWidget()->objectName(), "TabSheet5");
 
     EXPECT_EQ(get<QAction>("wing11")->text(), "Wing-1");
-    EXPECT_TRUE(get<QAction>("wing21")->isEnabled());
-    EXPECT_FALSE(get<QAction>("wing31")->isEnabled());
-    EXPECT_TRUE(get<QAction>("aircraft1")->isEnabled());
-    EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
-    EXPECT_FALSE(get<QAction>("Print1")->isEnabled());
-    EXPECT_TRUE(get<QAction>("Exit1")->isEnabled());
     EXPECT_EQ(get<QAction>("german1")->text(), "deutsch");
+    for (const char* on : {"wing21", "aircraft1", "Exit1"}) EXPECT_TRUE(get<QAction>(on)->isEnabled()) << on;
+    for (const char* off : {"wing31", "Print1"}) EXPECT_FALSE(get<QAction>(off)->isEnabled()) << off;
     EXPECT_FALSE(get<QAction>("francais1")->isVisible());
 
     struct Tool {
@@ -61,146 +55,91 @@ TEST_F(Layout, WindowMenusAndToolButtons) {
         EXPECT_EQ(button->toolTip(), t.hint);
         EXPECT_FALSE(button->icon().isNull()) << t.name;
     }
-    EXPECT_FALSE(get<QToolButton>("SpeedButton3")->isEnabled());
     EXPECT_FALSE(get<QToolButton>("SpeedButton5")->isEnabled());
     auto* name = get<QLabel>("Lab_FName");
-    EXPECT_EQ(name->geometry(), design(98, 2, 583, 19));
     EXPECT_EQ(name->text(), "Unknown.da4");
     EXPECT_TRUE(name->alignment() & Qt::AlignRight);
 }
 
-TEST_F(Layout, AircraftPage) {
-    auto* two = get<QRadioButton>("RadioButton2");
-    EXPECT_TRUE(two->isChecked());
-    EXPECT_EQ(two->parentWidget()->objectName(), "Panel1");
-    EXPECT_EQ(two->geometry(), design(100, 10, 88, 21));
-    EXPECT_EQ(get<QRadioButton>("RadioButton3")->text(), "3 Wings");
-
-    EXPECT_EQ(get<ImageWidget>("Image5")->geometry(), design(20, 69, 211, 103));
-    EXPECT_FALSE(get<ImageWidget>("Image55")->isHidden());
-    EXPECT_TRUE(get<ImageWidget>("Image555")->isHidden());
-    auto* x2 = get<QLineEdit>("Edit_x2");
-    EXPECT_EQ(x2->geometry(), design(59, 197, 51, 24));
-    EXPECT_EQ(x2->text(), "680");
-    EXPECT_EQ(x2->palette().color(QPalette::Text), QColor(255, 0, 255));
-    EXPECT_EQ(get<QLineEdit>("Edit_z1")->geometry(), design(128, 118, 50, 24));
-    EXPECT_EQ(get<QLineEdit>("Edit_x3")->text(), "-130");
-    EXPECT_TRUE(get<QLineEdit>("Edit_x3")->isHidden());
-    EXPECT_TRUE(get<QLineEdit>("Edit_z3")->isHidden());
-
-    auto* calculate = get<QPushButton>("Button4");
-    EXPECT_EQ(calculate->geometry(), design(0, 400, 241, 41));
-    EXPECT_EQ(calculate->text(), "Calculate Aerodynamic Center");
-    EXPECT_TRUE(get<QLabel>("Label_w")->isHidden());
-    EXPECT_TRUE(get<QRadioButton>("RadioButton15")->isChecked());
-    EXPECT_EQ(get<QRadioButton>("RadioButton16")->geometry(), design(0, 471, 238, 21));
-    EXPECT_TRUE(get<QLineEdit>("Edit31")->isHidden());
-    EXPECT_EQ(get<QLineEdit>("Edit31")->text(), "7.5");
-    EXPECT_TRUE(get<QPushButton>("Button6")->isHidden());
-    // The start-up recalculation has hidden the message box.
-    EXPECT_TRUE(get<QPlainTextEdit>("Memo1")->isHidden());
-    EXPECT_EQ(get<QPlainTextEdit>("Memo1")->toPlainText(), "Error: ");
-
-    auto* top = get<ImageWidget>("Image2");
-    EXPECT_EQ(top->geometry(), design(276, 0, 694, 369));
-    EXPECT_EQ(top->image().size(), top->size());
-    EXPECT_EQ(get<ImageWidget>("Image3")->geometry(), design(276, 396, 684, 246));
-    auto* elevation = get<QScrollBar>("ScrollBar1");
-    EXPECT_EQ(elevation->geometry(), design(252, 423, 21, 228));
-    EXPECT_EQ(elevation->orientation(), Qt::Vertical);
-    EXPECT_EQ(elevation->value(), 80);
-    EXPECT_EQ(elevation->maximum(), 90);
-    auto* azimuth = get<QScrollBar>("ScrollBar2");
-    EXPECT_EQ(azimuth->orientation(), Qt::Horizontal);
-    EXPECT_EQ(azimuth->value(), 250);
-    EXPECT_EQ(azimuth->maximum(), 360);
-    EXPECT_TRUE(get<QScrollBar>("ScrollBar3")->isHidden());
-    EXPECT_EQ(get<QScrollBar>("ScrollBar3")->value(), 100);
-    EXPECT_EQ(get<QScrollBar>("ScrollBar4")->value(), 75);
-    EXPECT_TRUE(get<ImageWidget>("Image_P")->isHidden());
+TEST_F(Layout, ControlsOfEveryPageAtTheirDesignPlaces) {
+    const std::pair<const char*, QRect> places[] = {
+        {"PageControl1", design(0, 27, 966, 702)},    {"Lab_FName", design(98, 2, 583, 19)},
+        {"RadioButton2", design(100, 10, 88, 21)},    {"Edit_x2", design(59, 197, 51, 24)},
+        {"Button4", design(0, 400, 241, 41)},         {"Image2", design(276, 0, 694, 369)},
+        {"RadioButton41t", design(391, 10, 122, 21)}, {"Image_W", design(20, 49, 923, 246)},
+        {"Image1", design(345, 295, 601, 336)},       {"Edit14xx", design(837, 138, 60, 24)},
+        {"Memo2", design(30, 30, 690, 562)}};
+    for (const auto& [name, rect] : places) EXPECT_EQ(get<QWidget>(name)->geometry(), rect) << name;
+    // Labels size themselves to their text: only their corner is placed. Wings 2
+    // and 3 stand a few pixels apart from wing 1.
+    const std::pair<const char*, QPoint> corners[] = {
+        {"Label5", design(27, 473)},    {"Label_b1", design(236, 414)}, {"Label_sp1", design(7, 315)},
+        {"Label_sp4", design(10, 345)}, {"Label_Sp6", design(7, 345)},  {"Edit12", design(496, 79)},
+        {"Edit22", design(502, 79)}};
+    for (const auto& [name, corner] : corners) EXPECT_EQ(get<QWidget>(name)->pos(), corner) << name;
+    EXPECT_EQ(get<QWidget>("RadioButton2")->parentWidget()->objectName(), "Panel1");
+    EXPECT_EQ(get<QWidget>("RadioButton41t")->parentWidget()->objectName(), "Panel2");
+    EXPECT_EQ(get<ImageWidget>("Image2")->image().size(), get<ImageWidget>("Image2")->size());
     EXPECT_EQ(get<ImageWidget>("Image_P")->image().size(), design(433, -89, 985, 1502).size());
 }
 
-TEST_F(Layout, WingPagesShowOnlyTheFirstTrapezium) {
-    for (const char* shown : {"Edit01", "Edit1", "Edit4", "Edit5", "Edit8"})
-        EXPECT_FALSE(get<QLineEdit>(shown)->isHidden()) << shown;
-    for (const char* hidden : {"Edit2", "Edit3", "Edit14y", "Edit6", "Edit7", "Edit14x", "Edit9", "Edit10",
-                               "Edit14xx", "Edit12", "Edit24x", "Edit34xx"})
-        EXPECT_TRUE(get<QLineEdit>(hidden)->isHidden()) << hidden;
-
-    EXPECT_TRUE(get<QRadioButton>("RadioButton4")->isChecked());
-    EXPECT_EQ(get<QRadioButton>("RadioButton41t")->geometry(), design(391, 10, 122, 21));
-    EXPECT_EQ(get<QRadioButton>("RadioButton41t")->parentWidget()->objectName(), "Panel2");
-    EXPECT_EQ(get<ImageWidget>("Image_W")->geometry(), design(20, 49, 923, 246));
-    EXPECT_EQ(get<ImageWidget>("Image1")->geometry(), design(345, 295, 601, 336));
-    EXPECT_EQ(get<QLineEdit>("Edit1")->geometry(), design(256, 79, 60, 24));
-    EXPECT_EQ(get<QLineEdit>("Edit14xx")->geometry(), design(837, 138, 60, 24));
-    EXPECT_EQ(get<QLineEdit>("Edit14xx")->text(), "300");
-    EXPECT_EQ(get<QLineEdit>("Edit4")->palette().color(QPalette::Text), QColor(0, 0, 255));
-
-    auto* lam = get<QLabel>("Label5");
-    EXPECT_EQ(lam->text(), "aspect ratio (lam):");
-    EXPECT_EQ(lam->pos(), design(27, 473));
-    EXPECT_EQ(get<QLabel>("Label4")->pos(), design(27, 492));
-    EXPECT_EQ(get<QLabel>("Label_b1")->pos(), design(236, 414));
-    EXPECT_EQ(get<QLabel>("Label_r251")->pos(), design(236, 492));
+TEST_F(Layout, StartStatesOfEveryPage) {
+    // Only trapezium 1 of every wing is shown; the start-up recalculation has hidden the message box.
+    for (const char* name :
+         {"Image555", "Edit_x3",    "Edit_z3",  "Label_w", "Edit31",  "Button6", "Memo1", "ScrollBar3",
+          "Image_P",  "Label_anp1", "Edit2",    "Edit3",   "Edit14y", "Edit6",   "Edit7", "Edit14x",
+          "Edit9",    "Edit10",     "Edit14xx", "Edit12",  "Edit24x", "Edit34xx"})
+        EXPECT_TRUE(get<QWidget>(name)->isHidden()) << name;
+    for (const char* name : {"Image55", "Edit01", "Edit1", "Edit4", "Edit5", "Edit8"})
+        EXPECT_FALSE(get<QWidget>(name)->isHidden()) << name;
+    for (const char* name : {"RadioButton2", "RadioButton15", "RadioButton4", "RadioButton7"})
+        EXPECT_TRUE(get<QAbstractButton>(name)->isChecked()) << name;
     EXPECT_FALSE(get<QLabel>("Label25")->isEnabled());
-    EXPECT_EQ(get<QLabel>("Label25")->pos(), design(27, 512));
-    EXPECT_TRUE(get<QLabel>("Label_anp1")->isHidden());
-    EXPECT_EQ(get<QLabel>("Label_sp1")->pos(), design(7, 315));
 
-    // Wings 2 and 3: their own names and colours, a few pixels apart.
-    EXPECT_TRUE(get<QRadioButton>("RadioButton7")->isChecked());
-    EXPECT_EQ(get<QLineEdit>("Edit12")->pos(), design(496, 79));
-    EXPECT_EQ(get<QLineEdit>("Edit14")->text(), "90");
-    EXPECT_EQ(get<QLineEdit>("Edit14")->palette().color(QPalette::Text), QColor(255, 0, 255));
-    EXPECT_EQ(get<QLabel>("Label_sp4")->pos(), design(10, 345));
-    EXPECT_EQ(get<QLineEdit>("Edit22")->pos(), design(502, 79));
-    EXPECT_EQ(get<QLineEdit>("Edit23")->pos(), design(689, 79));
-    EXPECT_EQ(get<QLineEdit>("Edit34x")->palette().color(QPalette::Text), QColor(0, 128, 0));
-    EXPECT_EQ(get<QLabel>("Label_Sp6")->pos(), design(7, 345));
-    EXPECT_EQ(get<QLabel>("Label16")->text(), "wing span (b):");
+    const char* texts[][2] = {{"Edit_x3", "-130"},         {"Edit31", "7.5"},
+                              {"Edit14xx", "300"},         {"Button4", "Calculate Aerodynamic Center"},
+                              {"RadioButton3", "3 Wings"}, {"Label16", "wing span (b):"},
+                              {"Memo1", "Error: "},        {"Memo2", "insert your remarks her:"}};
+    for (const auto& [name, text] : texts) EXPECT_EQ(textOf(name), text) << name;
+    const std::pair<const char*, QColor> colours[] = {
+        {"Edit4", QColor(0, 0, 255)}, {"Edit_x2", QColor(255, 0, 255)}, {"Edit34x", QColor(0, 128, 0)}};
+    for (const auto& [name, colour] : colours)
+        EXPECT_EQ(get<QWidget>(name)->palette().color(QPalette::Text), colour) << name;
 
-    auto* remarks = get<QPlainTextEdit>("Memo2");
-    EXPECT_EQ(remarks->geometry(), design(30, 30, 690, 562));
-    EXPECT_EQ(remarks->toPlainText(), "insert your remarks her:");
+    EXPECT_EQ(get<QScrollBar>("ScrollBar1")->orientation(), Qt::Vertical);
+    EXPECT_EQ(get<QScrollBar>("ScrollBar1")->maximum(), 90);
+    EXPECT_EQ(get<QScrollBar>("ScrollBar2")->maximum(), 360);
+    const std::pair<const char*, int> bars[] = {
+        {"ScrollBar1", 80}, {"ScrollBar2", 250}, {"ScrollBar3", 100}, {"ScrollBar4", 75}};
+    for (const auto& [name, value] : bars) EXPECT_EQ(get<QScrollBar>(name)->value(), value) << name;
 }
 
 // The dimension sketch is drawn in fixed image pixels; each field must cover
 // the column of its arrow (a station) or the middle of its span arrow.
 TEST_F(Layout, FieldsStandOnTheArrowsOfTheSketch) {
     EXPECT_EQ(design(20, 49, 923, 246), QRect(16, 39, 738, 197));
-    struct Column {
-        const char* field;
-        int sketchX;
-    };
-    // Stations of the sketch at x = 107, 314, 519, 619, 688; the gap arrow starts at 3.
-    const Column columns[] = {{"Edit01", (3 + 107) / 2},
-                              {"Edit1", (107 + 314) / 2},
-                              {"Edit2", (314 + 519) / 2},
-                              {"Edit3", (519 + 619) / 2},
-                              {"Edit14y", (619 + 688) / 2},
-                              {"Edit4", 107},
-                              {"Edit5", 314},
-                              {"Edit6", 519},
-                              {"Edit7", 619},
-                              {"Edit14x", 688},
-                              {"Edit8", 314},
-                              {"Edit9", 519},
-                              {"Edit10", 619},
-                              {"Edit14xx", 688},
-                              {"Edit12", (314 + 519) / 2},
-                              {"Edit22", (314 + 519) / 2},
-                              {"Edit23", (519 + 619) / 2}};
-    for (const Column& c : columns) {
-        auto* field = get<QLineEdit>(c.field);
+    const int station[] = {3, 107, 314, 519, 619, 688};  // [0]: where the gap arrow starts
+    auto expectOver = [&](const char* name, int sketchX) {
+        auto* field = get<QLineEdit>(name);
         auto* sketch =
             field->parentWidget()->findChildren<ImageWidget*>(QRegularExpression("^Image_W")).value(0);
         ASSERT_NE(sketch, nullptr);
-        const int x = sketch->x() + c.sketchX;
-        EXPECT_LE(field->geometry().left(), x) << c.field;
-        EXPECT_GE(field->geometry().right(), x) << c.field;
+        const int x = sketch->x() + sketchX;
+        EXPECT_LE(field->geometry().left(), x) << name;
+        EXPECT_GE(field->geometry().right(), x) << name;
+    };
+    const char* spans[] = {"Edit01", "Edit1", "Edit2", "Edit3", "Edit14y"};  // gap, then spans 1..4
+    const char* chords[] = {"Edit4", "Edit5", "Edit6", "Edit7", "Edit14x"};  // stations 1..5
+    const char* offsets[] = {"Edit8", "Edit9", "Edit10", "Edit14xx"};        // stations 2..5
+    for (int i = 0; i < 5; ++i) {
+        expectOver(spans[i], (station[i] + station[i + 1]) / 2);
+        expectOver(chords[i], station[i + 1]);
+        if (i < 4) expectOver(offsets[i], station[i + 2]);
     }
+    // Wings 2 and 3 sit a few pixels apart from wing 1.
+    expectOver("Edit12", (station[2] + station[3]) / 2);
+    expectOver("Edit22", (station[2] + station[3]) / 2);
+    expectOver("Edit23", (station[3] + station[4]) / 2);
 }
 
 QString accessibleName(QWidget* widget) {
@@ -227,7 +166,7 @@ TEST_F(Layout, EveryFieldHasItsOwnAccessibleName) {
     for (const char* bar : {"ScrollBar1", "ScrollBar2", "ScrollBar3", "ScrollBar4"})
         EXPECT_FALSE(accessibleName(get<QScrollBar>(bar)).isEmpty()) << bar;
     // Labels and buttons are read by their text.
-    EXPECT_EQ(accessibleName(get<QPushButton>("Button4")), "Calculate Aerodynamic Center");
+    EXPECT_EQ(accessibleName(get<QWidget>("Button4")), "Calculate Aerodynamic Center");
     EXPECT_EQ(accessibleName(get<QLabel>("Label1")), "wing span (b):");
 }
 

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "../files/temp_folder.h"
 #include "printing/Unit3.h"
 #include "window_test_support.h"
 
@@ -33,7 +32,7 @@ class PrintCommand : public MainWindowTest {
         MainWindowTest::SetUp();
         form->makePrintDialog = [this](QWidget* parent) {
             auto* dialog = new TForm3(std::make_unique<PdfOnly>(), parent);
-            dialog->reportFailure = [this](const QString& why) { failures << why; };
+            dialog->reportFailure = [this](const QString& why) { reported << why; };
             dialog->askPdfFileName = [this](const QString& suggested) {
                 suggestedName = suggested;
                 return pdfPath;
@@ -46,10 +45,9 @@ class PrintCommand : public MainWindowTest {
                get<QAction>("Print1")->isEnabled();
     }
 
-    TempFolder folder;
-    QString pdfPath = QString::fromStdString((folder.path() / "summary.pdf").string());
+    QString pdfPath = text(folder / "summary.pdf");
     QString suggestedName;
-    QStringList failures;
+    QStringList reported;  // what the dialog reported as failed
 };
 
 TEST_F(PrintCommand, OnlyAFinishedCalculationPrints) {
@@ -80,7 +78,7 @@ TEST_F(PrintCommand, TheDialogWritesThePageIntoAPdfFile) {
     TForm3* dialog = form->printDialog();
     ASSERT_NE(dialog, nullptr);
     dialog->ButtonClose->click();  // "Print"; Button1 is "Cancel"
-    EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
+    EXPECT_TRUE(reported.isEmpty()) << reported.join('\n').toStdString();
     EXPECT_EQ(suggestedName, "Unknown.pdf");
     QFile pdf(pdfPath);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));

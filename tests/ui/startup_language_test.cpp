@@ -11,12 +11,12 @@
 #include <set>
 #include <string>
 
-#include "file_window_support.h"
 #include "ui/Unit2.h"
 #include "ui/design_scale.h"
 #include "ui/image_widget.h"
 #include "ui/ui_texts.h"
 #include "ui/wing_controls.h"
+#include "window_test_support.h"
 
 namespace ws::testing {
 namespace {
@@ -26,27 +26,20 @@ namespace fs = std::filesystem;
 const fs::path kExamples = WINSTABIX_EXAMPLES;
 const fs::path kData = WINSTABIX_TEST_DATA;
 
-using StartUp = FileWindowTest;
-using Languages = FileWindowTest;
-using InfoDialog = FileWindowTest;
-
-// What a control of the text tables shows: a tab page its tab's caption.
-QString captionOf(TForm1& form, const std::string& name) {
-    QObject* control = form.findChild<QObject*>(QString::fromStdString(name));
-    if (!control) return QStringLiteral("<missing %1>").arg(QString::fromStdString(name));
-    auto* tabs = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-    if (const int tab = tabs->indexOf(qobject_cast<QWidget*>(control)); tab >= 0) return tabs->tabText(tab);
-    if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
-    if (auto* menu = qobject_cast<QMenu*>(control)) return menu->title();
-    if (auto* action = qobject_cast<QAction*>(control)) return action->text();
-    return QStringLiteral("<no caption %1>").arg(QString::fromStdString(name));
-}
-
-void expectEveryCaption(TForm1& form, bool english) {
-    for (const TextRow& row : captionTable())
-        EXPECT_EQ(captionOf(form, row.name), english ? row.english : row.german) << row.name;
-}
+class Texts : public WindowTest {
+  protected:
+    // Every caption and accessible name of the tables.
+    void expectEveryText(bool english) {
+        for (const TextRow& row : captionTable())
+            EXPECT_EQ(textOf(row.name), english ? row.english : row.german) << row.name;
+        for (const TextRow& row : accessibleNameTable())
+            EXPECT_EQ(get<QWidget>(row.name.c_str())->accessibleName(), english ? row.english : row.german)
+                << row.name;
+    }
+};
+using StartUp = Texts;
+using Languages = Texts;
+using InfoDialog = Texts;
 
 std::string settingsOf(const char* language, int width, int height, int left, int top) {
     return std::string(language) + "\r\n" + std::to_string(width) + "\r\n" + std::to_string(height) + "\r\n" +
@@ -59,13 +52,7 @@ TEST_F(StartUp, GermanSettingsGiveGermanTextsSizeAndPlace) {
     EXPECT_FALSE(form->UiEnglish);
     EXPECT_EQ(form->size(), QSize(900, 700));
     EXPECT_EQ(form->pos(), QPoint(0, 50));  // 1200 is no left edge
-    EXPECT_EQ(get<QPushButton>("Button4")->text(), "Berechnung Neutralpunkt");
-    EXPECT_EQ(captionOf(*form, "TabSheet5"), " Flugzeug ");
-    EXPECT_EQ(get<QLabel>("Label4")->text(), "Geometr. Neutralpunkt (r25):");
-    EXPECT_EQ(get<QLabel>("Label20")->text(), "Streckung [lam):");
-    EXPECT_EQ(get<QAction>("Open2")->text(), "Öffnen");
-    EXPECT_EQ(get<QMenu>("Langu1")->title(), "Language");
-    EXPECT_EQ(get<QAction>("german1")->text(), "english");
+    expectEveryText(false);
     EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(),
               "Bemerkungen können in diesem Feld eingegeben werden:");
     EXPECT_EQ(get<QPlainTextEdit>("Memo1")->toPlainText(), "Fehler: ");
@@ -81,7 +68,7 @@ TEST_F(StartUp, AShortSettingsFileAppliesWhatItHas) {
     EXPECT_TRUE(form->UiEnglish);
     EXPECT_EQ(form->width(), 950);
     EXPECT_EQ(form->height(), design(732) + form->menuBar()->sizeHint().height());
-    EXPECT_EQ(captionOf(*form, "TabSheet5"), "     Aircraft    ");  // the design texts stay
+    EXPECT_EQ(textOf("TabSheet5"), "     Aircraft    ");  // the design texts stay
 }
 
 TEST_F(StartUp, ClosingWritesTheSettingsEveryTimeAndTheyComeBack) {
@@ -118,8 +105,7 @@ TEST_F(StartUp, TheCommandLineFileOpensAsGivenWithSaveEnabled) {
     start({text(upper)});
     EXPECT_EQ(get<QLineEdit>("Edit4")->text(), " 230");
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(upper));
-    EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
-    EXPECT_TRUE(get<QToolButton>("SpeedButton3")->isEnabled());
+    EXPECT_TRUE(saveEnabled());
     EXPECT_EQ(get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet5");
     EXPECT_FALSE(form->ResultsValid);
 
@@ -144,31 +130,15 @@ TEST_F(StartUp, TwoArgumentsOpenNothingAndAMissingFileIsQuiet) {
     EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
 }
 
-TEST_F(StartUp, ACommandLineFileWithResultsShowsThem) {
-    start({text(kData / "with-results.da4")});
-    EXPECT_TRUE(form->ResultsValid);
-    EXPECT_FALSE(form->LatticeValid);
-    EXPECT_DOUBLE_EQ(form->calculation().evaluation.RefChord, 268.41);
-    EXPECT_EQ(form->currentStabilityDisplay().rows.refChord, "Reference length (lm): 268.4mm ");
-}
-
 TEST_F(Languages, SwitchingTwiceReturnsEveryTextOfTheTableToEnglish) {
     start();
-    EXPECT_EQ(captionOf(*form, "TabSheet1"), " Wing 1 ");  // the design caption
-    EXPECT_EQ(get<QAction>("wing11")->text(), "Wing-1");
+    EXPECT_EQ(textOf("TabSheet1"), " Wing 1 ");  // the design caption
     get<QAction>("german1")->trigger();
     EXPECT_FALSE(form->UiEnglish);
-    expectEveryCaption(*form, false);
-    for (const TextRow& row : accessibleNameTable()) {
-        auto* widget = form->findChild<QWidget*>(QString::fromStdString(row.name));
-        ASSERT_NE(widget, nullptr) << row.name;
-        EXPECT_EQ(widget->accessibleName(), row.german) << row.name;
-    }
+    expectEveryText(false);
     get<QAction>("german1")->trigger();
     EXPECT_TRUE(form->UiEnglish);
-    expectEveryCaption(*form, true);
-    EXPECT_EQ(captionOf(*form, "TabSheet1"), "  Wing 1 ");
-    EXPECT_EQ(get<QLineEdit>("Edit_x2")->accessibleName(), "Position x of wing 2, mm");
+    expectEveryText(true);
     // The remarks keep the language they were written in.
     EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "insert your remarks her:");
 }
@@ -231,8 +201,12 @@ TEST_F(Languages, GapWarningMemoHeadAndWingNamesFollowTheSwitch) {
     EXPECT_EQ(get<ImageWidget>("Image5")->image(), before);
 }
 
-TEST_F(Languages, StoredResultsAreRedrawnInTheNewLanguageAndStayValid) {
+TEST_F(StartUp, ACommandLineFileWithResultsShowsThemAndTheyStayValidInGerman) {
     start({text(kData / "with-results.da4")});
+    EXPECT_TRUE(form->ResultsValid);
+    EXPECT_FALSE(form->LatticeValid);
+    EXPECT_DOUBLE_EQ(form->calculation().evaluation.RefChord, 268.41);
+    EXPECT_EQ(form->currentStabilityDisplay().rows.refChord, "Reference length (lm): 268.4mm ");
     get<QAction>("german1")->trigger();
     EXPECT_TRUE(form->ResultsValid);
     EXPECT_EQ(form->currentStabilityDisplay().rows.refArea, "Bezugsfläche (S): 31.05dm^2 ");
@@ -248,15 +222,23 @@ TEST_F(InfoDialog, OpensWithoutBlockingInEitherLanguageAndIsRaisedAgain) {
     EXPECT_TRUE(info->isVisible());
     EXPECT_EQ(info->windowTitle(), " Info");
     auto label = [info](const char* name) { return info->findChild<QLabel*>(QString::fromLatin1(name)); };
-    EXPECT_EQ(label("Label1")->text(), "   WinStabix calculates the aerodynamic center   ");
-    EXPECT_EQ(label("Label2")->text(), "of an aircraft and suggests a suitable");
-    EXPECT_EQ(label("Label7")->text(), "range for the center of gravity");
-    EXPECT_TRUE(label("Label3")->text().startsWith("Idea and Formulas: "));
-    EXPECT_TRUE(label("Label5")->text().startsWith("Realization: "));
-    EXPECT_TRUE(label("Label3")->text().contains("WinStabix"));
-    const QString contact = label("Label4")->text();
-    EXPECT_TRUE(label("Label8")->text().isEmpty());
-    EXPECT_TRUE(label("Label9")->text().isEmpty());
+    auto expectTexts = [&](bool english) {
+        SCOPED_TRACE(english ? "English" : "German");
+        const char* lines[][3] = {
+            {"Label1", "   WinStabix calculates the aerodynamic center   ",
+             "   WinStabix berechnet den Neutralpunkt eines   "},
+            {"Label2", "of an aircraft and suggests a suitable", "Flugzeugs und schlägt einen günstigen "},
+            {"Label7", "range for the center of gravity", "Bereich für die Schwerpunktlage vor"}};
+        for (const auto& [name, en, de] : lines) EXPECT_EQ(label(name)->text(), english ? en : de) << name;
+        EXPECT_TRUE(
+            label("Label3")->text().startsWith(english ? "Idea and Formulas: " : "Idee und Formeln: "));
+        EXPECT_TRUE(label("Label5")->text().startsWith(english ? "Realization: " : "Umsetzung: "));
+        EXPECT_TRUE(label("Label3")->text().contains("WinStabix"));
+        EXPECT_EQ(label("Label4")->text(), "README.md");  // the project's own address
+        EXPECT_TRUE(label("Label8")->text().isEmpty());
+        EXPECT_TRUE(label("Label9")->text().isEmpty());
+    };
+    expectTexts(true);
     EXPECT_EQ(label("Label3")->pos(), design(49, 108));
     EXPECT_EQ(label("Label6")->pos(), design(59, 177));
     EXPECT_TRUE(label("Label1")->font().bold());
@@ -266,18 +248,16 @@ TEST_F(InfoDialog, OpensWithoutBlockingInEitherLanguageAndIsRaisedAgain) {
     EXPECT_EQ(label("Label3")->palette().color(QPalette::WindowText), QColor(Qt::black));
     EXPECT_TRUE(info->rect().contains(label("Label1")->geometry()));
 
-    // A switch while it is open rewrites it; opening again keeps one window.
+    // A switch while it is open rewrites it; opening again keeps one window and
+    // brings the language of the moment.
     get<QAction>("german1")->trigger();
-    EXPECT_EQ(label("Label1")->text(), "   WinStabix berechnet den Neutralpunkt eines   ");
+    expectTexts(false);
     info->close();
+    get<QAction>("german1")->trigger();
     get<QAction>("Info1")->trigger();
     EXPECT_EQ(form->findChildren<TForm2*>().size(), 1);
     EXPECT_TRUE(info->isVisible());
-    EXPECT_EQ(label("Label2")->text(), "Flugzeugs und schlägt einen günstigen ");
-    EXPECT_EQ(label("Label7")->text(), "Bereich für die Schwerpunktlage vor");
-    EXPECT_TRUE(label("Label3")->text().startsWith("Idee und Formeln: "));
-    EXPECT_TRUE(label("Label5")->text().startsWith("Umsetzung: "));
-    EXPECT_EQ(label("Label4")->text(), contact);
+    expectTexts(true);
 }
 
 }  // namespace

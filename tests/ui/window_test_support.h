@@ -1,19 +1,53 @@
-// A fresh main window per test, and typed lookups of its controls by name.
+// A main window per test, in a fresh working directory (it reads and writes
+// "Default.pa4" there), with its file dialogs answered by the test.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QString>
+#include <QStringList>
+#include <QTabWidget>
+#include <QToolButton>
+#include <filesystem>
 #include <memory>
+#include <string>
 
+#include "../files/temp_folder.h"
 #include "ui/WinStabix2.h"
 
 namespace ws::testing {
 
-class MainWindowTest : public ::testing::Test {
+class WindowTest : public ::testing::Test {
   protected:
-    void SetUp() override { form = std::make_unique<TForm1>(); }
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder.path());
+    }
+    void TearDown() override {
+        form.reset();
+        std::filesystem::current_path(previous_);
+    }
+
+    // `arguments`: the command line after the program's name.
+    void start(const QStringList& arguments = {}) {
+        form = std::make_unique<TForm1>(nullptr, arguments);
+        form->fileDialogs.open = [this](QWidget*, bool) {
+            ++openAsked;
+            return openAnswer;
+        };
+        form->fileDialogs.save = [this](QWidget*, bool) {
+            ++saveAsked;
+            return saveAnswer;
+        };
+        form->fileDialogs.saveFailed = [this](QWidget*, const QString& reason, bool) { failures << reason; };
+    }
 
     template <class T>
     T* get(const char* name) {
@@ -22,7 +56,48 @@ class MainWindowTest : public ::testing::Test {
         return control;
     }
 
+    // What a control shows: a tab page its tab's caption, a menu its title.
+    QString textOf(const std::string& name) {
+        auto* control = form->findChild<QObject*>(QString::fromStdString(name));
+        if (!control) return QStringLiteral("<missing>");
+        auto* tabs = form->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        if (const int tab = tabs->indexOf(qobject_cast<QWidget*>(control)); tab >= 0)
+            return tabs->tabText(tab);
+        if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) return memo->toPlainText();
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+        if (auto* menu = qobject_cast<QMenu*>(control)) return menu->title();
+        if (auto* action = qobject_cast<QAction*>(control)) return action->text();
+        return QStringLiteral("<no text>");
+    }
+
+    // Both "Save" controls, which always go together.
+    bool saveEnabled() {
+        const bool menu = get<QAction>("Save3")->isEnabled();
+        EXPECT_EQ(get<QToolButton>("SpeedButton3")->isEnabled(), menu);
+        return menu;
+    }
+
+    static QString text(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+    TempFolder folder;
     std::unique_ptr<TForm1> form;
+    QString openAnswer, saveAnswer;  // empty: the dialog was cancelled
+    int openAsked = 0, saveAsked = 0;
+    QStringList failures;  // what the failed-save box said
+
+  private:
+    std::filesystem::path previous_;
+};
+
+// Started at once, without settings file or command line.
+class MainWindowTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        start();
+    }
 };
 
 }  // namespace ws::testing
