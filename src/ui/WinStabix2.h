@@ -86,7 +86,6 @@ class TForm1 : public QMainWindow {
     void Image4MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
     void Image4MouseUp(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                        int x, int y);
-    // The top view's transform; the 3-D view's zoom reads its TopViewScale.
     // The planform view of wing w under the mouse.
     void PlanformMouseDown(int w, int x, int y);
     void PlanformMouseMove(int w, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
@@ -95,6 +94,7 @@ class TForm1 : public QMainWindow {
     void Image3MouseDown(int x, int y);
     void Image3MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
     void Image3MouseUp(int x, int y);
+    // The top view's transform; the 3-D view's zoom reads its TopViewScale.
     const TopViewTransform& topViewTransform() const { return topView_; }
     double TopViewScale() const { return topView_.TopViewScale; }
     void setView3DScale(double scale) { topView_.View3DScale = scale; }
