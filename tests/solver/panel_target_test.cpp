@@ -19,16 +19,16 @@ AircraftModel wingAndTail() {
     return aircraftOf({rectangle(500, 200), rectangle(200, 100, 600, 60)});
 }
 
-TEST(GridTarget, TargetsOfTheRectangle) {
+TEST(GridTarget, RectangleOfAspectRatioFiveAtEveryTarget) {
     struct Case {
         int target, chordPanels, strips;
         std::vector<std::string> lines;
     };
     const Case cases[] = {
-        {kTargetPanels, 13, 32, {}},
-        {1600, 25, 62, {}},  // sqrt(640) = 25.3; 62.5 rounds to the even 62
-        {1, 1, 2, {}},       // 1 × 500 / 200 = 2.5 rounds to 2
-        {0, 1, 2, {}},       // below one counts as one
+        {kTargetPanels, 13, 32, {}},  // sqrt(160) = 12.65; 32.5 rounds to the even 32
+        {1600, 25, 62, {}},           // sqrt(640) = 25.3; 62.5 rounds to the even 62
+        {1, 1, 2, {}},                // 1 × 500 / 200 = 2.5 rounds to 2
+        {0, 1, 2, {}},                // below one counts as one
         {-5, 1, 2, {}},
         // The unknowns limit holds for every target.
         {3000, 35, 88, {"Can not calculate this aircraft. ", "Too many panels (3080, at most 3000)!"}},
@@ -40,6 +40,7 @@ TEST(GridTarget, TargetsOfTheRectangle) {
         const LatticeSizes s = GRID(p, 1, messages, c.target);
         EXPECT_EQ(s.ChordPanels[1], c.chordPanels);
         EXPECT_EQ(s.WingStrips[1], c.strips);
+        EXPECT_EQ(s.StripCount[1][1], c.strips);
         EXPECT_EQ(s.PanelTotal, c.chordPanels * c.strips);
         EXPECT_EQ(messages.lines, c.lines);
         EXPECT_EQ(messages.CalcAbort, !c.lines.empty());
