@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "solver/calculation.h"
 #include "solver/overlap.h"
 #include "solver_test_util.h"
@@ -9,15 +12,7 @@ namespace {
 
 using test::aircraftOf;
 using test::rectangle;
-
-OverlapResult overlapOf(const AircraftModel& m) {
-    std::array<int, 4> x{}, z{};
-    for (int w = 1; w <= 3; ++w) {
-        x[w] = m.wing[w].WingPosX;
-        z[w] = m.wing[w].WingPosZ;
-    }
-    return KONFLIKT(m.CalcWingCount, x, z, test::planformsOf(m));
-}
+using Lines = std::vector<std::string>;
 
 // The main wing of span 1000 mm and chord 200 mm with a tail of that chord at its height.
 AircraftModel tailAtMainHeight() {
@@ -33,25 +28,19 @@ TEST(Overlap, SpanRangesOverlapOnlyWhenTheyShareLength) {
 
 TEST(Overlap, TailAtTheMainWingsHeightMovesDownToTwelvePercent) {
     // Steps of 1 % of the tail's 200 mm chord down to 24 mm below.
-    const AircraftModel m = tailAtMainHeight();
-    const OverlapResult r = overlapOf(m);
-    EXPECT_TRUE(r.WingsMoved);
-    EXPECT_EQ(r.WingPosZ[1], 0);
-    EXPECT_EQ(r.WingPosZ[2], -24);
-    EXPECT_EQ(heightFieldText(r.WingPosZ[2]), "-24");
-
-    const CalcResult c = runCalculation(m);
+    const CalcResult c = runCalculation(tailAtMainHeight());
     EXPECT_TRUE(c.done());
     EXPECT_TRUE(c.WingsMoved);
+    EXPECT_EQ(c.WingPosZ[1], 0);
     EXPECT_EQ(c.WingPosZ[2], -24);
+    EXPECT_EQ(heightFieldText(c.WingPosZ[2]), "-24");
     EXPECT_EQ(c.lattice.WingZ[2], -24);  // the lattice is built at the moved height
     EXPECT_TRUE(c.memoShown);
-    EXPECT_EQ(c.memo,
-              (std::vector<std::string>{"Attention:", "Wings are moved automatically in z-direction!"}));
+    EXPECT_EQ(c.memo, (Lines{"Attention:", "Wings are moved automatically in z-direction!"}));
     CalcOptions german;
     german.language = Language::German;
-    EXPECT_EQ(runCalculation(m, german).memo,
-              (std::vector<std::string>{"Achtung:", "Flügel wurden automatisch in z-Richtung verschoben!"}));
+    EXPECT_EQ(runCalculation(tailAtMainHeight(), german).memo,
+              (Lines{"Achtung:", "Flügel wurden automatisch in z-Richtung verschoben!"}));
 }
 
 TEST(Overlap, WhichWingMovesAndWhere) {
@@ -77,35 +66,29 @@ TEST(Overlap, WhichWingMovesAndWhere) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const OverlapResult r = overlapOf(c.m);
+        const CalcResult r = runCalculation(c.m);
+        EXPECT_TRUE(r.done());
         EXPECT_EQ(r.WingsMoved, c.moved);
         EXPECT_EQ(r.WingPosZ[1], c.z1);
         EXPECT_EQ(r.WingPosZ[2], c.z2);
+        // Unmoved, the box stays hidden with the head line the recalculation left.
+        EXPECT_EQ(r.memoShown, c.moved);
+        EXPECT_EQ(r.memo, (c.moved ? Lines{"Attention:", "Wings are moved automatically in z-direction!"}
+                                   : Lines{"Error: "}));
     }
+    // Outside the calculation a wing's label is still written.
+    EXPECT_EQ(runCalculation(oneWing).wings[2].anpLabel, "-680.0mm");
 }
 
 TEST(Overlap, ThreeWingsKeepTheirOrderAndGaps) {
     // Canard, main wing and tail all at z = 0.
-    const OverlapResult r = overlapOf(
+    const CalcResult r = runCalculation(
         aircraftOf({rectangle(500, 200), rectangle(200, 100, 700, 0), rectangle(200, 100, -400, 0)}));
     EXPECT_TRUE(r.WingsMoved);
     EXPECT_EQ(r.WingPosZ[3], 0);  // the front wing stays
     EXPECT_GE(std::abs(r.WingPosZ[1] - r.WingPosZ[3]), 24);
     EXPECT_GE(std::abs(r.WingPosZ[2] - r.WingPosZ[1]), 12);
     EXPECT_GE(std::abs(r.WingPosZ[2] - r.WingPosZ[3]), 12);
-}
-
-TEST(Overlap, UnmovedRunKeepsTheBoxHidden) {
-    const CalcResult high = runCalculation(aircraftOf({rectangle(500, 200), rectangle(200, 200, 680, 60)}));
-    EXPECT_FALSE(high.memoShown);
-    EXPECT_EQ(high.memo, std::vector<std::string>{"Error: "});
-    // With one wing calculated the labels of the others are still written.
-    AircraftModel one = tailAtMainHeight();
-    one.CalcWingCount = 1;
-    const CalcResult c = runCalculation(one);
-    EXPECT_TRUE(c.done());
-    EXPECT_FALSE(c.memoShown);
-    EXPECT_EQ(c.wings[2].anpLabel, "-680.0mm");
 }
 
 TEST(Overlap, RefusalAfterAMoveComesBelowTheNotice) {
@@ -115,9 +98,8 @@ TEST(Overlap, RefusalAfterAMoveComesBelowTheNotice) {
     EXPECT_FALSE(r.done());
     EXPECT_TRUE(r.WingsMoved);
     EXPECT_EQ(r.WingPosZ[2], -24);
-    EXPECT_EQ(r.memo, (std::vector<std::string>{"Attention:", "Wings are moved automatically in z-direction!",
-                                                "Can not calculate wing-3. ",
-                                                "Please change this wing (it has no area)!"}));
+    EXPECT_EQ(r.memo, (Lines{"Attention:", "Wings are moved automatically in z-direction!",
+                             "Can not calculate wing-3. ", "Please change this wing (it has no area)!"}));
 }
 
 }  // namespace
