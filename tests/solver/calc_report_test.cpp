@@ -116,6 +116,12 @@ std::vector<std::string> keysOf(const Json& object) {
     return keys;
 }
 
+std::vector<double> numbers(const Json& object, std::initializer_list<const char*> keys) {
+    std::vector<double> values;
+    for (const char* key : keys) values.push_back(object[key].number);
+    return values;
+}
+
 // The JSON report, parsed, with exactly the keys of the format in their order.
 Json report(const std::string& file, const AircraftModel& m, const CalcResult& r) {
     const std::string text = jsonReport(file, m, r);
@@ -136,21 +142,15 @@ TEST(CalcReport, JsonOfACalculatedAircraft) {
     EXPECT_FALSE(j["wings_moved"].boolean);
     EXPECT_TRUE(j["messages"].items.empty());
     // Full precision: the numbers read back exactly.
-    const std::pair<const char*, double> top[] = {{"wing_count", 2},
-                                                  {"ref_wing", 1},
-                                                  {"margin_desired", 7.5},
-                                                  {"panel_total", r.sizes.PanelTotal},
-                                                  {"ref_chord", r.evaluation.RefChord},
-                                                  {"anp_aircraft", r.evaluation.AnpAircraft},
-                                                  {"cg_front", r.stability.CgFront}};
-    for (const auto& [key, value] : top) EXPECT_EQ(j[key].number, value) << key;
+    const Evaluation& e = r.evaluation;
+    EXPECT_EQ(numbers(j, {"wing_count", "ref_wing", "margin_desired", "panel_total", "ref_chord",
+                          "anp_aircraft", "cg_front"}),
+              (std::vector<double>{2, 1, 7.5, double(r.sizes.PanelTotal), e.RefChord, e.AnpAircraft,
+                                   r.stability.CgFront}));
     const Json& w1 = j["wings"].items.at(0);
-    const std::pair<const char*, double> wing[] = {{"anp", r.evaluation.AnpWing[1]},
-                                                   {"anp_rel", r.wings[1].AnpRelative},
-                                                   {"span", r.evaluation.WingSpan[1]},
-                                                   {"r25", r.wings[1].planform.WingR25},
-                                                   {"z", 0}};
-    for (const auto& [key, value] : wing) EXPECT_EQ(w1[key].number, value) << key;
+    EXPECT_EQ(numbers(w1, {"anp", "anp_rel", "span", "r25", "z"}),
+              (std::vector<double>{e.AnpWing[1], r.wings[1].AnpRelative, e.WingSpan[1],
+                                   r.wings[1].planform.WingR25, 0}));
     EXPECT_EQ(w1["label_b"].text, "1100mm");
     EXPECT_EQ(w1["label_lam"].text, " 4.1");
     EXPECT_EQ(w1["label_anp"].text, r.wings[1].anpLabel);
@@ -161,7 +161,9 @@ TEST(CalcReport, JsonOfACalculatedAircraft) {
 
 TEST(CalcReport, RefusedRunHasNullResultsAndItsLines) {
     const AircraftModel m = test::aircraftOf({test::rectangle(500, 200), test::rectangle(300, 0, 700, 60)});
-    const CalcResult r = runCalculation(m);
+    CalcOptions german;
+    german.language = Language::German;
+    const CalcResult r = runCalculation(m, german);
     ASSERT_FALSE(r.done());
     EXPECT_EQ(calcExitStatus(r), 1);
     const Json j = report("x.da4", m, r);
@@ -178,8 +180,16 @@ TEST(CalcReport, RefusedRunHasNullResultsAndItsLines) {
     EXPECT_EQ(w1["chord_panels"].number, 13);
     const std::vector<Json>& lines = j["messages"].items;
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].text, "Error: ");
-    EXPECT_EQ(lines[1].text, "Can not calculate wing-2. ");
+    EXPECT_EQ(lines[0].text, "Fehler: ");
+    EXPECT_EQ(lines[1].text, "Kann Flügel-2 nicht berechnen.");
+
+    const std::string text = textReport(m, r, false);
+    EXPECT_EQ(text.find("x_NP"), std::string::npos);
+    EXPECT_EQ(text.find("lift slope"), std::string::npos);
+    const std::string tail =
+        "Fehler: \nKann Flügel-2 nicht berechnen.\nBitte diesen Flügel ändern (keine Fläche)!\n";
+    ASSERT_GE(text.size(), tail.size());
+    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 }
 
 TEST(CalcReport, MovedWingsShowTheNotice) {
@@ -212,20 +222,6 @@ TEST(CalcReport, Text) {
               std::string::npos);
     EXPECT_EQ(text.find("Error"), std::string::npos);
     EXPECT_NE(textReport(m, r, false).find("\nx_NP: "), std::string::npos);
-}
-
-TEST(CalcReport, TextOfARefusal) {
-    AircraftModel m = test::aircraftOf({test::rectangle(500, 200), test::rectangle(300, 0, 700, 60)});
-    CalcOptions german;
-    german.language = Language::German;
-    const CalcResult r = runCalculation(m, german);
-    const std::string text = textReport(m, r, false);
-    EXPECT_EQ(text.find("x_NP"), std::string::npos);
-    EXPECT_EQ(text.find("lift slope"), std::string::npos);
-    const std::string tail =
-        "Fehler: \nKann Flügel-2 nicht berechnen.\nBitte diesen Flügel ändern (keine Fläche)!\n";
-    ASSERT_GE(text.size(), tail.size());
-    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 }
 
 TEST(CalcReport, EveryExampleCalculatesAndReports) {

@@ -90,17 +90,16 @@ TEST(Evaluation, ThreeLiftingWingsCentreLiesBetweenThem) {
     EXPECT_LT(e.AnpAircraft, e.AnpWing[2]);
 }
 
-// Aircraft the overlap rule leaves alone.
-AircraftModel tailed() {
-    const WingSpec main{{300, 240, 150, 0, 0}, {350, 250, 0, 0}, {20, 90, 0, 0}, 2, 0, 0, 0};
-    return aircraftOf({main, rectangle(200, 100, 750, 70)});
+// An aircraft the overlap rule leaves alone, every length times k, every wing dx further back.
+AircraftModel tailed(int k = 1, int dx = 0) {
+    const WingSpec main{
+        {300 * k, 240 * k, 150 * k, 0, 0}, {350 * k, 250 * k, 0, 0}, {20 * k, 90 * k, 0, 0}, 2, dx, 0, 0};
+    return aircraftOf({main, rectangle(200 * k, 100 * k, 750 * k + dx, 70 * k)});
 }
 
 TEST(Evaluation, MovingEveryWingBackMovesEveryCentre) {
-    AircraftModel moved = tailed();
-    for (int w = 1; w <= 3; ++w) moved.wing[w].WingPosX += 100;
     const CalcResult a = runCalculation(tailed());
-    const CalcResult b = runCalculation(moved);
+    const CalcResult b = runCalculation(tailed(1, 100));
     ASSERT_TRUE(a.done() && b.done());
     ASSERT_FALSE(a.WingsMoved);
     for (int w = 1; w <= 2; ++w) {
@@ -112,20 +111,8 @@ TEST(Evaluation, MovingEveryWingBackMovesEveryCentre) {
 }
 
 TEST(Evaluation, ScalingEveryLengthByTwo) {
-    AircraftModel big = tailed();
-    for (int w = 1; w <= 3; ++w) {
-        WingParams& p = big.wing[w];
-        p.WingGap *= 2;
-        for (int j = 1; j <= 5; ++j) {
-            p.ChordMm[j] *= 2;
-            p.StationYMm[j] *= 2;
-            p.OffsetMm[j] *= 2;
-        }
-        p.WingPosX *= 2;
-        p.WingPosZ *= 2;
-    }
     const CalcResult a = runCalculation(tailed());
-    const CalcResult b = runCalculation(big);
+    const CalcResult b = runCalculation(tailed(2));
     ASSERT_TRUE(a.done() && b.done());
     for (int w = 1; w <= 2; ++w) {
         EXPECT_NEAR(b.evaluation.AnpWing[w], 2 * a.evaluation.AnpWing[w],
