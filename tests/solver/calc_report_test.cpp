@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/calc_report.h"
@@ -30,76 +31,54 @@ struct Json {
     }
 };
 
-class Parser {
-  public:
-    explicit Parser(const std::string& s) : s_(s) {}
-    bool parse(Json& out) { return value(out) && (skip(), i_ == s_.size()); }
-
-  private:
-    const std::string& s_;
-    std::size_t i_ = 0;
-    void skip() {
-        while (i_ < s_.size() && std::isspace(static_cast<unsigned char>(s_[i_]))) ++i_;
-    }
-    bool eat(char c) {
-        skip();
-        return i_ < s_.size() && s_[i_] == c && (++i_, true);
-    }
-    bool word(const std::string& w) { return s_.compare(i_, w.size(), w) == 0 && (i_ += w.size(), true); }
-    bool string(std::string& out) {
-        if (!eat('"')) return false;
-        while (i_ < s_.size()) {
-            const char c = s_[i_++];
-            if (c == '"') return true;
-            if (static_cast<unsigned char>(c) < 0x20 || (c == '\\' && i_ >= s_.size())) return false;
-            if (c != '\\') {
-                out += c;
-            } else if (s_[i_] == 'u') {
-                out += '?';
-                i_ += 5;
-            } else {
-                out += s_[i_] == 'n' ? '\n' : s_[i_];
-                ++i_;
+// Reads one value from the front of `s`, which it consumes.
+bool read(std::string_view& s, Json& v) {
+    const auto eat = [&](char c) {
+        while (!s.empty() && std::isspace(static_cast<unsigned char>(s[0]))) s.remove_prefix(1);
+        return !s.empty() && s[0] == c && (s.remove_prefix(1), true);
+    };
+    const auto word = [&](std::string_view w) {
+        return s.starts_with(w) && (s.remove_prefix(w.size()), true);
+    };
+    // The rest of a string whose opening quote is read.
+    const auto string = [&](std::string& out) {
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            if (s[i] == '"') return s.remove_prefix(i + 1), true;
+            if (static_cast<unsigned char>(s[i]) < 0x20) return false;
+            if (s[i] != '\\') {
+                out += s[i];
+            } else if (++i < s.size()) {
+                out += s[i] == 'u' ? '?' : s[i] == 'n' ? '\n' : s[i];
+                if (s[i] == 'u') i += 4;
             }
         }
         return false;
-    }
+    };
     // The elements of an array or the members of an object, up to `close`.
-    template <class Each>
-    bool list(char close, Each each) {
+    const auto list = [&](char close, auto each) {
         if (eat(close)) return true;
         do {
             if (!each()) return false;
         } while (eat(','));
         return eat(close);
+    };
+    if (eat('{')) {
+        v.kind = Json::Object;
+        return list('}', [&] {
+            auto& [key, member] = v.members.emplace_back();
+            return eat('"') && string(key) && eat(':') && read(s, member);
+        });
     }
-    bool value(Json& v) {
-        skip();
-        if (eat('{')) {
-            v.kind = Json::Object;
-            return list('}', [&] {
-                std::string key;
-                Json member;
-                if (!string(key) || !eat(':') || !value(member)) return false;
-                v.members.emplace_back(key, std::move(member));
-                return true;
-            });
-        }
-        if (eat('[')) {
-            v.kind = Json::Array;
-            return list(']', [&] { return value(v.items.emplace_back()); });
-        }
-        if (i_ < s_.size() && s_[i_] == '"') return v.kind = Json::String, string(v.text);
-        if (word("true")) return v.kind = Json::Bool, v.boolean = true;
-        if (word("false")) return v.kind = Json::Bool, true;
-        if (word("null")) return true;
-        if (i_ >= s_.size() || !(s_[i_] == '-' || std::isdigit(static_cast<unsigned char>(s_[i_]))))
-            return false;
-        const auto [end, ec] = std::from_chars(s_.data() + i_, s_.data() + s_.size(), v.number);
-        i_ = std::size_t(end - s_.data());
-        return v.kind = Json::Number, ec == std::errc{};
-    }
-};
+    if (eat('[')) return v.kind = Json::Array, list(']', [&] { return read(s, v.items.emplace_back()); });
+    if (eat('"')) return v.kind = Json::String, string(v.text);
+    if (word("true")) return v.kind = Json::Bool, v.boolean = true;
+    if (word("false")) return v.kind = Json::Bool, true;
+    if (word("null")) return true;
+    if (s.empty() || !(s[0] == '-' || std::isdigit(static_cast<unsigned char>(s[0])))) return false;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v.number);
+    s.remove_prefix(std::size_t(end - s.data()));
+    return v.kind = Json::Number, ec == std::errc{};
+}
 
 const std::vector<std::string> kTopKeys = {
     "file",     "wing_count", "wings",      "panel_total", "wings_moved", "anp_aircraft",
@@ -126,7 +105,8 @@ std::vector<double> numbers(const Json& object, std::initializer_list<const char
 Json report(const std::string& file, const AircraftModel& m, const CalcResult& r) {
     const std::string text = jsonReport(file, m, r);
     Json j;
-    EXPECT_TRUE(Parser(text).parse(j)) << text;
+    std::string_view rest = text;
+    EXPECT_TRUE(read(rest, j) && rest.find_first_not_of(" \n") == std::string_view::npos) << text;
     EXPECT_EQ(keysOf(j), kTopKeys);
     for (const Json& wing : j["wings"].items) EXPECT_EQ(keysOf(wing), kWingKeys);
     return j;

@@ -58,13 +58,7 @@ TEST(Indu, PointOnATrailingLegIsFinite) {
 }
 
 Lattice latticeOf(const AircraftModel& m) {
-    const WingPlanforms p = test::planformsOf(m);
-    CalcMessages messages;
-    Lattice lattice;
-    NewtonScratch scratch;
-    TRAWY2(GRID(p, m.CalcWingCount, messages), p,
-           {0, m.wing[1].WingPosZ, m.wing[2].WingPosZ, m.wing[3].WingPosZ}, lattice, scratch, messages);
-    return lattice;
+    return runCalculation(m).lattice;
 }
 
 TEST(Influence, EntriesAreHorseshoeAndMirrorOnEveryThreadCount) {

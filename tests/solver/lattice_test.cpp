@@ -120,13 +120,9 @@ TEST(Grid, RefusalsNameTheWingAndTheReason) {
 }
 
 TEST(Trawy2, RectangleGeometry) {
-    const AircraftModel m = aircraftOf({rectangle(500, 200, 100, 7)});
-    const WingPlanforms p = planformsOf(m);
-    CalcMessages messages;
-    Lattice lattice;
-    NewtonScratch scratch;
-    TRAWY2(GRID(p, 1, messages), p, {0, 7, 0, 0}, lattice, scratch, messages);
-    ASSERT_FALSE(messages.CalcAbort);
+    const CalcResult r = runCalculation(aircraftOf({rectangle(500, 200, 100, 7)}));
+    ASSERT_TRUE(r.done());
+    const Lattice& lattice = r.lattice;
     const double panel = 200.0 / 13;
     // Equal chords: equal strips of 500 / 32.
     EXPECT_NEAR(lattice.edgeYR(1, 1), 500.0 / 32, 1e-9);
@@ -144,16 +140,12 @@ TEST(Trawy2, RectangleGeometry) {
 
 TEST(Trapez, OneStripNeedsNoSolver) {
     // Trapezium 2 is one strip of 4 mm: fractions (0, 1), no Newton solve.
-    const AircraftModel m = aircraftOf({WingSpec{{100, 100, 100, 0, 0}, {1000, 4, 0, 0}, {}, 2, 0, 0, 0}});
-    const WingPlanforms p = planformsOf(m);
-    CalcMessages messages;
-    const LatticeSizes s = GRID(p, 1, messages);
-    ASSERT_EQ(s.StripCount[1][2], 1);
-    Lattice lattice;
-    NewtonScratch scratch;
-    TRAWY2(s, p, {0, 0, 0, 0}, lattice, scratch, messages);
-    EXPECT_DOUBLE_EQ(lattice.edgeYL(s.WingStrips[1], 1), 1000.0);
-    EXPECT_DOUBLE_EQ(lattice.edgeYR(s.WingStrips[1], 1), 1004.0);
+    const CalcResult r =
+        runCalculation(aircraftOf({WingSpec{{100, 100, 100, 0, 0}, {1000, 4, 0, 0}, {}, 2, 0, 0, 0}}));
+    ASSERT_TRUE(r.done());
+    ASSERT_EQ(r.sizes.StripCount[1][2], 1);
+    EXPECT_DOUBLE_EQ(r.lattice.edgeYL(r.sizes.WingStrips[1], 1), 1000.0);
+    EXPECT_DOUBLE_EQ(r.lattice.edgeYR(r.sizes.WingStrips[1], 1), 1004.0);
 }
 
 // Spaces a trapezium and expects every strip to have the outermost's width to chord ratio.
