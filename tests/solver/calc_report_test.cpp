@@ -137,6 +137,7 @@ TEST(CalcReport, JsonOfACalculatedAircraft) {
     ASSERT_EQ(w1["strips"].items.size(), 1u);
     EXPECT_EQ(w1["strips"].items[0].number, r.sizes.StripCount[1][1]);
     EXPECT_EQ(j["wings"].items.at(1)["z"].number, 60);
+    EXPECT_EQ(j["wings"].items.at(1)["anp_rel"].number, r.wings[2].AnpRelative);  // the tail stands at 680
 }
 
 TEST(CalcReport, RefusedRunHasNullResultsAndItsLines) {

@@ -116,13 +116,19 @@ TEST(Influence, LibrarySolveEqualsTheStraightforwardOne) {
     const AircraftModel tandem = test::loadAircraft(test::solverData("tandem_canard.da4"));
     for (const AircraftModel* m : {&small, &tandem}) {
         if (m == &tandem && !test::kOptimisedBuild) continue;  // 1208 unknowns: slow without optimisation
-        CalcOptions reference;
+        // The countdown tells which solver ran: the library reports n and 0, the elimination every step.
+        std::vector<int> countA, countB;
+        CalcOptions library, reference;
+        library.progress = [&](int left) { countA.push_back(left); };
+        reference.progress = [&](int left) { countB.push_back(left); };
         reference.method = SolveMethod::Straightforward;
         SolverWorkspace wa, wb;
-        const CalcResult a = runCalculation(*m, {}, wa);
+        const CalcResult a = runCalculation(*m, library, wa);
         const CalcResult b = runCalculation(*m, reference, wb);
         ASSERT_TRUE(a.done());
         ASSERT_TRUE(b.done());
+        EXPECT_EQ(countA, (std::vector<int>{wa.n, 0}));
+        EXPECT_EQ(countB.size(), std::size_t(wb.n));
         const auto close = [](double x, double y) { return std::fabs(x - y) <= 1e-10 * std::fabs(y); };
         for (int i = 0; i < wa.n; ++i)
             EXPECT_PRED2(close, wa.rhs[std::size_t(i)], wb.rhs[std::size_t(i)]) << "circulation " << i;
