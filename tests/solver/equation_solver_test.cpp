@@ -40,7 +40,7 @@ TEST(Elimination, OneByOne) {
     }
 }
 
-TEST(Elimination, ZeroFirstColumnIsSingularForBothSolvers) {
+TEST(Elimination, ZeroFirstColumnIsSingularForEverySolver) {
     for (Solver solver : {Simq902, Simq90, Library}) {
         std::vector<double> W = columnMajor(3, {0, 1, 2, 0, 3, 4, 0, 5, 7}), b{1, 2, 3};
         int steps = -1;
