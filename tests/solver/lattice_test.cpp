@@ -186,8 +186,9 @@ TEST(Trapez, PointedTipCalculatesThroughTheSecondSolve) {
 }
 
 TEST(Trapez, TipWithoutChordIsStillRefusedAfterTheLattice) {
-    const AircraftModel m =
-        aircraftOf({WingSpec{{200, 0, 0, 0, 0}, {400, 0, 0, 0}, {100, 0, 0, 0}, 1, 0, 0, 0}});
+    // The tail's second trapezium ends in a point.
+    const AircraftModel m = aircraftOf(
+        {rectangle(500, 200), WingSpec{{100, 100, 0, 0, 0}, {100, 200, 0, 0}, {0, 50, 0, 0}, 2, 700, 80, 0}});
     for (Language language : {Language::English, Language::German}) {
         const bool en = language == Language::English;
         CalcOptions options;
@@ -198,8 +199,8 @@ TEST(Trapez, TipWithoutChordIsStillRefusedAfterTheLattice) {
         EXPECT_TRUE(r.memoShown);
         ASSERT_GE(r.memo.size(), 3u);
         EXPECT_EQ(r.memo.front(), en ? "Error: " : "Fehler: ");
-        EXPECT_EQ(r.memo[r.memo.size() - 2], en ? "Can not calculate Wing  1 / Trapezium 1."
-                                                : "Kann Flügel  1 / Trapez  1 nicht berechnen.");
+        EXPECT_EQ(r.memo[r.memo.size() - 2], en ? "Can not calculate Wing  2 / Trapezium 2."
+                                                : "Kann Flügel  2 / Trapez  2 nicht berechnen.");
         EXPECT_EQ(r.memo.back(), en ? "Please change this trapezium (more chord length at tip)!"
                                     : "Bitte dieses Trapez verändern (Außentiefe größer)!");
     }
