@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "model/entry_rule.h"
 #include "model/number_format.h"
@@ -33,15 +34,12 @@ TEST(EntryRule, Table) {
 }
 
 TEST(EntryRule, DecimalValues) {
-    EXPECT_DOUBLE_EQ(decimalValue("297000.0"), 297000.0);
-    EXPECT_DOUBLE_EQ(decimalValue(" 271.98"), 271.98);
-    EXPECT_DOUBLE_EQ(decimalValue("-12.25"), -12.25);
-    EXPECT_DOUBLE_EQ(decimalValue("+7.5"), 7.5);
-    EXPECT_DOUBLE_EQ(decimalValue(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(decimalValue("7.5%"), 7.5);
-    EXPECT_DOUBLE_EQ(decimalValue("0"), 0.0);
-    for (const char* bad : {"", " ", "x", "-", "nan", "inf", "-inf", "1e999", "++1"})
-        EXPECT_DOUBLE_EQ(decimalValue(bad), 0.0) << bad;
+    const std::pair<const char*, double> cases[] = {
+        {"297000.0", 297000.0}, {" 271.98", 271.98}, {"-12.25", -12.25}, {"+7.5", 7.5}, {".5", 0.5},
+        {"7.5%", 7.5},          {"0", 0},           {"", 0},           {" ", 0},     {"x", 0},
+        {"-", 0},               {"nan", 0},         {"inf", 0},        {"-inf", 0},  {"1e999", 0},
+        {"++1", 0}};
+    for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(decimalValue(text), value) << '"' << text << '"';
 }
 
 TEST(NumberFormat, FixedPoint) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "model/planform.h"
 
 namespace ws {
@@ -9,6 +12,13 @@ WingPlanform defaultWing(int w, int trapCount = 1) {
     return Calc_W(paramsFromEntry(defaultWingEntry(w), trapCount));
 }
 
+// The five value labels b, s, lm, r25, lam.
+using Labels = std::vector<std::string>;
+Labels labels(const WingPlanform& p) {
+    const WingLabelTexts t = wingLabelTexts(p);
+    return {t.b, t.s, t.lm, t.r25, t.lam};
+}
+
 TEST(Planform, DefaultMainWingLabels) {
     const WingPlanform p = defaultWing(1);
     EXPECT_DOUBLE_EQ(p.WingSpan, 1100);
@@ -16,35 +26,20 @@ TEST(Planform, DefaultMainWingLabels) {
     EXPECT_NEAR(p.WingMAC, 271.975, 1e-3);
     EXPECT_NEAR(p.WingR25, 82.253, 1e-3);
     EXPECT_NEAR(p.WingAspect, 4.074, 1e-3);
-    const WingLabelTexts t = wingLabelTexts(p);
-    EXPECT_EQ(t.b, "1100mm");
-    EXPECT_EQ(t.s, "29.70dm^2");
-    EXPECT_EQ(t.lm, "272.0mm");
-    EXPECT_EQ(t.r25, "82.3mm");
-    EXPECT_EQ(t.lam, " 4.1");
+    EXPECT_EQ(labels(p), (Labels{"1100mm", "29.70dm^2", "272.0mm", "82.3mm", " 4.1"}));
 }
 
 TEST(Planform, DefaultTailAtItsPosition) {
     const WingPlanform p = defaultWing(2);
     EXPECT_DOUBLE_EQ(p.StationX[1], 680);
     EXPECT_DOUBLE_EQ(p.StationX[2], 690);
-    const WingLabelTexts t = wingLabelTexts(p);
-    EXPECT_EQ(t.b, " 240mm");
-    EXPECT_EQ(t.s, "1.92dm^2");
-    EXPECT_EQ(t.lm, "80.4mm");
-    EXPECT_EQ(t.r25, "24.9mm");
-    EXPECT_EQ(t.lam, " 3.0");
+    EXPECT_EQ(labels(p), (Labels{" 240mm", "1.92dm^2", "80.4mm", "24.9mm", " 3.0"}));
 }
 
 TEST(Planform, ZeroAreaWingShowsOnlyItsPosition) {
     WingEntry e = defaultWingEntry(2);
     e.span = {};
-    const WingLabelTexts t = wingLabelTexts(Calc_W(paramsFromEntry(e, 1)));
-    EXPECT_EQ(t.b, "   0mm");
-    EXPECT_EQ(t.s, "0.00dm^2");
-    EXPECT_EQ(t.lm, " 0.0mm");
-    EXPECT_EQ(t.r25, "-680.0mm");
-    EXPECT_EQ(t.lam, " 0.0");
+    EXPECT_EQ(labels(Calc_W(paramsFromEntry(e, 1))), (Labels{"   0mm", "0.00dm^2", " 0.0mm", "-680.0mm", " 0.0"}));
 }
 
 TEST(Planform, CentreGapWidensSpanButNotArea) {

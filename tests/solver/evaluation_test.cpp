@@ -12,10 +12,16 @@ using test::aircraftOf;
 using test::rectangle;
 using test::WingSpec;
 
-TEST(Evaluation, SingleRectangle) {
+TEST(Evaluation, RectangleOfAspectRatioFiveAgainstHelmbold) {
     const CalcResult r = runCalculation(aircraftOf({rectangle(500, 200, 100)}));
     ASSERT_TRUE(r.done());
     const Evaluation& e = r.evaluation;
+    const double helmbold = 2 * M_PI * 5 / (2 + std::sqrt(5.0 * 5 + 4));
+    EXPECT_GT(e.LiftSlopeWing[1], 0.9 * helmbold);
+    EXPECT_LT(e.LiftSlopeWing[1], 1.1 * helmbold);
+    // The centre of a straight rectangle lies near its quarter chord line.
+    EXPECT_NEAR(e.AnpWing[1], 100 + 50, 0.03 * 200);
+    EXPECT_EQ(r.wings[1].anpLabel, anpLabelText(e.AnpWing[1] - 100));
     EXPECT_EQ(e.AnpAircraft, e.AnpWing[1]);
     EXPECT_EQ(e.RefWing, 1);
     EXPECT_NEAR(e.RefArea, 200000, 1e-6);
@@ -24,23 +30,10 @@ TEST(Evaluation, SingleRectangle) {
     EXPECT_NEAR(e.WingAspect[1], 5, 1e-9);
     ASSERT_EQ(e.RefOutlineCount, 6);
     const double outline[6][2] = {{100, 0}, {100, 0}, {100, 500}, {300, 500}, {300, 0}, {300, 0}};
-    for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(e.RefOutline[std::size_t(k)].x, outline[k][0]) << k;
-        EXPECT_EQ(e.RefOutline[std::size_t(k)].y, outline[k][1]) << k;
+    for (std::size_t k = 0; k < 6; ++k) {
+        EXPECT_EQ(e.RefOutline[k].x, outline[k][0]) << k;
+        EXPECT_EQ(e.RefOutline[k].y, outline[k][1]) << k;
     }
-}
-
-TEST(Evaluation, AspectRatioFiveAgainstHelmbold) {
-    const double A = 5;
-    const double helmbold = 2 * M_PI * A / (2 + std::sqrt(A * A + 4));
-    const CalcResult r = runCalculation(aircraftOf({rectangle(500, 200)}));
-    ASSERT_TRUE(r.done());
-    const double slope = r.evaluation.LiftSlopeWing[1];
-    EXPECT_GT(slope, 0.9 * helmbold);
-    EXPECT_LT(slope, 1.1 * helmbold);
-    // The centre of a straight rectangle lies near its quarter chord line.
-    EXPECT_NEAR(r.evaluation.AnpWing[1], 50, 0.03 * 200);
-    EXPECT_EQ(r.wings[1].anpLabel, anpLabelText(r.evaluation.AnpWing[1]));
 }
 
 TEST(Evaluation, CentreGapIsFilledForTheReference) {
@@ -97,20 +90,17 @@ TEST(Evaluation, ThreeLiftingWingsCentreLiesBetweenThem) {
     EXPECT_LT(e.AnpAircraft, e.AnpWing[2]);
 }
 
-// Aircraft the overlap rule leaves alone.
-AircraftModel tailed() {
-    const WingSpec main{{300, 240, 150, 0, 0}, {350, 250, 0, 0}, {20, 90, 0, 0}, 2, 0, 0, 0};
-    return aircraftOf({main, rectangle(200, 100, 750, 70)});
+// An aircraft the overlap rule leaves alone, every length times k, every wing dx further back.
+AircraftModel tailed(int k = 1, int dx = 0) {
+    const WingSpec main{
+        {300 * k, 240 * k, 150 * k, 0, 0}, {350 * k, 250 * k, 0, 0}, {20 * k, 90 * k, 0, 0}, 2, dx, 0, 0};
+    return aircraftOf({main, rectangle(200 * k, 100 * k, 750 * k + dx, 70 * k)});
 }
 
 TEST(Evaluation, MovingEveryWingBackMovesEveryCentre) {
-    const AircraftModel base = tailed();
-    AircraftModel moved = base;
-    for (int w = 1; w <= 3; ++w) moved.wing[w].WingPosX += 100;
-    const CalcResult a = runCalculation(base);
-    const CalcResult b = runCalculation(moved);
-    ASSERT_TRUE(a.done());
-    ASSERT_TRUE(b.done());
+    const CalcResult a = runCalculation(tailed());
+    const CalcResult b = runCalculation(tailed(1, 100));
+    ASSERT_TRUE(a.done() && b.done());
     ASSERT_FALSE(a.WingsMoved);
     for (int w = 1; w <= 2; ++w) {
         EXPECT_NEAR(b.evaluation.AnpWing[w] - a.evaluation.AnpWing[w], 100, 1e-9);
@@ -121,23 +111,9 @@ TEST(Evaluation, MovingEveryWingBackMovesEveryCentre) {
 }
 
 TEST(Evaluation, ScalingEveryLengthByTwo) {
-    const AircraftModel base = tailed();
-    AircraftModel big = base;
-    for (int w = 1; w <= 3; ++w) {
-        WingParams& p = big.wing[w];
-        p.WingGap *= 2;
-        for (int j = 1; j <= 5; ++j) {
-            p.ChordMm[j] *= 2;
-            p.StationYMm[j] *= 2;
-            p.OffsetMm[j] *= 2;
-        }
-        p.WingPosX *= 2;
-        p.WingPosZ *= 2;
-    }
-    const CalcResult a = runCalculation(base);
-    const CalcResult b = runCalculation(big);
-    ASSERT_TRUE(a.done());
-    ASSERT_TRUE(b.done());
+    const CalcResult a = runCalculation(tailed());
+    const CalcResult b = runCalculation(tailed(2));
+    ASSERT_TRUE(a.done() && b.done());
     for (int w = 1; w <= 2; ++w) {
         EXPECT_NEAR(b.evaluation.AnpWing[w], 2 * a.evaluation.AnpWing[w],
                     1e-9 * std::fabs(b.evaluation.AnpWing[w]));
@@ -160,20 +136,16 @@ TEST(Evaluation, SweepMovesTheCentreBack) {
 TEST(Chain, StartupAircraft) {
     const CalcResult r = runCalculation(startupAircraft());
     ASSERT_TRUE(r.done());
-    EXPECT_FALSE(r.WingsMoved);
     EXPECT_FALSE(r.memoShown);
-    EXPECT_EQ(r.CalcWingCount, 2);
     EXPECT_EQ(r.evaluation.RefWing, 1);
     EXPECT_NEAR(r.evaluation.RefArea, 297000, 1e-6);
     EXPECT_NEAR(r.evaluation.RefChord, 271.975, 1e-3);
     // The neutral point lies behind the main wing's centre, ahead of the tail's.
     EXPECT_GT(r.evaluation.AnpAircraft, r.evaluation.AnpWing[1]);
     EXPECT_LT(r.evaluation.AnpAircraft, r.evaluation.AnpWing[2]);
-    EXPECT_EQ(r.stability.MarginLow, 8);
     EXPECT_EQ(r.stability.MarginHigh, 16);
-    EXPECT_EQ(r.stability.MarginDesired, 7.5);
     EXPECT_TRUE(r.latticeBuilt);
-    EXPECT_EQ(r.lattice.sizes.PanelTotal, r.sizes.PanelTotal);
+    EXPECT_EQ(r.lattice.sizes.PanelTotal, 430);
 }
 
 TEST(Chain, RepeatedRunReusesItsStorage) {
@@ -191,19 +163,6 @@ TEST(Chain, RepeatedRunReusesItsStorage) {
     EXPECT_EQ(result.lattice.CornerXL.data(), corners);
     EXPECT_EQ(result.evaluation.AnpAircraft, anp);
     EXPECT_GT(calls, 0);
-}
-
-TEST(Chain, SignOfEnteredLengthsDoesNotMatter) {
-    // Chords and spans typed negative are taken as their absolute values.
-    WingEntry e = defaultWingEntry(1);
-    AircraftModel typed = startupAircraft();
-    e.chord[1] = -310;
-    e.span[1] = -550;
-    typed.wing[1] = paramsFromEntry(e, 1);
-    const CalcResult a = runCalculation(startupAircraft());
-    const CalcResult b = runCalculation(typed);
-    ASSERT_TRUE(b.done());
-    EXPECT_EQ(a.evaluation.AnpAircraft, b.evaluation.AnpAircraft);
 }
 
 TEST(Chain, RefusedRunKeepsSizesAndHasNoResults) {
@@ -230,6 +189,10 @@ TEST(Chain, ResultThatIsNotFiniteIsRefused) {
     EXPECT_EQ(r.memo, (std::vector<std::string>{"Error: ", "Can not calculate this aircraft. ",
                                                 "The result is not finite!"}));
     EXPECT_EQ(r.evaluation.AnpAircraft, 0);
+    options.language = Language::German;
+    EXPECT_EQ(runCalculation(startupAircraft(), options).memo,
+              (std::vector<std::string>{"Fehler: ", "Kann dieses Flugzeug nicht berechnen.",
+                                        "Das Ergebnis ist nicht endlich!"}));
 }
 
 TEST(Chain, TandemWithCanard) {
@@ -246,17 +209,7 @@ TEST(Chain, TandemWithCanard) {
 
 TEST(Chain, ThreeThousandUnknowns) {
     if (!test::kOptimisedBuild) GTEST_SKIP() << "3000 unknowns: run in optimised builds";
-    AircraftModel m = startupAircraft();
-    m.WingCount = m.CalcWingCount = 3;
-    for (int w = 1; w <= 3; ++w)
-        m.wing[w] = test::params(WingSpec{{600, 500, 60, 40, 20},
-                                          {150, 40, 50, 5},
-                                          {50, 500, 520, 540},
-                                          4,
-                                          (w - 1) * 1500,
-                                          (w - 1) * 150,
-                                          0});
-    const CalcResult r = runCalculation(m);
+    const CalcResult r = runCalculation(test::stubby(5));
     ASSERT_TRUE(r.done());
     EXPECT_EQ(r.sizes.PanelTotal, 3000);
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "solver/calculation.h"
 #include "solver/overlap.h"
 #include "solver_test_util.h"
@@ -8,16 +11,12 @@ namespace ws {
 namespace {
 
 using test::aircraftOf;
-using test::planformsOf;
 using test::rectangle;
+using Lines = std::vector<std::string>;
 
-OverlapResult overlapOf(const AircraftModel& m) {
-    std::array<int, 4> x{}, z{};
-    for (int w = 1; w <= 3; ++w) {
-        x[w] = m.wing[w].WingPosX;
-        z[w] = m.wing[w].WingPosZ;
-    }
-    return KONFLIKT(m.CalcWingCount, x, z, planformsOf(m));
+// The main wing of span 1000 mm and chord 200 mm with a tail of that chord at its height.
+AircraftModel tailAtMainHeight() {
+    return aircraftOf({rectangle(500, 200), rectangle(200, 200, 680, 0)});
 }
 
 TEST(Overlap, SpanRangesOverlapOnlyWhenTheyShareLength) {
@@ -28,71 +27,63 @@ TEST(Overlap, SpanRangesOverlapOnlyWhenTheyShareLength) {
 }
 
 TEST(Overlap, TailAtTheMainWingsHeightMovesDownToTwelvePercent) {
-    // Both wings of mean chord 200 mm: steps of 2 mm down to 24 mm below.
-    const AircraftModel m = aircraftOf({rectangle(500, 200), rectangle(200, 200, 680, 0)});
-    const OverlapResult r = overlapOf(m);
-    EXPECT_TRUE(r.WingsMoved);
-    EXPECT_EQ(r.WingPosZ[1], 0);
-    EXPECT_EQ(r.WingPosZ[2], -24);
-    EXPECT_EQ(heightFieldText(r.WingPosZ[2]), "-24");
-
-    const CalcResult c = runCalculation(m);
+    // Steps of 1 % of the tail's 200 mm chord down to 24 mm below.
+    const CalcResult c = runCalculation(tailAtMainHeight());
     EXPECT_TRUE(c.done());
     EXPECT_TRUE(c.WingsMoved);
+    EXPECT_EQ(c.WingPosZ[1], 0);
     EXPECT_EQ(c.WingPosZ[2], -24);
+    EXPECT_EQ(heightFieldText(c.WingPosZ[2]), "-24");
     EXPECT_EQ(c.lattice.WingZ[2], -24);  // the lattice is built at the moved height
-    ASSERT_EQ(c.memo.size(), 2u);
     EXPECT_TRUE(c.memoShown);
-    EXPECT_EQ(c.memo[0], "Attention:");
-    EXPECT_EQ(c.memo[1], "Wings are moved automatically in z-direction!");
+    EXPECT_EQ(c.memo, (Lines{"Attention:", "Wings are moved automatically in z-direction!"}));
     CalcOptions german;
     german.language = Language::German;
-    const CalcResult d = runCalculation(m, german);
-    EXPECT_EQ(d.memo[0], "Achtung:");
-    EXPECT_EQ(d.memo[1], "Flügel wurden automatisch in z-Richtung verschoben!");
+    EXPECT_EQ(runCalculation(tailAtMainHeight(), german).memo,
+              (Lines{"Achtung:", "Flügel wurden automatisch in z-Richtung verschoben!"}));
 }
 
-TEST(Overlap, TailHighEnoughStays) {
-    const AircraftModel m = aircraftOf({rectangle(500, 200), rectangle(200, 200, 680, 60)});
-    const OverlapResult r = overlapOf(m);
-    EXPECT_FALSE(r.WingsMoved);
-    EXPECT_EQ(r.WingPosZ[2], 60);
-    const CalcResult c = runCalculation(m);
-    EXPECT_FALSE(c.memoShown);
-    EXPECT_EQ(c.memo, std::vector<std::string>{"Error: "});
-}
-
-TEST(Overlap, TailInsideTheCentreGapStays) {
-    test::WingSpec main = rectangle(500, 200);
-    main.gap = 300;
-    const AircraftModel m = aircraftOf({main, rectangle(250, 100, 680, 0)});
-    EXPECT_FALSE(overlapOf(m).WingsMoved);
-}
-
-TEST(Overlap, CanardInFrontMovesTheMainWing) {
-    const AircraftModel m = aircraftOf({rectangle(500, 200), rectangle(200, 100, -400, 0)});
-    const OverlapResult r = overlapOf(m);
-    EXPECT_TRUE(r.WingsMoved);
-    EXPECT_EQ(r.WingPosZ[2], 0);
-    EXPECT_EQ(r.WingPosZ[1], -24);
-}
-
-TEST(Overlap, OneWingNeverMoves) {
-    AircraftModel m = aircraftOf({rectangle(500, 200), rectangle(200, 200, 680, 0)});
-    m.CalcWingCount = 1;
-    EXPECT_FALSE(overlapOf(m).WingsMoved);
-    const CalcResult c = runCalculation(m);
-    EXPECT_TRUE(c.done());
-    EXPECT_FALSE(c.memoShown);
-    // The labels of wings outside the calculation are still written.
-    EXPECT_EQ(c.wings[2].anpLabel, "-680.0mm");
+TEST(Overlap, WhichWingMovesAndWhere) {
+    test::WingSpec gapped = rectangle(500, 200);
+    gapped.gap = 300;
+    AircraftModel oneWing = tailAtMainHeight();
+    oneWing.CalcWingCount = 1;
+    struct Case {
+        const char* name;
+        AircraftModel m;
+        bool moved;
+        int z1, z2;
+    };
+    const Case cases[] = {
+        {"tail high enough", aircraftOf({rectangle(500, 200), rectangle(200, 200, 680, 60)}), false, 0, 60},
+        {"tail inside the centre gap", aircraftOf({gapped, rectangle(250, 100, 680, 0)}), false, 0, 0},
+        {"one wing in the calculation", oneWing, false, 0, 0},
+        {"canard in front moves the main wing",
+         aircraftOf({rectangle(500, 200), rectangle(200, 100, -400, 0)}), true, -24, 0},
+        // Pushing chosen wings 10^6 mm back would pick wing 1 twice here.
+        {"wings far apart", aircraftOf({rectangle(500, 200, -2000000), rectangle(200, 100, 2000000, 0)}),
+         true, 0, -12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalcResult r = runCalculation(c.m);
+        EXPECT_TRUE(r.done());
+        EXPECT_EQ(r.WingsMoved, c.moved);
+        EXPECT_EQ(r.WingPosZ[1], c.z1);
+        EXPECT_EQ(r.WingPosZ[2], c.z2);
+        // Unmoved, the box stays hidden with the head line the recalculation left.
+        EXPECT_EQ(r.memoShown, c.moved);
+        EXPECT_EQ(r.memo, (c.moved ? Lines{"Attention:", "Wings are moved automatically in z-direction!"}
+                                   : Lines{"Error: "}));
+    }
+    // Outside the calculation a wing's label is still written.
+    EXPECT_EQ(runCalculation(oneWing).wings[2].anpLabel, "-680.0mm");
 }
 
 TEST(Overlap, ThreeWingsKeepTheirOrderAndGaps) {
     // Canard, main wing and tail all at z = 0.
-    const AircraftModel m =
-        aircraftOf({rectangle(500, 200), rectangle(200, 100, 700, 0), rectangle(200, 100, -400, 0)});
-    const OverlapResult r = overlapOf(m);
+    const CalcResult r = runCalculation(
+        aircraftOf({rectangle(500, 200), rectangle(200, 100, 700, 0), rectangle(200, 100, -400, 0)}));
     EXPECT_TRUE(r.WingsMoved);
     EXPECT_EQ(r.WingPosZ[3], 0);  // the front wing stays
     EXPECT_GE(std::abs(r.WingPosZ[1] - r.WingPosZ[3]), 24);
@@ -100,32 +91,15 @@ TEST(Overlap, ThreeWingsKeepTheirOrderAndGaps) {
     EXPECT_GE(std::abs(r.WingPosZ[2] - r.WingPosZ[3]), 12);
 }
 
-TEST(Overlap, WingsFarApartStillEnd) {
-    // Pushing chosen wings 10^6 mm back would pick wing 1 twice here.
-    const AircraftModel m = aircraftOf({rectangle(500, 200, -2000000), rectangle(200, 100, 2000000, 0)});
-    const OverlapResult r = overlapOf(m);
-    EXPECT_TRUE(r.WingsMoved);
-    EXPECT_EQ(r.WingPosZ[1], 0);
-    EXPECT_EQ(r.WingPosZ[2], -12);
-}
-
-}  // namespace
-}  // namespace ws
-
-namespace ws {
-namespace {
-
 TEST(Overlap, RefusalAfterAMoveComesBelowTheNotice) {
     // Wing 2 is moved, wing 3 (no area) refused; the "Error: " head is gone.
-    const AircraftModel m = test::aircraftOf(
-        {test::rectangle(500, 200), test::rectangle(200, 200, 680, 0), test::rectangle(200, 0, -400, 40)});
-    const CalcResult r = runCalculation(m);
+    const CalcResult r = runCalculation(
+        aircraftOf({rectangle(500, 200), rectangle(200, 200, 680, 0), rectangle(200, 0, -400, 40)}));
     EXPECT_FALSE(r.done());
     EXPECT_TRUE(r.WingsMoved);
     EXPECT_EQ(r.WingPosZ[2], -24);
-    EXPECT_EQ(r.memo, (std::vector<std::string>{"Attention:", "Wings are moved automatically in z-direction!",
-                                                "Can not calculate wing-3. ",
-                                                "Please change this wing (it has no area)!"}));
+    EXPECT_EQ(r.memo, (Lines{"Attention:", "Wings are moved automatically in z-direction!",
+                             "Can not calculate wing-3. ", "Please change this wing (it has no area)!"}));
 }
 
 }  // namespace

@@ -45,6 +45,22 @@ inline AircraftModel aircraftOf(std::initializer_list<WingSpec> wings) {
     return m;
 }
 
+// Three stubby wings of four trapeziums; the narrow tips of small chord need
+// many strips, so the tip span sets the unknowns (5 gives exactly 3000).
+inline AircraftModel stubby(int tipSpan) {
+    AircraftModel m = startupAircraft();
+    m.WingCount = m.CalcWingCount = 3;
+    for (int w = 1; w <= 3; ++w)
+        m.wing[w] = params(WingSpec{{600, 500, 60, 40, 20},
+                                    {150, 40, 50, tipSpan},
+                                    {50, 500, 520, 540},
+                                    4,
+                                    (w - 1) * 1500,
+                                    (w - 1) * 150,
+                                    0});
+    return m;
+}
+
 inline WingPlanforms planformsOf(const AircraftModel& m) {
     WingPlanforms p{};
     for (int w = 1; w <= kMaxWings; ++w) p[w] = Calc_W(m.wing[w]);
