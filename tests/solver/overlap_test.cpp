@@ -91,6 +91,19 @@ TEST(Overlap, ThreeWingsKeepTheirOrderAndGaps) {
     EXPECT_GE(std::abs(r.WingPosZ[2] - r.WingPosZ[3]), 12);
 }
 
+TEST(Overlap, OnEqualXWing3IsTakenBeforeWing2) {
+    // Main wing in front, two tails of different chords side by side behind it:
+    // wing 3 is separated from the main wing first (12 % of 150 mm), wing 2
+    // then in steps of 1.3 % of 100 mm (taken the other way round, 2 goes to
+    // -12 and 3 up to +20).
+    const CalcResult r = runCalculation(
+        aircraftOf({rectangle(500, 200), rectangle(200, 100, 700, 0), rectangle(200, 150, 700, 0)}));
+    EXPECT_TRUE(r.WingsMoved);
+    EXPECT_EQ(r.WingPosZ[1], 0);
+    EXPECT_EQ(r.WingPosZ[2], -13);
+    EXPECT_EQ(r.WingPosZ[3], -18);
+}
+
 TEST(Overlap, RefusalAfterAMoveComesBelowTheNotice) {
     // Wing 2 is moved, wing 3 (no area) refused; the "Error: " head is gone.
     const CalcResult r = runCalculation(
