@@ -10,9 +10,6 @@ namespace {
 using test::at;
 using test::expectColourAt;
 
-const QColor kBlack(0, 0, 0);
-const QColor kWhite(255, 255, 255);
-
 // The schematic image of the design layout, 923 x 246.
 QImage schematic(int trapCount, bool english = true) {
     return test::painted(923, 246, [&](Canvas& c) { d_w(c, trapCount, english); });

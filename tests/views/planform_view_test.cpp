@@ -14,10 +14,6 @@ using test::at;
 using test::defaultWing;
 using test::expectColourAt;
 
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
-const QColor kBlack(0, 0, 0);
-
 struct Drawn {
     QImage image;
     double scale = 0;

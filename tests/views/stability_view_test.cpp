@@ -12,10 +12,6 @@ namespace {
 using test::at;
 using test::countColour;
 
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
-const QColor kWhite(255, 255, 255);
-
 // 1 pixel per mm, x = 0 at row 10, centre line at column 200.
 TopViewTransform plainTransform() {
     TopViewTransform t;

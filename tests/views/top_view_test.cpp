@@ -14,11 +14,6 @@ namespace {
 using test::at;
 using test::expectColourAt;
 
-const QColor kBlue(0, 0, 255);
-const QColor kFuchsia(255, 0, 255);
-const QColor kGreen(0, 128, 0);
-const QColor kBlack(0, 0, 0);
-
 constexpr int kW = 694;  // the top view of the design layout
 constexpr int kH = 369;
 

@@ -13,10 +13,6 @@ namespace {
 
 using test::countColour;
 
-const QColor kBlue(0, 0, 255);
-const QColor kFuchsia(255, 0, 255);
-const QColor kGreen(0, 128, 0);
-
 constexpr int kW = 684;  // the 3-D view of the design layout
 constexpr int kH = 246;
 

@@ -16,6 +16,18 @@
 #include "views/top_view.h"
 #include "views/view_colors.h"
 
+namespace ws {
+
+// The pure colours the drawings use, as the pixels read back.
+inline const QColor kBlack(0, 0, 0);
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kRed(255, 0, 0);
+inline const QColor kBlue(0, 0, 255);
+inline const QColor kGreen(0, 128, 0);
+inline const QColor kFuchsia(255, 0, 255);
+
+}  // namespace ws
+
 namespace ws::test {
 
 inline QImage blankImage(int w, int h) {
