@@ -53,7 +53,7 @@ void BM_Schematic(benchmark::State& state) {
     QImage schematic = image(923, 246);
     for (auto _ : state) {
         ws::Canvas canvas(schematic);
-        ws::d_w(canvas, 4, true);
+        ws::d_w(canvas, 4);
     }
 }
 BENCHMARK(BM_Schematic)->Unit(benchmark::kMillisecond);
@@ -70,7 +70,7 @@ void BM_AircraftPage(benchmark::State& state) {
         ws::TopViewTransform view;
         {
             ws::Canvas canvas(top);
-            view = ws::redrawTopView(canvas, a, nullptr, false, false, ws::TopViewTransform{}, false, true);
+            view = ws::redrawTopView(canvas, a, nullptr, false, false, ws::TopViewTransform{}, false);
         }
         ws::Canvas canvas(view3d);
         ws::d_3d(canvas, a, 80, 250, view.View3DScale, points);
@@ -118,7 +118,7 @@ void BM_AircraftPageWithLattice(benchmark::State& state) {
         ws::TopViewTransform view;
         {
             ws::Canvas canvas(top);
-            view = ws::redrawTopView(canvas, a, &grid, true, true, ws::TopViewTransform{}, false, true);
+            view = ws::redrawTopView(canvas, a, &grid, true, true, ws::TopViewTransform{}, false);
         }
         ws::Canvas canvas(view3d);
         ws::d_3d(canvas, a, 80, 250, view.View3DScale, points);

@@ -111,7 +111,7 @@ class JsonWriter {
 
 }  // namespace
 
-std::string textReport(const AircraftModel& model, const CalcResult& r, bool english) {
+std::string textReport(const AircraftModel& model, const CalcResult& r, const ReportWording& wording) {
     std::string out;
     for (int w = 1; w <= model.WingCount && w <= kMaxWings; ++w) {
         const WingLabelTexts& t = r.wings[w].labels;
@@ -130,17 +130,17 @@ std::string textReport(const AircraftModel& model, const CalcResult& r, bool eng
     if (done) {
         out += "reference wing " + std::to_string(e.RefWing) + ": area " + fixed(e.RefArea / 10000, 2) +
                "dm^2, chord " + fixed(e.RefChord, 1) + "mm\n";
-        const StabilityRows rows = stabilityRows(r.stability, e.RefArea, e.RefChord, e.AnpAircraft, english);
-        out += withoutTrailingBlanks(rows.neutralPoint) + "\n";
-        out += withoutTrailingBlanks(rows.cgFront) + "\n";
-        out += withoutTrailingBlanks(rows.cgRear) + "\n";
+        out += withoutTrailingBlanks(wording.neutralPoint) + "\n";
+        out += withoutTrailingBlanks(wording.cgFront) + "\n";
+        out += withoutTrailingBlanks(wording.cgRear) + "\n";
     }
     if (r.memoShown)
-        for (const std::string& line : r.memo) out += line + "\n";
+        for (const std::string& line : wording.messages) out += line + "\n";
     return out;
 }
 
-std::string jsonReport(const std::string& file, const AircraftModel& model, const CalcResult& r) {
+std::string jsonReport(const std::string& file, const AircraftModel& model, const CalcResult& r,
+                       const ReportWording& wording) {
     (void)model;
     const bool done = r.done();
     const Evaluation& e = r.evaluation;
@@ -222,7 +222,7 @@ std::string jsonReport(const std::string& file, const AircraftModel& model, cons
     j.key("messages");
     j.beginArray();
     if (r.memoShown)
-        for (const std::string& line : r.memo) j.value(line);
+        for (const std::string& line : wording.messages) j.value(line);
     j.endArray();
     j.endObject();
     return j.text + "\n";

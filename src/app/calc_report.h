@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/aircraft.h"
 #include "solver/calculation.h"
@@ -13,15 +14,20 @@ namespace ws {
 // chordwise panels, strips (per trapezium), lift slope and Label_anp; the
 // panel total, the reference wing, the neutral point and the automatic
 // centre-of-gravity range as STABIL writes them (trailing blanks dropped),
-// then the lines of Memo1 when the run left it shown. `english` picks the
-// language of the program's own texts; the report's words stay English.
-std::string textReport(const AircraftModel& model, const CalcResult& result, bool english);
+// then the lines of Memo1 when the run left it shown. Those rows and lines
+// come worded in the language of the run; the report's own words stay English.
+struct ReportWording {
+    std::string neutralPoint, cgFront, cgRear;  // the stability rows
+    std::vector<std::string> messages;          // one per entry of result.memo
+};
+std::string textReport(const AircraftModel& model, const CalcResult& result, const ReportWording& wording);
 
 // One JSON object (keys: file, wing_count, wings, panel_total, wings_moved,
 // anp_aircraft, ref_wing, ref_area, ref_chord, margin_low, margin_high,
 // margin_desired, cg_front, cg_rear, cg_desired, calculated, messages).
 // Numbers in shortest round-trip form; results of a refused run are null.
-std::string jsonReport(const std::string& file, const AircraftModel& model, const CalcResult& result);
+std::string jsonReport(const std::string& file, const AircraftModel& model, const CalcResult& result,
+                       const ReportWording& wording);
 
 // 0 when the aircraft was calculated, 1 when it was refused.
 int calcExitStatus(const CalcResult& result);

@@ -1,5 +1,5 @@
 // winstabix-calc: an aircraft file calculated without a window.
-//   winstabix-calc [FILE.da4] [--lang en|de] [--json] [--save OUT.da4] [--panels N]
+//   winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--json] [--save OUT.da4] [--panels N]
 // Exit status 0 when calculated, 1 when the calculation refused the aircraft,
 // 2 on a bad command line or a file that cannot be read or written.
 #include <charconv>
@@ -9,32 +9,36 @@
 #include <string_view>
 #include <variant>
 
+#include <QCoreApplication>
+
 #include "app/calc_report.h"
 #include "files/aircraft_file.h"
 #include "files/file_io.h"
 #include "model/aircraft.h"
 #include "model/planform.h"
 #include "solver/calculation.h"
+#include "texts/catalogue.h"
+#include "texts/translation.h"
 
 namespace {
 
 constexpr int kExitFailure = 2;
 
 constexpr const char* kUsage =
-    "usage: winstabix-calc [FILE.da4] [--lang en|de] [--json] [--save OUT.da4] [--panels N]\n"
+    "usage: winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--json] [--save OUT.da4] [--panels N]\n"
     "  FILE.da4        aircraft to load (default: the start-up aircraft)\n"
-    "  --lang en|de    language of the calculation's messages (default en)\n"
+    "  --lang en|de|fr|es  language of the calculation's messages (default en)\n"
     "  --json          print one JSON object instead of the text report\n"
     "  --save OUT.da4  write the aircraft, with its results when calculated\n"
     "  --panels N      panels aimed at for the largest wing, 1 to 3000 (default 400);\n"
     "                  for convergence studies, the window always uses 400\n";
 
 struct Options {
-    std::optional<std::string> input;   // aircraft file to load
-    std::optional<std::string> saveTo;  // --save
-    bool english = true;                // --lang
-    bool json = false;                  // --json
-    int panels = ws::kTargetPanels;     // --panels
+    std::optional<std::string> input;               // aircraft file to load
+    std::optional<std::string> saveTo;              // --save
+    ws::Language language = ws::Language::English;  // --lang
+    bool json = false;                              // --json
+    int panels = ws::kTargetPanels;                 // --panels
     bool help = false;
 };
 
@@ -61,10 +65,11 @@ std::string takeArgument(int argc, char** argv, int& i, Options& options) {
     } else if (arg == "--json") {
         options.json = true;
     } else if (arg == "--lang") {
-        if (i + 1 >= argc) return "--lang needs en or de";
+        if (i + 1 >= argc) return "--lang needs en, de, fr or es";
         const std::string_view lang = argv[++i];
-        if (lang != "en" && lang != "de") return "--lang takes en or de, not " + std::string(lang);
-        options.english = lang == "en";
+        const std::optional<ws::Language> language = ws::languageOfCode(lang);
+        if (!language) return "--lang takes en, de, fr or es, not " + std::string(lang);
+        options.language = *language;
     } else if (arg == "--save") {
         if (i + 1 >= argc) return "--save needs a file name";
         options.saveTo = argv[++i];
@@ -72,7 +77,8 @@ std::string takeArgument(int argc, char** argv, int& i, Options& options) {
         if (i + 1 >= argc) return "--panels needs a number";
         const std::string_view text = argv[++i];
         const std::optional<int> panels = panelCount(text);
-        if (!panels) return "--panels takes a whole number from 1 to " + std::to_string(ws::kMaxUnknowns) + ", not " +
+        if (!panels)
+            return "--panels takes a whole number from 1 to " + std::to_string(ws::kMaxUnknowns) + ", not " +
                    std::string(text);
         options.panels = *panels;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -131,14 +137,22 @@ int main(int argc, char** argv) {
     if (const auto* error = std::get_if<ws::FileError>(&loaded)) return fail(error->reason);
     const Aircraft& aircraft = std::get<Aircraft>(loaded);
 
+    // The words come through the same translations as the window's.
+    QCoreApplication app(argc, argv);
+    ws::useLanguage(line.options.language);
+
     ws::CalcOptions calcOptions;
-    calcOptions.language = line.options.english ? ws::Language::English : ws::Language::German;
     calcOptions.targetPanels = line.options.panels;
     const ws::CalcResult result = ws::runCalculation(aircraft.model, calcOptions);
+    const ws::Evaluation& e = result.evaluation;
+    const ws::StabilityRows rows = ws::stabilityRows(result.stability, e.RefArea, e.RefChord, e.AnpAircraft);
+    const ws::ReportWording wording{rows.neutralPoint, rows.cgFront, rows.cgRear,
+                                    ws::messageLines(result.memo)};
     if (line.options.json)
-        std::fputs(ws::jsonReport(line.options.input.value_or(""), aircraft.model, result).c_str(), stdout);
+        std::fputs(ws::jsonReport(line.options.input.value_or(""), aircraft.model, result, wording).c_str(),
+                   stdout);
     else
-        std::fputs(ws::textReport(aircraft.model, result, line.options.english).c_str(), stdout);
+        std::fputs(ws::textReport(aircraft.model, result, wording).c_str(), stdout);
 
     if (line.options.saveTo) {
         std::optional<ws::StoredResults> results;

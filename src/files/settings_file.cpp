@@ -28,8 +28,7 @@ int placeIn(std::string_view line) {
 Settings parseSettings(std::string_view bytes) {
     const std::vector<std::string_view> lines = splitLines(bytes);
     Settings s;
-    if (lines.size() >= 1)
-        s.language = !lines[0].empty() && lines[0][0] == 'e' ? Language::English : Language::German;
+    if (lines.size() >= 1) s.language = languageOfLetter(lines[0].empty() ? 'd' : lines[0][0]);
     if (lines.size() >= 2) s.width = sizeIn(lines[1], 3000);
     if (lines.size() >= 3) s.height = sizeIn(lines[2], 2000);
     if (lines.size() >= 4) s.left = placeIn(lines[3]);
@@ -44,7 +43,7 @@ Settings loadSettingsFile(const std::filesystem::path& path) {
 }
 
 std::string settingsFileBytes(const Settings& s) {
-    std::string out = s.language == Language::English ? "e\r\n" : "d\r\n";
+    std::string out = {languageLetter(s.language), '\r', '\n'};
     for (const std::optional<int>& value : {s.width, s.height, s.left, s.top}) {
         if (!value) break;
         out += std::to_string(*value);

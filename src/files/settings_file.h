@@ -1,5 +1,5 @@
 // The settings file "Default.pa4" in the working directory: one value a line,
-// CR LF. Line 1 the language letter ("e" English, "d" German), then the main
+// CR LF. Line 1 the language letter (see model/language.h), then the main
 // window's outer width, height, left and top edge in pixels.
 #pragma once
 
@@ -24,8 +24,8 @@ struct Settings {
     std::optional<int> top;     // top edge, px
 };
 
-// Line 1: only its first character counts, "e" is English, anything else
-// German. A width is taken when 1 <= v < 3000, a height when 1 <= v < 2000;
+// Line 1: only its first character counts (languageOfLetter). A width is
+// taken when 1 <= v < 3000, a height when 1 <= v < 2000;
 // left and top are taken when 0 <= v < 1000 and are 0 otherwise. A missing
 // line changes nothing. Numbers follow the entry rule.
 Settings parseSettings(std::string_view bytes);

@@ -6,7 +6,6 @@
 namespace ws {
 
 const char* const kRemarksPlaceholderEnglish = "insert your remarks her:";
-const char* const kRemarksPlaceholderGerman = "Bemerkungen können in diesem Feld eingegeben werden:";
 
 namespace {
 
@@ -16,7 +15,9 @@ std::int32_t clamp32(std::int64_t v) {
     return static_cast<std::int32_t>(v);
 }
 
-std::int32_t absolute(std::int32_t v) { return clamp32(std::llabs(std::int64_t{v})); }
+std::int32_t absolute(std::int32_t v) {
+    return clamp32(std::llabs(std::int64_t{v}));
+}
 
 }  // namespace
 

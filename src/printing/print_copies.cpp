@@ -9,7 +9,8 @@
 namespace ws {
 
 PrintCopies drawPrintCopies(const PrintJobInput& input) {
-    PrintCopies copies{QImage(kTopCopySize, QImage::Format_RGB32), QImage(kView3DCopySize, QImage::Format_RGB32)};
+    PrintCopies copies{QImage(kTopCopySize, QImage::Format_RGB32),
+                       QImage(kView3DCopySize, QImage::Format_RGB32)};
     {
         Canvas top(copies.top);
         clearAircraftView(top);
@@ -28,9 +29,8 @@ PrintCopies drawPrintCopies(const PrintJobInput& input) {
     background.RefOutline =
         std::span<const OutlinePoint>(e.RefOutline.data(), std::size_t(std::max(e.RefOutlineCount, 0)));
     background.LatticeValid = input.LatticeValid && calc.latticeBuilt;
-    background.UiEnglish = input.UiEnglish;
     const StabilityDisplay display =
-        stabilityDisplay(input.stability, e.RefArea, e.RefChord, e.AnpAircraft, input.manual, input.UiEnglish);
+        stabilityDisplay(input.stability, e.RefArea, e.RefChord, e.AnpAircraft, input.manual);
 
     TopViewTransform view;
     {

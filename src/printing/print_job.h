@@ -5,7 +5,7 @@
 //   ws::PrintJobInput in;
 //   in.model = &model();  in.calc = &calculation();  in.stability = calculation().stability;
 //   in.manual = RadioButton16->isChecked();  in.LatticeValid = LatticeValid;
-//   in.UiEnglish = UiEnglish;  in.ScrollBar1 = ScrollBar1->value();  in.ScrollBar2 = ScrollBar2->value();
+//   in.ScrollBar1 = ScrollBar1->value();  in.ScrollBar2 = ScrollBar2->value();
 //   const ws::SummaryPage page = ws::composeSummaryPage(in);
 //   Image4->image() = page.Image4;  Image7->image() = page.Image7;  Image_P->image() = page.Image_P;
 //   form3->showPage(page.Image_P, ws::pdfFileNameFor(model().AircraftFileName));
@@ -25,13 +25,13 @@
 namespace ws {
 
 struct SummaryPage {
-    QImage Image4;  // the top view at print size (736 x 406)
-    QImage Image7;  // the 3-D view at print size (776 x 246)
-    QImage Image_P; // the page (985 x 1502), what the dialog prints
+    QImage Image4;   // the top view at print size (736 x 406)
+    QImage Image7;   // the 3-D view at print size (776 x 246)
+    QImage Image_P;  // the page (985 x 1502), what the dialog prints
 };
 
 // The whole page of `input`: views at print size, then every text in the
-// language of input.UiEnglish. Reads no widget; the window's own views are
+// language in force. Reads no widget; the window's own views are
 // left as they are.
 SummaryPage composeSummaryPage(const PrintJobInput& input);
 

@@ -1,5 +1,6 @@
 #include "printing/summary_page.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -13,15 +14,23 @@ namespace ws {
 
 namespace {
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // m(v, w, d) of the page: d decimals, right-aligned in at least w characters.
-QString m(double value, int width, int decimals) { return text(fixed(value, decimals, width)); }
+QString m(double value, int width, int decimals) {
+    return text(fixed(value, decimals, width));
+}
 
 // The labels of the right column are padded to one width, so the value
 // column is reached by blanks alone when the font keeps its cell.
-QString rightLabel(bool english, const char* en, const char* de) {
-    return QString::fromUtf8(english ? en : de).leftJustified(kRightLabelWidth, u' ');
+QString say(const char* source) {
+    return QCoreApplication::translate("SummaryPage", source);
+}
+
+QString rightLabel(const char* source) {
+    return say(source).leftJustified(kRightLabelWidth, u' ');
 }
 
 void addWingBlock(std::vector<PageText>& out, const PrintJobInput& v, int w) {
@@ -29,26 +38,24 @@ void addWingBlock(std::vector<PageText>& out, const PrintJobInput& v, int w) {
     const WingParams& params = v.model->wing[w];
     const WingResult& result = v.calc->wings[w];
     const WingPlanform& p = result.planform;
-    const bool en = v.UiEnglish;
-
-    out.push_back({0, y, QStringLiteral("Wing%1:").arg(w)});
+    out.push_back({0, y, say(QT_TRANSLATE_NOOP("SummaryPage", "Wing%1:")).arg(w)});
     out.push_back({0, y + 20, stationRow("xf: ", p.StationX, p.StationCount, params.WingPosX)});
     out.push_back({0, y + 40, stationRow("lf: ", p.StationChord, p.StationCount)});
     out.push_back({0, y + 60, stationRow("yf: ", p.StationY, p.StationCount)});
     out.push_back({0, y + 80, QStringLiteral("zf: ") + text(padded(params.WingPosZ, 5))});
     out.push_back({0, y + 100, QStringLiteral("x0: ") + text(padded(params.WingPosX, 5))});
 
-    const auto row = [&](int dy, const char* english, const char* german, const QString& value) {
-        out.push_back({kWingLabelColumn, y + dy, rightLabel(en, english, german)});
+    const auto row = [&](int dy, const char* label, const QString& value) {
+        out.push_back({kWingLabelColumn, y + dy, rightLabel(label)});
         out.push_back({kWingValueColumn, y + dy, value});
     };
-    row(20, "wing span:", "Spannweite:", m(p.WingSpan, 5, 0) + " mm");
-    row(40, "wing area:", "Flächeninhalt:", m(p.WingArea / 10000, 5, 1) + " dm**2");
-    row(60, "aspect ratio:", "Streckung:", m(p.WingAspect, 5, 1));
-    row(80, "mean aerod. chord:", "Bezugstiefe:", m(p.WingMAC, 5, 1) + " mm");
-    row(100, "geometric center:", "Geom. Neutralpunkt:", m(p.WingR25, 5, 1) + " mm");
-    row(120, "aerodynamic center:", "Aerod. Neutralpunkt:", m(result.AnpRelative, 5, 1) + " mm");
-    row(140, "lift slope:", "Auftriebsanstieg:", m(v.calc->evaluation.LiftSlopeWing[w], 5, 2));
+    row(20, QT_TRANSLATE_NOOP("SummaryPage", "wing span:"), m(p.WingSpan, 5, 0) + " mm");
+    row(40, QT_TRANSLATE_NOOP("SummaryPage", "wing area:"), m(p.WingArea / 10000, 5, 1) + " dm**2");
+    row(60, QT_TRANSLATE_NOOP("SummaryPage", "aspect ratio:"), m(p.WingAspect, 5, 1));
+    row(80, QT_TRANSLATE_NOOP("SummaryPage", "mean aerod. chord:"), m(p.WingMAC, 5, 1) + " mm");
+    row(100, QT_TRANSLATE_NOOP("SummaryPage", "geometric center:"), m(p.WingR25, 5, 1) + " mm");
+    row(120, QT_TRANSLATE_NOOP("SummaryPage", "aerodynamic center:"), m(result.AnpRelative, 5, 1) + " mm");
+    row(140, QT_TRANSLATE_NOOP("SummaryPage", "lift slope:"), m(v.calc->evaluation.LiftSlopeWing[w], 5, 2));
 }
 
 }  // namespace
@@ -67,28 +74,24 @@ QString stationRow(const char* label, const std::array<double, 6>& station, int 
 std::vector<PageText> summaryTexts(const PrintJobInput& v) {
     std::vector<PageText> out;
     if (!v.model || !v.calc) return out;
-    const bool en = v.UiEnglish;
     const StabilityNumbers& s = v.stability;
     const Evaluation& e = v.calc->evaluation;
 
     out.push_back({0, 0, QStringLiteral("WinStabix4  V2.5 ")});
     out.push_back({0, 20, text(v.model->AircraftFileName)});
-    out.push_back({0, 563, QStringLiteral("Summary:")});
+    out.push_back({0, 563, say(QT_TRANSLATE_NOOP("SummaryPage", "Summary:"))});
 
     const QString recommended =
-        en ? QStringLiteral("Recommended center of gravity by stab =  ")
-           : QStringLiteral("Empfohlener Schwerpunkt bei Stabilität =  ");
+        say(QT_TRANSLATE_NOOP("SummaryPage", "Recommended center of gravity by stab =  "));
     // The English lower row keeps its spelling as users have always seen it.
     const QString recommendedLow =
-        en ? QStringLiteral("recomemnded center of gravity by stab =  ") : recommended;
-    const QString desired =
-        en ? QStringLiteral("Center of gravity by stab = ") : QStringLiteral("Schwerpunkt bei Stabilität = ");
+        say(QT_TRANSLATE_NOOP("SummaryPage", "recomemnded center of gravity by stab =  "));
+    const QString desired = say(QT_TRANSLATE_NOOP("SummaryPage", "Center of gravity by stab = "));
     const auto stabilityRow = [&](int y, const QString& label, double value) {
         out.push_back({0, y, label});
         out.push_back({kValueColumn, y, m(value, 5, 1) + " mm"});
     };
-    stabilityRow(583, en ? QStringLiteral("aerodynamic center: ") : QStringLiteral("Neutralpunkt:        "),
-                 e.AnpAircraft);
+    stabilityRow(583, say(QT_TRANSLATE_NOOP("SummaryPage", "aerodynamic center: ")), e.AnpAircraft);
     stabilityRow(603, recommended + m(s.MarginHigh, 0, 0) + "%: ", s.CgFront);
     stabilityRow(623, recommendedLow + m(s.MarginLow, 0, 0) + "%: ", s.CgRear);
     stabilityRow(643, desired + m(s.MarginDesired, 0, 1) + "%: ", s.CgDesired);
@@ -110,7 +113,8 @@ QFont pageFont() {
     // Narrower letters keep the height; a smaller size only where the font
     // cannot be narrowed.
     const auto advance = [&] { return QFontMetrics(font).horizontalAdvance(QStringLiteral("0000000000")); };
-    for (int stretch = 100; stretch > 50 && advance() > 10 * kPageCharWidth; --stretch) font.setStretch(stretch);
+    for (int stretch = 100; stretch > 50 && advance() > 10 * kPageCharWidth; --stretch)
+        font.setStretch(stretch);
     for (int pixels = font.pixelSize(); pixels > 8 && advance() > 10 * kPageCharWidth;)
         font.setPixelSize(--pixels);
     return font;

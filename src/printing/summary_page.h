@@ -30,7 +30,7 @@ inline constexpr QRect kView3DCopyPlace(0, 357, 616, 191);
 inline constexpr int kValueColumn = 420;      // stability values
 inline constexpr int kWingLabelColumn = 320;  // right column of a wing block
 inline constexpr int kWingValueColumn = 510;
-inline constexpr int kRightLabelWidth = 20;   // characters, blanks included
+inline constexpr int kRightLabelWidth = 20;                   // characters, blanks included
 inline constexpr int kWingBlockTop[4] = {0, 683, 863, 1043};  // [1..3]
 
 // Everything the print command reads, as plain values: no widget. The
@@ -41,9 +41,8 @@ struct PrintJobInput {
     StabilityNumbers stability;            // as STABIL last computed them (calc->stability)
     bool manual = false;                   // manual stability mode (RadioButton16)
     bool LatticeValid = true;              // lattice and reference wing drawn under the top view
-    bool UiEnglish = true;
-    int ScrollBar1 = 80;   // 3-D elevation bar position
-    int ScrollBar2 = 250;  // 3-D azimuth bar position
+    int ScrollBar1 = 80;                   // 3-D elevation bar position
+    int ScrollBar2 = 250;                  // 3-D azimuth bar position
 };
 
 // One text of the page; its cell's top-left corner at (x, y).

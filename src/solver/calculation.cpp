@@ -31,13 +31,13 @@ bool solveAndEvaluate(const Lattice& lattice, const WingPlanforms& wings, const 
     EINFLUSS(lattice, workspace, messages, options.threads);
     if (messages.CalcAbort) return false;
     if (!LOES(workspace, options.method, options.progress, messages)) {
-        messages.append(kLoesDriverLine);
+        messages.append(MessageCode::LoesDriver);
         messages.shown = true;
         return false;
     }
     evaluation = WIRBEL_ERG(lattice, workspace.rhs.data(), wings);
     if (!allFinite(evaluation, lattice.sizes.CalcWingCount)) {
-        messages.refuse(cannotCalculateAircraftLine(messages.language), notFiniteLine(messages.language));
+        messages.refuse({MessageCode::CannotCalculateAircraft}, {MessageCode::NotFinite});
         return false;
     }
     return true;
@@ -54,7 +54,6 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
     result.stability = {};
 
     CalcMessages messages;
-    messages.language = options.language;
     messages.lines = std::move(result.memo);
     messages.lines.clear();
 
@@ -70,15 +69,15 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
         posX[w] = model.wing[w].WingPosX;
         posZ[w] = model.wing[w].WingPosZ;
     }
-    messages.append(errorHeadLine(options.language));
+    messages.append(MessageCode::ErrorHead);
 
     const OverlapResult overlap = KONFLIKT(result.CalcWingCount, posX, posZ, planforms);
     result.WingPosZ = overlap.WingPosZ;
     result.WingsMoved = overlap.WingsMoved;
     if (overlap.WingsMoved) {
         messages.lines.clear();
-        messages.append(attentionLine(options.language));
-        messages.append(wingsMovedLine(options.language));
+        messages.append(MessageCode::Attention);
+        messages.append(MessageCode::WingsMoved);
         messages.shown = true;
     }
 
@@ -95,7 +94,7 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
         if (allFinite(result.stability)) {
             result.outcome = CalcOutcome::Done;
         } else {
-            messages.refuse(cannotCalculateAircraftLine(options.language), notFiniteLine(options.language));
+            messages.refuse({MessageCode::CannotCalculateAircraft}, {MessageCode::NotFinite});
             result.stability = {};
         }
     }

@@ -23,11 +23,10 @@
 namespace ws {
 
 struct CalcOptions {
-    Language language = Language::English;
     double marginDesired = kDefaultMargin;  // percent, the number in Edit31
     SolveMethod method = SolveMethod::Library;
-    ProgressFn progress;  // elimination steps still to go (Label24); may be empty
-    int threads = 0;      // for the influence fill; 0 takes the machine's cores
+    ProgressFn progress;               // elimination steps still to go (Label24); may be empty
+    int threads = 0;                   // for the influence fill; 0 takes the machine's cores
     int targetPanels = kTargetPanels;  // of the largest wing (GRID); changed only for convergence studies
 };
 
@@ -47,7 +46,7 @@ struct CalcResult {
     int CalcWingCount = 0;
     // Memo1 in order, and whether the run leaves it shown. Its first line is
     // "Error: " when nothing replaced what the recalculation left there.
-    std::vector<std::string> memo;
+    std::vector<Message> memo;
     bool memoShown = false;
 
     std::array<int, kMaxWings + 1> WingPosZ{};  // heights after the overlap rule, for Edit_z1..3

@@ -54,7 +54,7 @@ void EINFLUSS(const Lattice& lattice, SolverWorkspace& workspace, CalcMessages& 
         counted += static_cast<long long>(sizes.WingStrips[w]) * sizes.ChordPanels[w];
     const int n = sizes.PanelTotal;
     if (counted * counted != static_cast<long long>(n) * n || lattice.ControlX.size() != std::size_t(n)) {
-        messages.append(kEinflussLine);
+        messages.append(MessageCode::Einfluss);
         messages.shown = true;
         messages.CalcAbort = true;
         return;
@@ -108,7 +108,7 @@ bool LOES(SolverWorkspace& workspace, SolveMethod method, const ProgressFn& prog
                        ? libraryLuSolve(workspace.W(), rhs, n, workspace.pivots.data(), progress)
                        : SIMQ902(workspace.W(), rhs, n, progress);
     if (ks != 0) {
-        messages.append(kLoesLine);
+        messages.append(MessageCode::Loes);
         messages.shown = true;
         messages.CalcAbort = true;
         return false;

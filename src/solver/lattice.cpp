@@ -28,7 +28,6 @@ double Lattice::controlX(int i, int s, int w) const {
 }
 
 LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& messages, int targetPanels) {
-    const Language lang = messages.language;
     LatticeSizes sizes;
     sizes.CalcWingCount = calcWingCount;
     bool refused = false;
@@ -44,7 +43,7 @@ LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& m
         const double span = 2 * (p.StationY[last] - p.StationY[1]);
         // Both would be divisors below.
         if (!(area > 0) || !(span > 0)) {
-            messages.refuse(cannotCalculateWingLine(lang, w), noAreaLine(lang));
+            messages.refuse({MessageCode::CannotCalculateWing, w}, {MessageCode::NoArea});
             refused = true;
             continue;
         }
@@ -53,7 +52,7 @@ LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& m
             if (p.StationY[k + 1] - p.StationY[k] > 0 && p.StationChord[k] + p.StationChord[k + 1] == 0)
                 chordless = true;
         if (chordless) {
-            messages.refuse(cannotCalculateWingLine(lang, w), trapeziumNoChordLine(lang));
+            messages.refuse({MessageCode::CannotCalculateWing, w}, {MessageCode::TrapeziumNoChord});
             refused = true;
             continue;
         }
@@ -80,18 +79,19 @@ LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& m
 
     for (int w = 1; w <= kMaxWings; ++w) {
         if (sizes.WingStrips[w] >= kMaxStrips) {
-            messages.refuse(cannotCalculateWingLine(lang, w), lessAspectRatioLine(lang));
+            messages.refuse({MessageCode::CannotCalculateWing, w}, {MessageCode::LessAspectRatio});
             refused = true;
         }
     }
     for (int w = 1; w <= kMaxWings; ++w) {
         if (sizes.ChordPanels[w] > kMaxChordPanels) {
-            messages.refuse(cannotCalculateWingLine(lang, w), moreAspectRatioLine(lang));
+            messages.refuse({MessageCode::CannotCalculateWing, w}, {MessageCode::MoreAspectRatio});
             refused = true;
         }
     }
     if (!refused && sizes.PanelTotal > kMaxUnknowns)
-        messages.refuse(cannotCalculateAircraftLine(lang), tooManyPanelsLine(lang, sizes.PanelTotal));
+        messages.refuse({MessageCode::CannotCalculateAircraft},
+                        {MessageCode::TooManyPanels, sizes.PanelTotal});
     return sizes;
 }
 
@@ -129,7 +129,7 @@ void TRAPEZ_TRIM(int wing, int trapezium, double* t, double dy, double c0, doubl
     const StripSpacing residuals;
 
     int status = 0;
-    CalcMessages first{messages.language, {}, false, false};
+    CalcMessages first;
     TRIM9M(wing, trapezium, status, x.data(), free.data(), kTrimIterations, ns, nvar, residuals, scratch,
            first);
     if (first.CalcAbort) {
@@ -143,11 +143,11 @@ void TRAPEZ_TRIM(int wing, int trapezium, double* t, double dy, double c0, doubl
             x[e - 1] = dy * (fraction - before);
             before = fraction;
         }
-        CalcMessages second{messages.language, {}, false, false};
+        CalcMessages second;
         TRIM9M(wing, trapezium, status, x.data(), free.data(), kTrimIterations, ns, nvar, residuals, scratch,
                second);
         if (second.CalcAbort) {
-            for (std::string& line : second.lines) messages.append(std::move(line));
+            for (const Message& line : second.lines) messages.lines.push_back(line);
             messages.shown = true;
             messages.CalcAbort = true;
         }

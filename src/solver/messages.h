@@ -1,54 +1,48 @@
-// The lines a calculation writes into the message box (Memo1), in the
-// language of the interface, and the refusal flag (CalcAbort) of one run.
-// Texts are exact, trailing blanks included; a few exist in German only.
+// What a calculation has to say in the message box (Memo1), as codes with
+// their numbers, and the refusal flag (CalcAbort) of one run. The wording, in
+// the language of the interface, belongs to the text catalogue above the core.
 #pragma once
 
-#include <string>
 #include <vector>
-
-#include "model/language.h"
 
 namespace ws {
 
-struct CalcMessages {
-    Language language = Language::English;
-    std::vector<std::string> lines;  // Memo1, one entry per line
-    bool shown = false;              // Memo1 visible
-    bool CalcAbort = false;          // a step refused the aircraft
-
-    bool english() const { return language == Language::English; }
-    void append(std::string line) { lines.push_back(std::move(line)); }
-    // Appends the two lines of a refusal, shows the box and sets CalcAbort.
-    void refuse(std::string first, std::string second);
+enum class MessageCode {
+    ErrorHead,  // "Error: ", left in the hidden box by the recalculation
+    Attention,  // KONFLIKT moved wings: this line, then WingsMoved
+    WingsMoved,
+    CannotCalculateWing,  // a: the wing
+    CannotCalculateAircraft,
+    LessAspectRatio,   // 300 strips or more
+    MoreAspectRatio,   // more than 300 chordwise panels
+    NoArea,            // wing of no area or no span
+    TrapeziumNoChord,  // trapezium of width without chord
+    TooManyPanels,     // a: the unknowns
+    NotFinite,
+    TrapeziumFailed,  // a: the wing, b: the trapezium; Newton did not converge
+    MoreTipChord,
+    Itmax,         // a: itmax
+    TrimSingular,  // the lines below were written in German only
+    Einfluss,
+    Loes,
+    LoesDriver,
 };
 
-// "Error: " / "Fehler: ", left in the hidden box by the recalculation.
-std::string errorHeadLine(Language language);
-// "Attention:" and the notice that KONFLIKT moved wings.
-std::string attentionLine(Language language);
-std::string wingsMovedLine(Language language);
+struct Message {
+    MessageCode code = MessageCode::ErrorHead;
+    long long a = 0;
+    long long b = 0;
+    friend bool operator==(const Message&, const Message&) = default;
+};
 
-// "Can not calculate wing-N. " / "Kann Flügel-N nicht berechnen."
-std::string cannotCalculateWingLine(Language language, int wing);
-// "Can not calculate this aircraft. " / "Kann dieses Flugzeug nicht berechnen."
-std::string cannotCalculateAircraftLine(Language language);
+struct CalcMessages {
+    std::vector<Message> lines;  // Memo1, one entry per line
+    bool shown = false;          // Memo1 visible
+    bool CalcAbort = false;      // a step refused the aircraft
 
-std::string lessAspectRatioLine(Language language);   // 300 strips or more
-std::string moreAspectRatioLine(Language language);   // more than 300 chordwise panels
-std::string noAreaLine(Language language);            // wing of no area or no span
-std::string trapeziumNoChordLine(Language language);  // trapezium of width without chord
-std::string tooManyPanelsLine(Language language, long long panels);
-std::string notFiniteLine(Language language);
-
-// The two lines of a Newton solve that did not converge.
-std::string trapeziumFailedLine(Language language, int wing, int trapezium);
-std::string moreTipChordLine(Language language);
-
-// German only.
-std::string itmaxLine(int itmax);            // "TRIM9: Fehler. itmax ist 0 , keine ..."
-extern const char* const kTrimSingularLine;  // " TRIM9M: Das Gleichungssystem ist nicht loesbar //"
-extern const char* const kEinflussLine;      // "EINFLUSS: Irgend ein Kuddel-Muddel"
-extern const char* const kLoesLine;          // "LOES: Fehler beim Loesen des Gleichungssystems "
-extern const char* const kLoesDriverLine;    // "LOES: Fehler..."
+    void append(MessageCode code, long long a = 0, long long b = 0) { lines.push_back({code, a, b}); }
+    // Appends the two lines of a refusal, shows the box and sets CalcAbort.
+    void refuse(Message first, Message second);
+};
 
 }  // namespace ws

@@ -20,7 +20,7 @@ void NewtonScratch::reserve(int neq) {
 void TRIM9M(int wing, int trapezium, int& status, double* x, const bool* free, int itmax, int neq, int nvar,
             const Residuals& FCN, NewtonScratch& scratch, CalcMessages& messages) {
     if (itmax < 1) {
-        messages.append(itmaxLine(itmax));
+        messages.append(MessageCode::Itmax, itmax);
         messages.shown = true;
         messages.CalcAbort = true;
         status = 0;
@@ -54,7 +54,7 @@ void TRIM9M(int wing, int trapezium, int& status, double* x, const bool* free, i
         for (int e = 0; e < neq; ++e) delta[e] = F[e];
         if (SIMQ90(J, delta, neq) != 0) {
             if (!singularReported) {
-                messages.append(kTrimSingularLine);
+                messages.append(MessageCode::TrimSingular);
                 singularReported = true;
             }
             messages.shown = true;
@@ -66,8 +66,7 @@ void TRIM9M(int wing, int trapezium, int& status, double* x, const bool* free, i
         }
 
         if (m == itmax)
-            messages.refuse(trapeziumFailedLine(messages.language, wing, trapezium),
-                            moreTipChordLine(messages.language));
+            messages.refuse({MessageCode::TrapeziumFailed, wing, trapezium}, {MessageCode::MoreTipChord});
         status = m;
     }
 }

@@ -2,8 +2,6 @@
 // reference chord ahead of the aircraft's neutral point. mm, x rearwards.
 #pragma once
 
-#include <string>
-
 namespace ws {
 
 struct StabilityNumbers {
@@ -19,18 +17,5 @@ constexpr double kDefaultMargin = 7.5;  // Edit31 at start
 // The numbers of STABIL (its drawing belongs to the top view).
 StabilityNumbers stabilityNumbers(int calcWingCount, double anpAircraft, double refChord,
                                   double marginDesired);
-
-// The text rows STABIL writes into the top view, in the interface language,
-// trailing blanks included.
-struct StabilityRows {
-    std::string refArea;       // "Reference area (S): 29.70dm^2 "
-    std::string refChord;      // "Reference length (lm): 272.0mm "
-    std::string cgFront;       // automatic, upper row: "x_cg (16%): 68.0mm   "
-    std::string cgRear;        // automatic, lower row: "x_cg (8%): 84.0mm   "
-    std::string cgDesired;     // manual: "x_cg (7.5%): 85.0mm     "
-    std::string neutralPoint;  // "x_ac: 100.0mm    "
-};
-StabilityRows stabilityRows(const StabilityNumbers& numbers, double refArea, double refChord,
-                            double anpAircraft, bool english);
 
 }  // namespace ws

@@ -1,5 +1,6 @@
 #include "ui/Unit2.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPalette>
 #include <string>
@@ -55,14 +56,19 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
 }
 
-void TForm2::showTexts(bool UiEnglish) {
-    for (int i = 1; i <= 7; ++i) setCaption(label_[i], infoText("Label" + std::to_string(i), UiEnglish));
+void TForm2::showTexts() {
+    for (int i = 1; i <= 7; ++i) setCaption(label_[i], infoText("Label" + std::to_string(i)));
     const QRect used = childrenRect();
     resize(used.right() + design(kMargin), used.bottom() + design(kMargin));
 }
 
-void TForm2::open(bool UiEnglish) {
-    showTexts(UiEnglish);
+void TForm2::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && isVisible()) showTexts();
+    QWidget::changeEvent(event);
+}
+
+void TForm2::open() {
+    showTexts();
     show();
     raise();
     activateWindow();

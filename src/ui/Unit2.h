@@ -17,9 +17,12 @@ class TForm2 : public QWidget {
     explicit TForm2(QWidget* parent = nullptr);
 
     // Writes Label1 ... Label7 in the language and fits the window to them.
-    void showTexts(bool UiEnglish);
+    void showTexts();
     // showTexts, then shows the window or brings it to the front.
-    void open(bool UiEnglish);
+    void open();
+
+  protected:
+    void changeEvent(QEvent* event) override;
 
   private:
     std::array<QLabel*, 10> label_{};  // [1..9]

@@ -67,14 +67,14 @@ void TForm1::buildWindow() {
     PageControl1->setCurrentWidget(aircraft_.page);
 
     applyDesignCaptions(this);
-    applyAccessibleNames(this, true);
+    applyAccessibleNames(this);
 
     // Off until their handlers are connected; printing waits for a calculation.
     for (QAction* a :
          {chrome_.Open2, chrome_.Save2, chrome_.Save3, chrome_.Print1, chrome_.german1, chrome_.Info1})
         a->setEnabled(false);
-    for (QToolButton* b : {chrome_.SpeedButton1, chrome_.SpeedButton2, chrome_.SpeedButton3,
-                           chrome_.SpeedButton5})
+    for (QToolButton* b :
+         {chrome_.SpeedButton1, chrome_.SpeedButton2, chrome_.SpeedButton3, chrome_.SpeedButton5})
         b->setEnabled(false);
 
     applyWingCountTable(2);
@@ -116,14 +116,13 @@ void TForm1::connectHandlers() {
 }
 
 void TForm1::Create1() {
-    UiEnglish = true;
+    UiLanguage = Language::English;
     checkScreenDensity();
     applySettingsFile();
     model_.WingCount = model_.CalcWingCount = 2;
     model_.AircraftFileName = "Unknown.da4";
     chrome_.Lab_FName->setText(QString::fromStdString(model_.AircraftFileName));
-    remarks_.Memo2->setPlainText(
-        QString::fromUtf8(UiEnglish ? kRemarksPlaceholderEnglish : kRemarksPlaceholderGerman));
+    remarks_.Memo2->setPlainText(remarksPlaceholder());
     for (int w = 1; w <= kMaxWings; ++w) {
         drawPositionSketch(aircraft_.picture[w]->image(), w);
         aircraft_.picture[w]->update();
@@ -131,7 +130,7 @@ void TForm1::Create1() {
     Calc(nullptr);
     openCommandLineFile();
     for (int w = 1; w <= kMaxWings; ++w) drawSchematic(w);
-    if (!UiEnglish) deutsch();
+    if (UiLanguage != Language::English) rewriteTexts();
 }
 
 void TForm1::Calc_W(int w) {
@@ -158,7 +157,7 @@ void TForm1::Calc_W(int w) {
 void TForm1::Space1(QObject* sender) {
     for (int w = 1; w <= kMaxWings; ++w)
         if (sender == wings_[w].gap) Calc_W(w);
-    const auto lines = gapWarningLines(UiEnglish);
+    const auto lines = gapWarningLines();
     for (int w = 1; w <= kMaxWings; ++w) {
         const bool gap = model_.wing[w].WingGap != 0;
         setCaption(wings_[w].warning1, gap ? lines.first : QString());
@@ -186,7 +185,8 @@ void TForm1::Calc(QObject* sender) {
     draw3DView();
     writeWingNames();
     if (!isPrintControl(sender)) withdrawPrint();
-    aircraft_.Memo1->setPlainText(errorBoxText(UiEnglish));
+    memoHead_ = errorBoxText();
+    aircraft_.Memo1->setPlainText(memoHead_);
     aircraft_.Memo1->hide();
 }
 
@@ -252,7 +252,7 @@ void TForm1::writeWingLabels(int w) {
 
 void TForm1::writeWingNames() {
     for (int w = 1; w <= kMaxWings; ++w) {
-        drawWingPictureName(aircraft_.picture[w]->image(), w, UiEnglish);
+        drawWingPictureName(aircraft_.picture[w]->image(), w);
         aircraft_.picture[w]->update();
     }
 }

@@ -15,6 +15,7 @@
 #include "editing/view_drag.h"
 #include "files/aircraft_file.h"
 #include "model/aircraft.h"
+#include "model/language.h"
 #include "model/planform.h"
 #include "printing/print_job.h"
 #include "solver/calculation.h"
@@ -46,7 +47,7 @@ class TForm1 : public QMainWindow {
     bool ResultsValid = false;  // aerodynamic-centre results belong to the current aircraft
     bool LatticeValid = false;  // the last lattice belongs to the current aircraft
     bool KeepResults = false;   // a redraw is running that must not withdraw results
-    bool UiEnglish = true;
+    Language UiLanguage = Language::English;
 
     // The wings as last read from their fields (the remarks live in Memo2).
     const AircraftModel& model() const { return model_; }
@@ -111,8 +112,8 @@ class TForm1 : public QMainWindow {
     void Load1Click(QObject* sender);
     void Save1Click(QObject* sender);
     void german1Click();
-    void english();
-    void deutsch();
+    // Makes `language` the one in force; every window retranslates itself.
+    void setLanguage(Language language);
     void Info1Click();
     // The print command: the summary page, then the "Printer" dialog, which
     // `makePrintDialog` makes on first use (tests give it fake printers).
@@ -123,12 +124,13 @@ class TForm1 : public QMainWindow {
 
     // The dialogs the file commands ask; tests answer them.
     FileDialogs fileDialogs = standardFileDialogs();
-    int ScreenDpi = 96;         // Qt's logical dots per inch
+    int ScreenDpi = 96;  // Qt's logical dots per inch
     bool Screen96Dpi = false;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     // Files, start-up and close, languages and the info dialog.
@@ -145,8 +147,11 @@ class TForm1 : public QMainWindow {
     AircraftModel aircraftFromFields() const;
     void setSaveControlsEnabled(bool enabled);
     void rewriteTexts();
+    void nameLanguages();
+    Language menuLanguage(const QAction* item) const;
+    QString memoHead_;  // what the recalculation left in the hidden message box
     QStringList commandLine_;
-    TForm2* info_ = nullptr;  // the info dialog, made when first opened
+    TForm2* info_ = nullptr;   // the info dialog, made when first opened
     TForm3* form3_ = nullptr;  // the print dialog, made when first printing
     SummaryPage page_;
     void connectPrintCommand();

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "model/entry_rule.h"
+#include "texts/catalogue.h"
 #include "ui/WinStabix2.h"
 #include "ui/controls.h"
 #include "ui/countdown_label.h"
@@ -21,10 +22,10 @@ namespace ws {
 
 namespace {
 
-QString memoText(const std::vector<std::string>& lines) {
+QString memoText(const std::vector<Message>& lines) {
     QStringList text;
     text.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines) text.append(QString::fromStdString(line));
+    for (const Message& line : lines) text.append(messageText(line));
     return text.join(QLatin1Char('\n'));
 }
 
@@ -41,7 +42,6 @@ void TForm1::Button4Click(QObject* sender) {
 
     CountdownLabel countdown(aircraft_.Label24);
     CalcOptions options;
-    options.language = UiEnglish ? Language::English : Language::German;
     options.marginDesired = marginDesired();
     options.progress = [&countdown](int stepsLeft) { countdown(stepsLeft); };
     runCalculation(model_, options, workspace_, calc_);

@@ -110,10 +110,10 @@ void applyDesignCaptions(QWidget* window) {
             tabs->setTabText(i, designCaption(tabs->widget(i)->objectName().toStdString()));
 }
 
-void applyAccessibleNames(QWidget* window, bool english) {
+void applyAccessibleNames(QWidget* window) {
     for (const TextRow& row : accessibleNameTable())
         if (auto* widget = window->findChild<QWidget*>(QString::fromStdString(row.name)))
-            widget->setAccessibleName(english ? row.english : row.german);
+            widget->setAccessibleName(row.text());
 }
 
 }  // namespace ws

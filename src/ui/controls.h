@@ -39,6 +39,6 @@ QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& designPl
 void setControlText(QObject* control, const QString& text);
 void applyDesignCaptions(QWidget* window);
 // Gives every entry field, image and scroll bar its accessible name.
-void applyAccessibleNames(QWidget* window, bool english);
+void applyAccessibleNames(QWidget* window);
 
 }  // namespace ws

@@ -37,16 +37,15 @@ std::filesystem::path pathOf(const std::string& name) {
 
 FileDialogs standardFileDialogs() {
     FileDialogs d;
-    d.open = [](QWidget* parent, bool english) {
-        return QFileDialog::getOpenFileName(parent, openDialogTitle(english), QString(),
+    d.open = [](QWidget* parent) {
+        return QFileDialog::getOpenFileName(parent, openDialogTitle(), QString(), aircraftFileFilter());
+    };
+    d.save = [](QWidget* parent) {
+        return QFileDialog::getSaveFileName(parent, saveDialogTitle(), QStringLiteral("*.da4"),
                                             aircraftFileFilter());
     };
-    d.save = [](QWidget* parent, bool english) {
-        return QFileDialog::getSaveFileName(parent, saveDialogTitle(english), QStringLiteral("*.da4"),
-                                            aircraftFileFilter());
-    };
-    d.saveFailed = [](QWidget* parent, const QString& reason, bool english) {
-        QMessageBox::warning(parent, QStringLiteral("WinStabix4"), saveFailedText(reason, english));
+    d.saveFailed = [](QWidget* parent, const QString& reason) {
+        QMessageBox::warning(parent, QStringLiteral("WinStabix4"), saveFailedText(reason));
     };
     return d;
 }
@@ -75,7 +74,7 @@ void TForm1::connectFileCommands() {
 
 void TForm1::Load1Click(QObject* sender) {
     std::optional<StoredResults> stored;  // no results unless the file brings some
-    const QString chosen = fileDialogs.open ? fileDialogs.open(this, UiEnglish) : QString();
+    const QString chosen = fileDialogs.open ? fileDialogs.open(this) : QString();
     if (!chosen.isEmpty()) {
         model_.AircraftFileName = chosen.toStdString();
         stored = Load2();
@@ -157,7 +156,7 @@ void TForm1::Save1Click(QObject* sender) {
 
     bool confirmed = true;
     if (saveAs) {
-        const QString chosen = fileDialogs.save ? fileDialogs.save(this, UiEnglish) : QString();
+        const QString chosen = fileDialogs.save ? fileDialogs.save(this) : QString();
         confirmed = !chosen.isEmpty();
         if (confirmed) {
             model_.AircraftFileName = chosen.toStdString();
@@ -179,8 +178,7 @@ void TForm1::Save1Click(QObject* sender) {
             model_.AircraftFileName = previousName;
             setSaveControlsEnabled(saveWasEnabled);
         }
-        if (fileDialogs.saveFailed)
-            fileDialogs.saveFailed(this, QString::fromStdString(failure->reason), UiEnglish);
+        if (fileDialogs.saveFailed) fileDialogs.saveFailed(this, QString::fromStdString(failure->reason));
         return;
     }
     chrome_.Lab_FName->setText(QString::fromStdString(model_.AircraftFileName));

@@ -19,11 +19,11 @@ struct AircraftPage;
 
 struct FileDialogs {
     // The file chosen in the open dialog ("*.da4"), empty when cancelled.
-    std::function<QString(QWidget* parent, bool english)> open;
+    std::function<QString(QWidget* parent)> open;
     // The name chosen in the save dialog (initial name "*.da4"), empty when cancelled.
-    std::function<QString(QWidget* parent, bool english)> save;
+    std::function<QString(QWidget* parent)> save;
     // Tells the user that a save failed; `reason` names the file.
-    std::function<void(QWidget* parent, const QString& reason, bool english)> saveFailed;
+    std::function<void(QWidget* parent, const QString& reason)> saveFailed;
 };
 
 // QFileDialog with the filter "*.da4" and a warning QMessageBox.

@@ -66,10 +66,6 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     c.german1 = makeAction(c.Langu1, "german1");
     c.francais1 = makeAction(c.Langu1, "francais1");
     c.spain1 = makeAction(c.Langu1, "spain1");
-    for (QAction* never : {c.francais1, c.spain1}) {
-        never->setEnabled(false);
-        never->setVisible(false);
-    }
     c.Info1 = makeAction(bar, "Info1");
 
     // Under the buttons, and deaf to the mouse, so it never swallows their clicks.

@@ -71,11 +71,11 @@ void drawPositionSketch(QImage& image, int w) {
     c.textOut(zArrowX + design(5), design(66), QStringLiteral("z"));
 }
 
-void drawWingPictureName(QImage& image, int w, bool english) {
+void drawWingPictureName(QImage& image, int w) {
     Canvas c(image);
     c.setBrushColor(silverColour());
     c.setFontColor(Qt::black);
-    c.textOut(int(0.7 * c.width()), 2, wingPictureName(w, english));
+    c.textOut(int(0.7 * c.width()), 2, wingPictureName(w));
 }
 
 }  // namespace ws

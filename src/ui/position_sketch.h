@@ -11,6 +11,6 @@ namespace ws {
 void drawPositionSketch(QImage& image, int w);
 
 // The wing's name, black on silver, in the picture's top right corner.
-void drawWingPictureName(QImage& image, int w, bool english);
+void drawWingPictureName(QImage& image, int w);
 
 }  // namespace ws

@@ -29,7 +29,6 @@ void TForm1::Print1Click(QObject* sender) {
     in.stability = calc_.stability;
     in.manual = aircraft_.RadioButton16->isChecked();
     in.LatticeValid = LatticeValid;
-    in.UiEnglish = UiEnglish;
     in.ScrollBar1 = aircraft_.ScrollBar1->value();
     in.ScrollBar2 = aircraft_.ScrollBar2->value();
     page_ = composeSummaryPage(in);

@@ -30,7 +30,7 @@ void TForm1::drawTopView() {
     ImageWidget* view = aircraft_.Image2;
     {
         Canvas c(view->image());
-        topView_ = d_1d(c, aircraftDrawing(model_), topView_, false, UiEnglish);
+        topView_ = d_1d(c, aircraftDrawing(model_), topView_, false);
     }
     view->update();
 }
@@ -43,11 +43,10 @@ void TForm1::STABIL(QObject* sender) {
     StabilityBackground background;
     background.aircraft = &aircraft;
     background.lattice = &latticeDrawing_;
-    background.RefOutline = std::span<const OutlinePoint>(e.RefOutline.data(),
-                                                          static_cast<std::size_t>(e.RefOutlineCount));
+    background.RefOutline =
+        std::span<const OutlinePoint>(e.RefOutline.data(), static_cast<std::size_t>(e.RefOutlineCount));
     background.LatticeValid = LatticeValid;
     background.fromOpen = isOpenCommand(sender);
-    background.UiEnglish = UiEnglish;
 
     ImageWidget* view = aircraft_.Image2;
     {
@@ -79,7 +78,7 @@ void TForm1::ScrollBar3Change() {
         {
             Canvas c(view->image());
             clearAircraftView(c);
-            topView_ = d_1d(c, aircraftDrawing(model_), topView_, true, UiEnglish);
+            topView_ = d_1d(c, aircraftDrawing(model_), topView_, true);
         }
         view->update();
     }
@@ -98,7 +97,7 @@ void TForm1::stabilityModeChoice(bool manual) {
 StabilityDisplay TForm1::currentStabilityDisplay() const {
     const Evaluation& e = calc_.evaluation;
     return stabilityDisplay(calc_.stability, e.RefArea, e.RefChord, e.AnpAircraft,
-                            aircraft_.RadioButton16->isChecked(), UiEnglish);
+                            aircraft_.RadioButton16->isChecked());
 }
 
 void TForm1::setStoredResults(double RefArea, double RefChord, double AnpAircraft) {
@@ -132,7 +131,8 @@ void TForm1::connectStabilityControls() {
     });
     connect(aircraft_.Edit31, &QLineEdit::textChanged, this, [this] { STABIL(aircraft_.Edit31); });
     connect(aircraft_.Button4, &QPushButton::clicked, this, [this] { Button4Click(aircraft_.Button4); });
-    connect(chrome_.SpeedButton4, &QToolButton::clicked, this, [this] { Button4Click(chrome_.SpeedButton4); });
+    connect(chrome_.SpeedButton4, &QToolButton::clicked, this,
+            [this] { Button4Click(chrome_.SpeedButton4); });
     ImageWidget* top = aircraft_.Image2;
     connect(top, &ImageWidget::mouseDown, this, &TForm1::Image4MouseDown);
     connect(top, &ImageWidget::mouseMove, this, &TForm1::Image4MouseMove);

@@ -5,6 +5,7 @@
 
 #include "files/file_io.h"
 #include "files/settings_file.h"
+#include "texts/translation.h"
 #include "ui/Unit2.h"
 #include "ui/WinStabix2.h"
 
@@ -21,7 +22,10 @@ void TForm1::applySettingsFile() {
     const Settings s = loadSettingsFile(kSettingsFileName);
     resize(s.width.value_or(width()), s.height.value_or(height()));
     if (s.left || s.top) move(s.left.value_or(pos().x()), s.top.value_or(pos().y()));
-    UiEnglish = s.language == Language::English;
+    // Now, so that the remarks' text is written in it; the window keeps its
+    // design texts until the end of the start-up.
+    UiLanguage = s.language;
+    useLanguage(UiLanguage);
 }
 
 void TForm1::openCommandLineFile() {
@@ -37,7 +41,7 @@ void TForm1::openCommandLineFile() {
 
 void TForm1::FormClose() {
     Settings s;
-    s.language = UiEnglish ? Language::English : Language::German;
+    s.language = UiLanguage;
     // The size as resize() takes it back, so a start after a close restores it exactly.
     s.width = width();
     s.height = height();

@@ -12,7 +12,6 @@
 
 namespace ws {
 
-
 void TForm1::Image4MouseDown(Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x, int y) {
     if (topViewMouseDown(mouse_, {x, y}, ResultsValid)) Zeiger();
     if (ResultsValid && buttons.testFlag(Qt::LeftButton)) aircraft_.Image2->setCursor(Qt::ClosedHandCursor);
@@ -37,7 +36,7 @@ void TForm1::Image4MouseUp(Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifi
     {
         Canvas c(view->image());
         topView_ = redrawTopView(c, aircraftDrawing(model_), &latticeDrawing_, ResultsValid,
-                                 release.drawLattice, topView_, false, UiEnglish);
+                                 release.drawLattice, topView_, false);
     }
     view->update();
     if (release.runStabil) STABIL(view);

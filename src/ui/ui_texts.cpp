@@ -1,7 +1,10 @@
 #include "ui/ui_texts.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
+#include "texts/catalogue.h"
 #include "ui/wing_controls.h"
 
 namespace ws {
@@ -16,61 +19,65 @@ const TextRow* findRow(const std::vector<TextRow>& table, const std::string& nam
 
 std::vector<TextRow> makeCaptionTable() {
     std::vector<TextRow> t;
-    auto add = [&t](std::string name, const char* en, const char* de) {
-        t.push_back({std::move(name), QString::fromUtf8(en), QString::fromUtf8(de)});
-    };
+    auto add = [&t](std::string name, const char* source) { t.push_back({std::move(name), source}); };
     for (int w = 1; w <= kMaxWings; ++w) {
         const WingControlNames& n = wingControlNames(w);
-        add(n.captionB, "wing span (b):", "Spannweite (b):");
-        add(n.captionS, "wing area (s):", "Flächeninhalt (s):");
-        add(n.captionLm, "mean aerod. chord (lm):", "Bezugstiefe (lm):");
-        add(n.captionR25, "geometric center (r25):", "Geometr. Neutralpunkt (r25):");
-        add(n.captionLam, "aspect ratio (lam):", "Streckung [lam):");
-        add(n.anpCaption, "aerodynamic center (anp):", "Aerodynamischer NP (anp):");
-        add(n.trap[1], "1 trapezium", "1 Trapez");
-        add(n.trap[2], "2 trapeziums", "2 Trapeze");
-        add(n.trap[3], "3 trapeziums", "3 Trapeze");
-        add(n.trap[4], "4 trapeziums", "4 Trapeze");
+        add(n.captionB, QT_TRANSLATE_NOOP("Window", "wing span (b):"));
+        add(n.captionS, QT_TRANSLATE_NOOP("Window", "wing area (s):"));
+        add(n.captionLm, QT_TRANSLATE_NOOP("Window", "mean aerod. chord (lm):"));
+        add(n.captionR25, QT_TRANSLATE_NOOP("Window", "geometric center (r25):"));
+        add(n.captionLam, QT_TRANSLATE_NOOP("Window", "aspect ratio (lam):"));
+        add(n.anpCaption, QT_TRANSLATE_NOOP("Window", "aerodynamic center (anp):"));
+        add(n.trap[1], QT_TRANSLATE_NOOP("Window", "1 trapezium"));
+        add(n.trap[2], QT_TRANSLATE_NOOP("Window", "2 trapeziums"));
+        add(n.trap[3], QT_TRANSLATE_NOOP("Window", "3 trapeziums"));
+        add(n.trap[4], QT_TRANSLATE_NOOP("Window", "4 trapeziums"));
     }
-    add("Label22", "Desired Static Stability:", "Gewünschte stat. Längsstabilität:");
-    add("Label23", "Positioning", "Anordnung");
-    add("Label_w", "- calculation is running -", "  - Berechnung läuft - ");
-    add("Button4", "Calculate Aerodynamic Center", "Berechnung Neutralpunkt");
-    add("Button6", "Print", "Drucken");
-    add("TabSheet1", "  Wing 1 ", " Flügel 1 ");
-    add("TabSheet2", "  Wing 2 ", " Flügel 2 ");
-    add("TabSheet3", "  Wing 3 ", " Flügel 3 ");
-    add("TabSheet5", "  Aircraft  ", " Flugzeug ");
-    add("TabSheet4", " Remarks ", " Bemerkungen ");
-    add("RadioButton1", "1 Wing", "1 Flügel");
-    add("RadioButton2", "2 Wings", "2 Flügel");
-    add("RadioButton3", "3 Wings", "3 Flügel");
-    add("RadioButton15", "Automatic choice of stability", "Automat. Wahl der Stabilität");
-    add("RadioButton16", "Manual choice of stability", "Manuelle Wahl der Stabilität");
-    add("Open1", "File", "Datei");
-    add("Open2", "Open", "Öffnen");
-    add("Save2", "Save as", "Speichern als");
-    add("Save3", "Save", "Speichern");
-    add("Print1", "Print", "Drucken");
-    add("Exit1", "Exit", "Beenden");
-    add("EEdit1", "Edit", "Bearbeiten");
-    add("wing11", "Wing 1", "Flügel-1");
-    add("wing21", "Wing 2", "Flügel-2");
-    add("wing31", "Wing 3", "Flügel-3");
-    add("aircraft1", "Aircraft", "Flugzeug");
-    // The language menu always names the other language.
-    add("Langu1", "Sprache", "Language");
-    add("german1", "deutsch", "english");
+    add("Label22", QT_TRANSLATE_NOOP("Window", "Desired Static Stability:"));
+    add("Label23", QT_TRANSLATE_NOOP("Window", "Positioning"));
+    add("Label_w", QT_TRANSLATE_NOOP("Window", "- calculation is running -"));
+    add("Button4", QT_TRANSLATE_NOOP("Window", "Calculate Aerodynamic Center"));
+    add("Button6", QT_TRANSLATE_NOOP("Window", "Print"));
+    add("TabSheet1", QT_TRANSLATE_NOOP("Window", "  Wing 1 "));
+    add("TabSheet2", QT_TRANSLATE_NOOP("Window", "  Wing 2 "));
+    add("TabSheet3", QT_TRANSLATE_NOOP("Window", "  Wing 3 "));
+    add("TabSheet5", QT_TRANSLATE_NOOP("Window", "  Aircraft  "));
+    add("TabSheet4", QT_TRANSLATE_NOOP("Window", " Remarks "));
+    add("RadioButton1", QT_TRANSLATE_NOOP("Window", "1 Wing"));
+    add("RadioButton2", QT_TRANSLATE_NOOP("Window", "2 Wings"));
+    add("RadioButton3", QT_TRANSLATE_NOOP("Window", "3 Wings"));
+    add("RadioButton15", QT_TRANSLATE_NOOP("Window", "Automatic choice of stability"));
+    add("RadioButton16", QT_TRANSLATE_NOOP("Window", "Manual choice of stability"));
+    add("Open1", QT_TRANSLATE_NOOP("Window", "File"));
+    add("Open2", QT_TRANSLATE_NOOP("Window", "Open"));
+    add("Save2", QT_TRANSLATE_NOOP("Window", "Save as"));
+    add("Save3", QT_TRANSLATE_NOOP("Window", "Save"));
+    add("Print1", QT_TRANSLATE_NOOP("Window", "Print"));
+    add("Exit1", QT_TRANSLATE_NOOP("Window", "Exit"));
+    add("EEdit1", QT_TRANSLATE_NOOP("Window", "Edit"));
+    add("wing11", QT_TRANSLATE_NOOP("Window", "Wing 1"));
+    add("wing21", QT_TRANSLATE_NOOP("Window", "Wing 2"));
+    add("wing31", QT_TRANSLATE_NOOP("Window", "Wing 3"));
+    add("aircraft1", QT_TRANSLATE_NOOP("Window", "Aircraft"));
+    // Not switched between English and German (German keeps these words),
+    // but French and Spanish have their own.
+    add("Info1", QT_TRANSLATE_NOOP("Window", "Info"));
+    add("SpeedButton1", QT_TRANSLATE_NOOP("Window", "Open File"));
+    add("SpeedButton2", QT_TRANSLATE_NOOP("Window", "Save File as"));
+    add("SpeedButton3", QT_TRANSLATE_NOOP("Window", "Save File"));
+    static const char* const printHint[2] = QT_TRANSLATE_NOOP3("Window", "Print", "tool button hint");
+    t.push_back({"SpeedButton5", printHint[0], printHint[1]});
+    add("SpeedButton4", QT_TRANSLATE_NOOP("Window", "Calc"));
+    // The language menu's title is in another language than the one in force;
+    // its items name the languages in their own words (language_switch.cpp).
+    add("Langu1", QT_TRANSLATE_NOOP("Window", "Sprache"));
     return t;
 }
 
 // Start-up texts that are not the English captions, and texts never switched.
 std::vector<TextRow> makeDesignTable() {
     std::vector<TextRow> t;
-    auto add = [&t](std::string name, const char* text) {
-        const QString s = QString::fromUtf8(text);
-        t.push_back({std::move(name), s, s});
-    };
+    auto add = [&t](std::string name, const char* text) { t.push_back({std::move(name), text}); };
     add("TabSheet1", " Wing 1 ");
     add("TabSheet2", "  Wing 2  ");
     add("TabSheet3", " Wing 3 ");
@@ -79,15 +86,7 @@ std::vector<TextRow> makeDesignTable() {
     add("wing11", "Wing-1");
     add("wing21", "Wing-2");
     add("wing31", "Wing-3");
-    add("Info1", "Info");
-    add("francais1", "französisch");
-    add("spain1", "spanisch");
     add("Label21", "%");
-    add("SpeedButton1", "Open File");
-    add("SpeedButton2", "Save File as");
-    add("SpeedButton3", "Save File");
-    add("SpeedButton5", "Print");
-    add("SpeedButton4", "Calc");
     for (int w = 1; w <= kMaxWings; ++w) {
         const WingControlNames& n = wingControlNames(w);
         add(n.valueB, "b:");
@@ -102,56 +101,59 @@ std::vector<TextRow> makeDesignTable() {
 
 std::vector<TextRow> makeAccessibleNameTable() {
     std::vector<TextRow> t;
-    auto add = [&t](std::string name, const QString& en, const QString& de) {
-        t.push_back({std::move(name), en, de});
+    auto add = [&t](std::string name, const char* source, int w = 0, int k = 0) {
+        t.push_back({std::move(name), source, nullptr, w, k});
     };
     for (int w = 1; w <= kMaxWings; ++w) {
         const WingControlNames& n = wingControlNames(w);
-        const QString wn = QString::number(w);
-        add(n.gap, QStringLiteral("Centre gap of wing %1, mm").arg(wn),
-            QStringLiteral("Mittenspalt von Flügel %1, mm").arg(wn));
+        add(n.gap, QT_TRANSLATE_NOOP("Window", "Centre gap of wing %1, mm"), w);
         for (int k = 1; k <= kMaxTrapeziums; ++k) {
-            const QString ks = QString::number(k);
-            add(n.span[k], QStringLiteral("Span of trapezium %1 of wing %2, mm").arg(ks, wn),
-                QStringLiteral("Spannweite von Trapez %1, Flügel %2, mm").arg(ks, wn));
-            add(n.chord[k + 1], QStringLiteral("Tip chord of trapezium %1 of wing %2, mm").arg(ks, wn),
-                QStringLiteral("Außentiefe von Trapez %1, Flügel %2, mm").arg(ks, wn));
+            add(n.span[k], QT_TRANSLATE_NOOP("Window", "Span of trapezium %2 of wing %1, mm"), w, k);
+            add(n.chord[k + 1], QT_TRANSLATE_NOOP("Window", "Tip chord of trapezium %2 of wing %1, mm"), w,
+                k);
             add(n.offset[k + 1],
-                QStringLiteral("Leading-edge offset at the tip of trapezium %1 of wing %2, mm").arg(ks, wn),
-                QStringLiteral("Versatz der Vorderkante am Ende von Trapez %1, Flügel %2, mm").arg(ks, wn));
+                QT_TRANSLATE_NOOP("Window", "Leading-edge offset at the tip of trapezium %2 of wing %1, mm"),
+                w, k);
         }
-        add(n.chord[1], QStringLiteral("Root chord of wing %1, mm").arg(wn),
-            QStringLiteral("Wurzeltiefe von Flügel %1, mm").arg(wn));
-        add(n.posX, QStringLiteral("Position x of wing %1, mm").arg(wn),
-            QStringLiteral("Lage x von Flügel %1, mm").arg(wn));
-        add(n.posZ, QStringLiteral("Height z of wing %1, mm").arg(wn),
-            QStringLiteral("Höhe z von Flügel %1, mm").arg(wn));
-        add(n.planform, QStringLiteral("Planform of wing %1").arg(wn),
-            QStringLiteral("Grundriss von Flügel %1").arg(wn));
-        add(n.schematic, QStringLiteral("Dimension sketch of wing %1").arg(wn),
-            QStringLiteral("Maßskizze von Flügel %1").arg(wn));
-        add(n.picture, QStringLiteral("Position sketch of wing %1").arg(wn),
-            QStringLiteral("Lageskizze von Flügel %1").arg(wn));
+        add(n.chord[1], QT_TRANSLATE_NOOP("Window", "Root chord of wing %1, mm"), w);
+        add(n.posX, QT_TRANSLATE_NOOP("Window", "Position x of wing %1, mm"), w);
+        add(n.posZ, QT_TRANSLATE_NOOP("Window", "Height z of wing %1, mm"), w);
+        add(n.planform, QT_TRANSLATE_NOOP("Window", "Planform of wing %1"), w);
+        add(n.schematic, QT_TRANSLATE_NOOP("Window", "Dimension sketch of wing %1"), w);
+        add(n.picture, QT_TRANSLATE_NOOP("Window", "Position sketch of wing %1"), w);
     }
-    auto addText = [&add](std::string name, const char* en, const char* de) {
-        add(std::move(name), QString::fromUtf8(en), QString::fromUtf8(de));
-    };
-    addText("Edit31", "Desired static stability, %", "Gewünschte statische Stabilität, %");
-    addText("Memo1", "Error messages", "Fehlermeldungen");
-    addText("Memo2", "Remarks", "Bemerkungen");
-    addText("Image2", "Top view of the aircraft", "Draufsicht des Flugzeugs");
-    addText("Image3", "3-D view of the aircraft", "3-D-Ansicht des Flugzeugs");
-    addText("Image4", "Print copy of the top view", "Druckkopie der Draufsicht");
-    addText("Image7", "Print copy of the 3-D view", "Druckkopie der 3-D-Ansicht");
-    addText("Image_P", "Print page", "Druckseite");
-    addText("ScrollBar1", "Elevation of the 3-D view", "Höhenwinkel der 3-D-Ansicht");
-    addText("ScrollBar2", "Azimuth of the 3-D view", "Seitenwinkel der 3-D-Ansicht");
-    addText("ScrollBar3", "Zoom of the top view", "Vergrößerung der Draufsicht");
-    addText("ScrollBar4", "Zoom of the 3-D view", "Vergrößerung der 3-D-Ansicht");
+    add("Edit31", QT_TRANSLATE_NOOP("Window", "Desired static stability, %"));
+    add("Memo1", QT_TRANSLATE_NOOP("Window", "Error messages"));
+    add("Memo2", QT_TRANSLATE_NOOP("Window", "Remarks"));
+    add("Image2", QT_TRANSLATE_NOOP("Window", "Top view of the aircraft"));
+    add("Image3", QT_TRANSLATE_NOOP("Window", "3-D view of the aircraft"));
+    add("Image4", QT_TRANSLATE_NOOP("Window", "Print copy of the top view"));
+    add("Image7", QT_TRANSLATE_NOOP("Window", "Print copy of the 3-D view"));
+    add("Image_P", QT_TRANSLATE_NOOP("Window", "Print page"));
+    add("ScrollBar1", QT_TRANSLATE_NOOP("Window", "Elevation of the 3-D view"));
+    add("ScrollBar2", QT_TRANSLATE_NOOP("Window", "Azimuth of the 3-D view"));
+    add("ScrollBar3", QT_TRANSLATE_NOOP("Window", "Zoom of the top view"));
+    add("ScrollBar4", QT_TRANSLATE_NOOP("Window", "Zoom of the 3-D view"));
     return t;
 }
 
+QString say(const char* source) {
+    return QCoreApplication::translate("Window", source);
+}
+
+QString textIn(const std::vector<TextRow>& table, const std::string& name) {
+    const TextRow* row = findRow(table, name);
+    return row ? row->text() : QString();
+}
+
 }  // namespace
+
+QString TextRow::text() const {
+    QString s = QCoreApplication::translate("Window", source, comment);
+    if (wing) s = s.arg(wing);
+    if (trapezium) s = s.arg(trapezium);
+    return s;
+}
 
 const std::vector<TextRow>& captionTable() {
     static const std::vector<TextRow> table = makeCaptionTable();
@@ -165,78 +167,70 @@ const std::vector<TextRow>& accessibleNameTable() {
 
 QString designCaption(const std::string& name) {
     static const std::vector<TextRow> design = makeDesignTable();
-    if (const TextRow* row = findRow(design, name)) return row->english;
-    return captionText(name, true);
+    if (const TextRow* row = findRow(design, name)) return QString::fromUtf8(row->source);
+    if (const TextRow* row = findRow(captionTable(), name)) return QString::fromUtf8(row->source);
+    return {};
 }
 
-QString captionText(const std::string& name, bool english) {
-    const TextRow* row = findRow(captionTable(), name);
-    if (!row) return {};
-    return english ? row->english : row->german;
+QString captionText(const std::string& name) {
+    return textIn(captionTable(), name);
 }
 
-QString accessibleNameText(const std::string& name, bool english) {
-    const TextRow* row = findRow(accessibleNameTable(), name);
-    if (!row) return {};
-    return english ? row->english : row->german;
+QString accessibleNameText(const std::string& name) {
+    return textIn(accessibleNameTable(), name);
 }
 
-QString wingPictureName(int w, bool english) {
-    return english ? QStringLiteral("Wing-%1  ").arg(w) : QStringLiteral("Flügel-%1").arg(w);
+QString wingPictureName(int w) {
+    return say(QT_TRANSLATE_NOOP("Window", "Wing-%1  ")).arg(w);
 }
 
-std::pair<QString, QString> gapWarningLines(bool english) {
-    if (english)
-        return {QStringLiteral("Are you sure this wing shall "), QStringLiteral("have a gap in the middle?")};
-    return {QStringLiteral("Sind Sie sicher, dass dieser Flügel in"),
-            QStringLiteral("der Mitte eine Lücke haben soll?")};
+std::pair<QString, QString> gapWarningLines() {
+    return {say(QT_TRANSLATE_NOOP("Window", "Are you sure this wing shall ")),
+            say(QT_TRANSLATE_NOOP("Window", "have a gap in the middle?"))};
 }
 
-QString errorBoxText(bool english) {
-    return english ? QStringLiteral("Error: ") : QStringLiteral("Fehler: ");
+QString errorBoxText() {
+    return messageText({MessageCode::ErrorHead});
+}
+
+QString remarksPlaceholder() {
+    return say(QT_TRANSLATE_NOOP("Window", "insert your remarks her:"));
 }
 
 const std::vector<TextRow>& infoTextTable() {
-    static const std::vector<TextRow> table = [] {
-        std::vector<TextRow> t;
-        auto add = [&t](std::string name, const char* en, const char* de) {
-            t.push_back({std::move(name), QString::fromUtf8(en), QString::fromUtf8(de)});
-        };
-        add("Label1", "   WinStabix calculates the aerodynamic center   ",
-            "   WinStabix berechnet den Neutralpunkt eines   ");
-        add("Label2", "of an aircraft and suggests a suitable", "Flugzeugs und schlägt einen günstigen ");
-        add("Label7", "range for the center of gravity", "Bereich für die Schwerpunktlage vor");
-        add("Label3", "Idea and Formulas: the WinStabix authors", "Idee und Formeln: die WinStabix-Autoren");
-        add("Label4", "README.md", "README.md");
-        add("Label5", "Realization: the WinStabix authors", "Umsetzung: die WinStabix-Autoren");
-        add("Label6", "README.md", "README.md");
-        return t;
-    }();
+    static const std::vector<TextRow> table = {
+        {"Label1", QT_TRANSLATE_NOOP("Window", "   WinStabix calculates the aerodynamic center   ")},
+        {"Label2", QT_TRANSLATE_NOOP("Window", "of an aircraft and suggests a suitable")},
+        {"Label7", QT_TRANSLATE_NOOP("Window", "range for the center of gravity")},
+        {"Label3", QT_TRANSLATE_NOOP("Window", "Idea and Formulas: the WinStabix authors")},
+        {"Label4", "README.md"},
+        {"Label5", QT_TRANSLATE_NOOP("Window", "Realization: the WinStabix authors")},
+        {"Label6", "README.md"},
+    };
     return table;
 }
 
-QString infoText(const std::string& name, bool english) {
+QString infoText(const std::string& name) {
     const TextRow* row = findRow(infoTextTable(), name);
     if (!row) return {};
-    return english ? row->english : row->german;
+    // The addresses are the same in every language.
+    return row->name == "Label4" || row->name == "Label6" ? QString::fromUtf8(row->source) : row->text();
 }
 
-QString openDialogTitle(bool english) {
-    return captionText("Open2", english);
+QString openDialogTitle() {
+    return captionText("Open2");
 }
 
-QString saveDialogTitle(bool english) {
-    return captionText("Save2", english);
+QString saveDialogTitle() {
+    return captionText("Save2");
 }
 
 QString aircraftFileFilter() {
     return QStringLiteral("*.da4");
 }
 
-QString saveFailedText(const QString& reason, bool english) {
-    const QString head = english ? QStringLiteral("The aircraft was not saved.")
-                                 : QStringLiteral("Das Flugzeug wurde nicht gespeichert.");
-    return head + QLatin1Char('\n') + reason;
+QString saveFailedText(const QString& reason) {
+    return say(QT_TRANSLATE_NOOP("Window", "The aircraft was not saved.")) + QLatin1Char('\n') + reason;
 }
 
 }  // namespace ws

@@ -1,6 +1,7 @@
-// The interface texts, English and German, keyed by the object name of the
-// control that shows them. The language switch rewrites the captions and the
-// accessible names from these tables; the window starts with its design texts.
+// The window's texts. Each control's English text is the source text of Qt's
+// translation system (context "Window"); the language in force translates it
+// (texts/translation.h). The window starts with its design texts and
+// retranslates on QEvent::LanguageChange.
 #pragma once
 
 #include <QString>
@@ -10,10 +11,16 @@
 
 namespace ws {
 
+// One control's text: its object name and its English source text, which
+// may hold %1 (the wing) and %2 (the trapezium) for the accessible names;
+// `comment` tells apart one English text that has two translations.
 struct TextRow {
-    std::string name;  // object name of the control
-    QString english;
-    QString german;
+    std::string name;
+    const char* source = "";
+    const char* comment = nullptr;
+    int wing = 0;
+    int trapezium = 0;
+    QString text() const;  // in the language in force
 };
 
 // Captions the language switch rewrites: labels, buttons, radio buttons,
@@ -29,29 +36,33 @@ const std::vector<TextRow>& accessibleNameTable();
 // the value labels' placeholders). Empty for an unknown name.
 QString designCaption(const std::string& name);
 
-QString captionText(const std::string& name, bool english);
-QString accessibleNameText(const std::string& name, bool english);
+// In the language in force; empty for an unknown name.
+QString captionText(const std::string& name);
+QString accessibleNameText(const std::string& name);
 
 // Drawn into the position sketches (Image5, Image55, Image555); the blanks
-// overwrite what the longer German text left there.
-QString wingPictureName(int w, bool english);
+// overwrite what a longer text left there.
+QString wingPictureName(int w);
 
 // The two lines of the centre-gap warning.
-std::pair<QString, QString> gapWarningLines(bool english);
+std::pair<QString, QString> gapWarningLines();
 
 // What the message box holds before a calculation writes into it.
-QString errorBoxText(bool english);
+QString errorBoxText();
+
+// The remarks page's text at start-up.
+QString remarksPlaceholder();
 
 // The info dialog's lines, keyed by the names of its labels (Label1 ... Label7).
 const std::vector<TextRow>& infoTextTable();
-QString infoText(const std::string& name, bool english);
+QString infoText(const std::string& name);
 
 // The titles of the open and save dialogs, and their filter "*.da4".
-QString openDialogTitle(bool english);
-QString saveDialogTitle(bool english);
+QString openDialogTitle();
+QString saveDialogTitle();
 QString aircraftFileFilter();
 
 // A failed aircraft save: a first line, then `reason`, which names the file.
-QString saveFailedText(const QString& reason, bool english);
+QString saveFailedText(const QString& reason);
 
 }  // namespace ws

@@ -30,7 +30,7 @@ void TForm1::drawSchematic(int w) {
     ImageWidget* view = wings_[w].schematic;
     {
         Canvas c(view->image());
-        d_w(c, selectedTrapCount(wings_[w]), UiEnglish);
+        d_w(c, selectedTrapCount(wings_[w]));
     }
     view->update();
 }

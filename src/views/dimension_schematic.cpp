@@ -1,5 +1,7 @@
 #include "views/dimension_schematic.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "views/arrows.h"
@@ -7,7 +9,7 @@
 
 namespace ws {
 
-void d_w(Canvas& canvas, int trapCount, bool UiEnglish) {
+void d_w(Canvas& canvas, int trapCount) {
     const int n = std::clamp(trapCount, 1, 4);
 
     canvas.setBrushColor(schematicSilver());
@@ -56,7 +58,7 @@ void d_w(Canvas& canvas, int trapCount, bool UiEnglish) {
 
     canvas.setBrushColor(schematicSilver());
     canvas.setFontColor(Qt::red);
-    canvas.textOut(17, 1, UiEnglish ? QStringLiteral("flight direction") : QStringLiteral("Flugrichtung"));
+    canvas.textOut(17, 1, QCoreApplication::translate("Views", "flight direction"));
     canvas.setFontColor(Qt::black);
     canvas.textOut(8, 174, QStringLiteral("x"));
     canvas.textOut(722, 15, QStringLiteral("y"));

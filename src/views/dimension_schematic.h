@@ -9,6 +9,6 @@
 namespace ws {
 
 // The same drawing for every wing. `trapCount` outside 1..4 is clamped.
-void d_w(Canvas& canvas, int trapCount, bool UiEnglish);
+void d_w(Canvas& canvas, int trapCount);
 
 }  // namespace ws

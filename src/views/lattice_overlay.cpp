@@ -55,12 +55,12 @@ void DrawGrid(Canvas& canvas, const LatticeDrawing& lattice, const TopViewTransf
 
 TopViewTransform redrawTopView(Canvas& canvas, const AircraftDrawing& aircraft, const LatticeDrawing* lattice,
                                bool ResultsValid, bool LatticeValid, const TopViewTransform& current,
-                               bool fromZoomBar, bool UiEnglish) {
+                               bool fromZoomBar) {
     const TopViewTransform view =
         fromZoomBar ? current : fitTopView(aircraft, canvas.width(), canvas.height());
     clearAircraftView(canvas);
     if (lattice && ResultsValid && LatticeValid) DrawGrid(canvas, *lattice, view);
-    return d_1d(canvas, aircraft, view, true, UiEnglish);
+    return d_1d(canvas, aircraft, view, true);
 }
 
 }  // namespace ws

@@ -50,6 +50,6 @@ void DrawGrid(Canvas& canvas, const LatticeDrawing& lattice, const TopViewTransf
 // the outlines are drawn in. Returns that transform (see d_1d for `fromZoomBar`).
 TopViewTransform redrawTopView(Canvas& canvas, const AircraftDrawing& aircraft, const LatticeDrawing* lattice,
                                bool ResultsValid, bool LatticeValid, const TopViewTransform& current,
-                               bool fromZoomBar, bool UiEnglish);
+                               bool fromZoomBar);
 
 }  // namespace ws

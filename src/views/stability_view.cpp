@@ -49,9 +49,9 @@ QColor referenceHighlight() {
 }
 
 StabilityDisplay stabilityDisplay(const StabilityNumbers& numbers, double refArea, double refChord,
-                                  double anpAircraft, bool manual, bool english) {
+                                  double anpAircraft, bool manual) {
     StabilityDisplay d;
-    d.rows = stabilityRows(numbers, refArea, refChord, anpAircraft, english);
+    d.rows = stabilityRows(numbers, refArea, refChord, anpAircraft);
     d.AnpAircraft = anpAircraft;
     d.CgRear = numbers.CgRear;
     d.CgFront = numbers.CgFront;
@@ -71,7 +71,7 @@ TopViewTransform drawStabilityView(Canvas& canvas, const StabilityBackground& ba
     if (reference) drawReferenceWing(canvas, background.RefOutline, view);
     canvas.setBrushColor(tooltipBackground());
     if (reference && background.lattice) DrawGrid(canvas, *background.lattice, view);
-    const TopViewTransform drawn = d_1d(canvas, aircraft, view, true, background.UiEnglish);
+    const TopViewTransform drawn = d_1d(canvas, aircraft, view, true);
     drawStabilityRows(canvas, display, drawn, background.LatticeValid);
     return drawn;
 }

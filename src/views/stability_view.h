@@ -13,6 +13,7 @@
 
 #include "solver/evaluation.h"
 #include "stability/stability.h"
+#include "texts/catalogue.h"
 #include "views/canvas.h"
 #include "views/lattice_overlay.h"
 #include "views/top_view.h"
@@ -41,7 +42,7 @@ struct StabilityDisplay {
 };
 
 StabilityDisplay stabilityDisplay(const StabilityNumbers& numbers, double refArea, double refChord,
-                                  double anpAircraft, bool manual, bool english);
+                                  double anpAircraft, bool manual);
 
 // What the lattice and the highlight are drawn from.
 struct StabilityBackground {
@@ -50,7 +51,6 @@ struct StabilityBackground {
     std::span<const OutlinePoint> RefOutline;   // half planform of the reference wing, mm
     bool LatticeValid = false;
     bool fromOpen = false;  // the open command asked: no lattice and no highlight
-    bool UiEnglish = true;
 };
 
 // Repaints the whole top view with the display: cleared, the highlight and

@@ -1,5 +1,7 @@
 #include "views/top_view.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "views/pixel_math.h"
@@ -76,7 +78,7 @@ void d_1d_w(Canvas& canvas, const AircraftDrawing& aircraft, int wing, const Top
 }
 
 TopViewTransform d_1d(Canvas& canvas, const AircraftDrawing& aircraft, const TopViewTransform& current,
-                      bool fromZoomBar, bool UiEnglish) {
+                      bool fromZoomBar) {
     const int W = canvas.width();
     const int H = canvas.height();
     const TopViewTransform view = fromZoomBar ? current : fitTopView(aircraft, W, H);
@@ -112,8 +114,7 @@ TopViewTransform d_1d(Canvas& canvas, const AircraftDrawing& aircraft, const Top
     }
 
     canvas.setFontColor(Qt::red);
-    canvas.textOut(cx + 27, 2,
-                   UiEnglish ? QStringLiteral("flight direction") : QStringLiteral("Flugrichtung"));
+    canvas.textOut(cx + 27, 2, QCoreApplication::translate("Views", "flight direction"));
     canvas.setFontColor(Qt::black);
     return view;
 }

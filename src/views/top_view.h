@@ -58,7 +58,7 @@ void clearAircraftView(Canvas& canvas);
 // the top-view zoom bar keeps `current` unchanged (zoomed scale, origin and
 // centre column); any other redraw fits anew. Returns the transform drawn with.
 TopViewTransform d_1d(Canvas& canvas, const AircraftDrawing& aircraft, const TopViewTransform& current,
-                      bool fromZoomBar, bool UiEnglish);
+                      bool fromZoomBar);
 
 // The outline of wing 1, 2 or 3 in its colour.
 void d_1d_w(Canvas& canvas, const AircraftDrawing& aircraft, int wing, const TopViewTransform& view);

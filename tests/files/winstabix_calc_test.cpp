@@ -69,11 +69,21 @@ TEST(WinstabixCalc, OneLabelLinePerWingInUse) {
     EXPECT_EQ(canard.out.find("wing 4"), std::string::npos);
 }
 
-TEST(WinstabixCalc, GermanRowsAndJson) {
-    const CalcRun german = runCalc("--lang de");
-    EXPECT_EQ(german.status, 0);
-    EXPECT_NE(german.out.find("\nx_NP: "), std::string::npos) << german.out;
-    EXPECT_NE(german.out.find("\nx_SP (16%): "), std::string::npos) << german.out;
+TEST(WinstabixCalc, RowsInEveryLanguageAndJson) {
+    const struct {
+        const char* lang;
+        const char* neutralPoint;
+        const char* cg;
+    } cases[] = {{"en", "x_ac: ", "x_cg (16%): "},
+                 {"de", "x_NP: ", "x_SP (16%): "},
+                 {"fr", "x_F: ", "x_CG (16%): "},
+                 {"es", "x_PN: ", "x_CG (16%): "}};
+    for (const auto& c : cases) {
+        const CalcRun run = runCalc(std::string("--lang ") + c.lang + " " + example("glider.da4"));
+        EXPECT_EQ(run.status, 0);
+        EXPECT_NE(run.out.find(std::string("\n") + c.neutralPoint), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find(std::string("\n") + c.cg), std::string::npos) << run.out;
+    }
     const CalcRun json = runCalc("--json " + example("glider.da4"));
     EXPECT_EQ(json.status, 0);
     EXPECT_TRUE(json.out.starts_with("{")) << json.out;
@@ -113,7 +123,7 @@ TEST(WinstabixCalc, FailuresSayWhyAndExitWithTwo) {
     EXPECT_EQ(badSave.status, 2);
     EXPECT_NE(badSave.err.find(nowhere), std::string::npos) << badSave.err;
 
-    for (const char* args : {"--bogus", "--save", "--lang fr", "a.da4 b.da4"}) {
+    for (const char* args : {"--bogus", "--save", "--lang it", "a.da4 b.da4"}) {
         const CalcRun bad = runCalc(args);
         EXPECT_EQ(bad.status, 2) << args;
         EXPECT_NE(bad.err.find("usage: winstabix-calc"), std::string::npos) << args;

@@ -18,18 +18,15 @@ struct CalculatedAircraft {
     AircraftModel model;
     CalcResult calc;
 
-    explicit CalculatedAircraft(AircraftModel m, bool english = true) : model(std::move(m)) {
+    explicit CalculatedAircraft(AircraftModel m) : model(std::move(m)) {
         model.CalcWingCount = model.WingCount;
-        CalcOptions options;
-        options.language = english ? Language::English : Language::German;
-        calc = runCalculation(model, options);
+        calc = runCalculation(model);
     }
-    PrintJobInput input(bool english = true) const {
+    PrintJobInput input() const {
         PrintJobInput in;
         in.model = &model;
         in.calc = &calc;
         in.stability = calc.stability;
-        in.UiEnglish = english;
         return in;
     }
 };

@@ -5,6 +5,7 @@
 #include "print_test_support.h"
 #include "printing/print_job.h"
 #include "printing/summary_page.h"
+#include "texts/scoped_language.h"
 
 namespace ws {
 namespace {
@@ -137,7 +138,9 @@ TEST(SummaryPage, WideValuePushesItsRowRight) {
 
 TEST(SummaryPage, GermanLabels) {
     const CalculatedAircraft& a = startup();
-    const std::vector<PageText> texts = summaryTexts(a.input(false));
+    const SummaryPage en = composeSummaryPage(a.input());
+    const test::ScopedLanguage german(Language::German);
+    const std::vector<PageText> texts = summaryTexts(a.input());
     EXPECT_EQ(textAt(texts, 0, 583), "Neutralpunkt:        ");
     EXPECT_EQ(textAt(texts, 0, 603), "Empfohlener Schwerpunkt bei Stabilität =  16%: ");
     EXPECT_EQ(textAt(texts, 0, 623), "Empfohlener Schwerpunkt bei Stabilität =  8%: ");
@@ -147,8 +150,7 @@ TEST(SummaryPage, GermanLabels) {
     EXPECT_EQ(textAt(texts, 320, 803).trimmed(), "Aerod. Neutralpunkt:");
     EXPECT_EQ(textAt(texts, 0, 683), "Wing1:");  // the same in both languages
     // "Spannweite:" runs one column further than "wing span:".
-    const SummaryPage de = composeSummaryPage(a.input(false));
-    const SummaryPage en = composeSummaryPage(a.input(true));
+    const SummaryPage de = composeSummaryPage(a.input());
     EXPECT_GT(darkPixels(de.Image_P, cell(320 + 10 * 9, 703, 1)), 3);
     EXPECT_EQ(darkPixels(en.Image_P, cell(320 + 10 * 9, 703, 1)), 0);
     // The top-view copy carries the German stability rows: the pages differ there.

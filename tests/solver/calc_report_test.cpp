@@ -102,8 +102,16 @@ std::vector<double> numbers(const Json& object, std::initializer_list<const char
 }
 
 // The JSON report, parsed, with exactly the keys of the format in their order.
+// Stand-in words: the report only places them; the catalogue words them.
+ReportWording wordsFor(const CalcResult& r) {
+    ReportWording w{"NP   ", "CG front  ", "CG rear ", {}};
+    for (const Message& m : r.memo)
+        w.messages.push_back("line " + std::to_string(int(m.code)) + "/" + std::to_string(m.a));
+    return w;
+}
+
 Json report(const std::string& file, const AircraftModel& m, const CalcResult& r) {
-    const std::string text = jsonReport(file, m, r);
+    const std::string text = jsonReport(file, m, r, wordsFor(r));
     Json j;
     std::string_view rest = text;
     EXPECT_TRUE(read(rest, j) && rest.find_first_not_of(" \n") == std::string_view::npos) << text;
@@ -142,9 +150,7 @@ TEST(CalcReport, JsonOfACalculatedAircraft) {
 
 TEST(CalcReport, RefusedRunHasNullResultsAndItsLines) {
     const AircraftModel m = test::aircraftOf({test::rectangle(500, 200), test::rectangle(300, 0, 700, 60)});
-    CalcOptions german;
-    german.language = Language::German;
-    const CalcResult r = runCalculation(m, german);
+    const CalcResult r = runCalculation(m);
     ASSERT_FALSE(r.done());
     EXPECT_EQ(calcExitStatus(r), 1);
     const Json j = report("x.da4", m, r);
@@ -161,14 +167,13 @@ TEST(CalcReport, RefusedRunHasNullResultsAndItsLines) {
     EXPECT_EQ(w1["chord_panels"].number, 13);
     const std::vector<Json>& lines = j["messages"].items;
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].text, "Fehler: ");
-    EXPECT_EQ(lines[1].text, "Kann Flügel-2 nicht berechnen.");
+    EXPECT_EQ(lines[0].text, "line 0/0");
+    EXPECT_EQ(lines[1].text, "line 3/2");
 
-    const std::string text = textReport(m, r, false);
-    EXPECT_EQ(text.find("x_NP"), std::string::npos);
+    const std::string text = textReport(m, r, wordsFor(r));
+    EXPECT_EQ(text.find("NP"), std::string::npos);
     EXPECT_EQ(text.find("lift slope"), std::string::npos);
-    const std::string tail =
-        "Fehler: \nKann Flügel-2 nicht berechnen.\nBitte diesen Flügel ändern (keine Fläche)!\n";
+    const std::string tail = "line 0/0\nline 3/2\nline 7/0\n";
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 }
@@ -180,14 +185,14 @@ TEST(CalcReport, MovedWingsShowTheNotice) {
     const Json j = report("x.da4", m, r);
     EXPECT_TRUE(j["wings_moved"].boolean);
     ASSERT_EQ(j["messages"].items.size(), 2u);
-    EXPECT_EQ(j["messages"].items[0].text, "Attention:");
+    EXPECT_EQ(j["messages"].items[1].text, "line 2/0");
     EXPECT_EQ(j["wings"].items.at(1)["z"].number, -24);
 }
 
 TEST(CalcReport, Text) {
     const AircraftModel m = startupAircraft();
     const CalcResult r = runCalculation(m);
-    const std::string text = textReport(m, r, true);
+    const std::string text = textReport(m, r, wordsFor(r));
     const std::string expected =
         "wing 1: b=1100mm s=29.70dm^2 lm=272.0mm r25=82.3mm lam= 4.1\n"
         "wing 2: b= 240mm s=1.92dm^2 lm=80.4mm r25=24.9mm lam= 3.0\n"
@@ -198,11 +203,9 @@ TEST(CalcReport, Text) {
     EXPECT_EQ(text.substr(0, expected.size()), expected);
     EXPECT_NE(text.find("panels: " + std::to_string(r.sizes.PanelTotal) + "\n"), std::string::npos);
     EXPECT_NE(text.find("reference wing 1: area 29.70dm^2, chord 272.0mm\n"), std::string::npos);
-    EXPECT_NE(text.find("\nx_ac: " + fixed(r.evaluation.AnpAircraft, 1) + "mm\n"), std::string::npos);
-    EXPECT_NE(text.find("\nx_cg (16%): " + fixed(r.stability.CgFront, 1) + "mm\nx_cg (8%): "),
-              std::string::npos);
-    EXPECT_EQ(text.find("Error"), std::string::npos);
-    EXPECT_NE(textReport(m, r, false).find("\nx_NP: "), std::string::npos);
+    // The rows without their trailing blanks; no messages while the box is hidden.
+    EXPECT_NE(text.find("chord 272.0mm\nNP\nCG front\nCG rear\n"), std::string::npos);
+    EXPECT_EQ(text.find("line"), std::string::npos);
 }
 
 TEST(CalcReport, EveryExampleCalculatesAndReports) {
@@ -212,7 +215,7 @@ TEST(CalcReport, EveryExampleCalculatesAndReports) {
         ++seen;
         const AircraftModel m = test::loadAircraft(entry.path());
         const CalcResult r = runCalculation(m);
-        EXPECT_TRUE(r.done()) << entry.path() << (r.memo.empty() ? "" : r.memo.back());
+        EXPECT_TRUE(r.done()) << entry.path();
         EXPECT_EQ(report(entry.path().string(), m, r)["wings"].items.size(), std::size_t(m.CalcWingCount));
     }
     EXPECT_GT(seen, 0);

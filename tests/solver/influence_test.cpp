@@ -86,7 +86,7 @@ TEST(Influence, InconsistentLatticeIsRefused) {
     CalcMessages messages;
     EINFLUSS(lattice, ws, messages);
     EXPECT_TRUE(messages.CalcAbort);
-    EXPECT_EQ(messages.lines, std::vector<std::string>{"EINFLUSS: Irgend ein Kuddel-Muddel"});
+    EXPECT_EQ(messages.lines, std::vector<Message>{{MessageCode::Einfluss}});
 }
 
 TEST(Influence, SingularSystemEndsRefusedWithoutResults) {
@@ -97,16 +97,16 @@ TEST(Influence, SingularSystemEndsRefusedWithoutResults) {
     for (SolveMethod method : {SolveMethod::Library, SolveMethod::Straightforward}) {
         SolverWorkspace ws;
         CalcMessages messages;
-        messages.append("Error: ");
+        messages.append(MessageCode::ErrorHead);
         CalcOptions options;
         options.method = method;
         Evaluation e;
         EXPECT_FALSE(solveAndEvaluate(lattice, test::planformsOf(m), options, ws, messages, e));
         EXPECT_TRUE(messages.CalcAbort);
         EXPECT_TRUE(messages.shown);
-        EXPECT_EQ(messages.lines,
-                  (std::vector<std::string>{"Error: ", "LOES: Fehler beim Loesen des Gleichungssystems ",
-                                            "LOES: Fehler..."}));
+        EXPECT_EQ(
+            messages.lines,
+            (std::vector<Message>{{MessageCode::ErrorHead}, {MessageCode::Loes}, {MessageCode::LoesDriver}}));
     }
 }
 

@@ -12,7 +12,8 @@ namespace {
 
 using test::aircraftOf;
 using test::rectangle;
-using Lines = std::vector<std::string>;
+using Lines = std::vector<Message>;
+const Lines kMoved = {{MessageCode::Attention}, {MessageCode::WingsMoved}};
 
 // The main wing of span 1000 mm and chord 200 mm with a tail of that chord at its height.
 AircraftModel tailAtMainHeight() {
@@ -36,11 +37,7 @@ TEST(Overlap, TailAtTheMainWingsHeightMovesDownToTwelvePercent) {
     EXPECT_EQ(heightFieldText(c.WingPosZ[2]), "-24");
     EXPECT_EQ(c.lattice.WingZ[2], -24);  // the lattice is built at the moved height
     EXPECT_TRUE(c.memoShown);
-    EXPECT_EQ(c.memo, (Lines{"Attention:", "Wings are moved automatically in z-direction!"}));
-    CalcOptions german;
-    german.language = Language::German;
-    EXPECT_EQ(runCalculation(tailAtMainHeight(), german).memo,
-              (Lines{"Achtung:", "Flügel wurden automatisch in z-Richtung verschoben!"}));
+    EXPECT_EQ(c.memo, kMoved);
 }
 
 TEST(Overlap, WhichWingMovesAndWhere) {
@@ -73,8 +70,7 @@ TEST(Overlap, WhichWingMovesAndWhere) {
         EXPECT_EQ(r.WingPosZ[2], c.z2);
         // Unmoved, the box stays hidden with the head line the recalculation left.
         EXPECT_EQ(r.memoShown, c.moved);
-        EXPECT_EQ(r.memo, (c.moved ? Lines{"Attention:", "Wings are moved automatically in z-direction!"}
-                                   : Lines{"Error: "}));
+        EXPECT_EQ(r.memo, c.moved ? kMoved : Lines{{MessageCode::ErrorHead}});
     }
     // Outside the calculation a wing's label is still written.
     EXPECT_EQ(runCalculation(oneWing).wings[2].anpLabel, "-680.0mm");
@@ -111,8 +107,10 @@ TEST(Overlap, RefusalAfterAMoveComesBelowTheNotice) {
     EXPECT_FALSE(r.done());
     EXPECT_TRUE(r.WingsMoved);
     EXPECT_EQ(r.WingPosZ[2], -24);
-    EXPECT_EQ(r.memo, (Lines{"Attention:", "Wings are moved automatically in z-direction!",
-                             "Can not calculate wing-3. ", "Please change this wing (it has no area)!"}));
+    EXPECT_EQ(r.memo, (Lines{{MessageCode::Attention},
+                             {MessageCode::WingsMoved},
+                             {MessageCode::CannotCalculateWing, 3},
+                             {MessageCode::NoArea}}));
 }
 
 }  // namespace

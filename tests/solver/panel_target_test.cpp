@@ -22,7 +22,7 @@ AircraftModel wingAndTail() {
 TEST(GridTarget, RectangleOfAspectRatioFiveAtEveryTarget) {
     struct Case {
         int target, chordPanels, strips;
-        std::vector<std::string> lines;
+        std::vector<Message> lines;
     };
     const Case cases[] = {
         {kTargetPanels, 13, 32, {}},  // sqrt(160) = 12.65; 32.5 rounds to the even 32
@@ -31,7 +31,7 @@ TEST(GridTarget, RectangleOfAspectRatioFiveAtEveryTarget) {
         {0, 1, 2, {}},                // below one counts as one
         {-5, 1, 2, {}},
         // The unknowns limit holds for every target.
-        {3000, 35, 88, {"Can not calculate this aircraft. ", "Too many panels (3080, at most 3000)!"}},
+        {3000, 35, 88, {{MessageCode::CannotCalculateAircraft}, {MessageCode::TooManyPanels, 3080}}},
     };
     const WingPlanforms p = planformsOf(aircraftOf({rectangle(500, 200)}));
     for (const Case& c : cases) {

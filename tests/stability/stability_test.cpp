@@ -15,18 +15,9 @@ TEST(Stability, MarginsByWingCount) {
 
 TEST(Stability, WorkedExample) {
     const StabilityNumbers s = stabilityNumbers(2, 100, 200, 7.5);
-    const StabilityRows en = stabilityRows(s, 297000, 200, 100, true);
-    EXPECT_EQ(en.cgFront, "x_cg (16%): 68.0mm   ");
-    EXPECT_EQ(en.cgRear, "x_cg (8%): 84.0mm   ");
-    EXPECT_EQ(en.cgDesired, "x_cg (7.5%): 85.0mm     ");
-    EXPECT_EQ(en.neutralPoint, "x_ac: 100.0mm    ");
-    EXPECT_EQ(en.refArea, "Reference area (S): 29.70dm^2 ");
-    EXPECT_EQ(en.refChord, "Reference length (lm): 200.0mm ");
-    const StabilityRows de = stabilityRows(s, 297000, 200, 100, false);
-    EXPECT_EQ(de.cgFront, "x_SP (16%): 68.0mm   ");
-    EXPECT_EQ(de.neutralPoint, "x_NP: 100.0mm    ");
-    EXPECT_EQ(de.refArea, "Bezugsfläche (S): 29.70dm^2 ");
-    EXPECT_EQ(de.refChord, "Bezugstiefe (lm): 200.0mm ");
+    EXPECT_DOUBLE_EQ(s.CgFront, 68);
+    EXPECT_DOUBLE_EQ(s.CgRear, 84);
+    EXPECT_DOUBLE_EQ(s.CgDesired, 85);
 }
 
 TEST(Stability, NegativeAndZeroMargins) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "files/aircraft_file.h"
+#include "texts/scoped_language.h"
 #include "ui/image_widget.h"
 #include "ui/ui_texts.h"
 #include "ui/wing_controls.h"
@@ -178,9 +179,10 @@ TEST_F(FileCommands, AFailedSaveShowsTheReasonAndKeepsOldFileAndName) {
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(good));
 
     // The box's text: a first line in the interface language, then the reason.
-    EXPECT_EQ(saveFailedText("cannot save \"a.da4\": disk full", true),
+    EXPECT_EQ(saveFailedText("cannot save \"a.da4\": disk full"),
               "The aircraft was not saved.\ncannot save \"a.da4\": disk full");
-    EXPECT_TRUE(saveFailedText("x", false).startsWith("Das Flugzeug wurde nicht gespeichert."));
+    const test::ScopedLanguage german(Language::German);
+    EXPECT_TRUE(saveFailedText("x").startsWith("Das Flugzeug wurde nicht gespeichert."));
 }
 
 TEST_F(FileCommands, ThreeLinesOfRemarksAndAWingCountSurviveARoundTrip) {

@@ -1,13 +1,16 @@
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QToolButton>
+#include <map>
 #include <set>
 #include <string>
 
@@ -26,16 +29,17 @@ namespace fs = std::filesystem;
 const fs::path kExamples = WINSTABIX_EXAMPLES;
 const fs::path kData = WINSTABIX_TEST_DATA;
 
+constexpr Language kEnglish = Language::English, kGerman = Language::German;
+
 class Texts : public WindowTest {
   protected:
-    // Every caption and accessible name of the tables.
-    void expectEveryText(bool english) {
-        for (const TextRow& row : captionTable())
-            EXPECT_EQ(textOf(row.name), english ? row.english : row.german) << row.name;
+    // Every caption and accessible name of the tables, in the language in force.
+    void expectEveryText() {
+        for (const TextRow& row : captionTable()) EXPECT_EQ(textOf(row.name), row.text()) << row.name;
         for (const TextRow& row : accessibleNameTable())
-            EXPECT_EQ(get<QWidget>(row.name.c_str())->accessibleName(), english ? row.english : row.german)
-                << row.name;
+            EXPECT_EQ(get<QWidget>(row.name.c_str())->accessibleName(), row.text()) << row.name;
     }
+    bool english() const { return form->UiLanguage == kEnglish; }
 };
 using StartUp = Texts;
 using Languages = Texts;
@@ -49,10 +53,10 @@ std::string settingsOf(const char* language, int width, int height, int left, in
 TEST_F(StartUp, GermanSettingsGiveGermanTextsSizeAndPlace) {
     fs::copy_file(kData / "german-900x700.pa4", folder / "Default.pa4");  // d, 900, 700, 1200, 50
     start();
-    EXPECT_FALSE(form->UiEnglish);
+    EXPECT_EQ(form->UiLanguage, kGerman);
     EXPECT_EQ(form->size(), QSize(900, 700));
     EXPECT_EQ(form->pos(), QPoint(0, 50));  // 1200 is no left edge
-    expectEveryText(false);
+    expectEveryText();
     EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(),
               "Bemerkungen können in diesem Feld eingegeben werden:");
     EXPECT_EQ(get<QPlainTextEdit>("Memo1")->toPlainText(), "Fehler: ");
@@ -65,7 +69,7 @@ TEST_F(StartUp, GermanSettingsGiveGermanTextsSizeAndPlace) {
 TEST_F(StartUp, AShortSettingsFileAppliesWhatItHas) {
     writeBytes(folder / "Default.pa4", "e\r\n950\r\n");
     start();
-    EXPECT_TRUE(form->UiEnglish);
+    EXPECT_TRUE(english());
     EXPECT_EQ(form->width(), 950);
     EXPECT_EQ(form->height(), design(732) + form->menuBar()->sizeHint().height());
     EXPECT_EQ(textOf("TabSheet5"), "     Aircraft    ");  // the design texts stay
@@ -92,7 +96,7 @@ TEST_F(StartUp, ClosingWritesTheSettingsEveryTimeAndTheyComeBack) {
 TEST_F(StartUp, ASettingsFileThatCannotBeWrittenIsSkippedQuietly) {
     fs::create_directory(folder / "Default.pa4");
     start();
-    EXPECT_TRUE(form->UiEnglish);
+    EXPECT_TRUE(english());
     form->close();
     EXPECT_TRUE(fs::is_directory(folder / "Default.pa4"));
     EXPECT_TRUE(failures.isEmpty());
@@ -134,21 +138,75 @@ TEST_F(Languages, SwitchingTwiceReturnsEveryTextOfTheTableToEnglish) {
     start();
     EXPECT_EQ(textOf("TabSheet1"), " Wing 1 ");  // the design caption
     get<QAction>("german1")->trigger();
-    EXPECT_FALSE(form->UiEnglish);
-    expectEveryText(false);
+    EXPECT_FALSE(english());
+    expectEveryText();
     get<QAction>("german1")->trigger();
-    EXPECT_TRUE(form->UiEnglish);
-    expectEveryText(true);
+    EXPECT_TRUE(english());
+    expectEveryText();
+    for (const TextRow& row : captionTable()) EXPECT_EQ(textOf(row.name), row.source) << row.name;
     // The remarks keep the language they were written in.
     EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "insert your remarks her:");
+}
+
+// The German captions, exact to the blank and the odd bracket, as translations
+// of the English ones.
+TEST_F(Languages, GermanCaptionsAreTheDesignsOwn) {
+    const std::map<std::string, const char*> german = {
+        {"wing span (b):", "Spannweite (b):"},
+        {"wing area (s):", "Flächeninhalt (s):"},
+        {"mean aerod. chord (lm):", "Bezugstiefe (lm):"},
+        {"geometric center (r25):", "Geometr. Neutralpunkt (r25):"},
+        {"aspect ratio (lam):", "Streckung [lam):"},
+        {"aerodynamic center (anp):", "Aerodynamischer NP (anp):"},
+        {"1 trapezium", "1 Trapez"},
+        {"2 trapeziums", "2 Trapeze"},
+        {"3 trapeziums", "3 Trapeze"},
+        {"4 trapeziums", "4 Trapeze"},
+        {"Desired Static Stability:", "Gewünschte stat. Längsstabilität:"},
+        {"Positioning", "Anordnung"},
+        {"- calculation is running -", "  - Berechnung läuft - "},
+        {"Calculate Aerodynamic Center", "Berechnung Neutralpunkt"},
+        {"Print", "Drucken"},
+        {"  Wing 1 ", " Flügel 1 "},
+        {"  Wing 2 ", " Flügel 2 "},
+        {"  Wing 3 ", " Flügel 3 "},
+        {"  Aircraft  ", " Flugzeug "},
+        {" Remarks ", " Bemerkungen "},
+        {"1 Wing", "1 Flügel"},
+        {"2 Wings", "2 Flügel"},
+        {"3 Wings", "3 Flügel"},
+        {"Automatic choice of stability", "Automat. Wahl der Stabilität"},
+        {"Manual choice of stability", "Manuelle Wahl der Stabilität"},
+        {"File", "Datei"},
+        {"Open", "Öffnen"},
+        {"Save as", "Speichern als"},
+        {"Save", "Speichern"},
+        {"Exit", "Beenden"},
+        {"Edit", "Bearbeiten"},
+        {"Wing 1", "Flügel-1"},
+        {"Wing 2", "Flügel-2"},
+        {"Wing 3", "Flügel-3"},
+        {"Aircraft", "Flugzeug"},
+        {"Sprache", "Language"},
+    };
+    start();
+    get<QAction>("german1")->trigger();
+    std::size_t seen = 0;
+    for (const TextRow& row : captionTable()) {
+        const auto it = german.find(row.source);
+        if (it == german.end() || row.comment) continue;  // the hints and "Info" keep their English words
+        ++seen;
+        EXPECT_EQ(textOf(row.name), QString::fromUtf8(it->second)) << row.name;
+    }
+    EXPECT_EQ(seen, 3 * 10 + 27u);  // every caption but the hints and "Info"
 }
 
 TEST_F(Languages, EveryVisibleTextIsEitherSwitchedOrFixed) {
     start();
     std::set<std::string> switched;
     for (const TextRow& row : captionTable()) switched.insert(row.name);
-    // Language-free texts written by the program itself.
-    std::set<std::string> free = {"Lab_FName", "Label24"};
+    // Language-free texts written by the program itself, and the languages' own names.
+    std::set<std::string> free = {"Lab_FName", "Label24", "german1", "francais1", "spain1"};
     for (int w = 1; w <= kMaxWings; ++w) {
         const WingControlNames& n = wingControlNames(w);
         for (const char* name : {n.valueB, n.valueS, n.valueLm, n.valueR25, n.valueLam, n.anpValue})
@@ -164,7 +222,7 @@ TEST_F(Languages, EveryVisibleTextIsEitherSwitchedOrFixed) {
         if (text.isEmpty()) return;
         ++seen;
         if (switched.count(name)) {
-            EXPECT_EQ(text, captionText(name, false)) << name;
+            EXPECT_EQ(text, captionText(name)) << name;
         } else if (!free.count(name)) {
             EXPECT_FALSE(name.empty()) << "a text without a table: " << text.toStdString();
             EXPECT_EQ(text, designCaption(name)) << name << " is in no table";
@@ -182,10 +240,89 @@ TEST_F(Languages, EveryVisibleTextIsEitherSwitchedOrFixed) {
     EXPECT_GE(seen, captionTable().size());
 }
 
+// Every named control's text and every accessible name, by object name.
+std::map<std::string, QString> shownTexts(QWidget* window) {
+    std::map<std::string, QString> out;
+    auto take = [&out](QObject* o, const QString& text, const char* kind) {
+        if (!o->objectName().isEmpty() && !text.isEmpty()) out[o->objectName().toStdString() + kind] = text;
+    };
+    for (QLabel* label : window->findChildren<QLabel*>()) take(label, label->text(), "");
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) take(button, button->text(), "");
+    for (QMenu* menu : window->findChildren<QMenu*>()) take(menu, menu->title(), "");
+    for (QAction* action : window->findChildren<QAction*>()) take(action, action->text(), "");
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
+        for (int i = 0; i < tabs->count(); ++i) take(tabs->widget(i), tabs->tabText(i), "");
+    for (QWidget* widget : window->findChildren<QWidget*>())
+        take(widget, widget->accessibleName(), " (name)");
+    return out;
+}
+
+// The menu names the languages not in force by their own names; its title is
+// never in the language in force. Qt's own buttons follow; the settings keep it.
+TEST_F(Languages, FrenchAndSpanishRewriteEveryTextAndQtsOwn) {
+    start();
+    const std::map<std::string, QString> english = shownTexts(form.get());
+    // Language-free texts and words that are the same in every language.
+    // The tab bar's scroll buttons speak Qt's words, which not every Qt translation has.
+    const std::set<std::string> same = {"Lab_FName",        "Label21",          "Info1",
+                                        "german1",          "francais1",        "spain1",
+                                        "ScrollLeftButton", "ScrollRightButton"};
+    const struct {
+        const char* item;  // chosen from the English window
+        Language language;
+        const char* title;
+        const char* items[3];  // german1, francais1, spain1
+        const char* cancel;
+        char letter;
+    } cases[] = {
+        {"francais1", Language::French, "Langue", {"deutsch", "english", "español"}, "Annuler", 'f'},
+        {"spain1", Language::Spanish, "Idioma", {"deutsch", "français", "english"}, "Cancelar", 's'},
+        {"german1", Language::German, "Language", {"english", "français", "español"}, "Abbrechen", 'd'},
+    };
+    auto expectMenu = [&](const char* title, const char* const(&items)[3]) {
+        EXPECT_EQ(get<QMenu>("Langu1")->title(), QString::fromUtf8(title));
+        const char* names[] = {"german1", "francais1", "spain1"};
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(get<QAction>(names[i])->text(), QString::fromUtf8(items[i])) << names[i];
+            EXPECT_TRUE(get<QAction>(names[i])->isVisible() && get<QAction>(names[i])->isEnabled());
+        }
+    };
+    expectMenu("Sprache", {"deutsch", "français", "español"});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        get<QAction>(c.item)->trigger();
+        EXPECT_EQ(form->UiLanguage, c.language);
+        expectMenu(c.title, c.items);
+        std::size_t compared = 0;
+        for (const auto& [key, text] : shownTexts(form.get())) {
+            const std::string name = key.substr(0, key.find(' '));
+            // Numbers and units are the same in every language.
+            if (same.count(name) || !english.count(key) || !text.contains(QRegularExpression("\\p{L}{4}")))
+                continue;
+            ++compared;
+            if (c.language != Language::German) {
+                EXPECT_NE(text, english.at(key)) << key << ": " << text.toStdString();
+            }
+        }
+        EXPECT_GT(compared, 120u);
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove(u'&'), QString::fromUtf8(c.cancel));
+        form->close();
+        EXPECT_EQ(readBytes(folder / "Default.pa4").front(), c.letter);
+        // Back to English through the item that names it.
+        for (const char* item : {"german1", "francais1", "spain1"})
+            if (get<QAction>(item)->text() == "english") get<QAction>(item)->trigger();
+        EXPECT_EQ(form->UiLanguage, kEnglish);
+    }
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove(u'&'), "Cancel");
+}
+
 TEST_F(Languages, GapWarningMemoHeadAndWingNamesFollowTheSwitch) {
     start();
-    const auto english = gapWarningLines(true);
-    const auto german = gapWarningLines(false);
+    const auto english = gapWarningLines();
+    const auto german = std::pair<QString, QString>("Sind Sie sicher, dass dieser Flügel in",
+                                                    "der Mitte eine Lücke haben soll?");
     get<QLineEdit>("Edit01")->setText("10");
     EXPECT_EQ(get<QLabel>("Label_sp1")->text(), english.first);
     const QImage before = get<ImageWidget>("Image5")->image();
@@ -223,6 +360,7 @@ TEST_F(InfoDialog, OpensWithoutBlockingInEitherLanguageAndIsRaisedAgain) {
     EXPECT_EQ(info->windowTitle(), " Info");
     auto label = [info](const char* name) { return info->findChild<QLabel*>(QString::fromLatin1(name)); };
     auto expectTexts = [&](bool english) {
+        EXPECT_EQ(english, form->UiLanguage == kEnglish);
         SCOPED_TRACE(english ? "English" : "German");
         const char* lines[][3] = {
             {"Label1", "   WinStabix calculates the aerodynamic center   ",

@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +22,7 @@
 #include <string>
 
 #include "../files/temp_folder.h"
+#include "texts/translation.h"
 #include "ui/WinStabix2.h"
 
 namespace ws::testing {
@@ -32,21 +35,24 @@ class WindowTest : public ::testing::Test {
     }
     void TearDown() override {
         form.reset();
+        // The next window is made in English, as at a program's start.
+        useLanguage(Language::English);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         std::filesystem::current_path(previous_);
     }
 
     // `arguments`: the command line after the program's name.
     void start(const QStringList& arguments = {}) {
         form = std::make_unique<TForm1>(nullptr, arguments);
-        form->fileDialogs.open = [this](QWidget*, bool) {
+        form->fileDialogs.open = [this](QWidget*) {
             ++openAsked;
             return openAnswer;
         };
-        form->fileDialogs.save = [this](QWidget*, bool) {
+        form->fileDialogs.save = [this](QWidget*) {
             ++saveAsked;
             return saveAnswer;
         };
-        form->fileDialogs.saveFailed = [this](QWidget*, const QString& reason, bool) { failures << reason; };
+        form->fileDialogs.saveFailed = [this](QWidget*, const QString& reason) { failures << reason; };
     }
 
     template <class T>

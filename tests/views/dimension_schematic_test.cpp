@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "texts/scoped_language.h"
 #include "view_test_support.h"
 #include "views/canvas.h"
 #include "views/dimension_schematic.h"
@@ -11,8 +12,9 @@ using test::at;
 using test::expectColourAt;
 
 // The schematic image of the design layout, 923 x 246.
-QImage schematic(int trapCount, bool english = true) {
-    return test::painted(923, 246, [&](Canvas& c) { d_w(c, trapCount, english); });
+QImage schematic(int trapCount, Language language = Language::English) {
+    const test::ScopedLanguage inForce(language);
+    return test::painted(923, 246, [&](Canvas& c) { d_w(c, trapCount); });
 }
 
 // Directions an arrow head points in.
@@ -67,8 +69,8 @@ TEST(DimensionSchematic, FourTrapeziumsAndTheirArrows) {
 
 TEST(DimensionSchematic, FewerTrapeziumsRemoveTheOuterOnesOnRedraw) {
     const QImage image = test::painted(923, 246, [](Canvas& c) {
-        d_w(c, 4, true);
-        d_w(c, 2, true);
+        d_w(c, 4);
+        d_w(c, 2);
     });
     expectColourAt(image, kWhite, {QPoint(420, 130)});
     expectColourAt(image, schematicSilver(), {QPoint(570, 140), QPoint(619, 60), QPoint(688, 90)});
@@ -76,8 +78,8 @@ TEST(DimensionSchematic, FewerTrapeziumsRemoveTheOuterOnesOnRedraw) {
 }
 
 TEST(DimensionSchematic, FlightDirectionInTheLanguageChosen) {
-    const QImage english = schematic(1, true);
-    const QImage german = schematic(1, false);
+    const QImage english = schematic(1, Language::English);
+    const QImage german = schematic(1, Language::German);
     expectColourAt(english, QColor(255, 0, 0), {QPoint(10, 20), QPoint(10, 3), QPoint(11, 10)});
     // The text starts at x = 17 in reddish ink; "flight direction" runs further than "Flugrichtung".
     const auto lastInk = [](const QImage& image) {

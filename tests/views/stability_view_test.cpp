@@ -24,7 +24,7 @@ TopViewTransform plainTransform() {
 
 // AnpAircraft 100 mm, RefChord 200 mm, two wings: the worked example.
 StabilityDisplay workedExample(bool manual) {
-    return stabilityDisplay(stabilityNumbers(2, 100, 200, 7.5), 297000, 200, 100, manual, true);
+    return stabilityDisplay(stabilityNumbers(2, 100, 200, 7.5), 297000, 200, 100, manual);
 }
 
 QImage drawRows(const StabilityDisplay& d, bool highlighted = false) {
@@ -116,7 +116,7 @@ QImage drawView(const Calculated& c, bool latticeValid, bool fromOpen, TopViewTr
     b.LatticeValid = latticeValid;
     b.fromOpen = fromOpen;
     const StabilityDisplay d =
-        stabilityDisplay(c.result.stability, e.RefArea, e.RefChord, e.AnpAircraft, false, true);
+        stabilityDisplay(c.result.stability, e.RefArea, e.RefChord, e.AnpAircraft, false);
     return test::painted(555, 320, [&](Canvas& canvas) {
         const TopViewTransform t = drawStabilityView(canvas, b, d, {}, false);
         if (drawn) *drawn = t;

@@ -26,7 +26,7 @@ Drawn topView(const AircraftDrawing& a) {
     Drawn d;
     d.image = test::painted(kW, kH, [&](Canvas& c) {
         clearAircraftView(c);
-        d.view = d_1d(c, a, TopViewTransform{}, false, true);
+        d.view = d_1d(c, a, TopViewTransform{}, false);
     });
     return d;
 }
@@ -133,14 +133,14 @@ TEST(TopView, ZoomBarRedrawKeepsScaleAndOrigin) {
     QImage other = test::blankImage(400, 300);
     Canvas canvas(other);
     clearAircraftView(canvas);
-    const TopViewTransform kept = d_1d(canvas, startup(), zoomed, true, true);
+    const TopViewTransform kept = d_1d(canvas, startup(), zoomed, true);
     EXPECT_EQ(kept.TopViewScale, zoomed.TopViewScale);
     EXPECT_EQ(kept.TopViewOriginY, 53);
     EXPECT_EQ(kept.centreColumn, 347);
     // Drawn at the kept origin: the x = 0 row is still row 53 on the smaller image.
     EXPECT_EQ(at(other, 380, 53), kBlack);
 
-    const TopViewTransform refit = d_1d(canvas, startup(), zoomed, false, true);
+    const TopViewTransform refit = d_1d(canvas, startup(), zoomed, false);
     EXPECT_EQ(refit.centreColumn, 200);
     EXPECT_DOUBLE_EQ(refit.TopViewScale, refit.TopViewBaseScale);
 }
@@ -184,7 +184,7 @@ struct LatticeCase {
     QImage redraw(bool results, bool latticeValid, bool given) const {
         return test::painted(kW, kH, [&](Canvas& c) {
             const TopViewTransform t = redrawTopView(c, aircraft, given ? &lattice : nullptr, results,
-                                                     latticeValid, TopViewTransform{}, false, true);
+                                                     latticeValid, TopViewTransform{}, false);
             EXPECT_EQ(t.TopViewScale, view.TopViewScale);
         });
     }

@@ -1,0 +1,109 @@
+#include "texts/catalogue.h"
+
+#include <QCoreApplication>
+
+#include "model/number_format.h"
+
+namespace ws {
+
+namespace {
+
+QString say(const char* source) {
+    return QCoreApplication::translate("Calculation", source);
+}
+
+QString number(long long value, int width = 0) {
+    return QString::fromStdString(padded(value, width));
+}
+
+QString row(const char* source) {
+    return QCoreApplication::translate("Stability", source);
+}
+
+std::string text(const QString& s) {
+    return s.toStdString();
+}
+
+}  // namespace
+
+QString messageText(const Message& m) {
+    switch (m.code) {
+        case MessageCode::ErrorHead:
+            return say(QT_TRANSLATE_NOOP("Calculation", "Error: "));
+        case MessageCode::Attention:
+            return say(QT_TRANSLATE_NOOP("Calculation", "Attention:"));
+        case MessageCode::WingsMoved:
+            return say(QT_TRANSLATE_NOOP("Calculation", "Wings are moved automatically in z-direction!"));
+        case MessageCode::CannotCalculateWing:
+            return say(QT_TRANSLATE_NOOP("Calculation", "Can not calculate wing-%1. ")).arg(number(m.a));
+        case MessageCode::CannotCalculateAircraft:
+            return say(QT_TRANSLATE_NOOP("Calculation", "Can not calculate this aircraft. "));
+        case MessageCode::LessAspectRatio:
+            return say(QT_TRANSLATE_NOOP("Calculation", "Please change this wing (less aspect ratio)!"));
+        case MessageCode::MoreAspectRatio:
+            return say(QT_TRANSLATE_NOOP("Calculation", "Please change this wing (more aspect ratio)!"));
+        case MessageCode::NoArea:
+            return say(QT_TRANSLATE_NOOP("Calculation", "Please change this wing (it has no area)!"));
+        case MessageCode::TrapeziumNoChord:
+            return say(
+                QT_TRANSLATE_NOOP("Calculation", "Please change this wing (a trapezium has no chord)!"));
+        case MessageCode::TooManyPanels:
+            return say(QT_TRANSLATE_NOOP("Calculation", "Too many panels (%1, at most 3000)!"))
+                .arg(number(m.a));
+        case MessageCode::NotFinite:
+            return say(QT_TRANSLATE_NOOP("Calculation", "The result is not finite!"));
+        // The wing and trapezium numbers are blank-padded to two places.
+        case MessageCode::TrapeziumFailed:
+            return say(QT_TRANSLATE_NOOP("Calculation", "Can not calculate Wing %1 / Trapezium%2."))
+                .arg(number(m.a, 2), number(m.b, 2));
+        case MessageCode::MoreTipChord:
+            return say(
+                QT_TRANSLATE_NOOP("Calculation", "Please change this trapezium (more chord length at tip)!"));
+        // These were only ever written in German; English shows them as they are.
+        case MessageCode::Itmax:
+            return say(QT_TRANSLATE_NOOP("Calculation",
+                                         "TRIM9: Fehler. itmax ist%1 , keine Berechnung moeglich//"))
+                .arg(number(m.a, 2));
+        case MessageCode::TrimSingular:
+            return say(
+                QT_TRANSLATE_NOOP("Calculation", " TRIM9M: Das Gleichungssystem ist nicht loesbar //"));
+        case MessageCode::Einfluss:
+            return say(QT_TRANSLATE_NOOP("Calculation", "EINFLUSS: Irgend ein Kuddel-Muddel"));
+        case MessageCode::Loes:
+            return say(QT_TRANSLATE_NOOP("Calculation", "LOES: Fehler beim Loesen des Gleichungssystems "));
+        case MessageCode::LoesDriver:
+            return say(QT_TRANSLATE_NOOP("Calculation", "LOES: Fehler..."));
+    }
+    return {};
+}
+
+std::vector<std::string> messageLines(const std::vector<Message>& messages) {
+    std::vector<std::string> lines;
+    lines.reserve(messages.size());
+    for (const Message& m : messages) lines.push_back(text(messageText(m)));
+    return lines;
+}
+
+StabilityRows stabilityRows(const StabilityNumbers& n, double refArea, double refChord, double anpAircraft) {
+    const auto cg = [](double margin, int decimals, double x) {
+        return text(
+            row(QT_TRANSLATE_NOOP("Stability", "x_cg (%1%): %2mm"))
+                .arg(QString::fromStdString(fixed(margin, decimals)), QString::fromStdString(fixed(x, 1))));
+    };
+    StabilityRows r;
+    r.refArea = text(row(QT_TRANSLATE_NOOP("Stability", "Reference area (S): %1dm^2"))
+                         .arg(QString::fromStdString(fixed(refArea / 10000, 2)))) +
+                " ";
+    r.refChord = text(row(QT_TRANSLATE_NOOP("Stability", "Reference length (lm): %1mm"))
+                          .arg(QString::fromStdString(fixed(refChord, 1)))) +
+                 " ";
+    r.cgFront = cg(n.MarginHigh, 0, n.CgFront) + "   ";
+    r.cgRear = cg(n.MarginLow, 0, n.CgRear) + "   ";
+    r.cgDesired = cg(n.MarginDesired, 1, n.CgDesired) + "     ";
+    r.neutralPoint = text(row(QT_TRANSLATE_NOOP("Stability", "x_ac: %1mm"))
+                              .arg(QString::fromStdString(fixed(anpAircraft, 1)))) +
+                     "    ";
+    return r;
+}
+
+}  // namespace ws

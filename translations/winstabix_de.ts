@@ -1,0 +1,460 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Calculation</name>
+    <message>
+        <source>Error: </source>
+        <translation>Fehler: </translation>
+    </message>
+    <message>
+        <source>Attention:</source>
+        <translation>Achtung:</translation>
+    </message>
+    <message>
+        <source>Wings are moved automatically in z-direction!</source>
+        <translation>Flügel wurden automatisch in z-Richtung verschoben!</translation>
+    </message>
+    <message>
+        <source>Can not calculate wing-%1. </source>
+        <translation>Kann Flügel-%1 nicht berechnen.</translation>
+    </message>
+    <message>
+        <source>Can not calculate this aircraft. </source>
+        <translation>Kann dieses Flugzeug nicht berechnen.</translation>
+    </message>
+    <message>
+        <source>Please change this wing (less aspect ratio)!</source>
+        <translation>Bitte Streckung verkleinern!</translation>
+    </message>
+    <message>
+        <source>Please change this wing (more aspect ratio)!</source>
+        <translation>Bitte Streckung vergrößern!</translation>
+    </message>
+    <message>
+        <source>Please change this wing (it has no area)!</source>
+        <translation>Bitte diesen Flügel ändern (keine Fläche)!</translation>
+    </message>
+    <message>
+        <source>Please change this wing (a trapezium has no chord)!</source>
+        <translation>Bitte diesen Flügel ändern (Trapez ohne Tiefe)!</translation>
+    </message>
+    <message>
+        <source>Too many panels (%1, at most 3000)!</source>
+        <translation>Zu viele Panels (%1, höchstens 3000)!</translation>
+    </message>
+    <message>
+        <source>The result is not finite!</source>
+        <translation>Das Ergebnis ist nicht endlich!</translation>
+    </message>
+    <message>
+        <source>Can not calculate Wing %1 / Trapezium%2.</source>
+        <translation>Kann Flügel %1 / Trapez %2 nicht berechnen.</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (more chord length at tip)!</source>
+        <translation>Bitte dieses Trapez verändern (Außentiefe größer)!</translation>
+    </message>
+    <message>
+        <source>TRIM9: Fehler. itmax ist%1 , keine Berechnung moeglich//</source>
+        <translation>TRIM9: Fehler. itmax ist%1 , keine Berechnung moeglich//</translation>
+    </message>
+    <message>
+        <source> TRIM9M: Das Gleichungssystem ist nicht loesbar //</source>
+        <translation> TRIM9M: Das Gleichungssystem ist nicht loesbar //</translation>
+    </message>
+    <message>
+        <source>EINFLUSS: Irgend ein Kuddel-Muddel</source>
+        <translation>EINFLUSS: Irgend ein Kuddel-Muddel</translation>
+    </message>
+    <message>
+        <source>LOES: Fehler beim Loesen des Gleichungssystems </source>
+        <translation>LOES: Fehler beim Loesen des Gleichungssystems </translation>
+    </message>
+    <message>
+        <source>LOES: Fehler...</source>
+        <translation>LOES: Fehler...</translation>
+    </message>
+</context>
+<context>
+    <name>Stability</name>
+    <message>
+        <source>x_cg (%1%): %2mm</source>
+        <translation>x_SP (%1%): %2mm</translation>
+    </message>
+    <message>
+        <source>Reference area (S): %1dm^2</source>
+        <translation>Bezugsfläche (S): %1dm^2</translation>
+    </message>
+    <message>
+        <source>Reference length (lm): %1mm</source>
+        <translation>Bezugstiefe (lm): %1mm</translation>
+    </message>
+    <message>
+        <source>x_ac: %1mm</source>
+        <translation>x_NP: %1mm</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryPage</name>
+    <message>
+        <source>wing span:</source>
+        <translation>Spannweite:</translation>
+    </message>
+    <message>
+        <source>wing area:</source>
+        <translation>Flächeninhalt:</translation>
+    </message>
+    <message>
+        <source>aspect ratio:</source>
+        <translation>Streckung:</translation>
+    </message>
+    <message>
+        <source>mean aerod. chord:</source>
+        <translation>Bezugstiefe:</translation>
+    </message>
+    <message>
+        <source>geometric center:</source>
+        <translation>Geom. Neutralpunkt:</translation>
+    </message>
+    <message>
+        <source>aerodynamic center:</source>
+        <translation>Aerod. Neutralpunkt:</translation>
+    </message>
+    <message>
+        <source>lift slope:</source>
+        <translation>Auftriebsanstieg:</translation>
+    </message>
+    <message>
+        <source>Wing%1:</source>
+        <translation>Wing%1:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Summary:</translation>
+    </message>
+    <message>
+        <source>Recommended center of gravity by stab =  </source>
+        <translation>Empfohlener Schwerpunkt bei Stabilität =  </translation>
+    </message>
+    <message>
+        <source>recomemnded center of gravity by stab =  </source>
+        <translation>Empfohlener Schwerpunkt bei Stabilität =  </translation>
+    </message>
+    <message>
+        <source>Center of gravity by stab = </source>
+        <translation>Schwerpunkt bei Stabilität = </translation>
+    </message>
+    <message>
+        <source>aerodynamic center: </source>
+        <translation>Neutralpunkt:        </translation>
+    </message>
+</context>
+<context>
+    <name>Views</name>
+    <message>
+        <source>flight direction</source>
+        <translation>Flugrichtung</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>wing span (b):</source>
+        <translation>Spannweite (b):</translation>
+    </message>
+    <message>
+        <source>wing area (s):</source>
+        <translation>Flächeninhalt (s):</translation>
+    </message>
+    <message>
+        <source>mean aerod. chord (lm):</source>
+        <translation>Bezugstiefe (lm):</translation>
+    </message>
+    <message>
+        <source>geometric center (r25):</source>
+        <translation>Geometr. Neutralpunkt (r25):</translation>
+    </message>
+    <message>
+        <source>aspect ratio (lam):</source>
+        <translation>Streckung [lam):</translation>
+    </message>
+    <message>
+        <source>aerodynamic center (anp):</source>
+        <translation>Aerodynamischer NP (anp):</translation>
+    </message>
+    <message>
+        <source>1 trapezium</source>
+        <translation>1 Trapez</translation>
+    </message>
+    <message>
+        <source>2 trapeziums</source>
+        <translation>2 Trapeze</translation>
+    </message>
+    <message>
+        <source>3 trapeziums</source>
+        <translation>3 Trapeze</translation>
+    </message>
+    <message>
+        <source>4 trapeziums</source>
+        <translation>4 Trapeze</translation>
+    </message>
+    <message>
+        <source>Desired Static Stability:</source>
+        <translation>Gewünschte stat. Längsstabilität:</translation>
+    </message>
+    <message>
+        <source>Positioning</source>
+        <translation>Anordnung</translation>
+    </message>
+    <message>
+        <source>- calculation is running -</source>
+        <translation>  - Berechnung läuft - </translation>
+    </message>
+    <message>
+        <source>Calculate Aerodynamic Center</source>
+        <translation>Berechnung Neutralpunkt</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>  Wing 1 </source>
+        <translation> Flügel 1 </translation>
+    </message>
+    <message>
+        <source>  Wing 2 </source>
+        <translation> Flügel 2 </translation>
+    </message>
+    <message>
+        <source>  Wing 3 </source>
+        <translation> Flügel 3 </translation>
+    </message>
+    <message>
+        <source>  Aircraft  </source>
+        <translation> Flugzeug </translation>
+    </message>
+    <message>
+        <source> Remarks </source>
+        <translation> Bemerkungen </translation>
+    </message>
+    <message>
+        <source>1 Wing</source>
+        <translation>1 Flügel</translation>
+    </message>
+    <message>
+        <source>2 Wings</source>
+        <translation>2 Flügel</translation>
+    </message>
+    <message>
+        <source>3 Wings</source>
+        <translation>3 Flügel</translation>
+    </message>
+    <message>
+        <source>Automatic choice of stability</source>
+        <translation>Automat. Wahl der Stabilität</translation>
+    </message>
+    <message>
+        <source>Manual choice of stability</source>
+        <translation>Manuelle Wahl der Stabilität</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern als</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Wing 1</source>
+        <translation>Flügel-1</translation>
+    </message>
+    <message>
+        <source>Wing 2</source>
+        <translation>Flügel-2</translation>
+    </message>
+    <message>
+        <source>Wing 3</source>
+        <translation>Flügel-3</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>Flugzeug</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Centre gap of wing %1, mm</source>
+        <translation>Mittenspalt von Flügel %1, mm</translation>
+    </message>
+    <message>
+        <source>Span of trapezium %2 of wing %1, mm</source>
+        <translation>Spannweite von Trapez %2, Flügel %1, mm</translation>
+    </message>
+    <message>
+        <source>Tip chord of trapezium %2 of wing %1, mm</source>
+        <translation>Außentiefe von Trapez %2, Flügel %1, mm</translation>
+    </message>
+    <message>
+        <source>Leading-edge offset at the tip of trapezium %2 of wing %1, mm</source>
+        <translation>Versatz der Vorderkante am Ende von Trapez %2, Flügel %1, mm</translation>
+    </message>
+    <message>
+        <source>Root chord of wing %1, mm</source>
+        <translation>Wurzeltiefe von Flügel %1, mm</translation>
+    </message>
+    <message>
+        <source>Position x of wing %1, mm</source>
+        <translation>Lage x von Flügel %1, mm</translation>
+    </message>
+    <message>
+        <source>Height z of wing %1, mm</source>
+        <translation>Höhe z von Flügel %1, mm</translation>
+    </message>
+    <message>
+        <source>Planform of wing %1</source>
+        <translation>Grundriss von Flügel %1</translation>
+    </message>
+    <message>
+        <source>Dimension sketch of wing %1</source>
+        <translation>Maßskizze von Flügel %1</translation>
+    </message>
+    <message>
+        <source>Position sketch of wing %1</source>
+        <translation>Lageskizze von Flügel %1</translation>
+    </message>
+    <message>
+        <source>Desired static stability, %</source>
+        <translation>Gewünschte statische Stabilität, %</translation>
+    </message>
+    <message>
+        <source>Error messages</source>
+        <translation>Fehlermeldungen</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <source>Top view of the aircraft</source>
+        <translation>Draufsicht des Flugzeugs</translation>
+    </message>
+    <message>
+        <source>3-D view of the aircraft</source>
+        <translation>3-D-Ansicht des Flugzeugs</translation>
+    </message>
+    <message>
+        <source>Print copy of the top view</source>
+        <translation>Druckkopie der Draufsicht</translation>
+    </message>
+    <message>
+        <source>Print copy of the 3-D view</source>
+        <translation>Druckkopie der 3-D-Ansicht</translation>
+    </message>
+    <message>
+        <source>Print page</source>
+        <translation>Druckseite</translation>
+    </message>
+    <message>
+        <source>Elevation of the 3-D view</source>
+        <translation>Höhenwinkel der 3-D-Ansicht</translation>
+    </message>
+    <message>
+        <source>Azimuth of the 3-D view</source>
+        <translation>Seitenwinkel der 3-D-Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom of the top view</source>
+        <translation>Vergrößerung der Draufsicht</translation>
+    </message>
+    <message>
+        <source>Zoom of the 3-D view</source>
+        <translation>Vergrößerung der 3-D-Ansicht</translation>
+    </message>
+    <message>
+        <source>   WinStabix calculates the aerodynamic center   </source>
+        <translation>   WinStabix berechnet den Neutralpunkt eines   </translation>
+    </message>
+    <message>
+        <source>of an aircraft and suggests a suitable</source>
+        <translation>Flugzeugs und schlägt einen günstigen </translation>
+    </message>
+    <message>
+        <source>range for the center of gravity</source>
+        <translation>Bereich für die Schwerpunktlage vor</translation>
+    </message>
+    <message>
+        <source>Idea and Formulas: the WinStabix authors</source>
+        <translation>Idee und Formeln: die WinStabix-Autoren</translation>
+    </message>
+    <message>
+        <source>Realization: the WinStabix authors</source>
+        <translation>Umsetzung: die WinStabix-Autoren</translation>
+    </message>
+    <message>
+        <source>Wing-%1  </source>
+        <translation>Flügel-%1</translation>
+    </message>
+    <message>
+        <source>Are you sure this wing shall </source>
+        <translation>Sind Sie sicher, dass dieser Flügel in</translation>
+    </message>
+    <message>
+        <source>have a gap in the middle?</source>
+        <translation>der Mitte eine Lücke haben soll?</translation>
+    </message>
+    <message>
+        <source>insert your remarks her:</source>
+        <translation>Bemerkungen können in diesem Feld eingegeben werden:</translation>
+    </message>
+    <message>
+        <source>The aircraft was not saved.</source>
+        <translation>Das Flugzeug wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>Save File as</source>
+        <translation>Save File as</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Save File</translation>
+    </message>
+    <message>
+        <source>Calc</source>
+        <translation>Calc</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>tool button hint</comment>
+        <translation>Print</translation>
+    </message>
+</context>
+</TS>

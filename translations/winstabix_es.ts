@@ -1,0 +1,460 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Calculation</name>
+    <message>
+        <source>Error: </source>
+        <translation>Error: </translation>
+    </message>
+    <message>
+        <source>Attention:</source>
+        <translation>Atención:</translation>
+    </message>
+    <message>
+        <source>Wings are moved automatically in z-direction!</source>
+        <translation>¡Las alas se han desplazado automáticamente en dirección z!</translation>
+    </message>
+    <message>
+        <source>Can not calculate wing-%1. </source>
+        <translation>No se puede calcular el ala-%1. </translation>
+    </message>
+    <message>
+        <source>Can not calculate this aircraft. </source>
+        <translation>No se puede calcular este avión. </translation>
+    </message>
+    <message>
+        <source>Please change this wing (less aspect ratio)!</source>
+        <translation>¡Modifique esta ala (menor alargamiento)!</translation>
+    </message>
+    <message>
+        <source>Please change this wing (more aspect ratio)!</source>
+        <translation>¡Modifique esta ala (mayor alargamiento)!</translation>
+    </message>
+    <message>
+        <source>Please change this wing (it has no area)!</source>
+        <translation>¡Modifique esta ala (no tiene superficie)!</translation>
+    </message>
+    <message>
+        <source>Please change this wing (a trapezium has no chord)!</source>
+        <translation>¡Modifique esta ala (un trapecio no tiene cuerda)!</translation>
+    </message>
+    <message>
+        <source>Too many panels (%1, at most 3000)!</source>
+        <translation>¡Demasiados paneles (%1, como máximo 3000)!</translation>
+    </message>
+    <message>
+        <source>The result is not finite!</source>
+        <translation>¡El resultado no es finito!</translation>
+    </message>
+    <message>
+        <source>Can not calculate Wing %1 / Trapezium%2.</source>
+        <translation>No se puede calcular el ala %1 / trapecio %2.</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (more chord length at tip)!</source>
+        <translation>¡Modifique este trapecio (mayor cuerda en el extremo)!</translation>
+    </message>
+    <message>
+        <source>TRIM9: Fehler. itmax ist%1 , keine Berechnung moeglich//</source>
+        <translation>TRIM9: error. itmax es%1 , ningún cálculo posible//</translation>
+    </message>
+    <message>
+        <source> TRIM9M: Das Gleichungssystem ist nicht loesbar //</source>
+        <translation> TRIM9M: el sistema de ecuaciones no tiene solución //</translation>
+    </message>
+    <message>
+        <source>EINFLUSS: Irgend ein Kuddel-Muddel</source>
+        <translation>EINFLUSS: error interno</translation>
+    </message>
+    <message>
+        <source>LOES: Fehler beim Loesen des Gleichungssystems </source>
+        <translation>LOES: error al resolver el sistema de ecuaciones </translation>
+    </message>
+    <message>
+        <source>LOES: Fehler...</source>
+        <translation>LOES: error...</translation>
+    </message>
+</context>
+<context>
+    <name>Stability</name>
+    <message>
+        <source>x_cg (%1%): %2mm</source>
+        <translation>x_CG (%1%): %2mm</translation>
+    </message>
+    <message>
+        <source>Reference area (S): %1dm^2</source>
+        <translation>Superficie de referencia (S): %1dm^2</translation>
+    </message>
+    <message>
+        <source>Reference length (lm): %1mm</source>
+        <translation>Cuerda de referencia (lm): %1mm</translation>
+    </message>
+    <message>
+        <source>x_ac: %1mm</source>
+        <translation>x_PN: %1mm</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryPage</name>
+    <message>
+        <source>wing span:</source>
+        <translation>envergadura:</translation>
+    </message>
+    <message>
+        <source>wing area:</source>
+        <translation>superficie alar:</translation>
+    </message>
+    <message>
+        <source>aspect ratio:</source>
+        <translation>alargamiento:</translation>
+    </message>
+    <message>
+        <source>mean aerod. chord:</source>
+        <translation>cuerda aerod. media:</translation>
+    </message>
+    <message>
+        <source>geometric center:</source>
+        <translation>punto neutro geom.:</translation>
+    </message>
+    <message>
+        <source>aerodynamic center:</source>
+        <translation>punto neutro aerod.:</translation>
+    </message>
+    <message>
+        <source>lift slope:</source>
+        <translation>pendiente sustent.:</translation>
+    </message>
+    <message>
+        <source>Wing%1:</source>
+        <translation>Ala%1:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Resumen:</translation>
+    </message>
+    <message>
+        <source>Recommended center of gravity by stab =  </source>
+        <translation>Centro de gravedad recomendado, margen =  </translation>
+    </message>
+    <message>
+        <source>recomemnded center of gravity by stab =  </source>
+        <translation>Centro de gravedad recomendado, margen =  </translation>
+    </message>
+    <message>
+        <source>Center of gravity by stab = </source>
+        <translation>Centro de gravedad con margen = </translation>
+    </message>
+    <message>
+        <source>aerodynamic center: </source>
+        <translation>punto neutro:       </translation>
+    </message>
+</context>
+<context>
+    <name>Views</name>
+    <message>
+        <source>flight direction</source>
+        <translation>dirección de vuelo</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>wing span (b):</source>
+        <translation>envergadura (b):</translation>
+    </message>
+    <message>
+        <source>wing area (s):</source>
+        <translation>superficie alar (s):</translation>
+    </message>
+    <message>
+        <source>mean aerod. chord (lm):</source>
+        <translation>cuerda aerod. media (lm):</translation>
+    </message>
+    <message>
+        <source>geometric center (r25):</source>
+        <translation>punto neutro geom. (r25):</translation>
+    </message>
+    <message>
+        <source>aspect ratio (lam):</source>
+        <translation>alargamiento (lam):</translation>
+    </message>
+    <message>
+        <source>aerodynamic center (anp):</source>
+        <translation>punto neutro aerod. (anp):</translation>
+    </message>
+    <message>
+        <source>1 trapezium</source>
+        <translation>1 trapecio</translation>
+    </message>
+    <message>
+        <source>2 trapeziums</source>
+        <translation>2 trapecios</translation>
+    </message>
+    <message>
+        <source>3 trapeziums</source>
+        <translation>3 trapecios</translation>
+    </message>
+    <message>
+        <source>4 trapeziums</source>
+        <translation>4 trapecios</translation>
+    </message>
+    <message>
+        <source>Desired Static Stability:</source>
+        <translation>Margen estático deseado:</translation>
+    </message>
+    <message>
+        <source>Positioning</source>
+        <translation>Disposición</translation>
+    </message>
+    <message>
+        <source>- calculation is running -</source>
+        <translation>- cálculo en curso -</translation>
+    </message>
+    <message>
+        <source>Calculate Aerodynamic Center</source>
+        <translation>Calcular el punto neutro</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>  Wing 1 </source>
+        <translation>  Ala 1 </translation>
+    </message>
+    <message>
+        <source>  Wing 2 </source>
+        <translation>  Ala 2 </translation>
+    </message>
+    <message>
+        <source>  Wing 3 </source>
+        <translation>  Ala 3 </translation>
+    </message>
+    <message>
+        <source>  Aircraft  </source>
+        <translation>  Avión  </translation>
+    </message>
+    <message>
+        <source> Remarks </source>
+        <translation> Observaciones </translation>
+    </message>
+    <message>
+        <source>1 Wing</source>
+        <translation>1 ala</translation>
+    </message>
+    <message>
+        <source>2 Wings</source>
+        <translation>2 alas</translation>
+    </message>
+    <message>
+        <source>3 Wings</source>
+        <translation>3 alas</translation>
+    </message>
+    <message>
+        <source>Automatic choice of stability</source>
+        <translation>Elección automática de la estabilidad</translation>
+    </message>
+    <message>
+        <source>Manual choice of stability</source>
+        <translation>Elección manual de la estabilidad</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Wing 1</source>
+        <translation>Ala 1</translation>
+    </message>
+    <message>
+        <source>Wing 2</source>
+        <translation>Ala 2</translation>
+    </message>
+    <message>
+        <source>Wing 3</source>
+        <translation>Ala 3</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>Avión</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Centre gap of wing %1, mm</source>
+        <translation>Hueco central del ala %1, mm</translation>
+    </message>
+    <message>
+        <source>Span of trapezium %2 of wing %1, mm</source>
+        <translation>Envergadura del trapecio %2 del ala %1, mm</translation>
+    </message>
+    <message>
+        <source>Tip chord of trapezium %2 of wing %1, mm</source>
+        <translation>Cuerda exterior del trapecio %2 del ala %1, mm</translation>
+    </message>
+    <message>
+        <source>Leading-edge offset at the tip of trapezium %2 of wing %1, mm</source>
+        <translation>Desplazamiento del borde de ataque en el extremo del trapecio %2 del ala %1, mm</translation>
+    </message>
+    <message>
+        <source>Root chord of wing %1, mm</source>
+        <translation>Cuerda en la raíz del ala %1, mm</translation>
+    </message>
+    <message>
+        <source>Position x of wing %1, mm</source>
+        <translation>Posición x del ala %1, mm</translation>
+    </message>
+    <message>
+        <source>Height z of wing %1, mm</source>
+        <translation>Altura z del ala %1, mm</translation>
+    </message>
+    <message>
+        <source>Planform of wing %1</source>
+        <translation>Planta del ala %1</translation>
+    </message>
+    <message>
+        <source>Dimension sketch of wing %1</source>
+        <translation>Croquis acotado del ala %1</translation>
+    </message>
+    <message>
+        <source>Position sketch of wing %1</source>
+        <translation>Croquis de posición del ala %1</translation>
+    </message>
+    <message>
+        <source>Desired static stability, %</source>
+        <translation>Margen estático deseado, %</translation>
+    </message>
+    <message>
+        <source>Error messages</source>
+        <translation>Mensajes de error</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Observaciones</translation>
+    </message>
+    <message>
+        <source>Top view of the aircraft</source>
+        <translation>Vista superior del avión</translation>
+    </message>
+    <message>
+        <source>3-D view of the aircraft</source>
+        <translation>Vista 3D del avión</translation>
+    </message>
+    <message>
+        <source>Print copy of the top view</source>
+        <translation>Copia impresa de la vista superior</translation>
+    </message>
+    <message>
+        <source>Print copy of the 3-D view</source>
+        <translation>Copia impresa de la vista 3D</translation>
+    </message>
+    <message>
+        <source>Print page</source>
+        <translation>Página impresa</translation>
+    </message>
+    <message>
+        <source>Elevation of the 3-D view</source>
+        <translation>Elevación de la vista 3D</translation>
+    </message>
+    <message>
+        <source>Azimuth of the 3-D view</source>
+        <translation>Acimut de la vista 3D</translation>
+    </message>
+    <message>
+        <source>Zoom of the top view</source>
+        <translation>Ampliación de la vista superior</translation>
+    </message>
+    <message>
+        <source>Zoom of the 3-D view</source>
+        <translation>Ampliación de la vista 3D</translation>
+    </message>
+    <message>
+        <source>   WinStabix calculates the aerodynamic center   </source>
+        <translation>   WinStabix calcula el punto neutro   </translation>
+    </message>
+    <message>
+        <source>of an aircraft and suggests a suitable</source>
+        <translation>de un avión y propone un margen</translation>
+    </message>
+    <message>
+        <source>range for the center of gravity</source>
+        <translation>favorable para el centro de gravedad</translation>
+    </message>
+    <message>
+        <source>Idea and Formulas: the WinStabix authors</source>
+        <translation>Idea y fórmulas: los autores de WinStabix</translation>
+    </message>
+    <message>
+        <source>Realization: the WinStabix authors</source>
+        <translation>Realización: los autores de WinStabix</translation>
+    </message>
+    <message>
+        <source>Wing-%1  </source>
+        <translation>Ala-%1  </translation>
+    </message>
+    <message>
+        <source>Are you sure this wing shall </source>
+        <translation>¿Seguro que esta ala debe </translation>
+    </message>
+    <message>
+        <source>have a gap in the middle?</source>
+        <translation>tener un hueco en el centro?</translation>
+    </message>
+    <message>
+        <source>insert your remarks her:</source>
+        <translation>Escriba aquí sus observaciones:</translation>
+    </message>
+    <message>
+        <source>The aircraft was not saved.</source>
+        <translation>El avión no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Save File as</source>
+        <translation>Guardar archivo como</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>Calc</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>tool button hint</comment>
+        <translation>Imprimir</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,460 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Calculation</name>
+    <message>
+        <source>Error: </source>
+        <translation>Erreur : </translation>
+    </message>
+    <message>
+        <source>Attention:</source>
+        <translation>Attention :</translation>
+    </message>
+    <message>
+        <source>Wings are moved automatically in z-direction!</source>
+        <translation>Les ailes ont été déplacées automatiquement en direction z !</translation>
+    </message>
+    <message>
+        <source>Can not calculate wing-%1. </source>
+        <translation>Impossible de calculer l&apos;aile-%1. </translation>
+    </message>
+    <message>
+        <source>Can not calculate this aircraft. </source>
+        <translation>Impossible de calculer cet avion. </translation>
+    </message>
+    <message>
+        <source>Please change this wing (less aspect ratio)!</source>
+        <translation>Veuillez modifier cette aile (allongement plus faible) !</translation>
+    </message>
+    <message>
+        <source>Please change this wing (more aspect ratio)!</source>
+        <translation>Veuillez modifier cette aile (allongement plus grand) !</translation>
+    </message>
+    <message>
+        <source>Please change this wing (it has no area)!</source>
+        <translation>Veuillez modifier cette aile (elle n&apos;a pas de surface) !</translation>
+    </message>
+    <message>
+        <source>Please change this wing (a trapezium has no chord)!</source>
+        <translation>Veuillez modifier cette aile (un trapèze n&apos;a pas de corde) !</translation>
+    </message>
+    <message>
+        <source>Too many panels (%1, at most 3000)!</source>
+        <translation>Trop de panneaux (%1, au plus 3000) !</translation>
+    </message>
+    <message>
+        <source>The result is not finite!</source>
+        <translation>Le résultat n&apos;est pas fini !</translation>
+    </message>
+    <message>
+        <source>Can not calculate Wing %1 / Trapezium%2.</source>
+        <translation>Impossible de calculer l&apos;aile %1 / trapèze %2.</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (more chord length at tip)!</source>
+        <translation>Veuillez modifier ce trapèze (corde d&apos;extrémité plus grande) !</translation>
+    </message>
+    <message>
+        <source>TRIM9: Fehler. itmax ist%1 , keine Berechnung moeglich//</source>
+        <translation>TRIM9 : erreur. itmax vaut%1 , aucun calcul possible//</translation>
+    </message>
+    <message>
+        <source> TRIM9M: Das Gleichungssystem ist nicht loesbar //</source>
+        <translation> TRIM9M : le système d&apos;équations n&apos;a pas de solution //</translation>
+    </message>
+    <message>
+        <source>EINFLUSS: Irgend ein Kuddel-Muddel</source>
+        <translation>EINFLUSS : erreur interne</translation>
+    </message>
+    <message>
+        <source>LOES: Fehler beim Loesen des Gleichungssystems </source>
+        <translation>LOES : erreur lors de la résolution du système d&apos;équations </translation>
+    </message>
+    <message>
+        <source>LOES: Fehler...</source>
+        <translation>LOES : erreur...</translation>
+    </message>
+</context>
+<context>
+    <name>Stability</name>
+    <message>
+        <source>x_cg (%1%): %2mm</source>
+        <translation>x_CG (%1%): %2mm</translation>
+    </message>
+    <message>
+        <source>Reference area (S): %1dm^2</source>
+        <translation>Surface de référence (S): %1dm^2</translation>
+    </message>
+    <message>
+        <source>Reference length (lm): %1mm</source>
+        <translation>Corde de référence (lm): %1mm</translation>
+    </message>
+    <message>
+        <source>x_ac: %1mm</source>
+        <translation>x_F: %1mm</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryPage</name>
+    <message>
+        <source>wing span:</source>
+        <translation>envergure:</translation>
+    </message>
+    <message>
+        <source>wing area:</source>
+        <translation>surface alaire:</translation>
+    </message>
+    <message>
+        <source>aspect ratio:</source>
+        <translation>allongement:</translation>
+    </message>
+    <message>
+        <source>mean aerod. chord:</source>
+        <translation>corde aérod. moy.:</translation>
+    </message>
+    <message>
+        <source>geometric center:</source>
+        <translation>foyer géométrique:</translation>
+    </message>
+    <message>
+        <source>aerodynamic center:</source>
+        <translation>foyer aérodynamique:</translation>
+    </message>
+    <message>
+        <source>lift slope:</source>
+        <translation>gradient portance:</translation>
+    </message>
+    <message>
+        <source>Wing%1:</source>
+        <translation>Aile%1:</translation>
+    </message>
+    <message>
+        <source>Summary:</source>
+        <translation>Résumé:</translation>
+    </message>
+    <message>
+        <source>Recommended center of gravity by stab =  </source>
+        <translation>Centre de gravité recommandé, marge =  </translation>
+    </message>
+    <message>
+        <source>recomemnded center of gravity by stab =  </source>
+        <translation>Centre de gravité recommandé, marge =  </translation>
+    </message>
+    <message>
+        <source>Center of gravity by stab = </source>
+        <translation>Centre de gravité pour marge = </translation>
+    </message>
+    <message>
+        <source>aerodynamic center: </source>
+        <translation>foyer:              </translation>
+    </message>
+</context>
+<context>
+    <name>Views</name>
+    <message>
+        <source>flight direction</source>
+        <translation>sens de vol</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>wing span (b):</source>
+        <translation>envergure (b):</translation>
+    </message>
+    <message>
+        <source>wing area (s):</source>
+        <translation>surface alaire (s):</translation>
+    </message>
+    <message>
+        <source>mean aerod. chord (lm):</source>
+        <translation>corde aérod. moyenne (lm):</translation>
+    </message>
+    <message>
+        <source>geometric center (r25):</source>
+        <translation>foyer géométrique (r25):</translation>
+    </message>
+    <message>
+        <source>aspect ratio (lam):</source>
+        <translation>allongement (lam):</translation>
+    </message>
+    <message>
+        <source>aerodynamic center (anp):</source>
+        <translation>foyer aérodynamique (anp):</translation>
+    </message>
+    <message>
+        <source>1 trapezium</source>
+        <translation>1 trapèze</translation>
+    </message>
+    <message>
+        <source>2 trapeziums</source>
+        <translation>2 trapèzes</translation>
+    </message>
+    <message>
+        <source>3 trapeziums</source>
+        <translation>3 trapèzes</translation>
+    </message>
+    <message>
+        <source>4 trapeziums</source>
+        <translation>4 trapèzes</translation>
+    </message>
+    <message>
+        <source>Desired Static Stability:</source>
+        <translation>Marge statique souhaitée :</translation>
+    </message>
+    <message>
+        <source>Positioning</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <source>- calculation is running -</source>
+        <translation>- calcul en cours -</translation>
+    </message>
+    <message>
+        <source>Calculate Aerodynamic Center</source>
+        <translation>Calculer le foyer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>  Wing 1 </source>
+        <translation>  Aile 1 </translation>
+    </message>
+    <message>
+        <source>  Wing 2 </source>
+        <translation>  Aile 2 </translation>
+    </message>
+    <message>
+        <source>  Wing 3 </source>
+        <translation>  Aile 3 </translation>
+    </message>
+    <message>
+        <source>  Aircraft  </source>
+        <translation>  Avion  </translation>
+    </message>
+    <message>
+        <source> Remarks </source>
+        <translation> Remarques </translation>
+    </message>
+    <message>
+        <source>1 Wing</source>
+        <translation>1 aile</translation>
+    </message>
+    <message>
+        <source>2 Wings</source>
+        <translation>2 ailes</translation>
+    </message>
+    <message>
+        <source>3 Wings</source>
+        <translation>3 ailes</translation>
+    </message>
+    <message>
+        <source>Automatic choice of stability</source>
+        <translation>Choix automatique de la stabilité</translation>
+    </message>
+    <message>
+        <source>Manual choice of stability</source>
+        <translation>Choix manuel de la stabilité</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Wing 1</source>
+        <translation>Aile 1</translation>
+    </message>
+    <message>
+        <source>Wing 2</source>
+        <translation>Aile 2</translation>
+    </message>
+    <message>
+        <source>Wing 3</source>
+        <translation>Aile 3</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>Avion</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Centre gap of wing %1, mm</source>
+        <translation>Fente centrale de l&apos;aile %1, mm</translation>
+    </message>
+    <message>
+        <source>Span of trapezium %2 of wing %1, mm</source>
+        <translation>Envergure du trapèze %2 de l&apos;aile %1, mm</translation>
+    </message>
+    <message>
+        <source>Tip chord of trapezium %2 of wing %1, mm</source>
+        <translation>Corde d&apos;extrémité du trapèze %2 de l&apos;aile %1, mm</translation>
+    </message>
+    <message>
+        <source>Leading-edge offset at the tip of trapezium %2 of wing %1, mm</source>
+        <translation>Décalage du bord d&apos;attaque à l&apos;extrémité du trapèze %2 de l&apos;aile %1, mm</translation>
+    </message>
+    <message>
+        <source>Root chord of wing %1, mm</source>
+        <translation>Corde à l&apos;emplanture de l&apos;aile %1, mm</translation>
+    </message>
+    <message>
+        <source>Position x of wing %1, mm</source>
+        <translation>Position x de l&apos;aile %1, mm</translation>
+    </message>
+    <message>
+        <source>Height z of wing %1, mm</source>
+        <translation>Hauteur z de l&apos;aile %1, mm</translation>
+    </message>
+    <message>
+        <source>Planform of wing %1</source>
+        <translation>Forme en plan de l&apos;aile %1</translation>
+    </message>
+    <message>
+        <source>Dimension sketch of wing %1</source>
+        <translation>Croquis coté de l&apos;aile %1</translation>
+    </message>
+    <message>
+        <source>Position sketch of wing %1</source>
+        <translation>Croquis de position de l&apos;aile %1</translation>
+    </message>
+    <message>
+        <source>Desired static stability, %</source>
+        <translation>Marge statique souhaitée, %</translation>
+    </message>
+    <message>
+        <source>Error messages</source>
+        <translation>Messages d&apos;erreur</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Top view of the aircraft</source>
+        <translation>Vue de dessus de l&apos;avion</translation>
+    </message>
+    <message>
+        <source>3-D view of the aircraft</source>
+        <translation>Vue 3D de l&apos;avion</translation>
+    </message>
+    <message>
+        <source>Print copy of the top view</source>
+        <translation>Copie imprimée de la vue de dessus</translation>
+    </message>
+    <message>
+        <source>Print copy of the 3-D view</source>
+        <translation>Copie imprimée de la vue 3D</translation>
+    </message>
+    <message>
+        <source>Print page</source>
+        <translation>Page imprimée</translation>
+    </message>
+    <message>
+        <source>Elevation of the 3-D view</source>
+        <translation>Élévation de la vue 3D</translation>
+    </message>
+    <message>
+        <source>Azimuth of the 3-D view</source>
+        <translation>Azimut de la vue 3D</translation>
+    </message>
+    <message>
+        <source>Zoom of the top view</source>
+        <translation>Agrandissement de la vue de dessus</translation>
+    </message>
+    <message>
+        <source>Zoom of the 3-D view</source>
+        <translation>Agrandissement de la vue 3D</translation>
+    </message>
+    <message>
+        <source>   WinStabix calculates the aerodynamic center   </source>
+        <translation>   WinStabix calcule le foyer   </translation>
+    </message>
+    <message>
+        <source>of an aircraft and suggests a suitable</source>
+        <translation>d&apos;un avion et propose une plage</translation>
+    </message>
+    <message>
+        <source>range for the center of gravity</source>
+        <translation>favorable pour le centre de gravité</translation>
+    </message>
+    <message>
+        <source>Idea and Formulas: the WinStabix authors</source>
+        <translation>Idée et formules : les auteurs de WinStabix</translation>
+    </message>
+    <message>
+        <source>Realization: the WinStabix authors</source>
+        <translation>Réalisation : les auteurs de WinStabix</translation>
+    </message>
+    <message>
+        <source>Wing-%1  </source>
+        <translation>Aile-%1  </translation>
+    </message>
+    <message>
+        <source>Are you sure this wing shall </source>
+        <translation>Cette aile doit-elle vraiment </translation>
+    </message>
+    <message>
+        <source>have a gap in the middle?</source>
+        <translation>avoir une fente au milieu ?</translation>
+    </message>
+    <message>
+        <source>insert your remarks her:</source>
+        <translation>Saisissez vos remarques ici :</translation>
+    </message>
+    <message>
+        <source>The aircraft was not saved.</source>
+        <translation>L&apos;avion n&apos;a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Save File as</source>
+        <translation>Enregistrer le fichier sous</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>Calc</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>tool button hint</comment>
+        <translation>Imprimer</translation>
+    </message>
+</context>
+</TS>
