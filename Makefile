@@ -9,7 +9,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps build run test test-unit test-asan test-fuzz test-validate validate bench fuzz clean
+.PHONY: translations all deps build run test test-unit test-asan test-fuzz test-validate validate bench fuzz clean
 
 all: build
 
@@ -19,6 +19,10 @@ deps:
 build: deps
 	@cmake -S . -B build -G Ninja -DWINSTABIX_WERROR=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build -j $(JOBS)
+
+# After adding or changing a text in src/: refresh translations/*.ts (lupdate).
+translations: deps
+	@scripts/update-translations
 
 run: build
 	@if [ -x build/src/winstabix ]; then build/src/winstabix $(ARGS); else build/src/winstabix-calc $(ARGS); fi

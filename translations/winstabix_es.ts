@@ -253,11 +253,11 @@
     </message>
     <message>
         <source>Automatic choice of stability</source>
-        <translation>Elección automática de la estabilidad</translation>
+        <translation>Estabilidad automática</translation>
     </message>
     <message>
         <source>Manual choice of stability</source>
-        <translation>Elección manual de la estabilidad</translation>
+        <translation>Estabilidad manual</translation>
     </message>
     <message>
         <source>File</source>
