@@ -196,6 +196,10 @@ QString errorBoxText(bool english) {
     return english ? QStringLiteral("Error: ") : QStringLiteral("Fehler: ");
 }
 
+// The project has no address beyond its README, whose "Contact" says how to
+// reach it; the same in both languages.
+constexpr const char* kContact = "README.md#contact";
+
 const std::vector<TextRow>& infoTextTable() {
     static const std::vector<TextRow> table = [] {
         std::vector<TextRow> t;
@@ -207,9 +211,10 @@ const std::vector<TextRow>& infoTextTable() {
         add("Label2", "of an aircraft and suggests a suitable", "Flugzeugs und schlägt einen günstigen ");
         add("Label7", "range for the center of gravity", "Bereich für die Schwerpunktlage vor");
         add("Label3", "Idea and Formulas: the WinStabix authors", "Idee und Formeln: die WinStabix-Autoren");
-        add("Label4", "README.md", "README.md");
+        add("Label4", kContact, kContact);
         add("Label5", "Realization: the WinStabix authors", "Umsetzung: die WinStabix-Autoren");
-        add("Label6", "README.md", "README.md");
+        add("Label6", kContact, kContact);
+        add("Label8", "Version " WINSTABIX_VERSION, "Version " WINSTABIX_VERSION);
         return t;
     }();
     return table;

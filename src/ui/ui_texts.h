@@ -42,7 +42,7 @@ std::pair<QString, QString> gapWarningLines(bool english);
 // What the message box holds before a calculation writes into it.
 QString errorBoxText(bool english);
 
-// The info dialog's lines, keyed by the names of its labels (Label1 ... Label7).
+// The info dialog's lines, keyed by the names of its labels (Label1 ... Label8).
 const std::vector<TextRow>& infoTextTable();
 QString infoText(const std::string& name, bool english);
 
