@@ -85,6 +85,7 @@ std::vector<WingGeometry> wingGeometries(const AircraftModel& model) {
         WingGeometry g;
         g.wing = w;
         g.outlines = outlines(p);
+        g.rightHalf = withoutRepeats(rightHalf(p));
         g.macY = centroidY(p);
         g.r25 = p.WingR25 + model.wing[w].WingPosX;
         g.macFront = g.r25 - p.WingMAC / 4;

@@ -51,9 +51,10 @@ struct ExportSource {
 struct WingGeometry {
     int wing = 1;
     std::vector<std::vector<PlanPoint>> outlines;
-    double macY = 0;      // right half; the left is at −macY
-    double macFront = 0;  // r25 − lm/4
-    double macRear = 0;   // r25 + 3 lm/4
+    std::vector<PlanPoint> rightHalf;  // closed by the root chord, also without a gap
+    double macY = 0;                   // right half; the left is at −macY
+    double macFront = 0;               // r25 − lm/4
+    double macRear = 0;                // r25 + 3 lm/4
     double r25 = 0;
 };
 
