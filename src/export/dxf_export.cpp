@@ -124,7 +124,7 @@ std::string dxfDrawing(const ExportSource& source) {
     d.pair(40, 13.0);
     for (const double dash : {8.0, -2.0, 1.0, -2.0}) d.pair(49, dash);
     d.endTable();
-    d.beginTable("LAYER", int(wings.size()) + 3);
+    d.beginTable("LAYER", int(wings.size()) + (source.marks ? 4 : 3));
     d.layer("0", 7, "CONTINUOUS");
     for (const WingGeometry& w : wings)
         d.layer("WING" + std::to_string(w.wing), kWingColour[w.wing], "CONTINUOUS");
