@@ -156,6 +156,11 @@ std::string aircraftTitle(const AircraftModel& model) {
     return name.empty() ? "Unknown" : name;
 }
 
+std::string exportFileName(const AircraftModel& model, const std::string& extension) {
+    const std::filesystem::path folder = std::filesystem::path(model.AircraftFileName).parent_path();
+    return (folder / (aircraftTitle(model) + "." + extension)).string();
+}
+
 std::string numberText(double value) {
     std::string text = fixed(value, 4);
     text.erase(text.find_last_not_of('0') + 1);

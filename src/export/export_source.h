@@ -82,6 +82,10 @@ ReferenceValues referenceValues(const AircraftModel& model, int calcWingCount);
 // The aircraft's name for titles: the file name without folder and ".da4".
 std::string aircraftTitle(const AircraftModel& model);
 
+// Where an export goes by default: beside the aircraft file, under its name,
+// with `extension` ("planes/glider.da4", "svg" -> "planes/glider.svg").
+std::string exportFileName(const AircraftModel& model, const std::string& extension);
+
 // A length as written into the files: at most four decimals, no trailing
 // zeros, no sign for zero ("310", "82.2531", "-130").
 std::string numberText(double value);

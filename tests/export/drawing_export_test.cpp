@@ -87,9 +87,11 @@ TEST(DrawingExport, CentreGapPartsTheOutlineAndTipChordZeroHasNoDoublePoint) {
     EXPECT_EQ(count(dxfDrawing({model, std::nullopt, true}), "\r\nPOLYLINE\r\n"), 2u);
 }
 
-TEST(DrawingExport, FileNamesAreEscapedInTheSvgTitle) {
+TEST(DrawingExport, FileNamesAreEscapedInTheSvgTitleAndGiveTheDefaultNames) {
     AircraftModel model = startupAircraft();
+    EXPECT_EQ(exportFileName(model, "svg"), "Unknown.svg");
     model.AircraftFileName = "planes/R&D <1>.da4";
+    EXPECT_EQ(exportFileName(model, "avl"), "planes/R&D <1>.avl");
     EXPECT_NE(svgDrawing({model, std::nullopt, true}).find("<title>R&amp;D &lt;1&gt;</title>"),
               std::string::npos);
     EXPECT_TRUE(avlInput({model, std::nullopt, true}).starts_with("R&D <1>\n"));
