@@ -33,7 +33,11 @@ constexpr const char* kUsage =
     "  --json          print one JSON object instead of the text report\n"
     "  --save OUT.da4  write the aircraft, with its results when calculated\n"
     "  --panels N      panels aimed at for the largest wing, 1 to 3000 (default 400);\n"
-    "                  for convergence studies, the window always uses 400\n";
+    "                  for convergence studies, the window always uses 400\n"
+    "  --svg OUT.svg   write the planform drawing at true scale (SVG)\n"
+    "  --dxf OUT.dxf   write the planform drawing for CAD (DXF R12, mm)\n"
+    "  --avl OUT.avl   write the aircraft as input for the vortex-lattice program AVL\n"
+    "                  (the drawings carry the stability marks only when calculated)\n";
 
 struct Options {
     std::optional<std::string> input;   // aircraft file to load
