@@ -168,7 +168,7 @@ TEST(PrintDialog, NoReportedResolutionUsesTheDefaultAndSaysSo) {
     ASSERT_EQ(d.form->StringGrid2->rowCount(), 1);
     EXPECT_EQ(d.cellText(0, 1), "default 360dpi");
     EXPECT_EQ(d.form->XPrnSet2.resolutionX(0), 360);
-    d.form->setPage(QImage(kPageSize, QImage::Format_RGB32));
+    d.form->setPage(test::blankPage());
     // No resolution at all, not even a default: nothing is printed, and it is said.
     d.printers->front().defaultResolution = {};
     d.activate();
@@ -211,7 +211,7 @@ TEST(PrintDialog, PdfFileHoldsThePageInsideItsRectangleOnly) {
     const SummaryPage page = composeSummaryPage(a.input());
     QTemporaryDir dir;
     Dialog d({printer("Office", {{600, 600}}, 2), pdfFilePrinter()}, "Office");
-    d.form->showPage(page.Image_P, QStringLiteral("Unknown.pdf"));
+    d.form->showPage(page.print, QStringLiteral("Unknown.pdf"));
     d.form->ComboBox1Change(1);
     d.pdfAnswer = dir.filePath(QStringLiteral("summary.pdf"));
     d.form->ButtonCloseClick();
@@ -242,7 +242,7 @@ TEST(PrintDialog, PdfFileHoldsThePageInsideItsRectangleOnly) {
 
 TEST(PrintDialog, PdfFailuresKeepTheDialogOpenAndCancelClosesIt) {
     Dialog d({pdfFilePrinter()});
-    d.form->showPage(QImage(kPageSize, QImage::Format_RGB32));
+    d.form->showPage(test::blankPage());
     d.pdfAnswer = QStringLiteral("/nonexistent-folder-of-winstabix/x.pdf");
     const qsizetype before = d.failures.size();
     d.form->ButtonCloseClick();
