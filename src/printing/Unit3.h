@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QImage>
 #include <functional>
 #include <memory>
 

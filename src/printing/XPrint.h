@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QFont>
-#include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QString>

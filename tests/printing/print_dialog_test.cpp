@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <memory>
@@ -206,6 +207,14 @@ std::vector<QImage> rasterise(const QString& pdf, int dpi) {
     return pages;
 }
 
+// What a poppler tool prints; empty when it is missing or fails.
+QString toolOutput(const char* tool, const QStringList& arguments) {
+    QProcess p;
+    p.start(QString::fromLatin1(tool), arguments);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 TEST(PrintDialog, PdfFileHoldsThePageInsideItsRectangleOnly) {
     static const test::CalculatedAircraft a(startupAircraft());
     const SummaryPage page = composeSummaryPage(a.input());
@@ -238,6 +247,19 @@ TEST(PrintDialog, PdfFileHoldsThePageInsideItsRectangleOnly) {
             difference += std::abs(qGray(printed.pixel(x, y)) - qGray(expected.pixel(x, y)));
     EXPECT_LT(difference / (printed.width() * printed.height()), 12.0);
     EXPECT_GT(test::darkPixels(printed, printed.rect()), 500);
+
+    // Text as text in an embedded font, titled with the aircraft file's name.
+    const QString text = toolOutput("pdftotext", {d.pdfAnswer, QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(QStringLiteral("aerodynamic center"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("93.7 mm")));
+    EXPECT_TRUE(text.contains(QStringLiteral("x_ac: 93.7mm")));  // the top view's row
+    const QString info = toolOutput("pdfinfo", {d.pdfAnswer});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +Unknown\\.da4\n"))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Creator: +WinStabix \\d"))));
+    const QString fonts = toolOutput("pdffonts", {d.pdfAnswer});
+    EXPECT_TRUE(fonts.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +yes "))))
+        << fonts.toStdString();
 }
 
 TEST(PrintDialog, PdfFailuresKeepTheDialogOpenAndCancelClosesIt) {
