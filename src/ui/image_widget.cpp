@@ -50,7 +50,7 @@ void ImageWidget::fitBitmap(const QSize& size, qreal ratio) {
 
 bool ImageWidget::followDevicePixelRatio() {
     if (image_.devicePixelRatio() != devicePixelRatioF()) {
-        fitBitmap(logicalSizeOf(image_), devicePixelRatioF());
+        fitBitmap(size(), devicePixelRatioF());
         stale_ = true;
     }
     const bool stale = stale_;
@@ -60,7 +60,7 @@ bool ImageWidget::followDevicePixelRatio() {
 
 void ImageWidget::checkRatio() {
     if (image_.devicePixelRatio() == devicePixelRatioF()) return;
-    fitBitmap(logicalSizeOf(image_), devicePixelRatioF());
+    fitBitmap(size(), devicePixelRatioF());
     stale_ = true;
     QMetaObject::invokeMethod(this, &ImageWidget::devicePixelRatioChanged, Qt::QueuedConnection);
 }

@@ -56,5 +56,25 @@ TEST_F(SmallestWindow, HoldsEveryControlAndEveryResultRowAfterACalculation) {
     }
 }
 
+TEST_F(SmallestWindow, PicturesOfAnotherDensityAreDrawnAnewAtTheScreens) {
+    form->show();
+    QApplication::processEvents();
+    // Bitmaps as another screen left them: a stand-in until the window redraws.
+    for (const char* name : {"Image2", "Image_W"}) {
+        auto* view = get<ImageWidget>(name);
+        view->image().setDevicePixelRatio(2);
+        view->image().fill(Qt::white);
+    }
+    get<ImageWidget>("Image2")->repaint();
+    QApplication::processEvents();
+    for (const char* name : {"Image2", "Image_W"}) {
+        const QImage& picture = get<ImageWidget>(name)->image();
+        EXPECT_EQ(picture.devicePixelRatio(), get<ImageWidget>(name)->devicePixelRatioF()) << name;
+        EXPECT_EQ(picture.size(), get<ImageWidget>(name)->size()) << name;
+    }
+    EXPECT_EQ(get<ImageWidget>("Image2")->image().pixelColor(0, 0), QColor(128, 128, 128));
+    EXPECT_EQ(get<ImageWidget>("Image_W")->image().pixelColor(0, 0), QColor(192, 192, 192));
+}
+
 }  // namespace
 }  // namespace ws::testing
