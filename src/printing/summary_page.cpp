@@ -7,16 +7,20 @@
 #include <algorithm>
 
 #include "model/number_format.h"
-#include "views/canvas.h"
+#include "printing/print_copies.h"
 
 namespace ws {
 
 namespace {
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // m(v, w, d) of the page: d decimals, right-aligned in at least w characters.
-QString m(double value, int width, int decimals) { return text(fixed(value, decimals, width)); }
+QString m(double value, int width, int decimals) {
+    return text(fixed(value, decimals, width));
+}
 
 // The labels of the right column are padded to one width, so the value
 // column is reached by blanks alone when the font keeps its cell.
@@ -75,9 +79,8 @@ std::vector<PageText> summaryTexts(const PrintJobInput& v) {
     out.push_back({0, 20, text(v.model->AircraftFileName)});
     out.push_back({0, 563, QStringLiteral("Summary:")});
 
-    const QString recommended =
-        en ? QStringLiteral("Recommended center of gravity by stab =  ")
-           : QStringLiteral("Empfohlener Schwerpunkt bei Stabilität =  ");
+    const QString recommended = en ? QStringLiteral("Recommended center of gravity by stab =  ")
+                                   : QStringLiteral("Empfohlener Schwerpunkt bei Stabilität =  ");
     // The English lower row keeps its spelling as users have always seen it.
     const QString recommendedLow =
         en ? QStringLiteral("recomemnded center of gravity by stab =  ") : recommended;
@@ -110,15 +113,15 @@ QFont pageFont() {
     // Narrower letters keep the height; a smaller size only where the font
     // cannot be narrowed.
     const auto advance = [&] { return QFontMetrics(font).horizontalAdvance(QStringLiteral("0000000000")); };
-    for (int stretch = 100; stretch > 50 && advance() > 10 * kPageCharWidth; --stretch) font.setStretch(stretch);
+    for (int stretch = 100; stretch > 50 && advance() > 10 * kPageCharWidth; --stretch)
+        font.setStretch(stretch);
     for (int pixels = font.pixelSize(); pixels > 8 && advance() > 10 * kPageCharWidth;)
         font.setPixelSize(--pixels);
     return font;
 }
 
-void drawSummaryPage(QImage& page, const std::vector<PageText>& texts, const QImage& topCopy,
-                     const QImage& view3DCopy, const QFont& font) {
-    Canvas c(page);
+void drawSummaryPage(Canvas& c, const std::vector<PageText>& texts, const PrintViews& views,
+                     const QFont& font) {
     c.setFont(font);
     c.setBrushColor(Qt::white);
     c.setPenColor(Qt::white);
@@ -128,8 +131,15 @@ void drawSummaryPage(QImage& page, const std::vector<PageText>& texts, const QIm
     std::size_t i = 0;
     for (; i < texts.size() && texts[i].y < kTopCopyPlace.top(); ++i)
         c.textOut(texts[i].x, texts[i].y, texts[i].text);
-    c.stretchDraw(kTopCopyPlace, topCopy);
-    c.stretchDraw(kView3DCopyPlace, view3DCopy);
+    TopViewTransform top;
+    {
+        Canvas place(c, kTopCopySize, kTopCopyPlace);
+        top = drawTopCopy(place, views);
+    }
+    {
+        Canvas place(c, kView3DCopySize, kView3DCopyPlace);
+        draw3DCopy(place, views, top.View3DScale);
+    }
     for (; i < texts.size(); ++i) c.textOut(texts[i].x, texts[i].y, texts[i].text);
 }
 

@@ -2,16 +2,16 @@
 // WINSTABIX_PRINT_QUEUE names a print queue to send the start-up summary to
 // (scripts/test-cups sets up a private one); WINSTABIX_PRINT_EXAMPLES names
 // a folder that receives a PDF of every example aircraft, for a look by eye.
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QTableWidget>
-#include <gtest/gtest.h>
 #include <variant>
 
 #include "files/aircraft_file.h"
-#include "printing/Unit3.h"
 #include "print_test_support.h"
+#include "printing/Unit3.h"
 
 namespace ws {
 namespace {
@@ -32,7 +32,7 @@ TEST(PrintOutput, StartupSummaryToTheNamedQueue) {
     EXPECT_TRUE(form.CheckBoxColor->isEnabled());
     // The 600-dpi row.
     form.StringGrid2->selectRow(set.resolutionX(0) == 600 ? 0 : 1);
-    form.setPage(composeSummaryPage(a.input()).Image_P);
+    form.setPage(composeSummaryPage(a.input()).print);
     form.ButtonCloseClick();
     EXPECT_TRUE(failures.isEmpty()) << failures.join(' ').toStdString();
 }
@@ -51,7 +51,8 @@ TEST(PrintOutput, EveryExampleToPdf) {
         const QString path = QStringLiteral(WINSTABIX_EXAMPLES "/") + name;
         const auto loaded = loadAircraftFile(path.toStdString());
         ASSERT_TRUE(std::holds_alternative<AircraftFileContent>(loaded)) << name.toStdString();
-        AircraftModel model = applyAircraftFile(std::get<AircraftFileContent>(loaded), startupAircraft()).model;
+        AircraftModel model =
+            applyAircraftFile(std::get<AircraftFileContent>(loaded), startupAircraft()).model;
         model.AircraftFileName = path.toStdString();
         for (const bool english : {true, false}) {
             const test::CalculatedAircraft a(model, english);
@@ -60,11 +61,12 @@ TEST(PrintOutput, EveryExampleToPdf) {
             TForm3 form(std::make_unique<SystemPrinterCatalog>());
             QStringList failures;
             form.reportFailure = [&](const QString& why) { failures << why; };
-            const QString out = QDir(folder).filePath(QFileInfo(name).completeBaseName() +
-                                                      (english ? QStringLiteral(".pdf") : QStringLiteral("-de.pdf")));
+            const QString out =
+                QDir(folder).filePath(QFileInfo(name).completeBaseName() +
+                                      (english ? QStringLiteral(".pdf") : QStringLiteral("-de.pdf")));
             form.askPdfFileName = [&](const QString&) { return out; };
             form.ComboBox1Change(form.ComboBox1->findText(QStringLiteral("PDF file")));
-            form.setPage(page.Image_P);
+            form.setPage(page.print);
             form.ButtonCloseClick();
             EXPECT_TRUE(failures.isEmpty()) << failures.join(' ').toStdString();
             EXPECT_TRUE(QFileInfo(out).size() > 0) << out.toStdString();
