@@ -4,12 +4,13 @@
 # make validate - build, then regenerate docs/validation.md
 # make bench - build and run the benchmarks
 # make fuzz  - the fuzz targets for longer (FUZZ_SECONDS, default 300)
+# make package - build, then build/winstabix_<version>_<arch>.deb (CPack)
 
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 300
 
-.PHONY: translations all deps build run test test-unit test-asan test-fuzz test-validate validate bench fuzz clean
+.PHONY: translations all deps build run test test-unit test-asan test-fuzz test-validate test-package validate bench fuzz package clean
 
 all: build
 
@@ -27,7 +28,7 @@ translations: deps
 run: build
 	@if [ -x build/src/winstabix ]; then build/src/winstabix $(ARGS); else build/src/winstabix-calc $(ARGS); fi
 
-test: test-unit test-asan test-fuzz test-validate
+test: test-unit test-asan test-fuzz test-validate test-package
 
 test-unit: build
 	@cd build && ctest --output-on-failure -j $(JOBS)
@@ -38,6 +39,14 @@ test-asan: deps
 	@cmake --build build-asan -j $(JOBS)
 	@cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+package: build
+	@cd build && cpack -G DEB
+
+# Installs into the running system, so only as root (as CI runs).
+test-package: build
+	@if [ "$$(id -u)" -eq 0 ]; then scripts/test-package build; \
+	  else echo "test-package: skipped, installing the package needs root"; fi
 
 validate: build
 	@scripts/validate build/src/winstabix-calc docs/validation.md

@@ -77,6 +77,13 @@
     </message>
 </context>
 <context>
+    <name>Export</name>
+    <message>
+        <source>Wing</source>
+        <translation>Ala</translation>
+    </message>
+</context>
+<context>
     <name>Stability</name>
     <message>
         <source>x_cg (%1%): %2mm</source>
@@ -455,6 +462,10 @@
         <source>Print</source>
         <comment>tool button hint</comment>
         <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
     </message>
 </context>
 </TS>

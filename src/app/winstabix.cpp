@@ -16,6 +16,7 @@
 #include <cstdio>
 
 #include "ui/WinStabix2.h"
+#include "ui/desktop_identity.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ int screenshot(ws::TForm1& window, const QString& file, int page) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("WinStabix4"));
+    ws::applyDesktopIdentity();
     const QStringList args = QApplication::arguments();
     if ((args.size() == 4 || args.size() == 5) && args[1] == QLatin1String("--screenshot")) {
         const int page = pageIndex(args[3]);

@@ -1,5 +1,6 @@
 // winstabix-calc: an aircraft file calculated without a window.
 //   winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--json] [--save OUT.da4] [--panels N]
+//                  [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]
 // Exit status 0 when calculated, 1 when the calculation refused the aircraft,
 // 2 on a bad command line or a file that cannot be read or written.
 #include <charconv>
@@ -7,11 +8,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 #include <QCoreApplication>
 
 #include "app/calc_report.h"
+#include "export/avl_export.h"
+#include "export/dxf_export.h"
+#include "export/svg_export.h"
 #include "files/aircraft_file.h"
 #include "files/file_io.h"
 #include "model/aircraft.h"
@@ -26,16 +31,22 @@ constexpr int kExitFailure = 2;
 
 constexpr const char* kUsage =
     "usage: winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--json] [--save OUT.da4] [--panels N]\n"
+    "                      [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]\n"
     "  FILE.da4        aircraft to load (default: the start-up aircraft)\n"
     "  --lang en|de|fr|es  language of the calculation's messages (default en)\n"
     "  --json          print one JSON object instead of the text report\n"
     "  --save OUT.da4  write the aircraft, with its results when calculated\n"
     "  --panels N      panels aimed at for the largest wing, 1 to 3000 (default 400);\n"
-    "                  for convergence studies, the window always uses 400\n";
+    "                  for convergence studies, the window always uses 400\n"
+    "  --svg OUT.svg   write the planform drawing at true scale (SVG)\n"
+    "  --dxf OUT.dxf   write the planform drawing for CAD (DXF R12, mm)\n"
+    "  --avl OUT.avl   write the aircraft as input for the vortex-lattice program AVL\n"
+    "                  (the drawings carry the stability marks only when calculated)\n";
 
 struct Options {
-    std::optional<std::string> input;               // aircraft file to load
-    std::optional<std::string> saveTo;              // --save
+    std::optional<std::string> input;   // aircraft file to load
+    std::optional<std::string> saveTo;  // --save
+    std::optional<std::string> svgTo, dxfTo, avlTo;
     ws::Language language = ws::Language::English;  // --lang
     bool json = false;                              // --json
     int panels = ws::kTargetPanels;                 // --panels
@@ -73,6 +84,9 @@ std::string takeArgument(int argc, char** argv, int& i, Options& options) {
     } else if (arg == "--save") {
         if (i + 1 >= argc) return "--save needs a file name";
         options.saveTo = argv[++i];
+    } else if (arg == "--svg" || arg == "--dxf" || arg == "--avl") {
+        if (i + 1 >= argc) return std::string(arg) + " needs a file name";
+        (arg == "--svg" ? options.svgTo : arg == "--dxf" ? options.dxfTo : options.avlTo) = argv[++i];
     } else if (arg == "--panels") {
         if (i + 1 >= argc) return "--panels needs a number";
         const std::string_view text = argv[++i];
@@ -113,6 +127,25 @@ std::variant<Aircraft, ws::FileError> loadAircraft(const Options& options) {
     aircraft.model = loaded.model;
     aircraft.model.AircraftFileName = *options.input;
     return aircraft;
+}
+
+// The drawings and the AVL input asked for, with the stability marks only
+// when the aircraft was calculated; stops at the first failed write.
+std::optional<ws::FileError> writeExports(const Options& options, const ws::AircraftModel& model,
+                                          const ws::CalcResult& result) {
+    ws::ExportSource source{model, std::nullopt, {}};
+    if (result.done())
+        source.marks =
+            ws::stabilityMarks(result.CalcWingCount, result.evaluation.AnpAircraft, result.evaluation.RefArea,
+                               result.evaluation.RefChord, result.stability.MarginDesired, false);
+    source.words = ws::exportWords(source.marks);
+    const std::pair<const std::optional<std::string>&, std::string (*)(const ws::ExportSource&)> exports[] = {
+        {options.svgTo, ws::svgDrawing}, {options.dxfTo, ws::dxfDrawing}, {options.avlTo, ws::avlInput}};
+    for (const auto& [path, write] : exports) {
+        if (!path) continue;
+        if (auto error = ws::writeFileSafely(*path, write(source))) return error;
+    }
+    return std::nullopt;
 }
 
 int fail(const std::string& message) {
@@ -162,5 +195,6 @@ int main(int argc, char** argv) {
         const std::string bytes = ws::aircraftFileBytes(aircraft.model, results);
         if (const auto error = ws::writeFileSafely(*line.options.saveTo, bytes)) return fail(error->reason);
     }
+    if (const auto error = writeExports(line.options, aircraft.model, result)) return fail(error->reason);
     return ws::calcExitStatus(result);
 }

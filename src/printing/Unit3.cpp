@@ -20,8 +20,8 @@ constexpr int kRowHeight = 20;
 
 QFont dialogFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(11);
     return font;
 }
@@ -96,12 +96,12 @@ TForm3::TForm3(std::unique_ptr<PrinterCatalog> catalog, QWidget* parent)
 
 TForm3::~TForm3() = default;
 
-void TForm3::setPage(const QImage& page, const QString& pdfName) {
+void TForm3::setPage(const PrintPage& page, const QString& pdfName) {
     page_ = page;
     pdfName_ = pdfName;
 }
 
-void TForm3::showPage(const QImage& page, const QString& pdfName) {
+void TForm3::showPage(const PrintPage& page, const QString& pdfName) {
     setPage(page, pdfName);
     show();
     raise();
@@ -197,7 +197,7 @@ void TForm3::fail(const QString& reason) {
 void TForm3::ButtonCloseClick() {
     const PrinterCaps* printer = XPrnSet2.currentPrinter();
     if (!printer) return fail(QStringLiteral("No printer is installed, so nothing can be printed."));
-    if (page_.isNull()) return fail(QStringLiteral("There is no page to print."));
+    if (!page_) return fail(QStringLiteral("There is no page to print."));
     if (XPrnSet2.resolutionCount() == 0)
         return fail(QStringLiteral("The printer \"%1\" reports no resolution; nothing was printed.")
                         .arg(printer->name));
@@ -212,12 +212,15 @@ void TForm3::ButtonCloseClick() {
         pdfPath = askPdfFileName ? askPdfFileName(pdfName_) : QString();
         if (pdfPath.isEmpty()) return;  // the user changed their mind; the dialog stays
     }
+    if (!page_.title.isEmpty()) XPrint.Title = page_.title;
     if (!XPrint.BeginDoc(*printer, XPrnSet2.settings(), pdfPath)) return fail(XPrint.errorText());
-    XPrint.StretchDraw(pageRectangle(dpi), page_);
+    XPrint.DrawPage(pageRectangle(dpi), page_);
     if (!XPrint.EndDoc()) return fail(XPrint.errorText());
     close();
 }
 
-void TForm3::Button1Click() { close(); }
+void TForm3::Button1Click() {
+    close();
+}
 
 }  // namespace ws

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QImage>
 #include <functional>
 #include <memory>
 
@@ -28,12 +27,12 @@ class TForm3 : public QDialog {
                     QWidget* parent = nullptr);
     ~TForm3() override;
 
-    // The page the Print button sends; `pdfName` is the file name offered
-    // when the page goes into a PDF file. The page is shared, not copied.
-    void setPage(const QImage& page, const QString& pdfName = {});
+    // The page the Print button sends, titled as the page says; `pdfName` is
+    // the file name offered when the page goes into a PDF file.
+    void setPage(const PrintPage& page, const QString& pdfName = {});
     // setPage, then shown beside the main window without blocking it and
     // made the active window (which refills it).
-    void showPage(const QImage& page, const QString& pdfName = {});
+    void showPage(const PrintPage& page, const QString& pdfName = {});
 
     // Refills the printer list, the resolutions and the colour box; runs on
     // creation and whenever the dialog becomes the active window, where a
@@ -71,7 +70,7 @@ class TForm3 : public QDialog {
 
     bool refilling_ = false;
     bool noPrinterTold_ = false;  // once until a printer appears
-    QImage page_;
+    PrintPage page_;
     QString pdfName_;
 };
 

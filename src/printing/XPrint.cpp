@@ -17,7 +17,8 @@ QString fileProblem(const QString& path) {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (!folder.isDir()) return QStringLiteral("the folder %1 does not exist").arg(folder.absoluteFilePath());
-    if (!folder.isWritable()) return QStringLiteral("the folder %1 is not writable").arg(folder.absoluteFilePath());
+    if (!folder.isWritable())
+        return QStringLiteral("the folder %1 is not writable").arg(folder.absoluteFilePath());
     if (file.exists() && !file.isWritable()) return QStringLiteral("the file is write-protected");
     return QStringLiteral("the file cannot be opened");
 }
@@ -29,7 +30,7 @@ DeviceRect pageRectangle(int dpiX) {
     return {roundInt(105 * f), roundInt(100 * f), roundInt(905 * f), roundInt(1320 * f)};
 }
 
-TXPrint::TXPrint() {
+TXPrint::TXPrint() : Creator(QStringLiteral("WinStabix " WINSTABIX_VERSION)) {
     Font = QFont(QStringLiteral("Arial"));
     Font.setPixelSize(16);
 }
@@ -58,12 +59,12 @@ bool TXPrint::BeginDoc(const PrinterCaps& printer, const PrinterSettings& settin
         printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     }
     if (settings.PrintQuality > 0) printer_->setResolution(settings.PrintQuality);
-    monochrome_ = settings.ColorMode != 2;
-    printer_->setColorMode(monochrome_ ? QPrinter::GrayScale : QPrinter::Color);
+    printer_->setColorMode(settings.ColorMode == 2 ? QPrinter::Color : QPrinter::GrayScale);
     printer_->setDocName(Title);
+    printer_->setCreator(Creator);
     printer_->setCopyCount(Copies);
     printer_->setPageOrientation(Orientation == PrintOrientation::xpoPortrait ? QPageLayout::Portrait
-                                                                               : QPageLayout::Landscape);
+                                                                              : QPageLayout::Landscape);
     // Zero margins beyond what the printer cannot reach: device pixel (0, 0)
     // is the corner of the printable area.
     const QPageLayout layout = printer_->pageLayout();
@@ -72,9 +73,10 @@ bool TXPrint::BeginDoc(const PrinterCaps& printer, const PrinterSettings& settin
                              layout.units());
 
     if (!painter_.begin(printer_.get())) {
-        error_ = printer.pdfFile ? QStringLiteral("The PDF file \"%1\" cannot be written: %2.")
-                                       .arg(QFileInfo(pdfPath).fileName(), fileProblem(pdfPath))
-                                 : QStringLiteral("The print job on \"%1\" could not be started.").arg(printer.name);
+        error_ = printer.pdfFile
+                     ? QStringLiteral("The PDF file \"%1\" cannot be written: %2.")
+                           .arg(QFileInfo(pdfPath).fileName(), fileProblem(pdfPath))
+                     : QStringLiteral("The print job on \"%1\" could not be started.").arg(printer.name);
         printer_.reset();
         return false;
     }
@@ -83,11 +85,9 @@ bool TXPrint::BeginDoc(const PrinterCaps& printer, const PrinterSettings& settin
     return true;
 }
 
-void TXPrint::StretchDraw(const DeviceRect& rect, const QImage& picture) {
+void TXPrint::DrawPage(const DeviceRect& rect, const PrintPage& page) {
     if (!printing_) return;
-    painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter_.drawImage(rect.toQRect(),
-                       monochrome_ ? picture.convertToFormat(QImage::Format_Grayscale8) : picture);
+    drawPage(painter_, rect.toQRect(), page);
 }
 
 bool TXPrint::EndDoc() {

@@ -4,13 +4,13 @@
 #pragma once
 
 #include <QFont>
-#include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QString>
 #include <memory>
 
 #include "printing/XPrnSet2.h"
+#include "printing/print_page.h"
 
 class QPrinter;
 
@@ -43,16 +43,18 @@ class TXPrint {
     ScaleUnit Scale = ScaleUnit::pscDot;
     PrintOrientation Orientation = PrintOrientation::xpoPortrait;
     int Copies = 1;
-    int TextAngle = 0;  // tenths of a degree
-    QFont Font;         // Arial, 16 pixels
-    QString Title = QStringLiteral("XPrintSet Demo");
+    int TextAngle = 0;                                 // tenths of a degree
+    QFont Font;                                        // Arial, 16 pixels
+    QString Title = QStringLiteral("XPrintSet Demo");  // the job's name and the PDF's title
+    QString Creator;                                   // "WinStabix" and the version
 
     // Starts the job on `printer` with its `settings`; a PDF printer writes
     // `pdfPath`. False, with errorText(), when the job cannot be started.
     bool BeginDoc(const PrinterCaps& printer, const PrinterSettings& settings, const QString& pdfPath = {});
     bool printing() const { return printing_; }
-    // The picture stretched into `rect` (device pixels); monochrome jobs get it in grey.
-    void StretchDraw(const DeviceRect& rect, const QImage& picture);
+    // The page drawn into `rect` (device pixels) at the printer's resolution;
+    // monochrome jobs get it in grey.
+    void DrawPage(const DeviceRect& rect, const PrintPage& page);
     // Ends and submits the job. False, with errorText(), when it failed.
     bool EndDoc();
     QString errorText() const { return error_; }
@@ -61,7 +63,6 @@ class TXPrint {
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
     bool printing_ = false;
-    bool monochrome_ = false;
     QString pdfPath_;
     QString error_;
 };

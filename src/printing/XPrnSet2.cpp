@@ -32,9 +32,13 @@ std::vector<PrinterCaps> SystemPrinterCatalog::printers() const {
     return list;
 }
 
-QString SystemPrinterCatalog::defaultPrinterName() const { return QPrinterInfo::defaultPrinterName(); }
+QString SystemPrinterCatalog::defaultPrinterName() const {
+    return QPrinterInfo::defaultPrinterName();
+}
 
-TXPrintSet::TXPrintSet(std::unique_ptr<PrinterCatalog> catalog) : catalog_(std::move(catalog)) { refresh(); }
+TXPrintSet::TXPrintSet(std::unique_ptr<PrinterCatalog> catalog) : catalog_(std::move(catalog)) {
+    refresh();
+}
 
 void TXPrintSet::refresh() {
     const QString keep = current_ >= 0 ? printers_[std::size_t(current_)].name : QString();
@@ -90,7 +94,9 @@ const std::vector<Resolution>& TXPrintSet::offered() const {
     return p->defaultResolution.x > 0 ? fallback_ : none;
 }
 
-int TXPrintSet::resolutionCount() const { return int(offered().size()); }
+int TXPrintSet::resolutionCount() const {
+    return int(offered().size());
+}
 
 int TXPrintSet::resolutionX(int i) const {
     return i >= 0 && i < resolutionCount() ? offered()[std::size_t(i)].x : 0;
@@ -110,7 +116,9 @@ int TXPrintSet::colorCount() const {
     return p ? p->colorCount : 0;
 }
 
-PrinterSettings& TXPrintSet::record() { return records_[printers_[std::size_t(current_)].name]; }
+PrinterSettings& TXPrintSet::record() {
+    return records_[printers_[std::size_t(current_)].name];
+}
 
 PrinterSettings TXPrintSet::settings() const {
     const PrinterCaps* p = currentPrinter();
@@ -118,7 +126,9 @@ PrinterSettings TXPrintSet::settings() const {
     return records_.at(p->name);
 }
 
-bool TXPrintSet::colorSetting() const { return printersAvailable() && settings().ColorMode == 2; }
+bool TXPrintSet::colorSetting() const {
+    return printersAvailable() && settings().ColorMode == 2;
+}
 
 void TXPrintSet::setColor(bool color) {
     if (!currentPrinter()) return;

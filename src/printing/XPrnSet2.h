@@ -48,9 +48,9 @@ PrinterCaps pdfFilePrinter();
 
 // The device-mode record of a printer: its print settings for this run.
 struct PrinterSettings {
-    int PrintQuality = 0;   // horizontal dpi
-    int YResolution = 0;    // vertical dpi
-    int ColorMode = 1;      // 1 monochrome, 2 colour
+    int PrintQuality = 0;     // horizontal dpi
+    int YResolution = 0;      // vertical dpi
+    int ColorMode = 1;        // 1 monochrome, 2 colour
     bool qualitySet = false;  // field mask: print quality and vertical resolution
     bool colorSet = false;    // field mask: colour mode
 };

@@ -3,43 +3,55 @@
 #include <span>
 
 #include "views/lattice_from_solver.h"
-#include "views/stability_view.h"
 #include "views/view3d.h"
 
 namespace ws {
 
-PrintCopies drawPrintCopies(const PrintJobInput& input) {
-    PrintCopies copies{QImage(kTopCopySize, QImage::Format_RGB32),
-                       QImage(kView3DCopySize, QImage::Format_RGB32)};
-    {
-        Canvas top(copies.top);
-        clearAircraftView(top);
-        Canvas view3D(copies.view3D);
-        clearAircraftView(view3D);
-    }
-    if (!input.model || !input.calc) return copies;
-
+PrintViews printViews(const PrintJobInput& input) {
+    PrintViews v;
+    if (!input.model || !input.calc) return v;
     const CalcResult& calc = *input.calc;
     const Evaluation& e = calc.evaluation;
-    const AircraftDrawing aircraft = aircraftDrawing(*input.model);
-    const LatticeDrawing lattice = calc.latticeBuilt ? latticeDrawing(calc.lattice) : LatticeDrawing{};
-    StabilityBackground background;
-    background.aircraft = &aircraft;
-    background.lattice = calc.latticeBuilt ? &lattice : nullptr;
-    background.RefOutline =
-        std::span<const OutlinePoint>(e.RefOutline.data(), std::size_t(std::max(e.RefOutlineCount, 0)));
-    background.LatticeValid = input.LatticeValid && calc.latticeBuilt;
-    const StabilityDisplay display =
-        stabilityDisplay(input.stability, e.RefArea, e.RefChord, e.AnpAircraft, input.manual);
+    v.calculated = true;
+    v.aircraft = aircraftDrawing(*input.model);
+    v.latticeBuilt = calc.latticeBuilt;
+    if (calc.latticeBuilt) v.lattice = latticeDrawing(calc.lattice);
+    v.RefOutline.assign(e.RefOutline.begin(), e.RefOutline.begin() + std::max(e.RefOutlineCount, 0));
+    v.LatticeValid = input.LatticeValid && calc.latticeBuilt;
+    v.display = stabilityDisplay(input.stability, e.RefArea, e.RefChord, e.AnpAircraft, input.manual);
+    v.ScrollBar1 = input.ScrollBar1;
+    v.ScrollBar2 = input.ScrollBar2;
+    return v;
+}
 
+TopViewTransform drawTopCopy(Canvas& canvas, const PrintViews& v) {
+    clearAircraftView(canvas);
+    if (!v.calculated) return {};
+    StabilityBackground background;
+    background.aircraft = &v.aircraft;
+    background.lattice = v.latticeBuilt ? &v.lattice : nullptr;
+    background.RefOutline = std::span<const OutlinePoint>(v.RefOutline);
+    background.LatticeValid = v.LatticeValid;
+    return drawStabilityView(canvas, background, v.display, TopViewTransform{}, false);
+}
+
+void draw3DCopy(Canvas& canvas, const PrintViews& v, double scale) {
+    clearAircraftView(canvas);
+    if (!v.calculated) return;
+    View3DPoints points{};
+    d_3d(canvas, v.aircraft, v.ScrollBar1, v.ScrollBar2, scale, points);
+}
+
+PrintCopies drawPrintCopies(const PrintViews& views) {
+    PrintCopies copies{QImage(kTopCopySize, QImage::Format_RGB32),
+                       QImage(kView3DCopySize, QImage::Format_RGB32)};
     TopViewTransform view;
     {
         Canvas c(copies.top);
-        view = drawStabilityView(c, background, display, TopViewTransform{}, false);
+        view = drawTopCopy(c, views);
     }
     Canvas c(copies.view3D);
-    View3DPoints points{};
-    d_3d(c, aircraft, input.ScrollBar1, input.ScrollBar2, view.View3DScale, points);
+    draw3DCopy(c, views, view.View3DScale);
     return copies;
 }
 

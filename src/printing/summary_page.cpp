@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "model/number_format.h"
-#include "views/canvas.h"
+#include "printing/print_copies.h"
 
 namespace ws {
 
@@ -120,9 +120,8 @@ QFont pageFont() {
     return font;
 }
 
-void drawSummaryPage(QImage& page, const std::vector<PageText>& texts, const QImage& topCopy,
-                     const QImage& view3DCopy, const QFont& font) {
-    Canvas c(page);
+void drawSummaryPage(Canvas& c, const std::vector<PageText>& texts, const PrintViews& views,
+                     const QFont& font) {
     c.setFont(font);
     c.setBrushColor(Qt::white);
     c.setPenColor(Qt::white);
@@ -132,8 +131,15 @@ void drawSummaryPage(QImage& page, const std::vector<PageText>& texts, const QIm
     std::size_t i = 0;
     for (; i < texts.size() && texts[i].y < kTopCopyPlace.top(); ++i)
         c.textOut(texts[i].x, texts[i].y, texts[i].text);
-    c.stretchDraw(kTopCopyPlace, topCopy);
-    c.stretchDraw(kView3DCopyPlace, view3DCopy);
+    TopViewTransform top;
+    {
+        Canvas place(c, kTopCopySize, kTopCopyPlace);
+        top = drawTopCopy(place, views);
+    }
+    {
+        Canvas place(c, kView3DCopySize, kView3DCopyPlace);
+        draw3DCopy(place, views, top.View3DScale);
+    }
     for (; i < texts.size(); ++i) c.textOut(texts[i].x, texts[i].y, texts[i].text);
 }
 

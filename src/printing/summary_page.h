@@ -1,7 +1,8 @@
 // The one-page printed summary of a calculated aircraft: header, the
 // print-size top and 3-D views, the stability numbers and one block of
-// values per wing. The page is a fixed 985 x 1502 pixel picture; every text
-// stands at a fixed pixel position on it, whatever the font turns out to be.
+// values per wing. The page is laid out on 985 x 1502 logical pixels; every
+// text stands at a fixed position on it, whatever the font turns out to be,
+// and the page is drawn at the resolution of whatever device it goes to.
 // Values are mm (areas dm²), aircraft frame, x rearwards.
 #pragma once
 
@@ -16,13 +17,14 @@
 #include "model/aircraft.h"
 #include "solver/calculation.h"
 #include "stability/stability.h"
+#include "views/canvas.h"
 
 namespace ws {
 
 inline constexpr QSize kPageSize(985, 1502);       // Image_P
 inline constexpr QSize kTopCopySize(736, 406);     // Image4, the top view at print size
 inline constexpr QSize kView3DCopySize(776, 246);  // Image7, the 3-D view at print size
-// Where the two copies are stretched to on the page: (0, 42)-(616, 354) and
+// Where the two views stand on the page, drawn squeezed from their print size: (0, 42)-(616, 354) and
 // (0, 357)-(616, 548), right and bottom exclusive.
 inline constexpr QRect kTopCopyPlace(0, 42, 616, 312);
 inline constexpr QRect kView3DCopyPlace(0, 357, 616, 191);
@@ -67,9 +69,11 @@ QString stationRow(const char* label, const std::array<double, 6>& station, int 
 QFont pageFont();
 inline constexpr int kPageCharWidth = 9;
 
-// The page in its order: white, header, the two stretched copies, the rest.
-// `page` must be kPageSize large.
-void drawSummaryPage(QImage& page, const std::vector<PageText>& texts, const QImage& topCopy,
-                     const QImage& view3DCopy, const QFont& font);
+struct PrintViews;
+
+// The page in its order: white, header, the two views in their places, the
+// rest. `page` is kPageSize large.
+void drawSummaryPage(Canvas& page, const std::vector<PageText>& texts, const PrintViews& views,
+                     const QFont& font);
 
 }  // namespace ws

@@ -2,6 +2,8 @@
 // reference chord ahead of the aircraft's neutral point. mm, x rearwards.
 #pragma once
 
+#include <string>
+
 namespace ws {
 
 struct StabilityNumbers {
@@ -17,5 +19,17 @@ constexpr double kDefaultMargin = 7.5;  // Edit31 at start
 // The numbers of STABIL (its drawing belongs to the top view).
 StabilityNumbers stabilityNumbers(int calcWingCount, double anpAircraft, double refChord,
                                   double marginDesired);
+
+// The text rows STABIL writes into the top view, trailing blanks included
+// (they overwrite what a longer row left there). Worded in the language of
+// the interface by the text catalogue above the core.
+struct StabilityRows {
+    std::string refArea;       // "Reference area (S): 29.70dm^2 "
+    std::string refChord;      // "Reference length (lm): 272.0mm "
+    std::string cgFront;       // automatic, upper row: "x_cg (16%): 68.0mm   "
+    std::string cgRear;        // automatic, lower row: "x_cg (8%): 84.0mm   "
+    std::string cgDesired;     // manual: "x_cg (7.5%): 85.0mm     "
+    std::string neutralPoint;  // "x_ac: 100.0mm    "
+};
 
 }  // namespace ws

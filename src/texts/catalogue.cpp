@@ -106,4 +106,12 @@ StabilityRows stabilityRows(const StabilityNumbers& n, double refArea, double re
     return r;
 }
 
+ExportWords exportWords(const std::optional<StabilityMarks>& marks) {
+    ExportWords words;
+    words.wing = text(QCoreApplication::translate("Export", "Wing"));
+    if (marks)
+        words.rows = stabilityRows(marks->numbers, marks->RefArea, marks->RefChord, marks->AnpAircraft);
+    return words;
+}
+
 }  // namespace ws

@@ -5,9 +5,11 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "export/export_source.h"
 #include "solver/messages.h"
 #include "stability/stability.h"
 
@@ -18,17 +20,11 @@ QString messageText(const Message& message);
 // Every line, UTF-8.
 std::vector<std::string> messageLines(const std::vector<Message>& messages);
 
-// The text rows STABIL writes into the top view, trailing blanks included
-// (they overwrite what a longer row left there).
-struct StabilityRows {
-    std::string refArea;       // "Reference area (S): 29.70dm^2 "
-    std::string refChord;      // "Reference length (lm): 272.0mm "
-    std::string cgFront;       // automatic, upper row: "x_cg (16%): 68.0mm   "
-    std::string cgRear;        // automatic, lower row: "x_cg (8%): 84.0mm   "
-    std::string cgDesired;     // manual: "x_cg (7.5%): 85.0mm     "
-    std::string neutralPoint;  // "x_ac: 100.0mm    "
-};
+// The rows STABIL writes into the top view for these numbers.
 StabilityRows stabilityRows(const StabilityNumbers& numbers, double refArea, double refChord,
                             double anpAircraft);
+
+// The words of a drawing exported for `marks` (none without results).
+ExportWords exportWords(const std::optional<StabilityMarks>& marks);
 
 }  // namespace ws

@@ -18,7 +18,7 @@ struct LabelPlace {
     bool blue, bold;
 };
 
-// [1..9]; Label8 and Label9 stay empty.
+// [1..9]; Label8 shows the version, Label9 stays empty.
 constexpr std::array<LabelPlace, 10> kPlaces{{{0, 0, false, false},
                                               {0, 20, true, true},
                                               {30, 39, true, true},
@@ -57,7 +57,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void TForm2::showTexts() {
-    for (int i = 1; i <= 7; ++i) setCaption(label_[i], infoText("Label" + std::to_string(i)));
+    for (int i = 1; i <= 8; ++i) setCaption(label_[i], infoText("Label" + std::to_string(i)));
     const QRect used = childrenRect();
     resize(used.right() + design(kMargin), used.bottom() + design(kMargin));
 }

@@ -16,7 +16,7 @@ class TForm2 : public QWidget {
     // A window of its own above `parent`, closed by the window system's control.
     explicit TForm2(QWidget* parent = nullptr);
 
-    // Writes Label1 ... Label7 in the language and fits the window to them.
+    // Writes Label1 ... Label8 (the version) in the language and fits the window to them.
     void showTexts();
     // showTexts, then shows the window or brings it to the front.
     void open();

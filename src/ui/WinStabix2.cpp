@@ -26,9 +26,8 @@ namespace ws {
 
 namespace {
 
-// Design size of the area below the menu bar, and of the smallest window.
+// Design size of the area below the menu bar.
 constexpr QSize kClientSize(987, 732);
-constexpr QSize kMinimumSize(810, 630);
 
 }  // namespace
 
@@ -78,7 +77,7 @@ void TForm1::buildWindow() {
         b->setEnabled(false);
 
     applyWingCountTable(2);
-    setMinimumSize(designSize(kMinimumSize.width(), kMinimumSize.height()));
+    setMinimumSize(minimumWindowSize());
     resize(design(kClientSize.width()), design(kClientSize.height()) + menuBar()->sizeHint().height());
 }
 

@@ -82,6 +82,9 @@ class TForm1 : public QMainWindow {
     // Stretches the tab control and the images to the window and redraws
     // every view, keeping results.
     void FormResize(QObject* sender);
+    // The smallest window that shows every control of every page and the
+    // top view's stability rows whole (window_resize).
+    QSize minimumWindowSize() const;
     void Image4MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                          int x, int y);
     void Image4MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
@@ -177,6 +180,8 @@ class TForm1 : public QMainWindow {
     void drawTopView();
     void draw3DView();
     void connectViewControls();
+    // Every picture drawn anew when the screen's density has changed.
+    void followScreenDensity();
     std::array<double, kMaxWings + 1> planformScale_{};  // [1..3] pixels per mm, as last drawn
     View3DPoints view3DPoints_{};
 

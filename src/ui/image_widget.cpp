@@ -1,8 +1,11 @@
 #include "ui/image_widget.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+
+#include "views/canvas.h"
 
 namespace ws {
 
@@ -22,32 +25,59 @@ ImageWidget::ImageWidget(QWidget* parent, const QString& name, const QRect& geom
     // Mouse moves arrive without a button held, as the editing needs them.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    fitBitmap(geometry.size());
+    fitBitmap(geometry.size(), devicePixelRatioF());
 }
 
 void ImageWidget::setImageSize(const QSize& size) {
     resize(size);
-    fitBitmap(size);
+    fitBitmap(size, devicePixelRatioF());
 }
 
-void ImageWidget::fitBitmap(const QSize& size) {
-    if (image_.size() == size) return;
-    QImage next(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+void ImageWidget::fitBitmap(const QSize& size, qreal ratio) {
+    const QSize device = deviceSizeFor(size, ratio);
+    if (image_.size() == device && image_.devicePixelRatio() == ratio) return;
+    QImage next(device, QImage::Format_RGB32);
+    next.setDevicePixelRatio(ratio);
     next.fill(Qt::white);
     if (!image_.isNull()) {
         QPainter painter(&next);
-        painter.drawImage(0, 0, image_);
+        // In logical pixels: at another ratio the old picture is scaled, a
+        // stand-in until the owner draws anew.
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(logicalSizeOf(image_))), image_);
     }
     image_ = next;
 }
 
+bool ImageWidget::followDevicePixelRatio() {
+    if (image_.devicePixelRatio() != devicePixelRatioF()) {
+        fitBitmap(size(), devicePixelRatioF());
+        stale_ = true;
+    }
+    const bool stale = stale_;
+    stale_ = false;
+    return stale;
+}
+
+void ImageWidget::checkRatio() {
+    if (image_.devicePixelRatio() == devicePixelRatioF()) return;
+    fitBitmap(size(), devicePixelRatioF());
+    stale_ = true;
+    QMetaObject::invokeMethod(this, &ImageWidget::devicePixelRatioChanged, Qt::QueuedConnection);
+}
+
+bool ImageWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) checkRatio();
+    return QWidget::event(event);
+}
+
 void ImageWidget::paintEvent(QPaintEvent*) {
+    checkRatio();
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(QPointF(0, 0), image_);
 }
 
 void ImageWidget::resizeEvent(QResizeEvent* event) {
-    fitBitmap(event->size());
+    fitBitmap(event->size(), image_.devicePixelRatio());
     QWidget::resizeEvent(event);
 }
 

@@ -1,5 +1,8 @@
 // An image control: a widget that owns a bitmap of its own size, shows it and
 // reports the mouse in bitmap pixels (which are the widget's logical pixels).
+// The bitmap holds device pixels at the device pixel ratio of the widget's
+// screen, so what is drawn into it through a Canvas is as sharp as the
+// screen allows; drawing coordinates stay logical.
 #pragma once
 
 #include <QImage>
@@ -14,7 +17,7 @@ class ImageWidget : public QWidget {
     // The bitmap starts white at the size of `geometry`.
     ImageWidget(QWidget* parent, const QString& name, const QRect& geometry);
 
-    // Draw into the bitmap, then call update() to show it.
+    // Draw into the bitmap through a Canvas, then call update() to show it.
     QImage& image() { return image_; }
     const QImage& image() const { return image_; }
 
@@ -22,14 +25,23 @@ class ImageWidget : public QWidget {
     // the top-left corner, new pixels are white.
     void setImageSize(const QSize& size);
 
+    // Brings the bitmap to the widget's present device pixel ratio. True when
+    // its picture is a stand-in since the ratio changed and must be drawn anew;
+    // the call answers that once.
+    bool followDevicePixelRatio();
+
   signals:
     void mouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x,
                    int y);
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
     void mouseUp(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x,
                  int y);
+    // The screen's density changed under the widget (another screen, another
+    // scale): its picture wants drawing anew. Delivered after the paint.
+    void devicePixelRatioChanged();
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -37,9 +49,11 @@ class ImageWidget : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    void fitBitmap(const QSize& size);
+    void fitBitmap(const QSize& size, qreal ratio);
+    void checkRatio();
 
     QImage image_;
+    bool stale_ = false;  // the picture was carried over from another ratio
 };
 
 }  // namespace ws

@@ -34,7 +34,7 @@ void TForm1::Print1Click(QObject* sender) {
     page_ = composeSummaryPage(in);
 
     if (!form3_) form3_ = makePrintDialog(this);
-    form3_->showPage(page_.Image_P, pdfFileNameFor(model_.AircraftFileName));
+    form3_->showPage(page_.print, pdfFileNameFor(model_.AircraftFileName));
 }
 
 void TForm1::connectPrintCommand() {

@@ -1,5 +1,5 @@
-// Start-up and close: the settings file "Default.pa4" in the working
-// directory, the screen density and the aircraft file named on the command line.
+// Start-up and close: the settings file "Default.pa4" (settings_location.h
+// says where), the screen density and the aircraft file named on the command line.
 #include <QCloseEvent>
 #include <QTabWidget>
 
@@ -8,6 +8,7 @@
 #include "texts/translation.h"
 #include "ui/Unit2.h"
 #include "ui/WinStabix2.h"
+#include "ui/settings_location.h"
 
 namespace ws {
 
@@ -19,7 +20,7 @@ void TForm1::checkScreenDensity() {
 }
 
 void TForm1::applySettingsFile() {
-    const Settings s = loadSettingsFile(kSettingsFileName);
+    const Settings s = loadSettingsFile(settingsFileToRead());
     resize(s.width.value_or(width()), s.height.value_or(height()));
     if (s.left || s.top) move(s.left.value_or(pos().x()), s.top.value_or(pos().y()));
     // Now, so that the remarks' text is written in it; the window keeps its
@@ -48,7 +49,7 @@ void TForm1::FormClose() {
     s.left = pos().x();
     s.top = pos().y();
     // A folder that cannot take the file keeps its old one; nobody is told.
-    (void)writeFileSafely(kSettingsFileName, settingsFileBytes(s));
+    (void)writeFileSafely(settingsFileToWrite(), settingsFileBytes(s));
     if (info_) info_->close();
     if (form3_) form3_->close();
 }

@@ -197,15 +197,20 @@ QString remarksPlaceholder() {
     return say(QT_TRANSLATE_NOOP("Window", "insert your remarks her:"));
 }
 
+// The project has no address beyond its README, whose "Contact" says how to
+// reach it; the same in every language.
+constexpr const char* kContact = "README.md#contact";
+
 const std::vector<TextRow>& infoTextTable() {
     static const std::vector<TextRow> table = {
         {"Label1", QT_TRANSLATE_NOOP("Window", "   WinStabix calculates the aerodynamic center   ")},
         {"Label2", QT_TRANSLATE_NOOP("Window", "of an aircraft and suggests a suitable")},
         {"Label7", QT_TRANSLATE_NOOP("Window", "range for the center of gravity")},
         {"Label3", QT_TRANSLATE_NOOP("Window", "Idea and Formulas: the WinStabix authors")},
-        {"Label4", "README.md"},
+        {"Label4", kContact},
         {"Label5", QT_TRANSLATE_NOOP("Window", "Realization: the WinStabix authors")},
-        {"Label6", "README.md"},
+        {"Label6", kContact},
+        {"Label8", QT_TRANSLATE_NOOP("Window", "Version %1")},
     };
     return table;
 }
@@ -214,7 +219,9 @@ QString infoText(const std::string& name) {
     const TextRow* row = findRow(infoTextTable(), name);
     if (!row) return {};
     // The addresses are the same in every language.
-    return row->name == "Label4" || row->name == "Label6" ? QString::fromUtf8(row->source) : row->text();
+    if (row->source == kContact) return QString::fromUtf8(kContact);
+    if (row->name == "Label8") return row->text().arg(QStringLiteral(WINSTABIX_VERSION));
+    return row->text();
 }
 
 QString openDialogTitle() {

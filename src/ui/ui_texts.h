@@ -53,7 +53,7 @@ QString errorBoxText();
 // The remarks page's text at start-up.
 QString remarksPlaceholder();
 
-// The info dialog's lines, keyed by the names of its labels (Label1 ... Label7).
+// The info dialog's lines, keyed by the names of its labels (Label1 ... Label8).
 const std::vector<TextRow>& infoTextTable();
 QString infoText(const std::string& name);
 

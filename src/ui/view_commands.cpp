@@ -52,6 +52,8 @@ void TForm1::connectViewControls() {
         topView_.View3DScale = ScrollBar4Change(position, topView_.TopViewScale);
         draw3DView();
     });
+    for (ImageWidget* view : findChildren<ImageWidget*>())
+        connect(view, &ImageWidget::devicePixelRatioChanged, this, &TForm1::followScreenDensity);
 }
 
 }  // namespace ws

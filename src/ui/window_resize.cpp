@@ -1,6 +1,10 @@
 // FormResize: the tab control and the drawing images follow the window's
 // size and every view is drawn anew, without withdrawing results. Entry
-// fields, labels and buttons keep their design places.
+// fields, labels and buttons keep their design places, so the smallest
+// window is the one that still holds all of them, and a top view tall
+// enough for the stability rows drawn at their fixed rows. A change of the
+// screen's density draws every picture anew at the new resolution.
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -12,6 +16,8 @@
 #include "ui/WinStabix2.h"
 #include "ui/design_scale.h"
 #include "ui/image_widget.h"
+#include "ui/position_sketch.h"
+#include "views/stability_view.h"
 
 namespace ws {
 
@@ -20,6 +26,8 @@ namespace {
 // Margins of the tab control in the area below the menu bar: at the stored
 // window size they give the design place.
 constexpr int kTabRightMargin = 1;
+// The design's smallest window; the controls may ask for more.
+constexpr QSize kDesignMinimum(810, 630);
 const int kTabTop = design(27);
 const int kTabBottomMargin = design(732) - design(27 + 702);
 
@@ -34,6 +42,11 @@ QSize pageSize(QTabWidget* tabs) {
 
 int atLeastOne(int v) {
     return std::max(v, 1);
+}
+
+// Top view: its height from the page height, as FormResize sets it.
+int topViewHeight(int pageHeight, int top) {
+    return int(pageHeight * 0.6) - top - 2;
 }
 
 }  // namespace
@@ -58,8 +71,7 @@ void TForm1::FormResize(QObject* sender) {
 
     for (int w = 1; w <= kMaxWings; ++w) {
         ImageWidget* planform = wings_[w].planform;
-        planform->setImageSize(
-            {atLeastOne(pw - planform->x() - 2), atLeastOne(ph - planform->y() - 6)});
+        planform->setImageSize({atLeastOne(pw - planform->x() - 2), atLeastOne(ph - planform->y() - 6)});
         Calc_W(w);
     }
 
@@ -70,8 +82,7 @@ void TForm1::FormResize(QObject* sender) {
 
     ImageWidget* view3D = aircraft_.Image3;
     view3D->move(view3D->x(), upperPart - top->y() - 1);
-    view3D->setImageSize(
-        {atLeastOne(pw - view3D->x() - 1), atLeastOne(ph - top->y() - top->height() - 21)});
+    view3D->setImageSize({atLeastOne(pw - view3D->x() - 1), atLeastOne(ph - top->y() - top->height() - 21)});
     clear3DView();
 
     if (!ResultsValid) Calc(sender);
@@ -84,9 +95,46 @@ void TForm1::FormResize(QObject* sender) {
     azimuth->setGeometry(azimuth->x(), ph - azimuth->height() - 4, atLeastOne(pw - azimuth->x()),
                          azimuth->height());
     QScrollBar* elevation = aircraft_.ScrollBar1;
-    elevation->setGeometry(elevation->x(), view3D->y(), elevation->width(),
-                           atLeastOne(ph - view3D->y() - 4));
+    elevation->setGeometry(elevation->x(), view3D->y(), elevation->width(), atLeastOne(ph - view3D->y() - 4));
     KeepResults = keep;
+}
+
+QSize TForm1::minimumWindowSize() const {
+    // Pictures and bars that follow the window's size, and the print images
+    // that are never shown, hold no place of their own.
+    std::vector<const QWidget*> followers{aircraft_.Image2,     aircraft_.Image3, aircraft_.ScrollBar1,
+                                          aircraft_.ScrollBar2, aircraft_.Image4, aircraft_.Image7,
+                                          aircraft_.Image_P};
+    for (int w = 1; w <= kMaxWings; ++w) followers.push_back(wings_[w].planform);
+    QRect used;
+    for (int i = 0; i < PageControl1->count(); ++i)
+        for (const QWidget* control :
+             PageControl1->widget(i)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (std::find(followers.begin(), followers.end(), control) == followers.end())
+                used |= control->geometry();
+
+    // The last stability row with its text cell, above the view's grey frame.
+    const int rowsBottom = kNeutralPointRow + QFontMetrics(defaultCanvasFont()).height() + 1;
+    int pageHeight = used.bottom() + 1;
+    while (topViewHeight(pageHeight, aircraft_.Image2->y()) < rowsBottom) ++pageHeight;
+
+    const QSize frame = PageControl1->size() - pageSize(PageControl1);
+    const int menu = menuBar()->sizeHint().height();
+    const QSize least(used.right() + 1 + frame.width() + kTabRightMargin,
+                      pageHeight + frame.height() + kTabTop + kTabBottomMargin + menu);
+    return least.expandedTo(designSize(kDesignMinimum.width(), kDesignMinimum.height()));
+}
+
+void TForm1::followScreenDensity() {
+    bool stale = false;
+    for (ImageWidget* view : findChildren<ImageWidget*>()) stale = view->followDevicePixelRatio() || stale;
+    if (!stale) return;
+    for (int w = 1; w <= kMaxWings; ++w) {
+        drawPositionSketch(aircraft_.picture[w]->image(), w);
+        drawSchematic(w);
+    }
+    writeWingNames();
+    FormResize(this);
 }
 
 void TForm1::clear3DView() {

@@ -1,6 +1,10 @@
-// A small GDI-like drawing surface over QPainter on a QImage: a pen, a brush,
-// a font, a current position. Coordinates are image pixels; no antialiasing
-// on lines and fills, so a line lands on exactly the pixels it names.
+// A small GDI-like drawing surface over QPainter: a pen, a brush, a font, a
+// current position. Coordinates are the drawing's logical pixels, whatever
+// the device: a bitmap at its device pixel ratio, a part of another canvas,
+// or a printer page. No antialiasing on lines and fills, so on a bitmap of
+// ratio 1 a line lands on exactly the pixels it names; at other ratios a
+// named pixel is the block of device pixels it covers, and lines, fills and
+// text are drawn at the device's own resolution.
 #pragma once
 
 #include <QColor>
@@ -9,20 +13,35 @@
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <vector>
 
 namespace ws {
 
+// Device pixels a bitmap of `logical` size needs at `ratio` (at least 1).
+QSize deviceSizeFor(QSize logical, qreal ratio);
+// The logical size of a bitmap made by deviceSizeFor at its own ratio.
+QSize logicalSizeOf(const QImage& image);
+
 class Canvas {
-public:
+  public:
+    // A bitmap, drawn at its devicePixelRatio in logical pixels; a line of
+    // width w is w logical pixels wide.
     explicit Canvas(QImage& image);
+    // A part of `parent`: a drawing of `size` logical pixels shown in `place`
+    // (parent pixels), clipped to it. Lines keep the parent's width rule.
+    Canvas(Canvas& parent, QSize size, const QRect& place);
+    // A drawing of `size` logical pixels on the device of `painter`, mapped
+    // onto `target` (device pixels). A line of width w is w device pixels
+    // wide: the finest the device draws.
+    Canvas(QPainter& painter, QSize size, const QRectF& target);
+    ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    QImage& image() { return image_; }
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    int width() const { return size_.width(); }
+    int height() const { return size_.height(); }
 
     void setPenColor(const QColor& color);
     void setPenWidth(int width);
@@ -53,11 +72,19 @@ public:
     void copyRect(const QRect& dest, const QImage& source, const QRect& sourceRect);
     void stretchDraw(const QRect& dest, const QImage& picture);
 
-private:
+  private:
+    void begin();
     void applyPen();
+    // The centre of pixel (x, y) where pixels are not device pixels.
+    QPointF centre(int x, int y) const { return {x + 0.5, y + 0.5}; }
 
-    QImage& image_;
-    QPainter painter_;
+    QPainter own_;
+    QPainter* painter_;
+    bool nested_ = false;  // borrowed painter: its state is saved and restored
+    QSize size_;
+    // Logical pixels are device pixels: the exact integer rules apply.
+    bool exact_ = true;
+    double lineScale_ = 1;  // device pixels per pen-width unit
     QPen pen_;
     QColor brush_{Qt::white};
     QFont font_;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <memory>
@@ -168,7 +169,7 @@ TEST(PrintDialog, NoReportedResolutionUsesTheDefaultAndSaysSo) {
     ASSERT_EQ(d.form->StringGrid2->rowCount(), 1);
     EXPECT_EQ(d.cellText(0, 1), "default 360dpi");
     EXPECT_EQ(d.form->XPrnSet2.resolutionX(0), 360);
-    d.form->setPage(QImage(kPageSize, QImage::Format_RGB32));
+    d.form->setPage(test::blankPage());
     // No resolution at all, not even a default: nothing is printed, and it is said.
     d.printers->front().defaultResolution = {};
     d.activate();
@@ -206,12 +207,20 @@ std::vector<QImage> rasterise(const QString& pdf, int dpi) {
     return pages;
 }
 
+// What a poppler tool prints; empty when it is missing or fails.
+QString toolOutput(const char* tool, const QStringList& arguments) {
+    QProcess p;
+    p.start(QString::fromLatin1(tool), arguments);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 TEST(PrintDialog, PdfFileHoldsThePageInsideItsRectangleOnly) {
     static const test::CalculatedAircraft a(startupAircraft());
     const SummaryPage page = composeSummaryPage(a.input());
     QTemporaryDir dir;
     Dialog d({printer("Office", {{600, 600}}, 2), pdfFilePrinter()}, "Office");
-    d.form->showPage(page.Image_P, QStringLiteral("Unknown.pdf"));
+    d.form->showPage(page.print, QStringLiteral("Unknown.pdf"));
     d.form->ComboBox1Change(1);
     d.pdfAnswer = dir.filePath(QStringLiteral("summary.pdf"));
     d.form->ButtonCloseClick();
@@ -238,11 +247,24 @@ TEST(PrintDialog, PdfFileHoldsThePageInsideItsRectangleOnly) {
             difference += std::abs(qGray(printed.pixel(x, y)) - qGray(expected.pixel(x, y)));
     EXPECT_LT(difference / (printed.width() * printed.height()), 12.0);
     EXPECT_GT(test::darkPixels(printed, printed.rect()), 500);
+
+    // Text as text in an embedded font, titled with the aircraft file's name.
+    const QString text = toolOutput("pdftotext", {d.pdfAnswer, QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(QStringLiteral("aerodynamic center"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("93.7 mm")));
+    EXPECT_TRUE(text.contains(QStringLiteral("x_ac: 93.7mm")));  // the top view's row
+    const QString info = toolOutput("pdfinfo", {d.pdfAnswer});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +Unknown\\.da4\n"))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Creator: +WinStabix \\d"))));
+    const QString fonts = toolOutput("pdffonts", {d.pdfAnswer});
+    EXPECT_TRUE(fonts.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +yes "))))
+        << fonts.toStdString();
 }
 
 TEST(PrintDialog, PdfFailuresKeepTheDialogOpenAndCancelClosesIt) {
     Dialog d({pdfFilePrinter()});
-    d.form->showPage(QImage(kPageSize, QImage::Format_RGB32));
+    d.form->showPage(test::blankPage());
     d.pdfAnswer = QStringLiteral("/nonexistent-folder-of-winstabix/x.pdf");
     const qsizetype before = d.failures.size();
     d.form->ButtonCloseClick();

@@ -33,7 +33,7 @@ TEST(PrintOutput, StartupSummaryToTheNamedQueue) {
     EXPECT_TRUE(form.CheckBoxColor->isEnabled());
     // The 600-dpi row.
     form.StringGrid2->selectRow(set.resolutionX(0) == 600 ? 0 : 1);
-    form.setPage(composeSummaryPage(a.input()).Image_P);
+    form.setPage(composeSummaryPage(a.input()).print);
     form.ButtonCloseClick();
     EXPECT_TRUE(failures.isEmpty()) << failures.join(' ').toStdString();
 }
@@ -68,7 +68,7 @@ TEST(PrintOutput, EveryExampleToPdf) {
                                       (english ? QStringLiteral(".pdf") : QStringLiteral("-de.pdf")));
             form.askPdfFileName = [&](const QString&) { return out; };
             form.ComboBox1Change(form.ComboBox1->findText(QStringLiteral("PDF file")));
-            form.setPage(page.Image_P);
+            form.setPage(page.print);
             form.ButtonCloseClick();
             EXPECT_TRUE(failures.isEmpty()) << failures.join(' ').toStdString();
             EXPECT_TRUE(QFileInfo(out).size() > 0) << out.toStdString();

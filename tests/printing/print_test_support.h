@@ -50,6 +50,11 @@ inline int inkPixels(const QImage& image, const QRect& area) {
     return pixelsIn(image, area, [](QRgb c) { return (c & 0xffffff) != 0xffffff; });
 }
 
+// A white page of the summary's size.
+inline PrintPage blankPage() {
+    return {kPageSize, [](Canvas&) {}, {}};
+}
+
 // The text cell of `chars` characters at (x, y) of the page.
 inline QRect cell(int x, int y, int chars) {
     return QRect(x, y, chars * kPageCharWidth, 16);

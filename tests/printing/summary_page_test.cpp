@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPainter>
 
 #include "print_test_support.h"
 #include "printing/print_job.h"
@@ -97,6 +98,28 @@ TEST(SummaryPage, StartupPageCarriesTextWhereItStandsAndWhiteElsewhere) {
     EXPECT_EQ(darkPixels(p, QRect(530, 583, 985 - 530, 80)), 0);
     // No third wing: white from below wing 2's block to the bottom.
     EXPECT_EQ(inkPixels(p, QRect(0, 863 + 160, 985, 1502 - 1023)), 0);
+}
+
+TEST(SummaryPage, DrawnAtThePrinterResolutionInsideItsRectangle) {
+    const PrintPage page = composeSummaryPage(startup().input()).print;
+    for (const int dpi : {300, 600}) {
+        SCOPED_TRACE(dpi);
+        const QRect inside = pageRectangle(dpi).toQRect();
+        QImage device(inside.right() + 9, inside.bottom() + 9, QImage::Format_RGB32);
+        device.fill(Qt::white);
+        {
+            QPainter painter(&device);
+            drawPage(painter, inside, page);
+        }
+        EXPECT_EQ(inkPixels(device, device.rect()), inkPixels(device, inside));
+        // The top view's grey frame along page row 42 is one device pixel thick.
+        const double sy = double(inside.height()) / kPageSize.height();
+        const int x = inside.left() + inside.width() / 3;
+        int grey = 0;
+        for (int y = inside.top() + int(40 * sy); y < inside.top() + int(45 * sy); ++y)
+            grey += device.pixelColor(x, y) == QColor(128, 128, 128);
+        EXPECT_EQ(grey, 1);
+    }
 }
 
 TEST(SummaryPage, OneWingPrintsOnlyItsBlockAndWhiteBelow) {

@@ -67,8 +67,10 @@ TEST(Catalogue, MessagesInEnglishAndGerman) {
     for (const auto& c : cases) EXPECT_EQ(messageText(c.message), QString::fromUtf8(c.german));
 }
 
+// The rows, and the words a drawing exported with the same marks gets.
 TEST(Catalogue, StabilityRowsOfTheWorkedExample) {
     const StabilityNumbers s = stabilityNumbers(2, 100, 200, 7.5);
+    const StabilityMarks marks = stabilityMarks(2, 100, 297000, 200, 7.5, false);
     const StabilityRows en = stabilityRows(s, 297000, 200, 100);
     EXPECT_EQ(en.cgFront, "x_cg (16%): 68.0mm   ");
     EXPECT_EQ(en.cgRear, "x_cg (8%): 84.0mm   ");
@@ -76,16 +78,18 @@ TEST(Catalogue, StabilityRowsOfTheWorkedExample) {
     EXPECT_EQ(en.neutralPoint, "x_ac: 100.0mm    ");
     EXPECT_EQ(en.refArea, "Reference area (S): 29.70dm^2 ");
     EXPECT_EQ(en.refChord, "Reference length (lm): 200.0mm ");
+    EXPECT_EQ(exportWords(marks).wing, "Wing");
+    EXPECT_EQ(exportWords(std::nullopt).rows.neutralPoint, "");
     const struct {
         Language language;
-        const char *cgFront, *neutralPoint, *refArea, *refChord;
+        const char *cgFront, *neutralPoint, *refArea, *refChord, *wing;
     } cases[] = {
         {Language::German, "x_SP (16%): 68.0mm   ", "x_NP: 100.0mm    ", "Bezugsfläche (S): 29.70dm^2 ",
-         "Bezugstiefe (lm): 200.0mm "},
+         "Bezugstiefe (lm): 200.0mm ", "Flügel"},
         {Language::French, "x_CG (16%): 68.0mm   ", "x_F: 100.0mm    ",
-         "Surface de référence (S): 29.70dm^2 ", "Corde de référence (lm): 200.0mm "},
+         "Surface de référence (S): 29.70dm^2 ", "Corde de référence (lm): 200.0mm ", "Aile"},
         {Language::Spanish, "x_CG (16%): 68.0mm   ", "x_PN: 100.0mm    ",
-         "Superficie de referencia (S): 29.70dm^2 ", "Cuerda de referencia (lm): 200.0mm "},
+         "Superficie de referencia (S): 29.70dm^2 ", "Cuerda de referencia (lm): 200.0mm ", "Ala"},
     };
     for (const auto& c : cases) {
         const test::ScopedLanguage inForce(c.language);
@@ -94,6 +98,9 @@ TEST(Catalogue, StabilityRowsOfTheWorkedExample) {
         EXPECT_EQ(r.neutralPoint, c.neutralPoint);
         EXPECT_EQ(r.refArea, c.refArea);
         EXPECT_EQ(r.refChord, c.refChord);
+        const ExportWords words = exportWords(marks);
+        EXPECT_EQ(words.wing, c.wing);
+        EXPECT_EQ(words.rows.refChord, c.refChord);
     }
 }
 

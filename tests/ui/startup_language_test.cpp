@@ -81,8 +81,9 @@ TEST_F(StartUp, ClosingWritesTheSettingsEveryTimeAndTheyComeBack) {
     form->resize(880, 640);
     form->move(30, 40);
     form->close();
-    const std::string written = readBytes(folder / "Default.pa4");
-    EXPECT_EQ(written, settingsOf("e", 880, 640, 30, 40));
+    // Without one in the working folder, the user's configuration folder has it.
+    EXPECT_FALSE(fs::exists(folder / "Default.pa4"));
+    EXPECT_EQ(readBytes(configSettingsFile()), settingsOf("e", 880, 640, 30, 40));
 
     form.reset();
     start();
@@ -90,7 +91,7 @@ TEST_F(StartUp, ClosingWritesTheSettingsEveryTimeAndTheyComeBack) {
     EXPECT_EQ(form->pos(), QPoint(30, 40));
     get<QAction>("german1")->trigger();
     get<QAction>("Exit1")->trigger();
-    EXPECT_EQ(readBytes(folder / "Default.pa4"), settingsOf("d", 880, 640, 30, 40));
+    EXPECT_EQ(readBytes(configSettingsFile()), settingsOf("d", 880, 640, 30, 40));
 }
 
 TEST_F(StartUp, ASettingsFileThatCannotBeWrittenIsSkippedQuietly) {
@@ -308,7 +309,7 @@ TEST_F(Languages, FrenchAndSpanishRewriteEveryTextAndQtsOwn) {
         QDialogButtonBox box(QDialogButtonBox::Cancel);
         EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove(u'&'), QString::fromUtf8(c.cancel));
         form->close();
-        EXPECT_EQ(readBytes(folder / "Default.pa4").front(), c.letter);
+        EXPECT_EQ(readBytes(configSettingsFile()).front(), c.letter);
         // Back to English through the item that names it.
         for (const char* item : {"german1", "francais1", "spain1"})
             if (get<QAction>(item)->text() == "english") get<QAction>(item)->trigger();
@@ -372,8 +373,8 @@ TEST_F(InfoDialog, OpensWithoutBlockingInEitherLanguageAndIsRaisedAgain) {
             label("Label3")->text().startsWith(english ? "Idea and Formulas: " : "Idee und Formeln: "));
         EXPECT_TRUE(label("Label5")->text().startsWith(english ? "Realization: " : "Umsetzung: "));
         EXPECT_TRUE(label("Label3")->text().contains("WinStabix"));
-        EXPECT_EQ(label("Label4")->text(), "README.md");  // the project's own address
-        EXPECT_TRUE(label("Label8")->text().isEmpty());
+        EXPECT_EQ(label("Label4")->text(), "README.md#contact");  // the project's own address
+        EXPECT_EQ(label("Label8")->text(), "Version " WINSTABIX_VERSION);
         EXPECT_TRUE(label("Label9")->text().isEmpty());
     };
     expectTexts(true);

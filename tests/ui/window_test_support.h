@@ -1,5 +1,6 @@
-// A main window per test, in a fresh working directory (it reads and writes
-// "Default.pa4" there), with its file dialogs answered by the test.
+// A main window per test, in a fresh working directory and with a fresh
+// configuration folder below it (XDG_CONFIG_HOME), so that its settings file
+// never meets another test's or the user's; file dialogs answered by the test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -32,6 +33,8 @@ class WindowTest : public ::testing::Test {
     void SetUp() override {
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(folder.path());
+        previousConfig_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", (folder.path() / "config").c_str());
     }
     void TearDown() override {
         form.reset();
@@ -39,6 +42,12 @@ class WindowTest : public ::testing::Test {
         useLanguage(Language::English);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         std::filesystem::current_path(previous_);
+        qputenv("XDG_CONFIG_HOME", previousConfig_);
+    }
+
+    // Where the window keeps its settings when the working folder has none.
+    std::filesystem::path configSettingsFile() const {
+        return folder.path() / "config" / QCoreApplication::applicationName().toStdString() / "Default.pa4";
     }
 
     // `arguments`: the command line after the program's name.
@@ -95,6 +104,7 @@ class WindowTest : public ::testing::Test {
 
   private:
     std::filesystem::path previous_;
+    QByteArray previousConfig_;
 };
 
 // Started at once, without settings file or command line.

@@ -1,0 +1,80 @@
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "ui/image_widget.h"
+#include "views/stability_view.h"
+#include "window_test_support.h"
+
+namespace ws::testing {
+namespace {
+
+using SmallestWindow = MainWindowTest;
+
+// Shown controls of the current page that do not lie wholly in the window.
+QStringList outside(QMainWindow* window, QWidget* page) {
+    QStringList names;
+    for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isVisibleTo(page)) continue;
+        const QRect r(control->mapTo(window, QPoint(0, 0)), control->size());
+        if (!window->rect().contains(r)) names << control->objectName();
+    }
+    return names;
+}
+
+TEST_F(SmallestWindow, HoldsEveryControlAndEveryResultRowAfterACalculation) {
+    EXPECT_GE(form->minimumWidth(), form->minimumSizeHint().width());
+    get<QRadioButton>("RadioButton3")->setChecked(true);
+    for (const char* four : {"RadioButton41t", "RadioButton42t", "RadioButton43t"})
+        get<QRadioButton>(four)->setChecked(true);
+    form->show();
+    get<QPushButton>("Button4")->click();
+    ASSERT_TRUE(form->ResultsValid);
+    auto* tabs = get<QTabWidget>("PageControl1");
+    for (const QSize& size : {form->minimumSize(), form->minimumSize() + QSize(37, 23)}) {
+        form->resize(size);
+        QApplication::processEvents();
+        ASSERT_EQ(form->size(), size);
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QApplication::processEvents();
+            EXPECT_EQ(outside(form.get(), tabs->widget(i)), QStringList())
+                << tabs->widget(i)->objectName().toStdString();
+        }
+        EXPECT_FALSE(get<QPushButton>("Button6")->isHidden());
+        // The last row (x_ac, red) lies whole above the view's grey bottom frame.
+        const QImage& top = get<ImageWidget>("Image2")->image();
+        const int frame = top.height() - 1;
+        int red = 0;
+        for (int y = kNeutralPointRow; y < frame; ++y)
+            for (int x = kStabilityTextLeft; x < kStabilityTextLeft + 80; ++x)
+                red += top.pixelColor(x, y).red() > 200 && top.pixelColor(x, y).green() < 80;
+        EXPECT_GT(red, 20);
+        for (int x = kStabilityTextLeft; x < kStabilityTextLeft + 80; ++x)
+            EXPECT_EQ(top.pixelColor(x, frame), QColor(128, 128, 128)) << x;
+    }
+}
+
+TEST_F(SmallestWindow, PicturesOfAnotherDensityAreDrawnAnewAtTheScreens) {
+    form->show();
+    QApplication::processEvents();
+    // Bitmaps as another screen left them: a stand-in until the window redraws.
+    for (const char* name : {"Image2", "Image_W"}) {
+        auto* view = get<ImageWidget>(name);
+        view->image().setDevicePixelRatio(2);
+        view->image().fill(Qt::white);
+    }
+    get<ImageWidget>("Image2")->repaint();
+    QApplication::processEvents();
+    for (const char* name : {"Image2", "Image_W"}) {
+        const QImage& picture = get<ImageWidget>(name)->image();
+        EXPECT_EQ(picture.devicePixelRatio(), get<ImageWidget>(name)->devicePixelRatioF()) << name;
+        EXPECT_EQ(picture.size(), get<ImageWidget>(name)->size()) << name;
+    }
+    EXPECT_EQ(get<ImageWidget>("Image2")->image().pixelColor(0, 0), QColor(128, 128, 128));
+    EXPECT_EQ(get<ImageWidget>("Image_W")->image().pixelColor(0, 0), QColor(192, 192, 192));
+}
+
+}  // namespace
+}  // namespace ws::testing
