@@ -85,7 +85,8 @@ TEST(WinstabixCalc, SaveWritesTheAircraftWithItsNewResults) {
     const fs::path out = folder / "out.da4";
     EXPECT_EQ(runCalc("--save " + quote(out.string())).status, 0);
     const auto reloaded = [&out] {
-        return applyAircraftFile(parseAircraftFile(testing::readBytes(out)), startupAircraft());
+        return applyAircraftFile(std::get<AircraftFileContent>(parseAircraftFile(testing::readBytes(out))),
+                                 startupAircraft());
     };
     const LoadedAircraft startup = reloaded();
     EXPECT_TRUE(startup.ResultsValid);
