@@ -209,6 +209,20 @@ TEST(AircraftFileLoading, EntriesKeepTheirSignsTheModelAndTheWriterTakeAbsoluteV
     EXPECT_EQ(aircraftFileBytes(loaded.model, std::nullopt), crlfLines(lines));
 }
 
+// Spans add up beyond the 32-bit range without taking from one another.
+TEST(AircraftFileLoading, SaturatedValuesSaveAsTheFieldsShowThem) {
+    std::vector<std::string> lines = startupLines();
+    lines[8] = "2147483647";    // span 1
+    lines[9] = "2147483647";    // span 2
+    lines[10] = "-2147483648";  // span 3
+    lines[7] = "2147483647";    // gap
+    const LoadedAircraft loaded = load(crlfLines(lines));
+    lines[10] = "2147483647";  // spans are kept as absolute values
+    EXPECT_EQ(aircraftFileBytes(loaded.model, std::nullopt), crlfLines(lines));
+    EXPECT_EQ(load(crlfLines(lines)).entries[1].span,
+              (std::array<std::int32_t, 5>{0, 2147483647, 2147483647, 2147483647, 20}));
+}
+
 TEST(AircraftFileLoading, RemarksWithUmlautsTravelAsWindows1252) {
     AircraftModel m = startupAircraft();
     m.remarks = "Flügel für Höhenruder\nÄußerst leicht\nzehn € wert";
