@@ -104,7 +104,7 @@ void TForm1::writeMovedHeights() {
 }
 
 double TForm1::marginDesired() const {
-    return decimalValue(aircraft_.Edit31->text().toStdString());
+    return marginFromText(aircraft_.Edit31->text().toStdString());
 }
 
 }  // namespace ws
