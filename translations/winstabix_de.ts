@@ -75,6 +75,22 @@
         <source>LOES: Fehler...</source>
         <translation>LOES: Fehler...</translation>
     </message>
+    <message>
+        <source>Please change this wing (it gives no lift)!</source>
+        <translation>Bitte diesen Flügel ändern (kein Auftrieb)!</translation>
+    </message>
+    <message>
+        <source>The reference wing has no area or chord!</source>
+        <translation>Der Bezugsflügel hat keine Fläche oder Tiefe!</translation>
+    </message>
+    <message>
+        <source>The neutral point lies outside the wings!</source>
+        <translation>Der Neutralpunkt liegt außerhalb der Flügel!</translation>
+    </message>
+    <message>
+        <source>The results stored in the file did not belong to this aircraft and were calculated again.</source>
+        <translation>Die in der Datei gespeicherten Ergebnisse gehörten nicht zu diesem Flugzeug und wurden neu berechnet.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

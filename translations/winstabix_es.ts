@@ -75,6 +75,22 @@
         <source>LOES: Fehler...</source>
         <translation>LOES: error...</translation>
     </message>
+    <message>
+        <source>Please change this wing (it gives no lift)!</source>
+        <translation>¡Modifique esta ala (no genera sustentación)!</translation>
+    </message>
+    <message>
+        <source>The reference wing has no area or chord!</source>
+        <translation>¡El ala de referencia no tiene superficie o cuerda!</translation>
+    </message>
+    <message>
+        <source>The neutral point lies outside the wings!</source>
+        <translation>¡El punto neutro está fuera de las alas!</translation>
+    </message>
+    <message>
+        <source>The results stored in the file did not belong to this aircraft and were calculated again.</source>
+        <translation>Los resultados guardados en el archivo no correspondían a este avión y se han calculado de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

@@ -75,6 +75,22 @@
         <source>LOES: Fehler...</source>
         <translation>LOES : erreur...</translation>
     </message>
+    <message>
+        <source>Please change this wing (it gives no lift)!</source>
+        <translation>Veuillez modifier cette aile (elle ne porte pas) !</translation>
+    </message>
+    <message>
+        <source>The reference wing has no area or chord!</source>
+        <translation>L&apos;aile de référence n&apos;a ni surface ni corde !</translation>
+    </message>
+    <message>
+        <source>The neutral point lies outside the wings!</source>
+        <translation>Le foyer se trouve en dehors des ailes !</translation>
+    </message>
+    <message>
+        <source>The results stored in the file did not belong to this aircraft and were calculated again.</source>
+        <translation>Les résultats enregistrés dans le fichier n&apos;appartenaient pas à cet avion et ont été recalculés.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

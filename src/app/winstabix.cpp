@@ -17,6 +17,7 @@
 
 #include "ui/WinStabix2.h"
 #include "ui/desktop_identity.h"
+#include "ui/open_aircraft.h"
 
 namespace {
 
@@ -32,10 +33,12 @@ int pageIndex(const QString& name) {
 int screenshot(ws::TForm1& window, const QString& file, int page) {
     // The wing-3 page exists only with three wings.
     if (page == 3) window.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->setChecked(true);
-    window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page == kCalculatedPage ? 0 : page);
+    window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+        ->setCurrentIndex(page == kCalculatedPage ? 0 : page);
     window.show();
     if (page == kCalculatedPage)
-        QTimer::singleShot(100, &window, [&] { window.findChild<QPushButton*>(QStringLiteral("Button4"))->click(); });
+        QTimer::singleShot(100, &window,
+                           [&] { window.findChild<QPushButton*>(QStringLiteral("Button4"))->click(); });
     int result = 1;
     QTimer::singleShot(300, &window, [&] {
         result = window.grab().save(file) ? 0 : 1;
@@ -50,6 +53,7 @@ int screenshot(ws::TForm1& window, const QString& file, int page) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ws::keepNativeArguments(argc, argv);
     QApplication::setApplicationName(QStringLiteral("WinStabix4"));
     ws::applyDesktopIdentity();
     const QStringList args = QApplication::arguments();

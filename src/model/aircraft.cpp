@@ -28,7 +28,7 @@ WingParams paramsFromEntry(const WingEntry& e, int trapCount) {
     p.StationYMm[1] = p.WingGap;
     for (int j = 1; j <= kMaxStations; ++j) p.ChordMm[j] = absolute(e.chord[j]);
     for (int j = 2; j <= kMaxStations; ++j) {
-        p.StationYMm[j] = clamp32(std::int64_t{p.StationYMm[j - 1]} + absolute(e.span[j - 1]));
+        p.StationYMm[j] = p.StationYMm[j - 1] + absolute(e.span[j - 1]);
         p.OffsetMm[j] = e.offset[j];
     }
     p.WingPosX = e.posX;
@@ -41,7 +41,7 @@ WingEntry entryFromParams(const WingParams& p) {
     e.gap = p.WingGap;
     for (int j = 1; j <= kMaxStations; ++j) e.chord[j] = p.ChordMm[j];
     for (int j = 2; j <= kMaxStations; ++j) {
-        e.span[j - 1] = clamp32(std::int64_t{p.StationYMm[j]} - p.StationYMm[j - 1]);
+        e.span[j - 1] = clamp32(p.StationYMm[j] - p.StationYMm[j - 1]);
         e.offset[j] = p.OffsetMm[j];
     }
     e.posX = p.WingPosX;

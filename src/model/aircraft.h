@@ -28,11 +28,12 @@ struct WingEntry {
 // The integer station table of one wing (whole mm): absolute chords, spans
 // and gap, cumulative stations, offsets and positions with their sign.
 struct WingParams {
-    int TrapCount = 1;                         // 1..4
-    std::int32_t WingGap = 0;                  // |gap|
-    std::array<std::int32_t, 6> ChordMm{};     // [1..5] |chord|
-    std::array<std::int32_t, 6> StationYMm{};  // [1..5] distance from the centre line
-    std::array<std::int32_t, 6> OffsetMm{};    // [2..5] signed
+    int TrapCount = 1;                      // 1..4
+    std::int32_t WingGap = 0;               // |gap|
+    std::array<std::int32_t, 6> ChordMm{};  // [1..5] |chord|
+    std::array<std::int64_t, 6>
+        StationYMm{};  // [1..5] distance from the centre line; five saturated spans still add up
+    std::array<std::int32_t, 6> OffsetMm{};  // [2..5] signed
     std::int32_t WingPosX = 0;
     std::int32_t WingPosZ = 0;
 };

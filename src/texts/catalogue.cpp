@@ -1,6 +1,7 @@
 #include "texts/catalogue.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include "model/number_format.h"
 
@@ -52,6 +53,16 @@ QString messageText(const Message& m) {
                 .arg(number(m.a));
         case MessageCode::NotFinite:
             return say(QT_TRANSLATE_NOOP("Calculation", "The result is not finite!"));
+        case MessageCode::NoLift:
+            return say(QT_TRANSLATE_NOOP("Calculation", "Please change this wing (it gives no lift)!"));
+        case MessageCode::NoReference:
+            return say(QT_TRANSLATE_NOOP("Calculation", "The reference wing has no area or chord!"));
+        case MessageCode::NeutralPointOffWings:
+            return say(QT_TRANSLATE_NOOP("Calculation", "The neutral point lies outside the wings!"));
+        case MessageCode::StoredResultsReplaced:
+            return say(QT_TRANSLATE_NOOP(
+                "Calculation",
+                "The results stored in the file did not belong to this aircraft and were calculated again."));
         // The wing and trapezium numbers are blank-padded to two places.
         case MessageCode::TrapeziumFailed:
             return say(QT_TRANSLATE_NOOP("Calculation", "Can not calculate Wing %1 / Trapezium%2."))
@@ -82,6 +93,13 @@ std::vector<std::string> messageLines(const std::vector<Message>& messages) {
     lines.reserve(messages.size());
     for (const Message& m : messages) lines.push_back(text(messageText(m)));
     return lines;
+}
+
+QString messageBoxText(const std::vector<Message>& messages) {
+    QStringList text;
+    text.reserve(static_cast<qsizetype>(messages.size()));
+    for (const Message& m : messages) text.append(messageText(m));
+    return text.join(QLatin1Char('\n'));
 }
 
 StabilityRows stabilityRows(const StabilityNumbers& n, double refArea, double refChord, double anpAircraft) {

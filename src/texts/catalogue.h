@@ -19,6 +19,8 @@ namespace ws {
 QString messageText(const Message& message);
 // Every line, UTF-8.
 std::vector<std::string> messageLines(const std::vector<Message>& messages);
+// Every line, one below the other, as the message box shows them.
+QString messageBoxText(const std::vector<Message>& messages);
 
 // The rows STABIL writes into the top view for these numbers.
 StabilityRows stabilityRows(const StabilityNumbers& numbers, double refArea, double refChord,

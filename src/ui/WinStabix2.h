@@ -143,10 +143,13 @@ class TForm1 : public QMainWindow {
     void applySettingsFile();
     void openCommandLineFile();
     void FormClose();
-    // The file named by AircraftFileName into the fields; its results when it carries some.
-    std::optional<StoredResults> Load2();
+    // The file `name` (the system's bytes) into the fields and AircraftFileName,
+    // with the results it claims. False, after the user was told why, when it
+    // cannot be opened: then nothing has changed.
+    bool Load2(const std::string& name, std::optional<StoredResults>& claimed);
     void writeLoadedAircraft(const LoadedAircraft& loaded);
-    void showStoredResults(const std::optional<StoredResults>& stored, QObject* sender);
+    // After loading: the results a file claims, calculated again (open_aircraft).
+    void showStoredResults(const std::optional<StoredResults>& claimed, QObject* sender);
     AircraftModel aircraftFromFields() const;
     void setSaveControlsEnabled(bool enabled);
     void rewriteTexts();

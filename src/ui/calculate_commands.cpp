@@ -20,17 +20,6 @@
 
 namespace ws {
 
-namespace {
-
-QString memoText(const std::vector<Message>& lines) {
-    QStringList text;
-    text.reserve(static_cast<qsizetype>(lines.size()));
-    for (const Message& line : lines) text.append(messageText(line));
-    return text.join(QLatin1Char('\n'));
-}
-
-}  // namespace
-
 void TForm1::Button4Click(QObject* sender) {
     if (PageControl1->currentWidget() != aircraft_.page) PageControl1->setCurrentWidget(aircraft_.page);
 
@@ -62,7 +51,7 @@ void TForm1::showCalculationRunning() {
 
 void TForm1::showCalculation(QObject* sender) {
     // The notice of moved wings comes before the heights it announces.
-    aircraft_.Memo1->setPlainText(memoText(calc_.memo));
+    aircraft_.Memo1->setPlainText(messageBoxText(calc_.memo));
     aircraft_.Memo1->setVisible(calc_.memoShown);
     if (calc_.WingsMoved) writeMovedHeights();
 
@@ -104,7 +93,7 @@ void TForm1::writeMovedHeights() {
 }
 
 double TForm1::marginDesired() const {
-    return decimalValue(aircraft_.Edit31->text().toStdString());
+    return marginFromText(aircraft_.Edit31->text().toStdString());
 }
 
 }  // namespace ws

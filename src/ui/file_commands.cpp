@@ -21,6 +21,7 @@
 #include "model/number_format.h"
 #include "ui/WinStabix2.h"
 #include "ui/aircraft_page.h"
+#include "ui/open_aircraft.h"
 #include "ui/ui_texts.h"
 #include "ui/wing_binding.h"
 
@@ -73,43 +74,14 @@ void TForm1::connectFileCommands() {
 }
 
 void TForm1::Load1Click(QObject* sender) {
-    std::optional<StoredResults> stored;  // no results unless the file brings some
+    std::optional<StoredResults> claimed;
     const QString chosen = fileDialogs.open ? fileDialogs.open(this) : QString();
-    if (!chosen.isEmpty()) {
-        model_.AircraftFileName = chosen.toStdString();
-        stored = Load2();
-    }
+    // A file that cannot be opened leaves the aircraft, its name and its results as they were.
+    if (!chosen.isEmpty() && !Load2(nativeFileName(chosen), claimed)) return;
     Calc(sender);
     setSaveControlsEnabled(true);
     PageControl1->setCurrentWidget(aircraft_.page);
-    showStoredResults(stored, sender);
-}
-
-void TForm1::showStoredResults(const std::optional<StoredResults>& stored, QObject* sender) {
-    if (stored) {
-        setStoredResults(stored->RefArea, stored->RefChord, stored->AnpAircraft);
-        ResultsValid = true;
-        applyTopViewCursor();
-    }
-    // A file keeps no lattice: STABIL draws neither it nor the reference wing.
-    LatticeValid = false;
-    STABIL(sender);
-}
-
-std::optional<StoredResults> TForm1::Load2() {
-    const std::string& name = model_.AircraftFileName;
-    if (isFileNamePattern(name)) return std::nullopt;
-    // Shown also when unreadable: a later Save goes to this name.
-    chrome_.Lab_FName->setText(QString::fromStdString(name));
-    const auto read = loadAircraftFile(pathOf(name));
-    const auto* file = std::get_if<AircraftFileContent>(&read);
-    if (!file) return std::nullopt;
-
-    const Evaluation& e = calculation().evaluation;
-    const LoadedAircraft loaded = applyAircraftFile(*file, model_, {e.RefArea, e.RefChord, e.AnpAircraft});
-    writeLoadedAircraft(loaded);
-    if (!loaded.ResultsValid) return std::nullopt;
-    return loaded.results;
+    showStoredResults(claimed, sender);
 }
 
 void TForm1::writeLoadedAircraft(const LoadedAircraft& loaded) {
@@ -159,7 +131,7 @@ void TForm1::Save1Click(QObject* sender) {
         const QString chosen = fileDialogs.save ? fileDialogs.save(this) : QString();
         confirmed = !chosen.isEmpty();
         if (confirmed) {
-            model_.AircraftFileName = chosen.toStdString();
+            model_.AircraftFileName = nativeFileName(chosen);
             setSaveControlsEnabled(true);
         }
     }
@@ -181,7 +153,7 @@ void TForm1::Save1Click(QObject* sender) {
         if (fileDialogs.saveFailed) fileDialogs.saveFailed(this, QString::fromStdString(failure->reason));
         return;
     }
-    chrome_.Lab_FName->setText(QString::fromStdString(model_.AircraftFileName));
+    chrome_.Lab_FName->setText(displayedFileName(model_.AircraftFileName));
 }
 
 AircraftModel TForm1::aircraftFromFields() const {

@@ -8,6 +8,7 @@
 #include "texts/translation.h"
 #include "ui/Unit2.h"
 #include "ui/WinStabix2.h"
+#include "ui/open_aircraft.h"
 #include "ui/settings_location.h"
 
 namespace ws {
@@ -32,12 +33,13 @@ void TForm1::applySettingsFile() {
 void TForm1::openCommandLineFile() {
     if (commandLine_.size() != 1) return;
     // Used as given: on a case-sensitive file system a lower-cased path is another file.
-    model_.AircraftFileName = commandLine_.front().toStdString();
-    const std::optional<StoredResults> stored = Load2();
+    // One that cannot be opened leaves the start-up aircraft under its own name.
+    std::optional<StoredResults> claimed;
+    if (!Load2(nativeFileName(commandLine_.front()), claimed)) return;
     Calc(nullptr);
     setSaveControlsEnabled(true);
     PageControl1->setCurrentWidget(aircraft_.page);
-    showStoredResults(stored, nullptr);
+    showStoredResults(claimed, nullptr);
 }
 
 void TForm1::FormClose() {

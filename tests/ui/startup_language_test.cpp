@@ -1,10 +1,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -17,6 +19,7 @@
 #include "ui/Unit2.h"
 #include "ui/design_scale.h"
 #include "ui/image_widget.h"
+#include "ui/open_aircraft.h"
 #include "ui/ui_texts.h"
 #include "ui/wing_controls.h"
 #include "window_test_support.h"
@@ -119,7 +122,7 @@ TEST_F(StartUp, TheCommandLineFileOpensAsGivenWithSaveEnabled) {
     EXPECT_EQ(readBytes(upper), readBytes(kExamples / "glider.da4"));
 }
 
-TEST_F(StartUp, TwoArgumentsOpenNothingAndAMissingFileIsQuiet) {
+TEST_F(StartUp, TwoArgumentsOpenNothingAndAFileThatCannotBeOpenedIsReported) {
     const QString glider = text(kExamples / "glider.da4");
     start({glider, glider});
     EXPECT_EQ(get<QLineEdit>("Edit4")->text(), "310");
@@ -130,9 +133,25 @@ TEST_F(StartUp, TwoArgumentsOpenNothingAndAMissingFileIsQuiet) {
     const QString missing = text(folder / "none.da4");
     start({missing});
     EXPECT_EQ(get<QLineEdit>("Edit4")->text(), "310");
-    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), missing);
-    EXPECT_EQ(form->model().AircraftFileName, missing.toStdString());
-    EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
+    EXPECT_EQ(form->model().AircraftFileName, "Unknown.da4");
+    EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
+    const auto* box = form->findChild<QMessageBox*>(QStringLiteral("OpenRefusal"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "cannot open \"" + missing + "\": No such file or directory");
+
+    // A name whose bytes are not UTF-8 opens through the bytes it was given.
+    form.reset();
+    const std::string odd = (folder /
+                             "gl\xFC"
+                             "der.da4")
+                                .string();
+    fs::copy_file(kExamples / "glider.da4", odd);
+    char* argv[] = {const_cast<char*>("winstabix"), const_cast<char*>(odd.c_str())};
+    keepNativeArguments(2, argv);
+    start({QFile::decodeName(QByteArray::fromStdString(odd))});
+    EXPECT_EQ(form->model().AircraftFileName, odd);
+    EXPECT_EQ(form->model().wing[1].TrapCount, 3);
 }
 
 TEST_F(Languages, SwitchingTwiceReturnsEveryTextOfTheTableToEnglish) {
@@ -343,11 +362,11 @@ TEST_F(StartUp, ACommandLineFileWithResultsShowsThemAndTheyStayValidInGerman) {
     start({text(kData / "with-results.da4")});
     EXPECT_TRUE(form->ResultsValid);
     EXPECT_FALSE(form->LatticeValid);
-    EXPECT_DOUBLE_EQ(form->calculation().evaluation.RefChord, 268.41);
-    EXPECT_EQ(form->currentStabilityDisplay().rows.refChord, "Reference length (lm): 268.4mm ");
+    EXPECT_NEAR(form->calculation().evaluation.RefChord, 271.98, 0.005);
+    EXPECT_EQ(form->currentStabilityDisplay().rows.refChord, "Reference length (lm): 272.0mm ");
     get<QAction>("german1")->trigger();
     EXPECT_TRUE(form->ResultsValid);
-    EXPECT_EQ(form->currentStabilityDisplay().rows.refArea, "Bezugsfläche (S): 31.05dm^2 ");
+    EXPECT_EQ(form->currentStabilityDisplay().rows.refArea, "Bezugsfläche (S): 29.70dm^2 ");
     EXPECT_FALSE(get<QLabel>("Label_anp1")->isVisible());
 }
 

@@ -1,0 +1,28 @@
+// Opening an aircraft file in the window: file names as the system's bytes,
+// and the refusal the user is shown when a file cannot be opened.
+#pragma once
+
+#include <QString>
+#include <string>
+
+class QWidget;
+
+namespace ws {
+
+// Keeps the program's arguments as the system gave them: Qt's decoding
+// replaces bytes that are not valid in the locale's encoding, and such a
+// name would then name no file.
+void keepNativeArguments(int argc, char** argv);
+
+// The bytes of the file a name held as text stands for: the kept argument
+// it was decoded from, else the name in the system's encoding.
+std::string nativeFileName(const QString& name);
+
+// A file name's bytes as text for labels.
+QString displayedFileName(const std::string& name);
+
+// Tells why a file cannot be opened, in a message box that does not block
+// (also at start-up, before the event loop runs).
+void showOpenRefusal(QWidget* parent, const std::string& reason);
+
+}  // namespace ws
