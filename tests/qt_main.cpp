@@ -1,9 +1,15 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
-// One QApplication for every widget and drawing test, offscreen.
+// One QApplication for every widget and drawing test, offscreen, with its
+// settings (the recent files) in a folder of its own.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -88,9 +88,15 @@ void setControlText(QObject* control, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(control)) {
         setCaption(label, text);
     } else if (auto* tool = qobject_cast<QToolButton*>(control)) {
-        // Tool buttons show an icon; their text is the hint.
-        tool->setText(text);
-        tool->setToolTip(text);
+        // Tool buttons show an icon; their text is the hint, kept by the
+        // command's action, whose own text is the menu item's.
+        if (QAction* action = tool->defaultAction()) {
+            action->setIconText(text);
+            action->setToolTip(text);
+        } else {
+            tool->setText(text);
+            tool->setToolTip(text);
+        }
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(text);
     } else if (auto* menu = qobject_cast<QMenu*>(control)) {
@@ -111,9 +117,14 @@ void applyDesignCaptions(QWidget* window) {
 }
 
 void applyAccessibleNames(QWidget* window, bool english) {
-    for (const TextRow& row : accessibleNameTable())
-        if (auto* widget = window->findChild<QWidget*>(QString::fromStdString(row.name)))
-            widget->setAccessibleName(english ? row.english : row.german);
+    for (const TextRow& row : accessibleNameTable()) {
+        auto* widget = window->findChild<QWidget*>(QString::fromStdString(row.name));
+        if (!widget) continue;
+        const QString& name = english ? row.english : row.german;
+        widget->setAccessibleName(name);
+        // The entry fields say the same as their hint.
+        if (qobject_cast<QLineEdit*>(widget)) widget->setToolTip(name);
+    }
 }
 
 }  // namespace ws

@@ -38,7 +38,8 @@ QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& designPl
 // button's hint), a menu's title, a menu item's text.
 void setControlText(QObject* control, const QString& text);
 void applyDesignCaptions(QWidget* window);
-// Gives every entry field, image and scroll bar its accessible name.
+// Gives every entry field, image and scroll bar its accessible name, and
+// every entry field the same words as its hint.
 void applyAccessibleNames(QWidget* window, bool english);
 
 }  // namespace ws

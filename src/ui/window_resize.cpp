@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
 #include "ui/design_scale.h"
 #include "ui/image_widget.h"
 
@@ -40,12 +41,11 @@ int atLeastOne(int v) {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    FormResize(this);
+    // The first resize comes before the document exists.
+    if (doc_) FormResize();
 }
 
-void TForm1::FormResize(QObject* sender) {
-    const bool keep = KeepResults;
-    KeepResults = true;
+void TForm1::FormResize() {
     aircraft_.ScrollBar3->setValue(100);
 
     const int menu = isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
@@ -58,8 +58,7 @@ void TForm1::FormResize(QObject* sender) {
 
     for (int w = 1; w <= kMaxWings; ++w) {
         ImageWidget* planform = wings_[w].planform;
-        planform->setImageSize(
-            {atLeastOne(pw - planform->x() - 2), atLeastOne(ph - planform->y() - 6)});
+        planform->setImageSize({atLeastOne(pw - planform->x() - 2), atLeastOne(ph - planform->y() - 6)});
         Calc_W(w);
     }
 
@@ -70,23 +69,20 @@ void TForm1::FormResize(QObject* sender) {
 
     ImageWidget* view3D = aircraft_.Image3;
     view3D->move(view3D->x(), upperPart - top->y() - 1);
-    view3D->setImageSize(
-        {atLeastOne(pw - view3D->x() - 1), atLeastOne(ph - top->y() - top->height() - 21)});
+    view3D->setImageSize({atLeastOne(pw - view3D->x() - 1), atLeastOne(ph - top->y() - top->height() - 21)});
     clear3DView();
 
-    if (!ResultsValid) Calc(sender);
+    if (!doc_->ResultsValid()) Calc();
     clearTopView();
     drawTopView();
-    STABIL(sender);
+    STABIL();
     draw3DView();
 
     QScrollBar* azimuth = aircraft_.ScrollBar2;
     azimuth->setGeometry(azimuth->x(), ph - azimuth->height() - 4, atLeastOne(pw - azimuth->x()),
                          azimuth->height());
     QScrollBar* elevation = aircraft_.ScrollBar1;
-    elevation->setGeometry(elevation->x(), view3D->y(), elevation->width(),
-                           atLeastOne(ph - view3D->y() - 4));
-    KeepResults = keep;
+    elevation->setGeometry(elevation->x(), view3D->y(), elevation->width(), atLeastOne(ph - view3D->y() - 4));
 }
 
 void TForm1::clear3DView() {

@@ -65,15 +65,15 @@ TEST_F(FileCommands, OpenFillsEveryFieldRightAlignedAndTheLabels) {
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(file));
     EXPECT_EQ(form->model().AircraftFileName, file.string());
     EXPECT_EQ(get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet5");
-    EXPECT_FALSE(form->ResultsValid);  // the glider carries no results
+    EXPECT_FALSE(doc().ResultsValid());  // the glider carries no results
 }
 
-TEST_F(FileCommands, OpenWithStoredResultsShowsThemWithoutLatticeAndACancelledOpenDropsThem) {
+TEST_F(FileCommands, OpenWithStoredResultsShowsThemWithoutLatticeAndACancelledOpenKeepsThem) {
     start();
     openAnswer = text(kData / "with-results.da4");
     get<QAction>("Open2")->trigger();
-    EXPECT_TRUE(form->ResultsValid);
-    EXPECT_FALSE(form->LatticeValid);
+    EXPECT_TRUE(doc().ResultsValid());
+    EXPECT_FALSE(doc().LatticeValid());
     const Evaluation& e = form->calculation().evaluation;
     EXPECT_DOUBLE_EQ(e.RefArea, 310500.0);
     EXPECT_DOUBLE_EQ(e.RefChord, 268.41);
@@ -90,14 +90,16 @@ TEST_F(FileCommands, OpenWithStoredResultsShowsThemWithoutLatticeAndACancelledOp
     get<QAction>("Save2")->trigger();
     EXPECT_EQ(readBytes(folder / "copy.da4"), readBytes(kData / "with-results.da4"));
 
+    // A cancelled Open changes nothing at all.
     openAnswer.clear();
-    const QString before = get<QLineEdit>("Edit4")->text();
     get<QToolButton>("SpeedButton1")->click();
     EXPECT_EQ(openAsked, 2);
-    EXPECT_FALSE(form->ResultsValid);
-    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), before);
+    EXPECT_EQ(openFolder, text(folder.path()));  // the dialog starts in the current file's folder
+    EXPECT_TRUE(doc().ResultsValid());
     EXPECT_TRUE(saveEnabled());
-    // Without results the file gets "0" three times.
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(folder / "copy.da4"));
+    // An edit withdraws the results: the file gets "0" three times.
+    get<QLineEdit>("Edit4")->setText("311");
     get<QAction>("Save3")->trigger();
     const std::string bytes = readBytes(folder / "copy.da4");
     EXPECT_NE(bytes.find("\r\n \r\n0\r\n0\r\n0\r\n \r\n"), std::string::npos);

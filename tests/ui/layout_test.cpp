@@ -21,7 +21,7 @@ namespace {
 using Layout = MainWindowTest;
 
 TEST_F(Layout, WindowMenusAndToolButtons) {
-    EXPECT_EQ(form->windowTitle(), " WinStabix4  V2.5");
+    EXPECT_EQ(form->windowTitle(), " WinStabix4  V2.5 - Unknown.da4[*]");
     form->layout()->activate();
     EXPECT_EQ(form->centralWidget()->size(), designSize(987, 732));
     EXPECT_EQ(form->minimumSize(), designSize(810, 630));
@@ -49,7 +49,7 @@ TEST_F(Layout, WindowMenusAndToolButtons) {
     };
     for (const Tool& t : {Tool{"SpeedButton1", 2, "Open File"}, Tool{"SpeedButton2", 34, "Save File as"},
                           Tool{"SpeedButton3", 66, "Save File"}, Tool{"SpeedButton5", 98, "Print"},
-                          Tool{"SpeedButton4", 130, "Calc"}}) {
+                          Tool{"SpeedButton4", 130, "Calc (F5)"}}) {
         auto* button = get<QToolButton>(t.name);
         EXPECT_EQ(button->geometry(), design(t.left, 0, 29, 27)) << t.name;
         EXPECT_EQ(button->toolTip(), t.hint);

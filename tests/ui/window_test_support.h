@@ -1,5 +1,6 @@
 // A main window per test, in a fresh working directory (it reads and writes
-// "Default.pa4" there), with its file dialogs answered by the test.
+// "Default.pa4" there), with its file dialogs, questions and messages
+// answered and kept by the test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,6 +22,8 @@
 
 #include "../files/temp_folder.h"
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
+#include "ui/recent_files.h"
 
 namespace ws::testing {
 
@@ -29,6 +32,8 @@ class WindowTest : public ::testing::Test {
     void SetUp() override {
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(folder.path());
+        // No recent files from an earlier test.
+        for (const QString& path : RecentFiles().paths()) RecentFiles().remove(path);
     }
     void TearDown() override {
         form.reset();
@@ -37,17 +42,26 @@ class WindowTest : public ::testing::Test {
 
     // `arguments`: the command line after the program's name.
     void start(const QStringList& arguments = {}) {
-        form = std::make_unique<TForm1>(nullptr, arguments);
-        form->fileDialogs.open = [this](QWidget*, bool) {
+        FileDialogs d;
+        d.open = [this](QWidget*, bool, const QString& folder) {
             ++openAsked;
+            openFolder = folder;
             return openAnswer;
         };
-        form->fileDialogs.save = [this](QWidget*, bool) {
+        d.save = [this](QWidget*, bool, const QString& suggested) {
             ++saveAsked;
+            saveSuggested = suggested;
             return saveAnswer;
         };
-        form->fileDialogs.saveFailed = [this](QWidget*, const QString& reason, bool) { failures << reason; };
+        d.askSave = [this](QWidget*, bool) {
+            ++changesAsked;
+            return changesAnswer;
+        };
+        d.warn = [this](QWidget*, const QString& text) { failures << text; };
+        form = std::make_unique<TForm1>(nullptr, arguments, d);
     }
+
+    AircraftDocument& doc() { return form->document(); }
 
     template <class T>
     T* get(const char* name) {
@@ -83,9 +97,11 @@ class WindowTest : public ::testing::Test {
 
     TempFolder folder;
     std::unique_ptr<TForm1> form;
-    QString openAnswer, saveAnswer;  // empty: the dialog was cancelled
-    int openAsked = 0, saveAsked = 0;
-    QStringList failures;  // what the failed-save box said
+    QString openAnswer, saveAnswer;     // empty: the dialog was cancelled
+    QString openFolder, saveSuggested;  // where the dialogs started
+    int openAsked = 0, saveAsked = 0, changesAsked = 0;
+    SaveAnswer changesAnswer = SaveAnswer::Cancel;  // to "save the changes first?"
+    QStringList failures;                           // what the message boxes said
 
   private:
     std::filesystem::path previous_;
@@ -101,3 +117,8 @@ class MainWindowTest : public WindowTest {
 };
 
 }  // namespace ws::testing
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
