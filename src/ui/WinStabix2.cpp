@@ -30,6 +30,26 @@ namespace ws {
 
 namespace {
 
+// Takes a wing's page out of the tab control or puts it back in its place
+// (after the aircraft page and the wings before it). A page out of the tab
+// control is out of reach of accessibility tools too, which a hidden tab is
+// not. The page keeps its caption as its window title.
+void showPage(QTabWidget* tabs, QWidget* page, bool shown) {
+    const int index = tabs->indexOf(page);
+    if (!shown) {
+        if (index >= 0) tabs->removeTab(index);
+        return;
+    }
+    if (index >= 0) return;
+    const QString name = page->objectName();
+    // Pages are named TabSheet1..3 for the wings; the aircraft page comes first.
+    int place = 1;
+    while (place < tabs->count() && tabs->widget(place)->objectName() < name &&
+           tabs->widget(place)->objectName() != QLatin1String("TabSheet4"))
+        ++place;
+    tabs->insertTab(place, page, page->windowTitle());
+}
+
 // Design size of the area below the menu bar, and of the smallest window.
 constexpr QSize kClientSize(987, 732);
 constexpr QSize kMinimumSize(810, 630);
@@ -338,8 +358,8 @@ void TForm1::PageControl1Change() {
 void TForm1::applyWingCountTable(int k) {
     // Hiding the current page moves to another one; Calc follows anyway.
     const QSignalBlocker quiet(PageControl1);
-    PageControl1->setTabVisible(PageControl1->indexOf(wings_[2].page), k >= 2);
-    PageControl1->setTabVisible(PageControl1->indexOf(wings_[3].page), k >= 3);
+    showPage(PageControl1, wings_[2].page, k >= 2);
+    showPage(PageControl1, wings_[3].page, k >= 3);
     for (int w = 2; w <= kMaxWings; ++w) {
         const bool used = k >= w;
         aircraft_.picture[w]->setVisible(used);

@@ -106,6 +106,11 @@ void setControlText(QObject* control, const QString& text) {
     }
 }
 
+void setTabCaption(QTabWidget* tabs, QWidget* page, const QString& text) {
+    page->setWindowTitle(text);
+    if (const int tab = tabs->indexOf(page); tab >= 0) tabs->setTabText(tab, text);
+}
+
 void applyDesignCaptions(QWidget* window) {
     for (QObject* control : window->findChildren<QObject*>()) {
         const QString text = designCaption(control->objectName().toStdString());
@@ -113,7 +118,7 @@ void applyDesignCaptions(QWidget* window) {
     }
     for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
         for (int i = 0; i < tabs->count(); ++i)
-            tabs->setTabText(i, designCaption(tabs->widget(i)->objectName().toStdString()));
+            setTabCaption(tabs, tabs->widget(i), designCaption(tabs->widget(i)->objectName().toStdString()));
 }
 
 void applyAccessibleNames(QWidget* window, bool english) {

@@ -23,9 +23,8 @@ void applyCaptions(QWidget* window, QTabWidget* tabs, bool english) {
         const QString& text = english ? row.english : row.german;
         QObject* control = window->findChild<QObject*>(name);
         if (!control) continue;
-        const int tab = tabs->indexOf(qobject_cast<QWidget*>(control));
-        if (tab >= 0)
-            tabs->setTabText(tab, text);
+        if (control->objectName().startsWith(QLatin1String("TabSheet")))
+            setTabCaption(tabs, qobject_cast<QWidget*>(control), text);
         else
             setControlText(control, text);
     }

@@ -77,6 +77,8 @@ class WindowTest : public ::testing::Test {
         auto* tabs = form->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
         if (const int tab = tabs->indexOf(qobject_cast<QWidget*>(control)); tab >= 0)
             return tabs->tabText(tab);
+        if (control->objectName().startsWith("TabSheet"))  // a page out of the tab control
+            return qobject_cast<QWidget*>(control)->windowTitle();
         if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
         if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
         if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) return memo->toPlainText();
