@@ -139,6 +139,7 @@ bool TForm1::openAircraftFile(const QString& path) {
                                                     {e.RefArea, e.RefChord, e.AnpAircraft});
     doc_->load(loaded, name);
     recent_->add(path);
+    rebuildRecentMenu();
     chrome_.Save3->setEnabled(true);
     PageControl1->setCurrentWidget(aircraft_.page);
     showStoredResults();
@@ -165,7 +166,11 @@ void TForm1::openRecent(const QString& path) {
 
 void TForm1::rebuildRecentMenu() {
     QMenu* menu = chrome_.Recent1;
-    menu->clear();
+    // Later, not now: this may run inside an entry's own trigger.
+    for (QAction* old : menu->actions()) {
+        menu->removeAction(old);
+        old->deleteLater();
+    }
     const QStringList paths = recent_->paths();
     int n = 0;
     for (const QString& path : paths) {
@@ -214,6 +219,7 @@ bool TForm1::saveTo(const std::string& fileName) {
     }
     doc_->saved(fileName);
     recent_->add(QString::fromStdString(fileName));
+    rebuildRecentMenu();
     chrome_.Save3->setEnabled(true);
     if (const int lost = unstorableCharacters(model().remarks); lost > 0 && dialogs_.warn)
         dialogs_.warn(this, unstorableRemarksText(lost, UiEnglish_));

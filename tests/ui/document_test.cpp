@@ -223,10 +223,12 @@ TEST_F(Document, ChangesAreAskedAboutBeforeCloseOrOpenLosesThem) {
 TEST_F(Document, RecentFilesLastAcrossARestartAndAVanishedOneIsDropped) {
     const fs::path copy = folder / "copy.da4";
     fs::copy_file(kExamples / "glider.da4", copy);
+    EXPECT_FALSE(get<QMenu>("Recent1")->isEnabled());
     for (const fs::path& file : {kExamples / "startup.da4", copy}) {
         openAnswer = text(file);
         get<QAction>("Open2")->trigger();
     }
+    EXPECT_TRUE(get<QMenu>("Recent1")->isEnabled());
     form.reset();
     start();
     auto entries = [&] {
