@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 // One QApplication for every widget and drawing test, offscreen, with its
 // settings (the recent files) in a folder of its own: never the user's, and
