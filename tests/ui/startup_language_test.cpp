@@ -52,7 +52,7 @@ std::string settingsOf(const char* language, int width, int height, int left, in
 TEST_F(StartUp, GermanSettingsGiveGermanTextsSizeAndPlace) {
     fs::copy_file(kData / "german-900x700.pa4", folder / "Default.pa4");  // d, 900, 700, 1200, 50
     start();
-    EXPECT_FALSE(form->UiEnglish);
+    EXPECT_FALSE(form->UiEnglish());
     EXPECT_EQ(form->size(), QSize(900, 700));
     EXPECT_EQ(form->pos(), QPoint(0, 50));  // 1200 is no left edge
     expectEveryText(false);
@@ -68,7 +68,7 @@ TEST_F(StartUp, GermanSettingsGiveGermanTextsSizeAndPlace) {
 TEST_F(StartUp, AShortSettingsFileAppliesWhatItHas) {
     writeBytes(folder / "Default.pa4", "e\r\n950\r\n");
     start();
-    EXPECT_TRUE(form->UiEnglish);
+    EXPECT_TRUE(form->UiEnglish());
     EXPECT_EQ(form->width(), 950);
     EXPECT_EQ(form->height(), design(732) + form->menuBar()->sizeHint().height());
     EXPECT_EQ(textOf("TabSheet5"), "     Aircraft    ");  // the design texts stay
@@ -96,7 +96,7 @@ TEST_F(StartUp, ClosingWritesTheSettingsEveryTimeAndTheyComeBack) {
 TEST_F(StartUp, ASettingsFileThatCannotBeWrittenIsSkippedQuietly) {
     fs::create_directory(folder / "Default.pa4");
     start();
-    EXPECT_TRUE(form->UiEnglish);
+    EXPECT_TRUE(form->UiEnglish());
     form->close();
     EXPECT_TRUE(fs::is_directory(folder / "Default.pa4"));
     EXPECT_TRUE(failures.isEmpty());
@@ -111,7 +111,7 @@ TEST_F(StartUp, TheCommandLineFileOpensAsGivenWithSaveEnabled) {
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(upper));
     EXPECT_TRUE(saveEnabled());
     EXPECT_EQ(get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet5");
-    EXPECT_FALSE(form->ResultsValid);
+    EXPECT_FALSE(doc().ResultsValid());
 
     // "Save" writes back to the same file.
     get<QAction>("Save3")->trigger();
@@ -125,16 +125,16 @@ TEST_F(StartUp, TwoArgumentsOpenNothingAndAFileThatCannotBeOpenedIsReported) {
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
     EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
 
+    // A file that cannot be read is refused with its reason; nothing changes.
     form.reset();
     const QString missing = text(folder / "none.da4");
     start({missing});
     EXPECT_EQ(get<QLineEdit>("Edit4")->text(), "310");
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
-    EXPECT_EQ(form->model().AircraftFileName, "Unknown.da4");
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].startsWith(openFailedText("", true))) << failures[0].toStdString();
+    EXPECT_TRUE(failures[0].contains("none.da4"));
     EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
-    const auto* box = form->findChild<QMessageBox*>(QStringLiteral("OpenRefusal"));
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->text(), "cannot open \"" + missing + "\": No such file or directory");
 
     // A name whose bytes are not UTF-8 opens through the bytes it was given.
     form.reset();
@@ -154,10 +154,10 @@ TEST_F(Languages, SwitchingTwiceReturnsEveryTextOfTheTableToEnglish) {
     start();
     EXPECT_EQ(textOf("TabSheet1"), " Wing 1 ");  // the design caption
     get<QAction>("german1")->trigger();
-    EXPECT_FALSE(form->UiEnglish);
+    EXPECT_FALSE(form->UiEnglish());
     expectEveryText(false);
     get<QAction>("german1")->trigger();
-    EXPECT_TRUE(form->UiEnglish);
+    EXPECT_TRUE(form->UiEnglish());
     expectEveryText(true);
     // The remarks keep the language they were written in.
     EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "insert your remarks her:");
@@ -223,12 +223,12 @@ TEST_F(Languages, GapWarningMemoHeadAndWingNamesFollowTheSwitch) {
 
 TEST_F(StartUp, ACommandLineFileWithResultsShowsThemAndTheyStayValidInGerman) {
     start({text(kData / "with-results.da4")});
-    EXPECT_TRUE(form->ResultsValid);
-    EXPECT_FALSE(form->LatticeValid);
+    EXPECT_TRUE(doc().ResultsValid());
+    EXPECT_FALSE(doc().LatticeValid());
     EXPECT_NEAR(form->calculation().evaluation.RefChord, 271.98, 0.005);
     EXPECT_EQ(form->currentStabilityDisplay().rows.refChord, "Reference length (lm): 272.0mm ");
     get<QAction>("german1")->trigger();
-    EXPECT_TRUE(form->ResultsValid);
+    EXPECT_TRUE(doc().ResultsValid());
     EXPECT_EQ(form->currentStabilityDisplay().rows.refArea, "Bezugsfläche (S): 29.70dm^2 ");
     EXPECT_FALSE(get<QLabel>("Label_anp1")->isVisible());
 }
