@@ -283,10 +283,6 @@
         <translation>Manuelle Wahl der Stabilität</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
@@ -301,10 +297,6 @@
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Wing 1</source>
@@ -482,6 +474,66 @@
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Zuletzt verwendet</translation>
+    </message>
+    <message>
+        <source>Drag on the planform of wing %1</source>
+        <translation>Ziehen am Grundriss von Flügel %1</translation>
+    </message>
+    <message>
+        <source>Heights moved by the calculation</source>
+        <translation>Von der Berechnung verschobene Höhen</translation>
+    </message>
+    <message>
+        <source>Trapezium count of wing %1</source>
+        <translation>Trapezanzahl von Flügel %1</translation>
+    </message>
+    <message>
+        <source>Wing count</source>
+        <translation>Flügelanzahl</translation>
+    </message>
+    <message>
+        <source>The aircraft has changes that are not saved. Save them first?</source>
+        <translation>Das Flugzeug hat ungespeicherte Änderungen. Zuerst speichern?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The aircraft file was not opened.</source>
+        <translation>Die Flugzeugdatei wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is no longer there; it is taken off the list.</source>
+        <translation>Die Datei &quot;%1&quot; gibt es nicht mehr; sie wird aus der Liste genommen.</translation>
+    </message>
+    <message>
+        <source>%1 character(s) of the remarks cannot be stored in an aircraft file and were saved as &quot;?&quot;.</source>
+        <translation>%1 Zeichen der Bemerkungen kann eine Flugzeugdatei nicht speichern; sie wurden als &quot;?&quot; gespeichert.</translation>
     </message>
 </context>
 </TS>

@@ -283,10 +283,6 @@
         <translation>Estabilidad manual</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Abrir</translation>
     </message>
@@ -301,10 +297,6 @@
     <message>
         <source>Exit</source>
         <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Editar</translation>
     </message>
     <message>
         <source>Wing 1</source>
@@ -482,6 +474,66 @@
     <message>
         <source>Version %1</source>
         <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Archivos recientes</translation>
+    </message>
+    <message>
+        <source>Drag on the planform of wing %1</source>
+        <translation>Arrastre sobre la planta del ala %1</translation>
+    </message>
+    <message>
+        <source>Heights moved by the calculation</source>
+        <translation>Alturas desplazadas por el cálculo</translation>
+    </message>
+    <message>
+        <source>Trapezium count of wing %1</source>
+        <translation>Número de trapecios del ala %1</translation>
+    </message>
+    <message>
+        <source>Wing count</source>
+        <translation>Número de alas</translation>
+    </message>
+    <message>
+        <source>The aircraft has changes that are not saved. Save them first?</source>
+        <translation>El avión tiene cambios sin guardar. ¿Guardarlos primero?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The aircraft file was not opened.</source>
+        <translation>No se abrió el archivo del avión.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is no longer there; it is taken off the list.</source>
+        <translation>El archivo «%1» ya no existe; se quita de la lista.</translation>
+    </message>
+    <message>
+        <source>%1 character(s) of the remarks cannot be stored in an aircraft file and were saved as &quot;?&quot;.</source>
+        <translation>%1 carácter(es) de las observaciones no se pueden guardar en un archivo de avión y se guardaron como «?».</translation>
     </message>
 </context>
 </TS>

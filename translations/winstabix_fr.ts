@@ -283,10 +283,6 @@
         <translation>Choix manuel de la stabilité</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
@@ -301,10 +297,6 @@
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Édition</translation>
     </message>
     <message>
         <source>Wing 1</source>
@@ -482,6 +474,66 @@
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>Drag on the planform of wing %1</source>
+        <translation>Déplacement sur la forme en plan de l&apos;aile %1</translation>
+    </message>
+    <message>
+        <source>Heights moved by the calculation</source>
+        <translation>Hauteurs déplacées par le calcul</translation>
+    </message>
+    <message>
+        <source>Trapezium count of wing %1</source>
+        <translation>Nombre de trapèzes de l&apos;aile %1</translation>
+    </message>
+    <message>
+        <source>Wing count</source>
+        <translation>Nombre d&apos;ailes</translation>
+    </message>
+    <message>
+        <source>The aircraft has changes that are not saved. Save them first?</source>
+        <translation>L&apos;avion a des modifications non enregistrées. Les enregistrer d&apos;abord ?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The aircraft file was not opened.</source>
+        <translation>Le fichier de l&apos;avion n&apos;a pas été ouvert.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is no longer there; it is taken off the list.</source>
+        <translation>Le fichier « %1 » n&apos;existe plus ; il est retiré de la liste.</translation>
+    </message>
+    <message>
+        <source>%1 character(s) of the remarks cannot be stored in an aircraft file and were saved as &quot;?&quot;.</source>
+        <translation>%1 caractère(s) des remarques ne peuvent pas être enregistrés dans un fichier d&apos;avion et ont été enregistrés comme « ? ».</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "texts/translation.h"
 #include "ui/Unit2.h"
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
 #include "ui/controls.h"
 #include "ui/ui_texts.h"
 
@@ -24,9 +25,8 @@ void applyCaptions(QWidget* window, QTabWidget* tabs) {
     for (const TextRow& row : captionTable()) {
         QObject* control = window->findChild<QObject*>(QString::fromStdString(row.name));
         if (!control) continue;
-        const int tab = tabs->indexOf(qobject_cast<QWidget*>(control));
-        if (tab >= 0)
-            tabs->setTabText(tab, row.text());
+        if (control->objectName().startsWith(QLatin1String("TabSheet")))
+            setTabCaption(tabs, qobject_cast<QWidget*>(control), row.text());
         else
             setControlText(control, row.text());
     }
@@ -93,18 +93,20 @@ void TForm1::rewriteTexts() {
     applyCaptions(this, PageControl1);
     applyAccessibleNames(this);
     nameLanguages();
+    showUndoTexts();
+    showCalculateHint();
 
     // The drawn texts: stability rows, flight direction, schematics, gap
     // warnings and the wing names.
-    if (ResultsValid) {
-        STABIL(chrome_.german1);
+    if (document().ResultsValid()) {
+        STABIL();
     } else {
         // Nothing for STABIL to draw, but the flight-direction caption is shown all the same.
         clearTopView();
         drawTopView();
     }
     for (int w = 1; w <= kMaxWings; ++w) drawSchematic(w);
-    Space1(chrome_.german1);
+    Space1(0);
     writeWingNames();
 
     // Only the untouched head line of the hidden box follows; messages a

@@ -1,11 +1,8 @@
-// Opening an aircraft file in the window: file names as the system's bytes,
-// and the refusal the user is shown when a file cannot be opened.
+// File names as the system's bytes, from the command line to the file.
 #pragma once
 
 #include <QString>
 #include <string>
-
-class QWidget;
 
 namespace ws {
 
@@ -20,9 +17,5 @@ std::string nativeFileName(const QString& name);
 
 // A file name's bytes as text for labels.
 QString displayedFileName(const std::string& name);
-
-// Tells why a file cannot be opened, in a message box that does not block
-// (also at start-up, before the event loop runs).
-void showOpenRefusal(QWidget* parent, const std::string& reason);
 
 }  // namespace ws

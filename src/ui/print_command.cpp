@@ -1,4 +1,4 @@
-// The print command (Button6, SpeedButton5, Print1): the summary page of the
+// The print command (Print1, behind Button6 and SpeedButton5): the summary page of the
 // last calculation, handed to the "Printer" dialog.
 #include <QAction>
 #include <QPushButton>
@@ -9,6 +9,7 @@
 #include "printing/Unit3.h"
 #include "printing/print_job.h"
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
 
 namespace ws {
 
@@ -16,31 +17,34 @@ TForm3* TForm1::standardPrintDialog(QWidget* parent) {
     return new TForm3(std::make_unique<SystemPrinterCatalog>(), parent);
 }
 
-void TForm1::Print1Click(QObject* sender) {
+void TForm1::setPrintDialogFactory(std::function<TForm3*(QWidget* parent)> factory) {
+    makePrintDialog_ = std::move(factory);
+}
+
+void TForm1::Print1Click() {
+    const CalcResult& calc = calculation();
     // Only a finished calculation of the aircraft as it stands has a page;
     // the controls are off otherwise, this guards a stray call.
-    if (!ResultsValid || !LatticeValid || !calc_.done()) return;
+    if (!doc_->ResultsValid() || !doc_->LatticeValid() || !calc.done()) return;
     // The centre-of-gravity numbers as the display shows them now (Edit31).
-    STABIL(sender);
+    STABIL();
 
     PrintJobInput in;
-    in.model = &model_;
-    in.calc = &calc_;
-    in.stability = calc_.stability;
+    in.model = &model();
+    in.calc = &calc;
+    in.stability = calc.stability;
     in.manual = aircraft_.RadioButton16->isChecked();
-    in.LatticeValid = LatticeValid;
+    in.LatticeValid = doc_->LatticeValid();
     in.ScrollBar1 = aircraft_.ScrollBar1->value();
     in.ScrollBar2 = aircraft_.ScrollBar2->value();
     page_ = composeSummaryPage(in);
 
-    if (!form3_) form3_ = makePrintDialog(this);
-    form3_->showPage(page_.print, pdfFileNameFor(model_.AircraftFileName));
+    if (!form3_) form3_ = makePrintDialog_(this);
+    form3_->showPage(page_.print, pdfFileNameFor(model().AircraftFileName));
 }
 
 void TForm1::connectPrintCommand() {
-    connect(aircraft_.Button6, &QPushButton::clicked, this, [this] { Print1Click(aircraft_.Button6); });
-    connect(chrome_.SpeedButton5, &QToolButton::clicked, this, [this] { Print1Click(chrome_.SpeedButton5); });
-    connect(chrome_.Print1, &QAction::triggered, this, [this] { Print1Click(chrome_.Print1); });
+    connect(chrome_.Print1, &QAction::triggered, this, [this] { Print1Click(); });
 }
 
 }  // namespace ws

@@ -8,6 +8,7 @@
 #include "texts/translation.h"
 #include "ui/Unit2.h"
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
 #include "ui/open_aircraft.h"
 #include "ui/settings_location.h"
 
@@ -31,15 +32,8 @@ void TForm1::applySettingsFile() {
 }
 
 void TForm1::openCommandLineFile() {
-    if (commandLine_.size() != 1) return;
     // Used as given: on a case-sensitive file system a lower-cased path is another file.
-    // One that cannot be opened leaves the start-up aircraft under its own name.
-    std::optional<StoredResults> claimed;
-    if (!Load2(nativeFileName(commandLine_.front()), claimed)) return;
-    Calc(nullptr);
-    setSaveControlsEnabled(true);
-    PageControl1->setCurrentWidget(aircraft_.page);
-    showStoredResults(claimed, nullptr);
+    if (commandLine_.size() == 1) openAircraftFile(commandLine_.front());
 }
 
 void TForm1::FormClose() {
@@ -57,6 +51,11 @@ void TForm1::FormClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // Exit, Ctrl+Q and the close box: unsaved changes are asked about first.
+    if (!mayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     QMainWindow::closeEvent(event);
 }

@@ -1,7 +1,6 @@
 #include "ui/ui_texts.h"
 
 #include <QCoreApplication>
-
 #include <algorithm>
 
 #include "texts/catalogue.h"
@@ -48,17 +47,21 @@ std::vector<TextRow> makeCaptionTable() {
     add("RadioButton3", QT_TRANSLATE_NOOP("Window", "3 Wings"));
     add("RadioButton15", QT_TRANSLATE_NOOP("Window", "Automatic choice of stability"));
     add("RadioButton16", QT_TRANSLATE_NOOP("Window", "Manual choice of stability"));
-    add("Open1", QT_TRANSLATE_NOOP("Window", "File"));
+    add("Open1", QT_TRANSLATE_NOOP("Window", "&File"));
     add("Open2", QT_TRANSLATE_NOOP("Window", "Open"));
     add("Save2", QT_TRANSLATE_NOOP("Window", "Save as"));
     add("Save3", QT_TRANSLATE_NOOP("Window", "Save"));
     add("Print1", QT_TRANSLATE_NOOP("Window", "Print"));
     add("Exit1", QT_TRANSLATE_NOOP("Window", "Exit"));
-    add("EEdit1", QT_TRANSLATE_NOOP("Window", "Edit"));
+    add("EEdit1", QT_TRANSLATE_NOOP("Window", "&Edit"));
     add("wing11", QT_TRANSLATE_NOOP("Window", "Wing 1"));
     add("wing21", QT_TRANSLATE_NOOP("Window", "Wing 2"));
     add("wing31", QT_TRANSLATE_NOOP("Window", "Wing 3"));
     add("aircraft1", QT_TRANSLATE_NOOP("Window", "Aircraft"));
+    add("Undo1", QT_TRANSLATE_NOOP("Window", "Undo"));
+    add("Redo1", QT_TRANSLATE_NOOP("Window", "Redo"));
+    add("Recent1", QT_TRANSLATE_NOOP("Window", "Recent files"));
+    add("Calculate1", QT_TRANSLATE_NOOP("Window", "Calculate Aerodynamic Center"));
     // Not switched between English and German (German keeps these words),
     // but French and Spanish have their own.
     add("Info1", QT_TRANSLATE_NOOP("Window", "Info"));
@@ -238,6 +241,83 @@ QString aircraftFileFilter() {
 
 QString saveFailedText(const QString& reason) {
     return say(QT_TRANSLATE_NOOP("Window", "The aircraft was not saved.")) + QLatin1Char('\n') + reason;
+}
+
+}  // namespace ws
+
+namespace ws {
+
+namespace {
+
+// The object name of field `field` (load order) of wing w.
+std::string wingFieldName(int w, int field) {
+    const WingControlNames& n = wingControlNames(w);
+    if (field < kGapField) return n.chord[field + 1];
+    if (field == kGapField) return n.gap;
+    if (field < kOffsetField) return n.span[field - kSpanField + 1];
+    if (field < kPosXField) return n.offset[field - kOffsetField + 2];
+    return field == kPosXField ? n.posX : n.posZ;
+}
+
+}  // namespace
+
+QString stepName(const AircraftChange& step) {
+    const QString wing = QString::number(step.wing);
+    switch (step.kind) {
+        case AircraftChange::Kind::Typed: {
+            const auto [w, field] = step.fields.front();
+            return accessibleNameText(wingFieldName(w, field));
+        }
+        case AircraftChange::Kind::Drag:
+            return say(QT_TRANSLATE_NOOP("Window", "Drag on the planform of wing %1")).arg(wing);
+        case AircraftChange::Kind::MovedHeights:
+            return say(QT_TRANSLATE_NOOP("Window", "Heights moved by the calculation"));
+        case AircraftChange::Kind::TrapCount:
+            return say(QT_TRANSLATE_NOOP("Window", "Trapezium count of wing %1")).arg(wing);
+        case AircraftChange::Kind::WingCount:
+            return say(QT_TRANSLATE_NOOP("Window", "Wing count"));
+        case AircraftChange::Kind::Remarks:
+            return say(QT_TRANSLATE_NOOP("Window", "Remarks"));
+        case AircraftChange::Kind::Everything:
+            break;
+    }
+    return {};
+}
+
+QString undoText(const std::optional<AircraftChange>& step) {
+    const QString head = captionText("Undo1");
+    return step ? head + QStringLiteral(": ") + stepName(*step) : head;
+}
+
+QString redoText(const std::optional<AircraftChange>& step) {
+    const QString head = captionText("Redo1");
+    return step ? head + QStringLiteral(": ") + stepName(*step) : head;
+}
+
+QString askSaveText() {
+    return say(QT_TRANSLATE_NOOP("Window", "The aircraft has changes that are not saved. Save them first?"));
+}
+
+std::array<QString, 3> askSaveButtons() {
+    return {say(QT_TRANSLATE_NOOP("Window", "Save")), say(QT_TRANSLATE_NOOP("Window", "Discard")),
+            say(QT_TRANSLATE_NOOP("Window", "Cancel"))};
+}
+
+QString openFailedText(const QString& reason) {
+    return say(QT_TRANSLATE_NOOP("Window", "The aircraft file was not opened.")) + QLatin1Char('\n') + reason;
+}
+
+QString vanishedFileText(const QString& path) {
+    return say(QT_TRANSLATE_NOOP("Window", "The file \"%1\" is no longer there; it is taken off the list."))
+        .arg(path);
+}
+
+QString unstorableRemarksText(int count) {
+    return say(QT_TRANSLATE_NOOP(
+                   "Window",
+                   "%1 character(s) of the remarks cannot be stored in an aircraft file and were "
+                   "saved as \"?\"."))
+        .arg(count);
 }
 
 }  // namespace ws

@@ -5,9 +5,13 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "ui/aircraft_document.h"
 
 namespace ws {
 
@@ -64,5 +68,19 @@ QString aircraftFileFilter();
 
 // A failed aircraft save: a first line, then `reason`, which names the file.
 QString saveFailedText(const QString& reason);
+
+// The document commands.
+// Undo and Redo named after the step they take back or do again.
+QString stepName(const AircraftChange& step);
+QString undoText(const std::optional<AircraftChange>& step);
+QString redoText(const std::optional<AircraftChange>& step);
+// The question before unsaved changes would be lost, and its three buttons.
+QString askSaveText();
+std::array<QString, 3> askSaveButtons();  // Save, Discard, Cancel
+// A file that did not open: a first line, then `reason`.
+QString openFailedText(const QString& reason);
+QString vanishedFileText(const QString& path);
+// Remarks characters the file's character set has no place for.
+QString unstorableRemarksText(int count);
 
 }  // namespace ws
