@@ -13,6 +13,7 @@
 #include "editing/mouse_state.h"
 #include "editing/planform_handles.h"
 #include "editing/view_drag.h"
+#include "export/export_source.h"
 #include "files/aircraft_file.h"
 #include "model/aircraft.h"
 #include "model/planform.h"
@@ -32,6 +33,7 @@ class QTabWidget;
 
 namespace ws {
 
+class ExportCommands;
 class TForm2;
 class TForm3;
 
@@ -123,10 +125,13 @@ class TForm1 : public QMainWindow {
     std::function<TForm3*(QWidget* parent)> makePrintDialog = standardPrintDialog;
     TForm3* printDialog() const { return form3_; }
     const SummaryPage& printedPage() const { return page_; }
+    // Export and the 1:1 template, of the aircraft as exportSource() gives it.
+    ExportCommands* exportCommands() const { return exports_; }
+    ExportSource exportSource() const;
 
     // The dialogs the file commands ask; tests answer them.
     FileDialogs fileDialogs = standardFileDialogs();
-    int ScreenDpi = 96;         // Qt's logical dots per inch
+    int ScreenDpi = 96;  // Qt's logical dots per inch
     bool Screen96Dpi = false;
 
   protected:
@@ -149,9 +154,10 @@ class TForm1 : public QMainWindow {
     void setSaveControlsEnabled(bool enabled);
     void rewriteTexts();
     QStringList commandLine_;
-    TForm2* info_ = nullptr;  // the info dialog, made when first opened
+    TForm2* info_ = nullptr;   // the info dialog, made when first opened
     TForm3* form3_ = nullptr;  // the print dialog, made when first printing
     SummaryPage page_;
+    ExportCommands* exports_ = nullptr;
     void connectPrintCommand();
     static TForm3* standardPrintDialog(QWidget* parent);
 

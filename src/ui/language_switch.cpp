@@ -9,6 +9,7 @@
 #include "ui/Unit2.h"
 #include "ui/WinStabix2.h"
 #include "ui/controls.h"
+#include "ui/export_commands.h"
 #include "ui/ui_texts.h"
 
 namespace ws {
@@ -80,6 +81,7 @@ void TForm1::rewriteTexts() {
         memo->setPlainText(errorBoxText(UiEnglish));
 
     if (info_ && info_->isVisible()) info_->showTexts(UiEnglish);
+    if (exports_) exports_->retitle(UiEnglish);
 }
 
 void TForm1::Info1Click() {

@@ -9,6 +9,7 @@
 #include "printing/Unit3.h"
 #include "printing/print_job.h"
 #include "ui/WinStabix2.h"
+#include "ui/export_commands.h"
 
 namespace ws {
 
@@ -42,6 +43,23 @@ void TForm1::connectPrintCommand() {
     connect(aircraft_.Button6, &QPushButton::clicked, this, [this] { Print1Click(aircraft_.Button6); });
     connect(chrome_.SpeedButton5, &QToolButton::clicked, this, [this] { Print1Click(chrome_.SpeedButton5); });
     connect(chrome_.Print1, &QAction::triggered, this, [this] { Print1Click(chrome_.Print1); });
+    exports_ = new ExportCommands(
+        this, [this] { return exportSource(); },
+        [this] {
+            if (!form3_) form3_ = makePrintDialog(this);
+            return form3_;
+        });
+    exports_->addTo(chrome_.Open1, chrome_.Exit1);
+    exports_->retitle(UiEnglish);
+}
+
+ExportSource TForm1::exportSource() const {
+    ExportSource source{model_, std::nullopt, UiEnglish};
+    const Evaluation& e = calc_.evaluation;
+    if (ResultsValid)
+        source.marks = stabilityMarks(model_.CalcWingCount, e.AnpAircraft, e.RefArea, e.RefChord,
+                                      marginDesired(), aircraft_.RadioButton16->isChecked());
+    return source;
 }
 
 }  // namespace ws

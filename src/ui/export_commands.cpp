@@ -1,0 +1,176 @@
+#include "ui/export_commands.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QMenu>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "export/avl_export.h"
+#include "export/dxf_export.h"
+#include "export/svg_export.h"
+#include "files/file_io.h"
+#include "printing/Unit3.h"
+#include "printing/template_print.h"
+
+namespace ws {
+
+namespace {
+
+// Every text of the commands, English (the translation source) and German.
+struct Text {
+    const char* english;
+    const char* german;
+};
+constexpr Text kExport{QT_TRANSLATE_NOOP("ExportCommands", "Export"), "Exportieren"};
+constexpr Text kFormatEntry[] = {
+    {QT_TRANSLATE_NOOP("ExportCommands", "Planform drawing (SVG)…"), "Grundriss-Zeichnung (SVG)…"},
+    {QT_TRANSLATE_NOOP("ExportCommands", "Planform drawing (DXF)…"), "Grundriss-Zeichnung (DXF)…"},
+    {QT_TRANSLATE_NOOP("ExportCommands", "AVL input file…"), "AVL-Eingabedatei…"},
+};
+constexpr Text kFormatFilter[] = {
+    {QT_TRANSLATE_NOOP("ExportCommands", "SVG drawing (*.svg)"), "SVG-Zeichnung (*.svg)"},
+    {QT_TRANSLATE_NOOP("ExportCommands", "DXF drawing (*.dxf)"), "DXF-Zeichnung (*.dxf)"},
+    {QT_TRANSLATE_NOOP("ExportCommands", "AVL input (*.avl)"), "AVL-Eingabe (*.avl)"},
+};
+constexpr Text kNotExported{QT_TRANSLATE_NOOP("ExportCommands", "The file was not exported."),
+                            "Die Datei wurde nicht exportiert."};
+constexpr Text kTemplateEntry{QT_TRANSLATE_NOOP("ExportCommands", "Print template (1:1)…"),
+                              "Schablone drucken (1:1)…"};
+constexpr Text kTemplateTitle{QT_TRANSLATE_NOOP("ExportCommands", "Template (1:1)"), "Schablone (1:1)"};
+constexpr Text kWing{QT_TRANSLATE_NOOP("ExportCommands", "Wing %1"), "Flügel %1"};
+constexpr Text kWingField{QT_TRANSLATE_NOOP("ExportCommands", "Wing:"), "Flügel:"};
+constexpr Text kBothHalves{QT_TRANSLATE_NOOP("ExportCommands", "Both halves"), "Beide Hälften"};
+constexpr Text kOneHalf{QT_TRANSLATE_NOOP("ExportCommands", "One half with the centre line"),
+                        "Eine Hälfte mit der Mittellinie"};
+
+QString text(const Text& t, bool english) {
+    return english ? QCoreApplication::translate("ExportCommands", t.english) : QString::fromUtf8(t.german);
+}
+
+constexpr const char* kExtension[] = {"svg", "dxf", "avl"};
+
+std::string exportText(ExportFormat format, const ExportSource& source) {
+    switch (format) {
+        case ExportFormat::Svg:
+            return svgDrawing(source);
+        case ExportFormat::Dxf:
+            return dxfDrawing(source);
+        case ExportFormat::Avl:
+            return avlInput(source);
+    }
+    return {};
+}
+
+std::optional<TemplateChoice> askTemplateChoice(QWidget* parent, int wingCount, bool english) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("TemplateChoice"));
+    dialog.setWindowTitle(text(kTemplateTitle, english));
+    auto* wings = new QComboBox(&dialog);
+    for (int w = 1; w <= wingCount; ++w) wings->addItem(text(kWing, english).arg(w));
+    auto* both = new QRadioButton(text(kBothHalves, english), &dialog);
+    auto* half = new QRadioButton(text(kOneHalf, english), &dialog);
+    both->setChecked(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* form = new QFormLayout;
+    form->addRow(text(kWingField, english), wings);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(form);
+    layout->addWidget(both);
+    layout->addWidget(half);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return TemplateChoice{wings->currentIndex() + 1, both->isChecked()};
+}
+
+}  // namespace
+
+ExportDialogs standardExportDialogs() {
+    ExportDialogs d;
+    d.saveName = [](QWidget* parent, const QString& title, const QString& suggested, const QString& filter) {
+        return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+    };
+    d.failed = [](QWidget* parent, const QString& message) {
+        QMessageBox::warning(parent, QStringLiteral("WinStabix4"), message);
+    };
+    d.templateChoice = askTemplateChoice;
+    return d;
+}
+
+bool exportAircraft(ExportFormat format, const ExportSource& source, QWidget* parent,
+                    const ExportDialogs& dialogs) {
+    const auto i = std::size_t(format);
+    const QString suggested = QString::fromStdString(exportFileName(source.model, kExtension[i]));
+    const QString chosen = dialogs.saveName
+                               ? dialogs.saveName(parent, text(kFormatEntry[i], source.english).chopped(1),
+                                                  suggested, text(kFormatFilter[i], source.english))
+                               : QString();
+    if (chosen.isEmpty()) return false;
+    if (const auto failure = writeFileSafely(chosen.toStdString(), exportText(format, source))) {
+        if (dialogs.failed)
+            dialogs.failed(parent, text(kNotExported, source.english) + QLatin1Char('\n') +
+                                       QString::fromStdString(failure->reason));
+        return false;
+    }
+    return true;
+}
+
+bool printTemplate(const ExportSource& source, TForm3& printDialog, QWidget* parent,
+                   const ExportDialogs& dialogs) {
+    const int wingCount = std::clamp(source.model.WingCount, 1, kMaxWings);
+    const auto choice = dialogs.templateChoice ? dialogs.templateChoice(parent, wingCount, source.english)
+                                               : std::optional<TemplateChoice>();
+    if (!choice) return false;
+    const QString name = QString::fromStdString(exportFileName(source.model, "pdf"));
+    printDialog.showDocument(templateDocument(source, choice->wing, choice->bothHalves), name);
+    return true;
+}
+
+ExportCommands::ExportCommands(QObject* parent, std::function<ExportSource()> source,
+                               std::function<TForm3*()> printDialog)
+    : QObject(parent), source_(std::move(source)), printDialog_(std::move(printDialog)) {
+    static constexpr const char* kNames[] = {"ExportSvg", "ExportDxf", "ExportAvl"};
+    for (std::size_t i = 0; i < exportActions.size(); ++i) {
+        exportActions[i] = new QAction(this);
+        exportActions[i]->setObjectName(QString::fromLatin1(kNames[i]));
+        connect(exportActions[i], &QAction::triggered, this,
+                [this, i] { exportAircraft(ExportFormat(i), source_(), window(), dialogs); });
+    }
+    templateAction = new QAction(this);
+    templateAction->setObjectName(QStringLiteral("PrintTemplate"));
+    connect(templateAction, &QAction::triggered, this, [this] {
+        if (TForm3* dialog = printDialog_()) printTemplate(source_(), *dialog, window(), dialogs);
+    });
+    retitle(true);
+}
+
+void ExportCommands::addTo(QMenu* fileMenu, QAction* before) {
+    exportMenu = new QMenu(fileMenu);
+    exportMenu->setObjectName(QStringLiteral("ExportMenu"));
+    for (QAction* a : exportActions) exportMenu->addAction(a);
+    fileMenu->insertMenu(before, exportMenu);
+    fileMenu->insertAction(before, templateAction);
+}
+
+void ExportCommands::retitle(bool english) {
+    if (exportMenu) exportMenu->setTitle(text(kExport, english));
+    for (std::size_t i = 0; i < exportActions.size(); ++i)
+        exportActions[i]->setText(text(kFormatEntry[i], english));
+    templateAction->setText(text(kTemplateEntry, english));
+}
+
+QWidget* ExportCommands::window() const {
+    return qobject_cast<QWidget*>(parent());
+}
+
+}  // namespace ws
