@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "../export/glider_wing.h"
 #include "print_test_support.h"
 #include "printing/Unit3.h"
 #include "printing/template_print.h"
@@ -15,14 +16,8 @@ namespace {
 constexpr int kDpi = 254;  // 10 raster pixels per mm
 constexpr int kPerMm = kDpi * 10 / 254;
 
-// A 3 m glider wing: rectangular, chord 200 mm, half span 1500 mm.
 AircraftModel glider3m() {
-    AircraftModel model = startupAircraft();
-    model.WingCount = model.CalcWingCount = 1;
-    WingEntry entry{};
-    entry.span[1] = 1500;
-    entry.chord[1] = entry.chord[2] = 200;
-    model.wing[1] = paramsFromEntry(entry, 1);
+    AircraftModel model = test::glider3m();
     model.AircraftFileName = "glider3m.da4";
     return model;
 }
