@@ -30,11 +30,19 @@ struct Text {
     const char* english;
     const char* german;
 };
-constexpr Text kExport{QT_TRANSLATE_NOOP("ExportCommands", "Export"), "Exportieren"};
-constexpr Text kFormatEntry[] = {
-    {QT_TRANSLATE_NOOP("ExportCommands", "Planform drawing (SVG)…"), "Grundriss-Zeichnung (SVG)…"},
-    {QT_TRANSLATE_NOOP("ExportCommands", "Planform drawing (DXF)…"), "Grundriss-Zeichnung (DXF)…"},
-    {QT_TRANSLATE_NOOP("ExportCommands", "AVL input file…"), "AVL-Eingabedatei…"},
+// The menu entries, by the object names of their actions (and menu).
+constexpr struct {
+    const char* name;
+    Text text;
+} kCaptions[] = {
+    {"ExportMenu", {QT_TRANSLATE_NOOP("ExportCommands", "Export"), "Exportieren"}},
+    {"ExportSvg",
+     {QT_TRANSLATE_NOOP("ExportCommands", "Planform drawing (SVG)…"), "Grundriss-Zeichnung (SVG)…"}},
+    {"ExportDxf",
+     {QT_TRANSLATE_NOOP("ExportCommands", "Planform drawing (DXF)…"), "Grundriss-Zeichnung (DXF)…"}},
+    {"ExportAvl", {QT_TRANSLATE_NOOP("ExportCommands", "AVL input file…"), "AVL-Eingabedatei…"}},
+    {"PrintTemplate",
+     {QT_TRANSLATE_NOOP("ExportCommands", "Print template (1:1)…"), "Schablone drucken (1:1)…"}},
 };
 constexpr Text kFormatFilter[] = {
     {QT_TRANSLATE_NOOP("ExportCommands", "SVG drawing (*.svg)"), "SVG-Zeichnung (*.svg)"},
@@ -43,8 +51,6 @@ constexpr Text kFormatFilter[] = {
 };
 constexpr Text kNotExported{QT_TRANSLATE_NOOP("ExportCommands", "The file was not exported."),
                             "Die Datei wurde nicht exportiert."};
-constexpr Text kTemplateEntry{QT_TRANSLATE_NOOP("ExportCommands", "Print template (1:1)…"),
-                              "Schablone drucken (1:1)…"};
 constexpr Text kTemplateTitle{QT_TRANSLATE_NOOP("ExportCommands", "Template (1:1)"), "Schablone (1:1)"};
 constexpr Text kWing{QT_TRANSLATE_NOOP("ExportCommands", "Wing %1"), "Flügel %1"};
 constexpr Text kWingField{QT_TRANSLATE_NOOP("ExportCommands", "Wing:"), "Flügel:"};
@@ -55,6 +61,8 @@ constexpr Text kOneHalf{QT_TRANSLATE_NOOP("ExportCommands", "One half with the c
 QString text(const Text& t, bool english) {
     return english ? QCoreApplication::translate("ExportCommands", t.english) : QString::fromUtf8(t.german);
 }
+
+constexpr const char* kActionName[] = {"ExportSvg", "ExportDxf", "ExportAvl"};
 
 constexpr const char* kExtension[] = {"svg", "dxf", "avl"};
 
@@ -95,6 +103,12 @@ std::optional<TemplateChoice> askTemplateChoice(QWidget* parent, int wingCount, 
 
 }  // namespace
 
+QString exportCaption(const std::string& name, bool english) {
+    for (const auto& c : kCaptions)
+        if (name == c.name) return text(c.text, english);
+    return {};
+}
+
 ExportDialogs standardExportDialogs() {
     ExportDialogs d;
     d.saveName = [](QWidget* parent, const QString& title, const QString& suggested, const QString& filter) {
@@ -111,10 +125,10 @@ bool exportAircraft(ExportFormat format, const ExportSource& source, QWidget* pa
                     const ExportDialogs& dialogs) {
     const auto i = std::size_t(format);
     const QString suggested = QString::fromStdString(exportFileName(source.model, kExtension[i]));
-    const QString chosen = dialogs.saveName
-                               ? dialogs.saveName(parent, text(kFormatEntry[i], source.english).chopped(1),
-                                                  suggested, text(kFormatFilter[i], source.english))
-                               : QString();
+    const QString chosen =
+        dialogs.saveName ? dialogs.saveName(parent, exportCaption(kActionName[i], source.english).chopped(1),
+                                            suggested, text(kFormatFilter[i], source.english))
+                         : QString();
     if (chosen.isEmpty()) return false;
     if (const auto failure = writeFileSafely(chosen.toStdString(), exportText(format, source))) {
         if (dialogs.failed)
@@ -139,10 +153,9 @@ bool printTemplate(const ExportSource& source, TForm3& printDialog, QWidget* par
 ExportCommands::ExportCommands(QObject* parent, std::function<ExportSource()> source,
                                std::function<TForm3*()> printDialog)
     : QObject(parent), source_(std::move(source)), printDialog_(std::move(printDialog)) {
-    static constexpr const char* kNames[] = {"ExportSvg", "ExportDxf", "ExportAvl"};
     for (std::size_t i = 0; i < exportActions.size(); ++i) {
         exportActions[i] = new QAction(this);
-        exportActions[i]->setObjectName(QString::fromLatin1(kNames[i]));
+        exportActions[i]->setObjectName(QString::fromLatin1(kActionName[i]));
         connect(exportActions[i], &QAction::triggered, this,
                 [this, i] { exportAircraft(ExportFormat(i), source_(), window(), dialogs); });
     }
@@ -163,10 +176,9 @@ void ExportCommands::addTo(QMenu* fileMenu, QAction* before) {
 }
 
 void ExportCommands::retitle(bool english) {
-    if (exportMenu) exportMenu->setTitle(text(kExport, english));
-    for (std::size_t i = 0; i < exportActions.size(); ++i)
-        exportActions[i]->setText(text(kFormatEntry[i], english));
-    templateAction->setText(text(kTemplateEntry, english));
+    if (exportMenu) exportMenu->setTitle(exportCaption("ExportMenu", english));
+    for (QAction* a : exportActions) a->setText(exportCaption(a->objectName().toStdString(), english));
+    templateAction->setText(exportCaption("PrintTemplate", english));
 }
 
 QWidget* ExportCommands::window() const {

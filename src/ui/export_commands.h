@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "export/export_source.h"
 
@@ -39,6 +40,10 @@ struct ExportDialogs {
     // The wing (1..wingCount) and halves of a template; nothing when cancelled.
     std::function<std::optional<TemplateChoice>(QWidget* parent, int wingCount, bool english)> templateChoice;
 };
+
+// The caption of an entry by its object name ("ExportMenu", "ExportSvg",
+// "ExportDxf", "ExportAvl", "PrintTemplate"); empty for another name.
+QString exportCaption(const std::string& name, bool english);
 
 // QFileDialog, a warning box, and a small dialog with the wings and the halves.
 ExportDialogs standardExportDialogs();
