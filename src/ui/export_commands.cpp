@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QMenu>
 #include <QMessageBox>
@@ -125,11 +126,13 @@ bool exportAircraft(ExportFormat format, const ExportSource& source, QWidget* pa
                     const ExportDialogs& dialogs) {
     const auto i = std::size_t(format);
     const QString suggested = QString::fromStdString(exportFileName(source.model, kExtension[i]));
-    const QString chosen =
-        dialogs.saveName ? dialogs.saveName(parent, exportCaption(kActionName[i], source.english).chopped(1),
+    QString chosen = dialogs.saveName
+                         ? dialogs.saveName(parent, exportCaption(kActionName[i], source.english).chopped(1),
                                             suggested, text(kFormatFilter[i], source.english))
                          : QString();
     if (chosen.isEmpty()) return false;
+    // A name typed without extension gets the format's, as the filter promised.
+    if (QFileInfo(chosen).suffix().isEmpty()) chosen += QLatin1Char('.') + QLatin1String(kExtension[i]);
     if (const auto failure = writeFileSafely(chosen.toStdString(), exportText(format, source))) {
         if (dialogs.failed)
             dialogs.failed(parent, text(kNotExported, source.english) + QLatin1Char('\n') +

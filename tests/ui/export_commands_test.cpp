@@ -103,7 +103,10 @@ TEST_F(ExportCommandsTest, GeometryAlwaysMarksOnlyWithValidResults) {
     exportAll(false);
 }
 
-TEST_F(ExportCommandsTest, FailedWriteSaysWhyAndCancelWritesNothing) {
+TEST_F(ExportCommandsTest, TypedNameGetsItsExtensionFailedWriteSaysWhyCancelWritesNothing) {
+    exportAnswer = text(folder.path() / "plan");
+    form->exportCommands()->exportActions[1]->trigger();
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "plan.dxf"));
     exportAnswer = QStringLiteral("/nonexistent-folder-of-winstabix/out.svg");
     form->exportCommands()->exportActions[0]->trigger();
     ASSERT_EQ(failures.size(), 1);
