@@ -22,7 +22,6 @@
 #include "ui/WinStabix2.h"
 #include "ui/wing_controls.h"
 
-
 namespace {
 
 void ensureApplication() {
@@ -84,18 +83,19 @@ void runClicks(benchmark::State& state, const char* file) {
         QApplication::processEvents();  // the results reach the screen
     };
     click();
-    if (!window.ResultsValid) {
+    if (!window.document().ResultsValid()) {
         state.SkipWithError("the aircraft was not calculated");
         return;
     }
     state.counters["unknowns"] = window.calculation().sizes.PanelTotal;
     for (auto _ : state) {
         state.PauseTiming();
-        window.Calc(nullptr);
+        window.document().withdrawResults();
+        window.Calc();
         QApplication::processEvents();
         state.ResumeTiming();
         click();
-        benchmark::DoNotOptimize(window.ResultsValid);
+        benchmark::DoNotOptimize(window.document().ResultsValid());
     }
 }
 

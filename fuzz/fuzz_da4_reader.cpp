@@ -1,11 +1,12 @@
-// Any bytes may arrive as an aircraft file: they must load without harm, and
-// what was loaded must survive being written and read again.
+// Any bytes may arrive as an aircraft file: they must load or be refused
+// without harm, and what was loaded must survive being written and read again.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "files/aircraft_file.h"
 #include "model/aircraft.h"
@@ -33,21 +34,32 @@ void check(bool condition) {
     if (!condition) std::abort();
 }
 
+ws::LoadedAircraft reload(std::string_view bytes, const ws::AircraftModel& start) {
+    auto content = ws::parseAircraftFile(bytes);
+    check(std::holds_alternative<ws::AircraftFileContent>(content));
+    return ws::applyAircraftFile(std::get<ws::AircraftFileContent>(content), start);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const ws::AircraftModel start = ws::startupAircraft();
-    const ws::LoadedAircraft first = ws::applyAircraftFile(ws::parseAircraftFile(bytes), start);
+    auto content = ws::parseAircraftFile(bytes);
+    if (const auto* refusal = std::get_if<ws::FileError>(&content)) {
+        check(!refusal->reason.empty());
+        return 0;
+    }
+    const ws::LoadedAircraft first = ws::applyAircraftFile(std::get<ws::AircraftFileContent>(content), start);
     check(first.model.WingCount >= 1 && first.model.WingCount <= ws::kMaxWings);
 
     const std::string written = ws::aircraftFileBytes(first.model, resultsOf(first));
-    const ws::LoadedAircraft second = ws::applyAircraftFile(ws::parseAircraftFile(written), start);
+    const ws::LoadedAircraft second = reload(written, start);
     check(sameModel(first.model, second.model));
     // Results are written to a fixed number of decimals; from then on they stay put.
     const std::string rewritten = ws::aircraftFileBytes(second.model, resultsOf(second));
     check(second.ResultsValid != first.ResultsValid || rewritten == written);
-    const ws::LoadedAircraft third = ws::applyAircraftFile(ws::parseAircraftFile(rewritten), start);
+    const ws::LoadedAircraft third = reload(rewritten, start);
     check(ws::aircraftFileBytes(third.model, resultsOf(third)) == rewritten);
     return 0;
 }

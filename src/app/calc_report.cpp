@@ -90,28 +90,58 @@ class JsonWriter {
         if (!first_) text += ',';
         first_ = false;
     }
+    // Valid UTF-8 whatever `s` holds: a byte that does not start a complete,
+    // shortest-form sequence becomes U+FFFD; control characters are escaped.
     void string(const std::string& s) {
         text += '"';
-        for (const char ch : s) {
-            const unsigned char c = static_cast<unsigned char>(ch);
+        std::size_t i = 0;
+        while (i < s.size()) {
+            const unsigned char c = static_cast<unsigned char>(s[i]);
             if (c == '"' || c == '\\') {
                 text += '\\';
-                text += ch;
-            } else if (c < 0x20) {
+                text += static_cast<char>(c);
+                ++i;
+            } else if (c < 0x20 || c == 0x7F) {
                 char escaped[8];
                 std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
                 text += escaped;
+                ++i;
+            } else if (const std::size_t n = utf8Length(s, i)) {
+                text.append(s, i, n);
+                i += n;
             } else {
-                text += ch;  // UTF-8 passes as it is
+                text += "\xEF\xBF\xBD";
+                ++i;
             }
         }
         text += '"';
+    }
+
+    // The length of the valid UTF-8 character at `i`, 0 when there is none.
+    static std::size_t utf8Length(const std::string& s, std::size_t i) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) return 1;
+        const std::size_t n = c >= 0xC2 && c <= 0xDF   ? 2
+                              : c >= 0xE0 && c <= 0xEF ? 3
+                              : c >= 0xF0 && c <= 0xF4 ? 4
+                                                       : 0;
+        if (n == 0) return 0;
+        unsigned code = c & (0x7Fu >> n);
+        if (i + n > s.size()) return 0;
+        for (std::size_t k = 1; k < n; ++k) {
+            const unsigned char d = static_cast<unsigned char>(s[i + k]);
+            if ((d & 0xC0u) != 0x80u) return 0;
+            code = (code << 6) | (d & 0x3Fu);
+        }
+        const bool overlong = (n == 3 && code < 0x800) || (n == 4 && code < 0x10000);
+        const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+        return overlong || surrogate || code > 0x10FFFF ? 0 : n;
     }
 };
 
 }  // namespace
 
-std::string textReport(const AircraftModel& model, const CalcResult& r, bool english) {
+std::string textReport(const AircraftModel& model, const CalcResult& r, bool english, int requestedPanels) {
     std::string out;
     for (int w = 1; w <= model.WingCount && w <= kMaxWings; ++w) {
         const WingLabelTexts& t = r.wings[w].labels;
@@ -127,6 +157,10 @@ std::string textReport(const AircraftModel& model, const CalcResult& r, bool eng
         out += "\n";
     }
     out += "panels: " + std::to_string(r.sizes.PanelTotal) + "\n";
+    if (r.targetPanels != requestedPanels)
+        out += "target: " + std::to_string(r.targetPanels) + " panels for the largest wing instead of " +
+               std::to_string(requestedPanels) + ", the finest lattice within " +
+               std::to_string(kMaxUnknowns) + " unknowns\n";
     if (done) {
         out += "reference wing " + std::to_string(e.RefWing) + ": area " + fixed(e.RefArea / 10000, 2) +
                "dm^2, chord " + fixed(e.RefChord, 1) + "mm\n";
@@ -199,6 +233,8 @@ std::string jsonReport(const std::string& file, const AircraftModel& model, cons
     j.endArray();
     j.key("panel_total");
     j.integer(r.sizes.PanelTotal);
+    j.key("target_panels");
+    j.integer(r.targetPanels);
     j.key("wings_moved");
     j.boolean(r.WingsMoved);
     const auto result = [&](const char* name, double v) {

@@ -1,6 +1,7 @@
 // winstabix: the main window.
 //
 //   winstabix [FILE.da4]
+//   winstabix --help | --version
 //   winstabix --screenshot OUT.png PAGE [FILE.da4]
 //       PAGE: aircraft, wing1, wing2, wing3, remarks, or calculated (the
 //       aircraft page after a calculation)
@@ -14,9 +15,11 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
+#include <string_view>
 
 #include "ui/WinStabix2.h"
 #include "ui/desktop_identity.h"
+#include "ui/open_aircraft.h"
 
 namespace {
 
@@ -32,10 +35,14 @@ int pageIndex(const QString& name) {
 int screenshot(ws::TForm1& window, const QString& file, int page) {
     // The wing-3 page exists only with three wings.
     if (page == 3) window.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->setChecked(true);
-    window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page == kCalculatedPage ? 0 : page);
+    const char* const sheets[] = {"TabSheet5", "TabSheet1", "TabSheet2",
+                                  "TabSheet3", "TabSheet4", "TabSheet5"};
+    window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+        ->setCurrentWidget(window.findChild<QWidget*>(QString::fromLatin1(sheets[page])));
     window.show();
     if (page == kCalculatedPage)
-        QTimer::singleShot(100, &window, [&] { window.findChild<QPushButton*>(QStringLiteral("Button4"))->click(); });
+        QTimer::singleShot(100, &window,
+                           [&] { window.findChild<QPushButton*>(QStringLiteral("Button4"))->click(); });
     int result = 1;
     QTimer::singleShot(300, &window, [&] {
         result = window.grab().save(file) ? 0 : 1;
@@ -46,10 +53,31 @@ int screenshot(ws::TForm1& window, const QString& file, int page) {
     return result;
 }
 
+const char kUsage[] =
+    "Usage: winstabix [FILE.da4]\n"
+    "Calculates the pitch stability of a model aircraft in a window;\n"
+    "FILE.da4 is an aircraft file to open at start.\n"
+    "\n"
+    "  --help     this text\n"
+    "  --version  the program's version\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered without a window, before Qt looks for a display.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::puts("WinStabix4 V2.5");
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
+    ws::keepNativeArguments(argc, argv);
     QApplication::setApplicationName(QStringLiteral("WinStabix4"));
     ws::applyDesktopIdentity();
     const QStringList args = QApplication::arguments();

@@ -20,6 +20,7 @@
 #include "model/aircraft.h"
 #include "model/planform.h"
 #include "solver/calculation.h"
+#include "solver/stored_results.h"
 
 namespace {
 
@@ -32,12 +33,16 @@ constexpr const char* kUsage =
     "  --lang en|de    language of the calculation's messages (default en)\n"
     "  --json          print one JSON object instead of the text report\n"
     "  --save OUT.da4  write the aircraft, with its results when calculated\n"
-    "  --panels N      panels aimed at for the largest wing, 1 to 3000 (default 400);\n"
-    "                  for convergence studies, the window always uses 400\n"
+    "  --panels N      panels aimed at for the largest wing, 100 to 3000 (default 400);\n"
+    "                  for convergence studies, the window always uses 400; a target\n"
+    "                  beyond the 3000 unknowns gives way to the finest that fits\n"
     "  --svg OUT.svg   write the planform drawing at true scale (SVG)\n"
     "  --dxf OUT.dxf   write the planform drawing for CAD (DXF R12, mm)\n"
     "  --avl OUT.avl   write the aircraft as input for the vortex-lattice program AVL\n"
     "                  (the drawings carry the stability marks only when calculated)\n";
+
+// Coarser lattices give lift slopes far from any converged value.
+constexpr int kFewestPanels = 100;
 
 struct Options {
     std::optional<std::string> input;   // aircraft file to load
@@ -54,12 +59,12 @@ struct CommandLine {
     std::string error;  // empty when the command line is fine
 };
 
-// A whole number of panels that a lattice within the unknowns' limit can have.
+// A whole number of panels from kFewestPanels to the unknowns' limit.
 std::optional<int> panelCount(std::string_view text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-    if (value < 1 || value > ws::kMaxUnknowns) return std::nullopt;
+    if (value < kFewestPanels || value > ws::kMaxUnknowns) return std::nullopt;
     return value;
 }
 
@@ -87,8 +92,8 @@ std::string takeArgument(int argc, char** argv, int& i, Options& options) {
         const std::string_view text = argv[++i];
         const std::optional<int> panels = panelCount(text);
         if (!panels)
-            return "--panels takes a whole number from 1 to " + std::to_string(ws::kMaxUnknowns) + ", not " +
-                   std::string(text);
+            return "--panels takes a whole number from " + std::to_string(kFewestPanels) + " to " +
+                   std::to_string(ws::kMaxUnknowns) + ", not " + std::string(text);
         options.panels = *panels;
     } else if (arg.size() > 1 && arg[0] == '-') {
         return "unknown option " + std::string(arg);
@@ -110,6 +115,7 @@ CommandLine parseCommandLine(int argc, char** argv) {
 // The aircraft to work on: the file's, or the start-up aircraft without one.
 struct Aircraft {
     ws::AircraftModel model = ws::startupAircraft();
+    std::optional<ws::StoredResults> stored;  // the results the file claims
 };
 
 std::variant<Aircraft, ws::FileError> loadAircraft(const Options& options) {
@@ -121,6 +127,7 @@ std::variant<Aircraft, ws::FileError> loadAircraft(const Options& options) {
         ws::applyAircraftFile(std::get<ws::AircraftFileContent>(content), aircraft.model);
     aircraft.model = loaded.model;
     aircraft.model.AircraftFileName = *options.input;
+    aircraft.stored = loaded.claimedResults();
     return aircraft;
 }
 
@@ -167,11 +174,14 @@ int main(int argc, char** argv) {
     ws::CalcOptions calcOptions;
     calcOptions.language = line.options.english ? ws::Language::English : ws::Language::German;
     calcOptions.targetPanels = line.options.panels;
-    const ws::CalcResult result = ws::runCalculation(aircraft.model, calcOptions);
+    ws::SolverWorkspace workspace;
+    ws::CalcResult result;
+    ws::calculateWithStoredResults(aircraft.model, aircraft.stored, calcOptions, workspace, result);
     if (line.options.json)
         std::fputs(ws::jsonReport(line.options.input.value_or(""), aircraft.model, result).c_str(), stdout);
     else
-        std::fputs(ws::textReport(aircraft.model, result, line.options.english).c_str(), stdout);
+        std::fputs(ws::textReport(aircraft.model, result, line.options.english, line.options.panels).c_str(),
+                   stdout);
 
     if (line.options.saveTo) {
         std::optional<ws::StoredResults> results;

@@ -16,6 +16,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -45,9 +46,7 @@ std::string aircraftFileBytes(const AircraftModel& model, const std::optional<St
 
 // ---- Reading ---------------------------------------------------------------
 
-// What a file holds, read but not yet checked against the model. Any bytes
-// give a value: missing or non-numeric integer lines read 0, a result line
-// that is not a number reads 0.
+// What a file holds, read but not yet checked against the model.
 struct AircraftFileContent {
     int wingCount = 0;                                     // line 1, possibly out of range
     std::array<int, kMaxWings + 1> trapCount{};            // [1..3], lines 2, 19, 36
@@ -56,15 +55,28 @@ struct AircraftFileContent {
     std::optional<std::string> remarks;                    // line 59 onwards, UTF-8, '\n' between lines
 };
 
-// Accepts CR LF, LF and CR line ends and blanks before the numbers.
-AircraftFileContent parseAircraftFile(std::string_view bytes);
+// Files larger than this are no aircraft files (a full one is about 2 KiB).
+constexpr std::uintmax_t kMaxAircraftFileBytes = std::uintmax_t{1} << 20;
+
+// Lines 1..53 must each hold an optionally signed whole number with blanks
+// around it, as every writer of the format made them; otherwise the file is
+// refused with the first offending line ("line 12 is not a whole number",
+// "the file ends after line 26; an aircraft file has at least 53 lines").
+// Numbers beyond the 32-bit range saturate. The result lines read leniently:
+// a line that is not a number reads 0. Accepts CR LF, LF and CR line ends;
+// bytes of any value pass into the remarks.
+std::variant<AircraftFileContent, FileError> parseAircraftFile(std::string_view bytes);
 
 // The aircraft after loading a file into `current`.
 struct LoadedAircraft {
     AircraftModel model;
     std::array<WingEntry, kMaxWings + 1> entries{};  // [1..3], values for the entry fields
     StoredResults results;
-    bool ResultsValid = false;  // the file carried results (RefArea > 0)
+    bool ResultsValid = false;   // RefArea > 0
+    bool resultsStored = false;  // a result line is not 0: the file claims results, right or wrong
+    std::optional<StoredResults> claimedResults() const {
+        return resultsStored ? std::optional(results) : std::nullopt;
+    }
 };
 
 // The loading rules: a wing count outside 1..3 or a trapezium count outside
@@ -75,7 +87,9 @@ struct LoadedAircraft {
 LoadedAircraft applyAircraftFile(const AircraftFileContent& file, const AircraftModel& current,
                                  const StoredResults& currentResults = {});
 
-// Reads and parses the file at `path`; a missing or unreadable file is an error.
+// Reads and parses the file at `path`: an aircraft, or a refusal whose reason
+// names the file and says why (missing, unreadable, "not a regular file",
+// "too large for an aircraft file", or the parser's reason). Never blocks.
 std::variant<AircraftFileContent, FileError> loadAircraftFile(const std::filesystem::path& path);
 
 // ---- File names ------------------------------------------------------------

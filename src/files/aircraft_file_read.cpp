@@ -10,55 +10,73 @@
 namespace ws {
 namespace {
 
-constexpr std::size_t kIntegerLines = 53;
-constexpr std::size_t kFirstResultLine = 55;
-constexpr std::size_t kFirstRemarksLine = 59;
+constexpr int kIntegerLines = 53;
 
-// Line `number` (from 1) by the entry rule; a missing line reads 0.
-std::int32_t integerAt(const std::vector<std::string_view>& lines, std::size_t number) {
-    return number <= lines.size() ? entryValue(lines[number - 1]) : 0;
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
-std::optional<double> decimalAt(const std::vector<std::string_view>& lines, std::size_t number) {
-    if (number > lines.size()) return std::nullopt;
-    return decimalValue(lines[number - 1]);
+// An optionally signed whole number with blanks around it.
+bool isWholeNumber(std::string_view line) {
+    std::size_t i = 0;
+    while (i < line.size() && isBlank(line[i])) ++i;
+    if (i < line.size() && (line[i] == '-' || line[i] == '+')) ++i;
+    const std::size_t digits = i;
+    while (i < line.size() && line[i] >= '0' && line[i] <= '9') ++i;
+    if (i == digits) return false;
+    while (i < line.size() && isBlank(line[i])) ++i;
+    return i == line.size();
 }
 
-// The sixteen values of a wing, starting at its first chord line.
-WingEntry wingAt(const std::vector<std::string_view>& lines, std::size_t first) {
+// The sixteen values of a wing in file order, from `values` at `first` (from 0).
+WingEntry wingAt(const std::array<std::int32_t, kIntegerLines>& values, std::size_t first) {
     WingEntry e;
     std::size_t n = first;
-    for (int j = 1; j <= kMaxStations; ++j) e.chord[j] = integerAt(lines, n++);
-    e.gap = integerAt(lines, n++);
-    for (int j = 1; j <= kMaxTrapeziums; ++j) e.span[j] = integerAt(lines, n++);
-    for (int j = 2; j <= kMaxStations; ++j) e.offset[j] = integerAt(lines, n++);
-    e.posX = integerAt(lines, n++);
-    e.posZ = integerAt(lines, n);
+    for (int j = 1; j <= kMaxStations; ++j) e.chord[j] = values[n++];
+    e.gap = values[n++];
+    for (int j = 1; j <= kMaxTrapeziums; ++j) e.span[j] = values[n++];
+    for (int j = 2; j <= kMaxStations; ++j) e.offset[j] = values[n++];
+    e.posX = values[n++];
+    e.posZ = values[n];
     return e;
 }
 
 }  // namespace
 
-AircraftFileContent parseAircraftFile(std::string_view bytes) {
-    const std::vector<std::string_view> lines = splitLines(bytes);
+std::variant<AircraftFileContent, FileError> parseAircraftFile(std::string_view bytes) {
+    LineCursor cursor(bytes);
+    std::array<std::int32_t, kIntegerLines> values{};
+    for (int n = 1; n <= kIntegerLines; ++n) {
+        const auto line = cursor.next();
+        if (!line)
+            return FileError{"the file ends after line " + std::to_string(n - 1) +
+                             "; an aircraft file has at least " + std::to_string(kIntegerLines) + " lines"};
+        if (!isWholeNumber(*line)) return FileError{"line " + std::to_string(n) + " is not a whole number"};
+        values[std::size_t(n - 1)] = entryValue(*line);
+    }
+
     AircraftFileContent file;
-    file.wingCount = integerAt(lines, 1);
+    file.wingCount = values[0];
     constexpr std::size_t kLinesPerWing = 17;  // trapezium count and sixteen values
     for (int w = 1; w <= kMaxWings; ++w) {
-        const std::size_t countLine = 2 + (w - 1) * kLinesPerWing;
-        file.trapCount[w] = integerAt(lines, countLine);
-        file.wing[w] = wingAt(lines, countLine + 1);
+        const std::size_t countLine = 1 + std::size_t(w - 1) * kLinesPerWing;  // from 0
+        file.trapCount[w] = values[countLine];
+        file.wing[w] = wingAt(values, countLine + 1);
     }
     static_assert(1 + kMaxWings * kLinesPerWing + 1 == kIntegerLines);
 
-    file.RefArea = decimalAt(lines, kFirstResultLine);
-    file.RefChord = decimalAt(lines, kFirstResultLine + 1);
-    file.AnpAircraft = decimalAt(lines, kFirstResultLine + 2);
-    if (lines.size() >= kFirstRemarksLine) {
-        std::string remarks = cp1252ToUtf8(lines[kFirstRemarksLine - 1]);
-        for (std::size_t i = kFirstRemarksLine; i < lines.size(); ++i) {
+    if (!cursor.next()) return file;  // line 54, a blank
+    for (std::optional<double>* result : {&file.RefArea, &file.RefChord, &file.AnpAircraft}) {
+        const auto line = cursor.next();
+        if (!line) return file;
+        *result = decimalValue(*line);
+    }
+    if (!cursor.next()) return file;  // line 58, a blank
+    if (auto line = cursor.next()) {
+        std::string remarks = cp1252ToUtf8(*line);
+        while ((line = cursor.next())) {
             remarks += '\n';
-            remarks += cp1252ToUtf8(lines[i]);
+            remarks += cp1252ToUtf8(*line);
         }
         file.remarks = std::move(remarks);
     }
@@ -84,13 +102,18 @@ LoadedAircraft applyAircraftFile(const AircraftFileContent& file, const Aircraft
     loaded.results.RefChord = file.RefChord.value_or(currentResults.RefChord);
     loaded.results.AnpAircraft = file.AnpAircraft.value_or(currentResults.AnpAircraft);
     loaded.ResultsValid = loaded.results.RefArea > 0;
+    for (const std::optional<double>& value : {file.RefArea, file.RefChord, file.AnpAircraft})
+        loaded.resultsStored = loaded.resultsStored || value.value_or(0) != 0;
     return loaded;
 }
 
 std::variant<AircraftFileContent, FileError> loadAircraftFile(const std::filesystem::path& path) {
-    auto bytes = readWholeFile(path);
+    auto bytes = readWholeFile(path, kMaxAircraftFileBytes, "too large for an aircraft file");
     if (auto* error = std::get_if<FileError>(&bytes)) return std::move(*error);
-    return parseAircraftFile(std::get<std::string>(bytes));
+    auto content = parseAircraftFile(std::get<std::string>(bytes));
+    if (auto* error = std::get_if<FileError>(&content))
+        return FileError{"cannot open \"" + path.string() + "\": " + error->reason};
+    return content;
 }
 
 }  // namespace ws

@@ -38,7 +38,9 @@ Settings parseSettings(std::string_view bytes) {
 }
 
 Settings loadSettingsFile(const std::filesystem::path& path) {
-    const auto bytes = readWholeFile(path);
+    // A settings file is a few dozen bytes; anything else is left alone.
+    constexpr std::uintmax_t kMaxBytes = 4096;
+    const auto bytes = readWholeFile(path, kMaxBytes, "too large for a settings file");
     if (const auto* text = std::get_if<std::string>(&bytes)) return parseSettings(*text);
     return {};
 }

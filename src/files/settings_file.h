@@ -30,8 +30,9 @@ struct Settings {
 // line changes nothing. Numbers follow the entry rule.
 Settings parseSettings(std::string_view bytes);
 
-// The settings in the file at `path`; a missing or unreadable file gives the
-// defaults (English, nothing else applied).
+// The settings in the file at `path`; a missing or unreadable file, and one
+// that is not a regular file of at most 4 KiB, gives the defaults (English,
+// nothing else applied). Never blocks.
 Settings loadSettingsFile(const std::filesystem::path& path);
 
 // The file's bytes: the letter, then width, height, left and top as plain

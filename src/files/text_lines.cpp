@@ -2,21 +2,20 @@
 
 namespace ws {
 
+std::optional<std::string_view> LineCursor::next() {
+    if (pos_ >= bytes_.size()) return std::nullopt;
+    const std::size_t start = pos_;
+    while (pos_ < bytes_.size() && bytes_[pos_] != '\r' && bytes_[pos_] != '\n') ++pos_;
+    const std::string_view line = bytes_.substr(start, pos_ - start);
+    if (pos_ < bytes_.size())
+        pos_ += (bytes_[pos_] == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n') ? 2 : 1;
+    return line;
+}
+
 std::vector<std::string_view> splitLines(std::string_view bytes) {
     std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        const char c = bytes[pos];
-        if (c != '\r' && c != '\n') {
-            ++pos;
-            continue;
-        }
-        lines.push_back(bytes.substr(start, pos - start));
-        pos += (c == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n') ? 2 : 1;
-        start = pos;
-    }
-    if (start < bytes.size()) lines.push_back(bytes.substr(start));
+    LineCursor cursor(bytes);
+    while (const auto line = cursor.next()) lines.push_back(*line);
     return lines;
 }
 

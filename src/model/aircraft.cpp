@@ -16,7 +16,9 @@ std::int32_t clamp32(std::int64_t v) {
     return static_cast<std::int32_t>(v);
 }
 
-std::int32_t absolute(std::int32_t v) { return clamp32(std::llabs(std::int64_t{v})); }
+std::int32_t absolute(std::int32_t v) {
+    return clamp32(std::llabs(std::int64_t{v}));
+}
 
 }  // namespace
 
@@ -27,7 +29,7 @@ WingParams paramsFromEntry(const WingEntry& e, int trapCount) {
     p.StationYMm[1] = p.WingGap;
     for (int j = 1; j <= kMaxStations; ++j) p.ChordMm[j] = absolute(e.chord[j]);
     for (int j = 2; j <= kMaxStations; ++j) {
-        p.StationYMm[j] = clamp32(std::int64_t{p.StationYMm[j - 1]} + absolute(e.span[j - 1]));
+        p.StationYMm[j] = p.StationYMm[j - 1] + absolute(e.span[j - 1]);
         p.OffsetMm[j] = e.offset[j];
     }
     p.WingPosX = e.posX;
@@ -40,7 +42,7 @@ WingEntry entryFromParams(const WingParams& p) {
     e.gap = p.WingGap;
     for (int j = 1; j <= kMaxStations; ++j) e.chord[j] = p.ChordMm[j];
     for (int j = 2; j <= kMaxStations; ++j) {
-        e.span[j - 1] = clamp32(std::int64_t{p.StationYMm[j]} - p.StationYMm[j - 1]);
+        e.span[j - 1] = clamp32(p.StationYMm[j] - p.StationYMm[j - 1]);
         e.offset[j] = p.OffsetMm[j];
     }
     e.posX = p.WingPosX;

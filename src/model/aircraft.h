@@ -17,22 +17,23 @@ constexpr int kMaxStations = kMaxTrapeziums + 1;
 
 // One wing as the user typed it: the sixteen entry fields, signs as entered.
 struct WingEntry {
-    std::int32_t gap = 0;                   // Edit01: half width of the centre gap
-    std::array<std::int32_t, 5> span{};      // [1..4] span of trapezium j
-    std::array<std::int32_t, 6> chord{};     // [1..5] chord at station j
-    std::array<std::int32_t, 6> offset{};    // [2..5] leading-edge x behind the root
-    std::int32_t posX = 0;                   // Edit_x: root leading edge
-    std::int32_t posZ = 0;                   // Edit_z: height
+    std::int32_t gap = 0;                  // Edit01: half width of the centre gap
+    std::array<std::int32_t, 5> span{};    // [1..4] span of trapezium j
+    std::array<std::int32_t, 6> chord{};   // [1..5] chord at station j
+    std::array<std::int32_t, 6> offset{};  // [2..5] leading-edge x behind the root
+    std::int32_t posX = 0;                 // Edit_x: root leading edge
+    std::int32_t posZ = 0;                 // Edit_z: height
 };
 
 // The integer station table of one wing (whole mm): absolute chords, spans
 // and gap, cumulative stations, offsets and positions with their sign.
 struct WingParams {
-    int TrapCount = 1;                         // 1..4
-    std::int32_t WingGap = 0;                  // |gap|
-    std::array<std::int32_t, 6> ChordMm{};     // [1..5] |chord|
-    std::array<std::int32_t, 6> StationYMm{};  // [1..5] distance from the centre line
-    std::array<std::int32_t, 6> OffsetMm{};    // [2..5] signed
+    int TrapCount = 1;                      // 1..4
+    std::int32_t WingGap = 0;               // |gap|
+    std::array<std::int32_t, 6> ChordMm{};  // [1..5] |chord|
+    std::array<std::int64_t, 6>
+        StationYMm{};  // [1..5] distance from the centre line; five saturated spans still add up
+    std::array<std::int32_t, 6> OffsetMm{};  // [2..5] signed
     std::int32_t WingPosX = 0;
     std::int32_t WingPosZ = 0;
 };
@@ -45,10 +46,10 @@ WingParams paramsFromEntry(const WingEntry& entry, int trapCount);
 WingEntry entryFromParams(const WingParams& params);
 
 struct AircraftModel {
-    int WingCount = 2;      // 1..3, the wing-count choice
-    int CalcWingCount = 2;  // the calculation's copy of WingCount
+    int WingCount = 2;                             // 1..3, the wing-count choice
+    int CalcWingCount = 2;                         // the calculation's copy of WingCount
     std::array<WingParams, kMaxWings + 1> wing{};  // [1..3]
-    std::string remarks;    // UTF-8, lines separated by '\n'
+    std::string remarks;                           // UTF-8, lines separated by '\n'
     std::string AircraftFileName = "Unknown.da4";
 };
 

@@ -24,7 +24,57 @@ bool allFinite(const StabilityNumbers& s) {
            std::isfinite(s.MarginDesired);
 }
 
+// The x-range the wings of the lattice cover, frontmost leading edge to
+// rearmost trailing edge.
+std::pair<double, double> coveredRange(const Lattice& lattice) {
+    const auto [frontL, rearL] = std::minmax_element(lattice.CornerXL.begin(), lattice.CornerXL.end());
+    const auto [frontR, rearR] = std::minmax_element(lattice.CornerXR.begin(), lattice.CornerXR.end());
+    if (frontL == lattice.CornerXL.end() || frontR == lattice.CornerXR.end()) return {0, 0};
+    return {std::min(*frontL, *frontR), std::max(*rearL, *rearR)};
+}
+
 }  // namespace
+
+bool refusedAsImplausible(const Lattice& lattice, const Evaluation& e, CalcMessages& messages) {
+    const Language lang = messages.language;
+    bool refused = false;
+    for (int w = 1; w <= lattice.sizes.CalcWingCount; ++w) {
+        if (!(e.LiftSlopeWing[w] > 0)) {
+            messages.refuse(cannotCalculateWingLine(lang, w), noLiftLine(lang));
+            refused = true;
+        }
+    }
+    if (!(e.RefArea > 0) || !(e.RefChord > 0)) {
+        messages.refuse(cannotCalculateAircraftLine(lang), noReferenceLine(lang));
+        refused = true;
+    }
+    const auto [front, rear] = coveredRange(lattice);
+    if (!(e.AnpAircraft >= front && e.AnpAircraft <= rear)) {
+        messages.refuse(cannotCalculateAircraftLine(lang), neutralPointOffWingsLine(lang));
+        refused = true;
+    }
+    return refused;
+}
+
+LatticeSizes fittedLatticeSizes(const WingPlanforms& wings, int calcWingCount, CalcMessages& messages,
+                                int targetPanels, int& takenTarget) {
+    // Finer targets than the window's may overshoot a capacity; the finest
+    // one that fits is taken. Coarser targets are taken as they are.
+    const int floor = std::min(targetPanels, kTargetPanels);
+    for (int target = targetPanels; target >= floor; --target) {
+        CalcMessages trial{messages.language, {}, false, false};
+        LatticeSizes sizes = GRID(wings, calcWingCount, trial, target);
+        if (!trial.CalcAbort || target == floor) {
+            for (std::string& line : trial.lines) messages.append(std::move(line));
+            messages.shown = messages.shown || trial.shown;
+            messages.CalcAbort = trial.CalcAbort;
+            takenTarget = target;
+            return sizes;
+        }
+    }
+    takenTarget = targetPanels;
+    return {};
+}
 
 bool solveAndEvaluate(const Lattice& lattice, const WingPlanforms& wings, const CalcOptions& options,
                       SolverWorkspace& workspace, CalcMessages& messages, Evaluation& evaluation) {
@@ -40,7 +90,7 @@ bool solveAndEvaluate(const Lattice& lattice, const WingPlanforms& wings, const 
         messages.refuse(cannotCalculateAircraftLine(messages.language), notFiniteLine(messages.language));
         return false;
     }
-    return true;
+    return !refusedAsImplausible(lattice, evaluation, messages);
 }
 
 void runCalculation(const AircraftModel& model, const CalcOptions& options, SolverWorkspace& workspace,
@@ -50,6 +100,7 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
     result.WingsMoved = false;
     result.latticeBuilt = false;
     result.sizes = {};
+    result.targetPanels = options.targetPanels;
     result.evaluation = {};
     result.stability = {};
 
@@ -82,7 +133,8 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
         messages.shown = true;
     }
 
-    result.sizes = GRID(planforms, result.CalcWingCount, messages, options.targetPanels);
+    result.sizes = fittedLatticeSizes(planforms, result.CalcWingCount, messages, options.targetPanels,
+                                      result.targetPanels);
     if (!messages.CalcAbort) {
         TRAWY2(result.sizes, planforms, result.WingPosZ, result.lattice, workspace.newton, messages);
         result.latticeBuilt = true;
@@ -99,7 +151,7 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
             result.stability = {};
         }
     }
-    result.stability.MarginDesired = options.marginDesired;
+    result.stability.MarginDesired = limitedMargin(options.marginDesired);
     if (result.done()) {
         for (int w = 1; w <= kMaxWings; ++w) {
             result.wings[w].AnpRelative = result.evaluation.AnpWing[w] - posX[w];

@@ -28,7 +28,10 @@ struct CalcOptions {
     SolveMethod method = SolveMethod::Library;
     ProgressFn progress;  // elimination steps still to go (Label24); may be empty
     int threads = 0;      // for the influence fill; 0 takes the machine's cores
-    int targetPanels = kTargetPanels;  // of the largest wing (GRID); changed only for convergence studies
+    // Panels aimed at for the largest wing (GRID); other than kTargetPanels
+    // only for convergence studies. A finer target whose lattice would
+    // exceed a capacity gives way to the finest one that fits.
+    int targetPanels = kTargetPanels;
 };
 
 enum class CalcOutcome { Done, Refused };
@@ -54,6 +57,7 @@ struct CalcResult {
     bool WingsMoved = false;
 
     LatticeSizes sizes;         // what GRID produced, also when it refused
+    int targetPanels = 0;       // the target the sizes were made for
     bool latticeBuilt = false;  // TRAWY2 ran: `lattice` is the lattice of this aircraft
     Lattice lattice;
 
@@ -69,10 +73,24 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
 CalcResult runCalculation(const AircraftModel& model, const CalcOptions& options, SolverWorkspace& workspace);
 CalcResult runCalculation(const AircraftModel& model, const CalcOptions& options = {});
 
+// GRID at the finest target from `targetPanels` down to kTargetPanels whose
+// lattice fits every capacity (a target at or below kTargetPanels is taken
+// as it is); its refusal lines, when none fits, are those of the last tried.
+LatticeSizes fittedLatticeSizes(const WingPlanforms& wings, int calcWingCount, CalcMessages& messages,
+                                int targetPanels, int& takenTarget);
+
+// Finite results that still cannot be right, refused with their lines: a
+// wing whose lift slope is not above 0, a reference area or chord not above
+// 0, a neutral point outside the x-range of the lattice's wings (frontmost
+// leading edge to rearmost trailing edge).
+bool refusedAsImplausible(const Lattice& lattice, const Evaluation& evaluation, CalcMessages& messages);
+
 // The solving half of the chain on a finished lattice: EINFLUSS, LOES,
-// WIRBEL_ERG and the check that every result is finite. False (with its
-// lines in `messages`) when the system could not be solved or a result is
-// not finite; `evaluation` is then not to be used.
+// WIRBEL_ERG and the checks of the results. False (with its lines in
+// `messages`) when the system could not be solved, a result is not finite, a
+// wing's lift slope is not above 0, the reference area or chord is not above
+// 0, or the neutral point lies outside the x-range the wings cover;
+// `evaluation` is then not to be used.
 bool solveAndEvaluate(const Lattice& lattice, const WingPlanforms& wings, const CalcOptions& options,
                       SolverWorkspace& workspace, CalcMessages& messages, Evaluation& evaluation);
 

@@ -68,6 +68,24 @@ std::string tooManyPanelsLine(Language l, long long panels) {
 std::string notFiniteLine(Language l) {
     return pick(l, "The result is not finite!", "Das Ergebnis ist nicht endlich!");
 }
+std::string noLiftLine(Language l) {
+    return pick(l, "Please change this wing (it gives no lift)!",
+                "Bitte diesen Flügel ändern (kein Auftrieb)!");
+}
+std::string noReferenceLine(Language l) {
+    return pick(l, "The reference wing has no area or chord!",
+                "Der Bezugsflügel hat keine Fläche oder Tiefe!");
+}
+std::string neutralPointOffWingsLine(Language l) {
+    return pick(l, "The neutral point lies outside the wings!",
+                "Der Neutralpunkt liegt außerhalb der Flügel!");
+}
+std::string storedResultsReplacedLine(Language l) {
+    return pick(l,
+                "The results stored in the file did not belong to this aircraft and were calculated again.",
+                "Die in der Datei gespeicherten Ergebnisse gehörten nicht zu diesem Flugzeug und wurden neu "
+                "berechnet.");
+}
 
 std::string trapeziumFailedLine(Language l, int wing, int trapezium) {
     if (l == Language::English)

@@ -39,6 +39,11 @@ std::string noAreaLine(Language language);            // wing of no area or no s
 std::string trapeziumNoChordLine(Language language);  // trapezium of width without chord
 std::string tooManyPanelsLine(Language language, long long panels);
 std::string notFiniteLine(Language language);
+std::string noLiftLine(Language language);                // lift slope not above 0
+std::string noReferenceLine(Language language);           // reference area or chord not above 0
+std::string neutralPointOffWingsLine(Language language);  // outside the wings' x-range
+// The notice after a file's stored results were replaced by a calculation.
+std::string storedResultsReplacedLine(Language language);
 
 // The two lines of a Newton solve that did not converge.
 std::string trapeziumFailedLine(Language language, int wing, int trapezium);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace ws {
 
@@ -15,8 +16,16 @@ struct StabilityNumbers {
 };
 
 constexpr double kDefaultMargin = 7.5;  // Edit31 at start
+constexpr double kMarginLimit = 1000;   // percent either way; beyond it a margin is taken as the limit
 
-// The numbers of STABIL (its drawing belongs to the top view).
+// The margin typed in Edit31, percent: "." or "," as the decimal point
+// ("7,5" is 7.5), the longest number at the start, 0 without one; limited
+// to ±kMarginLimit, so never infinite or NaN.
+double marginFromText(std::string_view text);
+double limitedMargin(double margin);  // NaN gives 0
+
+// The numbers of STABIL (its drawing belongs to the top view). The desired
+// margin is limited like marginFromText's (NaN gives 0).
 StabilityNumbers stabilityNumbers(int calcWingCount, double anpAircraft, double refChord,
                                   double marginDesired);
 

@@ -1,4 +1,4 @@
-// The calculate command (Button4, SpeedButton4): runs the calculation chain
+// The calculate command (Button4, SpeedButton4, F5): runs the calculation chain
 // and shows its outcome, in the order the user sees it appear.
 #include <QAction>
 #include <QApplication>
@@ -12,6 +12,7 @@
 
 #include "model/entry_rule.h"
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
 #include "ui/controls.h"
 #include "ui/countdown_label.h"
 #include "ui/image_widget.h"
@@ -30,61 +31,64 @@ QString memoText(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-void TForm1::Button4Click(QObject* sender) {
+void TForm1::Button4Click() {
     if (PageControl1->currentWidget() != aircraft_.page) PageControl1->setCurrentWidget(aircraft_.page);
 
     showCalculationRunning();
-    Calc(sender);
+    doc_->withdrawResults();
+    Calc();
     // The recalculation offers the calculate command again; not while it runs.
-    chrome_.SpeedButton4->setEnabled(false);
+    chrome_.Calculate1->setEnabled(false);
+    aircraft_.Button4->hide();
     repaint();
 
     CountdownLabel countdown(aircraft_.Label24);
     CalcOptions options;
-    options.language = UiEnglish ? Language::English : Language::German;
+    options.language = UiEnglish_ ? Language::English : Language::German;
     options.marginDesired = marginDesired();
     options.progress = [&countdown](int stepsLeft) { countdown(stepsLeft); };
-    runCalculation(model_, options, workspace_, calc_);
+    runCalculation(model(), options, workspace_, doc_->calculationTarget());
     countdown.finish();
 
-    showCalculation(sender);
-    model_.CalcWingCount = model_.WingCount;
+    showCalculation();
     QApplication::beep();
 }
 
 void TForm1::showCalculationRunning() {
     aircraft_.Label_w->show();
     aircraft_.Button4->hide();
-    chrome_.SpeedButton4->setEnabled(false);
+    chrome_.Calculate1->setEnabled(false);
     aircraft_.Memo1->clear();
     aircraft_.Memo1->hide();
 }
 
-void TForm1::showCalculation(QObject* sender) {
+void TForm1::showCalculation() {
+    const CalcResult& calc = calculation();
     // The notice of moved wings comes before the heights it announces.
-    aircraft_.Memo1->setPlainText(memoText(calc_.memo));
-    aircraft_.Memo1->setVisible(calc_.memoShown);
-    if (calc_.WingsMoved) writeMovedHeights();
+    aircraft_.Memo1->setPlainText(memoText(calc.memo));
+    aircraft_.Memo1->setVisible(calc.memoShown);
+    if (calc.WingsMoved) {
+        std::array<int, kMaxWings + 1> heights{};
+        for (int w = 1; w <= kMaxWings; ++w) heights[w] = calc.WingPosZ[w];
+        doc_->writeMovedHeights(heights);
+    }
 
-    if (calc_.done()) {
-        latticeDrawing_ = latticeDrawing(calc_.lattice);
+    if (calc.done()) {
+        latticeDrawing_ = latticeDrawing(calc.lattice);
         for (int w = 1; w <= kMaxWings; ++w)
-            setCaption(wings_[w].anpValue, QString::fromStdString(calc_.wings[w].anpLabel));
-        ResultsValid = true;
-        LatticeValid = true;
+            setCaption(wings_[w].anpValue, QString::fromStdString(calc.wings[w].anpLabel));
+        doc_->calculationFinished();
         applyTopViewCursor();
-        STABIL(sender);
-        FormResize(sender);
+        STABIL();
+        FormResize();
         aircraft_.Button6->show();
-        chrome_.SpeedButton5->setEnabled(true);
         chrome_.Print1->setEnabled(true);
     }
 
     aircraft_.Label_w->hide();
     aircraft_.Button4->show();
-    aircraft_.Button4->setEnabled(false);
-    chrome_.SpeedButton4->setEnabled(false);
-    if (calc_.done()) {
+    chrome_.Calculate1->setEnabled(false);
+    if (calc.done()) {
         for (int w = 1; w <= kMaxWings; ++w) {
             wings_[w].anpCaption->setEnabled(true);
             wings_[w].anpValue->show();
@@ -92,19 +96,8 @@ void TForm1::showCalculation(QObject* sender) {
     }
 }
 
-void TForm1::writeMovedHeights() {
-    for (int w = 1; w <= kMaxWings; ++w) {
-        const int z = calc_.WingPosZ[w];
-        if (z == model_.wing[w].WingPosZ) continue;
-        // A height written by the calculation is no edit: it must not withdraw the run.
-        const QSignalBlocker quiet(aircraft_.posZ[w]);
-        aircraft_.posZ[w]->setText(QString::number(z));
-        model_.wing[w].WingPosZ = z;
-    }
-}
-
 double TForm1::marginDesired() const {
-    return decimalValue(aircraft_.Edit31->text().toStdString());
+    return marginFromText(aircraft_.Edit31->text().toStdString());
 }
 
 }  // namespace ws

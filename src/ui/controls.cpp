@@ -88,9 +88,15 @@ void setControlText(QObject* control, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(control)) {
         setCaption(label, text);
     } else if (auto* tool = qobject_cast<QToolButton*>(control)) {
-        // Tool buttons show an icon; their text is the hint.
-        tool->setText(text);
-        tool->setToolTip(text);
+        // Tool buttons show an icon; their text is the hint, kept by the
+        // command's action, whose own text is the menu item's.
+        if (QAction* action = tool->defaultAction()) {
+            action->setIconText(text);
+            action->setToolTip(text);
+        } else {
+            tool->setText(text);
+            tool->setToolTip(text);
+        }
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(text);
     } else if (auto* menu = qobject_cast<QMenu*>(control)) {
@@ -100,6 +106,11 @@ void setControlText(QObject* control, const QString& text) {
     }
 }
 
+void setTabCaption(QTabWidget* tabs, QWidget* page, const QString& text) {
+    page->setWindowTitle(text);
+    if (const int tab = tabs->indexOf(page); tab >= 0) tabs->setTabText(tab, text);
+}
+
 void applyDesignCaptions(QWidget* window) {
     for (QObject* control : window->findChildren<QObject*>()) {
         const QString text = designCaption(control->objectName().toStdString());
@@ -107,13 +118,18 @@ void applyDesignCaptions(QWidget* window) {
     }
     for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
         for (int i = 0; i < tabs->count(); ++i)
-            tabs->setTabText(i, designCaption(tabs->widget(i)->objectName().toStdString()));
+            setTabCaption(tabs, tabs->widget(i), designCaption(tabs->widget(i)->objectName().toStdString()));
 }
 
 void applyAccessibleNames(QWidget* window, bool english) {
-    for (const TextRow& row : accessibleNameTable())
-        if (auto* widget = window->findChild<QWidget*>(QString::fromStdString(row.name)))
-            widget->setAccessibleName(english ? row.english : row.german);
+    for (const TextRow& row : accessibleNameTable()) {
+        auto* widget = window->findChild<QWidget*>(QString::fromStdString(row.name));
+        if (!widget) continue;
+        const QString& name = english ? row.english : row.german;
+        widget->setAccessibleName(name);
+        // The entry fields say the same as their hint.
+        if (qobject_cast<QLineEdit*>(widget)) widget->setToolTip(name);
+    }
 }
 
 }  // namespace ws

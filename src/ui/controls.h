@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QObject;
 class QRadioButton;
+class QTabWidget;
 class QWidget;
 
 namespace ws {
@@ -37,8 +38,11 @@ QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& designPl
 // The text a control shows: a label's caption, a button's text (and a tool
 // button's hint), a menu's title, a menu item's text.
 void setControlText(QObject* control, const QString& text);
+// A tab page's caption; a page out of its tab control keeps it for its return.
+void setTabCaption(QTabWidget* tabs, QWidget* page, const QString& text);
 void applyDesignCaptions(QWidget* window);
-// Gives every entry field, image and scroll bar its accessible name.
+// Gives every entry field, image and scroll bar its accessible name, and
+// every entry field the same words as its hint.
 void applyAccessibleNames(QWidget* window, bool english);
 
 }  // namespace ws

@@ -155,33 +155,29 @@ bool printTemplate(const ExportSource& source, TForm3& printDialog, QWidget* par
 
 ExportCommands::ExportCommands(QObject* parent, std::function<ExportSource()> source,
                                std::function<TForm3*()> printDialog)
-    : QObject(parent), source_(std::move(source)), printDialog_(std::move(printDialog)) {
+    : QObject(parent), source_(std::move(source)), printDialog_(std::move(printDialog)) {}
+
+void ExportCommands::attach(QMenu* exportMenu, const std::array<QAction*, 3>& exportActions,
+                            QAction* templateAction) {
+    exportMenu_ = exportMenu;
+    exportActions_ = exportActions;
+    templateAction_ = templateAction;
     for (std::size_t i = 0; i < exportActions.size(); ++i) {
-        exportActions[i] = new QAction(this);
-        exportActions[i]->setObjectName(QString::fromLatin1(kActionName[i]));
         connect(exportActions[i], &QAction::triggered, this,
                 [this, i] { exportAircraft(ExportFormat(i), source_(), window(), dialogs); });
+        exportActions[i]->setEnabled(true);
     }
-    templateAction = new QAction(this);
-    templateAction->setObjectName(QStringLiteral("PrintTemplate"));
     connect(templateAction, &QAction::triggered, this, [this] {
         if (TForm3* dialog = printDialog_()) printTemplate(source_(), *dialog, window(), dialogs);
     });
-    retitle(true);
-}
-
-void ExportCommands::addTo(QMenu* fileMenu, QAction* before) {
-    exportMenu = new QMenu(fileMenu);
-    exportMenu->setObjectName(QStringLiteral("ExportMenu"));
-    for (QAction* a : exportActions) exportMenu->addAction(a);
-    fileMenu->insertMenu(before, exportMenu);
-    fileMenu->insertAction(before, templateAction);
+    templateAction->setEnabled(true);
 }
 
 void ExportCommands::retitle(bool english) {
-    if (exportMenu) exportMenu->setTitle(exportCaption("ExportMenu", english));
-    for (QAction* a : exportActions) a->setText(exportCaption(a->objectName().toStdString(), english));
-    templateAction->setText(exportCaption("PrintTemplate", english));
+    if (!templateAction_) return;
+    exportMenu_->setTitle(exportCaption("ExportMenu", english));
+    for (QAction* a : exportActions_) a->setText(exportCaption(a->objectName().toStdString(), english));
+    templateAction_->setText(exportCaption("PrintTemplate", english));
 }
 
 QWidget* ExportCommands::window() const {

@@ -57,7 +57,7 @@ bool exportAircraft(ExportFormat format, const ExportSource& source, QWidget* pa
 bool printTemplate(const ExportSource& source, TForm3& printDialog, QWidget* parent,
                    const ExportDialogs& dialogs);
 
-// The menu entries of both commands, in the language of the window.
+// Both commands on the window's actions, in the language of the window.
 class ExportCommands : public QObject {
     Q_OBJECT
   public:
@@ -66,18 +66,20 @@ class ExportCommands : public QObject {
     ExportCommands(QObject* parent, std::function<ExportSource()> source,
                    std::function<TForm3*()> printDialog);
 
-    // The "Export" submenu and the template entry, put before `before` in `fileMenu`.
-    void addTo(QMenu* fileMenu, QAction* before);
+    // The "Export" submenu (object name "ExportMenu") with its actions for
+    // SVG, DXF and AVL ("ExportSvg", "ExportDxf", "ExportAvl"), and the
+    // template's action ("PrintTemplate"): connected and enabled.
+    void attach(QMenu* exportMenu, const std::array<QAction*, 3>& exportActions, QAction* templateAction);
     void retitle(bool english);
 
     ExportDialogs dialogs = standardExportDialogs();
-    QMenu* exportMenu = nullptr;
-    std::array<QAction*, 3> exportActions{};  // SVG, DXF, AVL
-    QAction* templateAction = nullptr;
 
   private:
     std::function<ExportSource()> source_;
     std::function<TForm3*()> printDialog_;
+    QMenu* exportMenu_ = nullptr;
+    std::array<QAction*, 3> exportActions_{};
+    QAction* templateAction_ = nullptr;
     QWidget* window() const;
 };
 

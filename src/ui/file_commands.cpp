@@ -1,28 +1,33 @@
 // Open, Save as and Save: the aircraft file between the core's reader and
-// writer and the window's fields.
+// writer and the document; the question before unsaved changes are lost,
+// the recent files and files dropped on the window.
 #include "ui/file_commands.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QSignalBlocker>
+#include <QPushButton>
 #include <QTabWidget>
-#include <QToolButton>
+#include <algorithm>
 #include <filesystem>
-#include <vector>
 
 #include "files/aircraft_file.h"
+#include "files/cp1252.h"
 #include "files/file_io.h"
-#include "model/entry_rule.h"
-#include "model/number_format.h"
+#include "solver/stored_results.h"
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
 #include "ui/aircraft_page.h"
+#include "ui/open_aircraft.h"
+#include "ui/recent_files.h"
 #include "ui/ui_texts.h"
-#include "ui/wing_binding.h"
 
 namespace ws {
 
@@ -33,20 +38,52 @@ std::filesystem::path pathOf(const std::string& name) {
     return std::filesystem::path(name);
 }
 
+// Remarks characters that the file's character set cannot hold and so are written as "?".
+int unstorableCharacters(const std::string& remarks) {
+    const std::string stored = utf8ToCp1252(remarks);
+    return int(std::count(stored.begin(), stored.end(), '?') -
+               std::count(remarks.begin(), remarks.end(), '?'));
+}
+
+// The local *.da4 file among dropped ones.
+QString droppedAircraftFile(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".da4"), Qt::CaseInsensitive))
+            return url.toLocalFile();
+    return {};
+}
+
 }  // namespace
 
 FileDialogs standardFileDialogs() {
     FileDialogs d;
-    d.open = [](QWidget* parent, bool english) {
-        return QFileDialog::getOpenFileName(parent, openDialogTitle(english), QString(),
+    d.open = [](QWidget* parent, bool english, const QString& folder) {
+        return QFileDialog::getOpenFileName(parent, openDialogTitle(english), folder, aircraftFileFilter());
+    };
+    d.save = [](QWidget* parent, bool english, const QString& suggested) {
+        return QFileDialog::getSaveFileName(parent, saveDialogTitle(english), suggested,
                                             aircraftFileFilter());
     };
-    d.save = [](QWidget* parent, bool english) {
-        return QFileDialog::getSaveFileName(parent, saveDialogTitle(english), QStringLiteral("*.da4"),
-                                            aircraftFileFilter());
+    d.askSave = [](QWidget* parent, bool english) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("WinStabix4"), askSaveText(english),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        const auto texts = askSaveButtons(english);
+        box.button(QMessageBox::Save)->setText(texts[0]);
+        box.button(QMessageBox::Discard)->setText(texts[1]);
+        box.button(QMessageBox::Cancel)->setText(texts[2]);
+        box.setDefaultButton(QMessageBox::Save);
+        switch (box.exec()) {
+            case QMessageBox::Save:
+                return SaveAnswer::Save;
+            case QMessageBox::Discard:
+                return SaveAnswer::Discard;
+            default:
+                return SaveAnswer::Cancel;
+        }
     };
-    d.saveFailed = [](QWidget* parent, const QString& reason, bool english) {
-        QMessageBox::warning(parent, QStringLiteral("WinStabix4"), saveFailedText(reason, english));
+    d.warn = [](QWidget* parent, const QString& text) {
+        QMessageBox::warning(parent, QStringLiteral("WinStabix4"), text);
     };
     return d;
 }
@@ -56,154 +93,164 @@ std::array<QLineEdit*, 16> loadOrder(const WingPage& g, const AircraftPage& a, i
             g.span[3],  g.span[4],  g.offset[2], g.offset[3], g.offset[4], g.offset[5], a.posX[w], a.posZ[w]};
 }
 
-std::array<std::int32_t, 16> loadOrderValues(const WingEntry& e) {
-    return {e.chord[1], e.chord[2], e.chord[3],  e.chord[4],  e.chord[5],  e.gap,       e.span[1], e.span[2],
-            e.span[3],  e.span[4],  e.offset[2], e.offset[3], e.offset[4], e.offset[5], e.posX,    e.posZ};
-}
-
 void TForm1::connectFileCommands() {
-    connect(chrome_.Open2, &QAction::triggered, this, [this] { Load1Click(chrome_.Open2); });
-    connect(chrome_.SpeedButton1, &QToolButton::clicked, this, [this] { Load1Click(chrome_.SpeedButton1); });
-    connect(chrome_.Save2, &QAction::triggered, this, [this] { Save1Click(chrome_.Save2); });
-    connect(chrome_.SpeedButton2, &QToolButton::clicked, this, [this] { Save1Click(chrome_.SpeedButton2); });
-    connect(chrome_.Save3, &QAction::triggered, this, [this] { Save1Click(chrome_.Save3); });
-    connect(chrome_.SpeedButton3, &QToolButton::clicked, this, [this] { Save1Click(chrome_.SpeedButton3); });
-    // "Save" waits for a file name, from Save as or Open.
-    for (QAction* a : {chrome_.Open2, chrome_.Save2}) a->setEnabled(true);
-    for (QToolButton* b : {chrome_.SpeedButton1, chrome_.SpeedButton2}) b->setEnabled(true);
+    connect(chrome_.Open2, &QAction::triggered, this, [this] { Load1Click(); });
+    connect(chrome_.Save2, &QAction::triggered, this, [this] { SaveAs(); });
+    connect(chrome_.Save3, &QAction::triggered, this, [this] { Save(); });
+    connect(chrome_.Recent1, &QMenu::aboutToShow, this, [this] { rebuildRecentMenu(); });
+    // "Save" waits for a file, from Save as or Open.
+    chrome_.Open2->setEnabled(true);
+    chrome_.Save2->setEnabled(true);
+    rebuildRecentMenu();
 }
 
-void TForm1::Load1Click(QObject* sender) {
-    std::optional<StoredResults> stored;  // no results unless the file brings some
-    const QString chosen = fileDialogs.open ? fileDialogs.open(this, UiEnglish) : QString();
-    if (!chosen.isEmpty()) {
-        model_.AircraftFileName = chosen.toStdString();
-        stored = Load2();
+bool TForm1::mayDiscardChanges() {
+    if (!doc_->isModified()) return true;
+    switch (dialogs_.askSave ? dialogs_.askSave(this, UiEnglish_) : SaveAnswer::Cancel) {
+        case SaveAnswer::Save:
+            return Save();
+        case SaveAnswer::Discard:
+            return true;
+        case SaveAnswer::Cancel:
+            break;
     }
-    Calc(sender);
-    setSaveControlsEnabled(true);
-    PageControl1->setCurrentWidget(aircraft_.page);
-    showStoredResults(stored, sender);
+    return false;
 }
 
-void TForm1::showStoredResults(const std::optional<StoredResults>& stored, QObject* sender) {
-    if (stored) {
-        setStoredResults(stored->RefArea, stored->RefChord, stored->AnpAircraft);
-        ResultsValid = true;
-        applyTopViewCursor();
-    }
-    // A file keeps no lattice: STABIL draws neither it nor the reference wing.
-    LatticeValid = false;
-    STABIL(sender);
+bool TForm1::Load1Click() {
+    if (!mayDiscardChanges()) return false;
+    const QString folder =
+        doc_->hasFile() ? QFileInfo(QString::fromStdString(model().AircraftFileName)).path() : QString();
+    const QString chosen = dialogs_.open ? dialogs_.open(this, UiEnglish_, folder) : QString();
+    // A cancelled Open changes nothing at all.
+    if (chosen.isEmpty()) return false;
+    return openAircraftFile(chosen);
 }
 
-std::optional<StoredResults> TForm1::Load2() {
-    const std::string& name = model_.AircraftFileName;
-    if (isFileNamePattern(name)) return std::nullopt;
-    // Shown also when unreadable: a later Save goes to this name.
-    chrome_.Lab_FName->setText(QString::fromStdString(name));
+bool TForm1::openAircraftFile(const QString& path) {
+    const std::string name = nativeFileName(path);
+    if (isFileNamePattern(name)) return false;
     const auto read = loadAircraftFile(pathOf(name));
-    const auto* file = std::get_if<AircraftFileContent>(&read);
-    if (!file) return std::nullopt;
-
+    if (const auto* error = std::get_if<FileError>(&read)) {
+        if (dialogs_.warn)
+            dialogs_.warn(this, openFailedText(QString::fromStdString(error->reason), UiEnglish_));
+        return false;
+    }
+    // Missing result lines keep the results as they are; loading makes them the file's.
     const Evaluation& e = calculation().evaluation;
-    const LoadedAircraft loaded = applyAircraftFile(*file, model_, {e.RefArea, e.RefChord, e.AnpAircraft});
-    writeLoadedAircraft(loaded);
-    if (!loaded.ResultsValid) return std::nullopt;
-    return loaded.results;
+    const LoadedAircraft loaded = applyAircraftFile(std::get<AircraftFileContent>(read), model(),
+                                                    {e.RefArea, e.RefChord, e.AnpAircraft});
+    doc_->load(loaded, name);
+    recent_->add(path);
+    rebuildRecentMenu();
+    chrome_.Save3->setEnabled(true);
+    PageControl1->setCurrentWidget(aircraft_.page);
+    showStoredResults(loaded.claimedResults());
+    return true;
 }
 
-void TForm1::writeLoadedAircraft(const LoadedAircraft& loaded) {
-    const AircraftModel& m = loaded.model;
-    {
-        // All values first, then one recalculation: the same end state as
-        // letting every field run its handler, and the same with or without
-        // the handlers connected yet (start-up loads before they are).
-        std::vector<QObject*> controls;
-        for (int w = 1; w <= kMaxWings; ++w) {
-            controls.push_back(aircraft_.wingCount[w]);
-            for (int k = 1; k <= kMaxTrapeziums; ++k) controls.push_back(wings_[w].trap[k]);
-            for (QLineEdit* field : loadOrder(wings_[w], aircraft_, w)) controls.push_back(field);
-        }
-        std::vector<QSignalBlocker> quiet;
-        quiet.reserve(controls.size());
-        for (QObject* control : controls) quiet.emplace_back(control);
-
-        aircraft_.wingCount[m.WingCount]->setChecked(true);
-        for (int w = 1; w <= kMaxWings; ++w) {
-            wings_[w].trap[m.wing[w].TrapCount]->setChecked(true);
-            const auto fields = loadOrder(wings_[w], aircraft_, w);
-            const auto values = loadOrderValues(loaded.entries[w]);
-            for (std::size_t i = 0; i < fields.size(); ++i)
-                fields[i]->setText(QString::fromStdString(padded(values[i], 4)));
-        }
+void TForm1::showStoredResults(const std::optional<StoredResults>& claimed) {
+    if (claimed) {
+        // Shown are the results of this aircraft, never the file's word for them.
+        CalcOptions options;
+        options.language = UiEnglish_ ? Language::English : Language::German;
+        options.marginDesired = marginDesired();
+        CalcResult& calc = doc_->calculationTarget();
+        calculateWithStoredResults(model(), claimed, options, workspace_, calc);
+        QStringList memo;
+        for (const std::string& line : calc.memo) memo.append(QString::fromStdString(line));
+        aircraft_.Memo1->setPlainText(memo.join(QLatin1Char('\n')));
+        aircraft_.Memo1->setVisible(calc.memoShown);
+        if (calc.done())
+            // A file keeps no lattice and no wing's own centre: shown as stored results.
+            doc_->setStoredResults(calc.evaluation.RefArea, calc.evaluation.RefChord,
+                                   calc.evaluation.AnpAircraft);
+        else
+            doc_->withdrawResults();
     }
-    remarks_.Memo2->setPlainText(QString::fromStdString(m.remarks));
-
-    applyWingCountTable(m.WingCount);
-    for (int w = 1; w <= kMaxWings; ++w) {
-        showTrapeziumFields(wings_[w], m.wing[w].TrapCount);
-        drawSchematic(w);
+    if (doc_->ResultsValid()) {
+        applyTopViewCursor();
+        // Shown like a calculation's, without the lattice a file does not keep.
+        STABIL();
     }
-    Calc(nullptr);
-    Space1(nullptr);
 }
 
-void TForm1::Save1Click(QObject* sender) {
-    const bool saveAs = sender == chrome_.Save2 || sender == chrome_.SpeedButton2;
-    const std::string previousName = model_.AircraftFileName;
-    const bool saveWasEnabled = chrome_.Save3->isEnabled();
-    model_.CalcWingCount = model_.WingCount;
-
-    bool confirmed = true;
-    if (saveAs) {
-        const QString chosen = fileDialogs.save ? fileDialogs.save(this, UiEnglish) : QString();
-        confirmed = !chosen.isEmpty();
-        if (confirmed) {
-            model_.AircraftFileName = chosen.toStdString();
-            setSaveControlsEnabled(true);
-        }
-    }
-    model_.AircraftFileName = withAircraftExtension(model_.AircraftFileName);
-    if (!confirmed) return;
-
-    std::optional<StoredResults> results;
-    if (ResultsValid) {
-        const Evaluation& e = calculation().evaluation;
-        results = StoredResults{e.RefArea, e.RefChord, e.AnpAircraft};
-    }
-    const std::string bytes = aircraftFileBytes(aircraftFromFields(), results);
-    if (const auto failure = writeFileSafely(pathOf(model_.AircraftFileName), bytes)) {
-        // A failed Save as leaves the window as it was: the shown name is still the file a Save writes.
-        if (saveAs) {
-            model_.AircraftFileName = previousName;
-            setSaveControlsEnabled(saveWasEnabled);
-        }
-        if (fileDialogs.saveFailed)
-            fileDialogs.saveFailed(this, QString::fromStdString(failure->reason), UiEnglish);
+void TForm1::openRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        recent_->remove(path);
+        rebuildRecentMenu();
+        if (dialogs_.warn) dialogs_.warn(this, vanishedFileText(path, UiEnglish_));
         return;
     }
-    chrome_.Lab_FName->setText(QString::fromStdString(model_.AircraftFileName));
+    if (mayDiscardChanges()) openAircraftFile(path);
 }
 
-AircraftModel TForm1::aircraftFromFields() const {
-    AircraftModel m = model_;
-    for (int k = 1; k <= kMaxWings; ++k)
-        if (aircraft_.wingCount[k]->isChecked()) m.WingCount = k;
-    m.CalcWingCount = m.WingCount;
-    for (int w = 1; w <= kMaxWings; ++w) {
-        WingEntry entry = readWingEntry(wings_[w]);
-        entry.posX = entryValue(aircraft_.posX[w]->text().toStdString());
-        entry.posZ = entryValue(aircraft_.posZ[w]->text().toStdString());
-        m.wing[w] = paramsFromEntry(entry, selectedTrapCount(wings_[w]));
+void TForm1::rebuildRecentMenu() {
+    QMenu* menu = chrome_.Recent1;
+    // Later, not now: this may run inside an entry's own trigger.
+    for (QAction* old : menu->actions()) {
+        menu->removeAction(old);
+        old->deleteLater();
     }
-    m.remarks = remarks_.Memo2->toPlainText().toStdString();
-    return m;
+    const QStringList paths = recent_->paths();
+    int n = 0;
+    for (const QString& path : paths) {
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(++n).arg(path));
+        connect(entry, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    menu->setEnabled(!paths.isEmpty());
 }
 
-void TForm1::setSaveControlsEnabled(bool enabled) {
-    chrome_.Save3->setEnabled(enabled);
-    chrome_.SpeedButton3->setEnabled(enabled);
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedAircraftFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const QString path = droppedAircraftFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    if (mayDiscardChanges()) openAircraftFile(path);
+}
+
+bool TForm1::SaveAs() {
+    const QFileInfo current(QString::fromStdString(model().AircraftFileName));
+    // In the current file's folder with its name; an aircraft never saved gets the pattern.
+    const QString suggested = doc_->hasFile() ? current.absoluteFilePath() : QStringLiteral("*.da4");
+    const QString chosen = dialogs_.save ? dialogs_.save(this, UiEnglish_, suggested) : QString();
+    if (chosen.isEmpty()) {
+        // The extension rule holds for the name a later Save writes to.
+        doc_->setFileName(withAircraftExtension(model().AircraftFileName));
+        return false;
+    }
+    return saveTo(withAircraftExtension(nativeFileName(chosen)));
+}
+
+bool TForm1::Save() {
+    if (!doc_->hasFile()) return SaveAs();
+    return saveTo(withAircraftExtension(model().AircraftFileName));
+}
+
+bool TForm1::saveTo(const std::string& fileName) {
+    const std::string bytes = aircraftFileBytes(model(), doc_->storedResults());
+    if (const auto failure = writeFileSafely(pathOf(fileName), bytes)) {
+        // The window stays as it was: the shown name is still the file a Save writes.
+        if (dialogs_.warn)
+            dialogs_.warn(this, saveFailedText(QString::fromStdString(failure->reason), UiEnglish_));
+        return false;
+    }
+    doc_->saved(fileName);
+    recent_->add(QString::fromStdString(fileName));
+    rebuildRecentMenu();
+    chrome_.Save3->setEnabled(true);
+    if (const int lost = unstorableCharacters(model().remarks); lost > 0 && dialogs_.warn)
+        dialogs_.warn(this, unstorableRemarksText(lost, UiEnglish_));
+    return true;
+}
+
+void TForm1::showFileName() {
+    const QString name = displayedFileName(model().AircraftFileName);
+    chrome_.Lab_FName->setText(name);
+    setWindowTitle(QStringLiteral(" WinStabix4  V2.5 - %1[*]").arg(QFileInfo(name).fileName()));
 }
 
 }  // namespace ws

@@ -8,6 +8,7 @@
 
 #include "ui/Unit2.h"
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
 #include "ui/controls.h"
 #include "ui/export_commands.h"
 #include "ui/ui_texts.h"
@@ -23,9 +24,8 @@ void applyCaptions(QWidget* window, QTabWidget* tabs, bool english) {
         const QString& text = english ? row.english : row.german;
         QObject* control = window->findChild<QObject*>(name);
         if (!control) continue;
-        const int tab = tabs->indexOf(qobject_cast<QWidget*>(control));
-        if (tab >= 0)
-            tabs->setTabText(tab, text);
+        if (control->objectName().startsWith(QLatin1String("TabSheet")))
+            setTabCaption(tabs, qobject_cast<QWidget*>(control), text);
         else
             setControlText(control, text);
     }
@@ -41,52 +41,53 @@ void TForm1::connectLanguageCommands() {
 }
 
 void TForm1::german1Click() {
-    if (UiEnglish)
+    if (UiEnglish_)
         deutsch();
     else
         english();
 }
 
 void TForm1::english() {
-    UiEnglish = true;
+    UiEnglish_ = true;
     rewriteTexts();
 }
 
 void TForm1::deutsch() {
-    UiEnglish = false;
+    UiEnglish_ = false;
     rewriteTexts();
 }
 
 void TForm1::rewriteTexts() {
-    applyCaptions(this, PageControl1, UiEnglish);
-    applyAccessibleNames(this, UiEnglish);
+    applyCaptions(this, PageControl1, UiEnglish_);
+    applyAccessibleNames(this, UiEnglish_);
+    showUndoTexts();
 
     // The drawn texts: stability rows, flight direction, schematics, gap
     // warnings and the wing names.
-    if (ResultsValid) {
-        STABIL(chrome_.german1);
+    if (document().ResultsValid()) {
+        STABIL();
     } else {
         // Nothing for STABIL to draw, but the flight-direction caption is shown all the same.
         clearTopView();
         drawTopView();
     }
     for (int w = 1; w <= kMaxWings; ++w) drawSchematic(w);
-    Space1(chrome_.german1);
+    Space1(0);
     writeWingNames();
 
     // Only the untouched head line of the hidden box follows; messages a
     // calculation wrote stay in the language they were written in.
     QPlainTextEdit* memo = aircraft_.Memo1;
-    if (memo->isHidden() && memo->toPlainText() == errorBoxText(!UiEnglish))
-        memo->setPlainText(errorBoxText(UiEnglish));
+    if (memo->isHidden() && memo->toPlainText() == errorBoxText(!UiEnglish_))
+        memo->setPlainText(errorBoxText(UiEnglish_));
 
-    if (info_ && info_->isVisible()) info_->showTexts(UiEnglish);
-    if (exports_) exports_->retitle(UiEnglish);
+    if (info_ && info_->isVisible()) info_->showTexts(UiEnglish_);
+    if (exports_) exports_->retitle(UiEnglish_);
 }
 
 void TForm1::Info1Click() {
     if (!info_) info_ = new TForm2(this);
-    info_->open(UiEnglish);
+    info_->open(UiEnglish_);
 }
 
 }  // namespace ws

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -30,6 +31,15 @@ QMenu* makeMenu(QMenuBar* bar, const char* name) {
     return menu;
 }
 
+// Qt's keys for `standard` on this platform, and `wanted` where it lacks them.
+void setKeys(QAction* action, QKeySequence::StandardKey standard,
+             std::initializer_list<QKeySequence> wanted) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    for (const QKeySequence& key : wanted)
+        if (!keys.contains(key)) keys.append(key);
+    action->setShortcuts(keys);
+}
+
 // The theme's icon where the platform has one, else the style's own.
 QIcon themedIcon(const char* themeName, QStyle::StandardPixmap fallback, const QWidget* widget) {
     return QIcon::fromTheme(QString::fromLatin1(themeName), widget->style()->standardIcon(fallback));
@@ -56,8 +66,23 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     c.Save2 = makeAction(c.Open1, "Save2");
     c.Save3 = makeAction(c.Open1, "Save3");
     c.Print1 = makeAction(c.Open1, "Print1");
+    c.Export1 = new QMenu(c.Open1);
+    c.Export1->setObjectName(QStringLiteral("ExportMenu"));
+    c.Open1->addMenu(c.Export1);
+    c.ExportSvg1 = makeAction(c.Export1, "ExportSvg");
+    c.ExportDxf1 = makeAction(c.Export1, "ExportDxf");
+    c.ExportAvl1 = makeAction(c.Export1, "ExportAvl");
+    c.Template1 = makeAction(c.Open1, "PrintTemplate");
+    c.Open1->addSeparator();
+    c.Recent1 = new QMenu(c.Open1);
+    c.Recent1->setObjectName(QStringLiteral("Recent1"));
+    c.Open1->addMenu(c.Recent1);
+    c.Open1->addSeparator();
     c.Exit1 = makeAction(c.Open1, "Exit1");
     c.EEdit1 = makeMenu(bar, "EEdit1");
+    c.Undo1 = makeAction(c.EEdit1, "Undo1");
+    c.Redo1 = makeAction(c.EEdit1, "Redo1");
+    c.EEdit1->addSeparator();
     c.wing11 = makeAction(c.EEdit1, "wing11");
     c.wing21 = makeAction(c.EEdit1, "wing21");
     c.wing31 = makeAction(c.EEdit1, "wing31");
@@ -71,6 +96,19 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
         never->setVisible(false);
     }
     c.Info1 = makeAction(bar, "Info1");
+    c.Calculate1 = new QAction(window);
+    c.Calculate1->setObjectName(QStringLiteral("Calculate1"));
+    window->addAction(c.Calculate1);
+
+    setKeys(c.Open2, QKeySequence::Open, {});
+    setKeys(c.Save2, QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    setKeys(c.Save3, QKeySequence::Save, {});
+    setKeys(c.Print1, QKeySequence::Print, {});
+    setKeys(c.Exit1, QKeySequence::Quit, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    setKeys(c.Undo1, QKeySequence::Undo, {});
+    setKeys(c.Redo1, QKeySequence::Redo,
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    setKeys(c.Calculate1, QKeySequence::Refresh, {QKeySequence(Qt::Key_F5)});
 
     // Under the buttons, and deaf to the mouse, so it never swallows their clicks.
     c.Lab_FName = makeLabel(client, "Lab_FName", 98, 2, false);
@@ -93,6 +131,15 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
                                     themedIcon("document-print", QStyle::SP_FileDialogDetailedView, client));
     c.SpeedButton4 = makeToolButton(client, "SpeedButton4", 130,
                                     themedIcon("accessories-calculator", QStyle::SP_MediaPlay, client));
+    const std::pair<QToolButton*, QAction*> commands[] = {{c.SpeedButton1, c.Open2},
+                                                          {c.SpeedButton2, c.Save2},
+                                                          {c.SpeedButton3, c.Save3},
+                                                          {c.SpeedButton5, c.Print1},
+                                                          {c.SpeedButton4, c.Calculate1}};
+    for (const auto& [button, action] : commands) {
+        action->setIcon(button->icon());
+        button->setDefaultAction(action);
+    }
     return c;
 }
 

@@ -16,8 +16,16 @@ struct MainChrome {
     QAction* Save2 = nullptr;
     QAction* Save3 = nullptr;
     QAction* Print1 = nullptr;
+    QMenu* Export1 = nullptr;  // "Export": the planform drawings and the AVL input
+    QAction* ExportSvg1 = nullptr;
+    QAction* ExportDxf1 = nullptr;
+    QAction* ExportAvl1 = nullptr;
+    QAction* Template1 = nullptr;  // the 1:1 template
+    QMenu* Recent1 = nullptr;      // the last aircraft files, most recent first
     QAction* Exit1 = nullptr;
     QMenu* EEdit1 = nullptr;  // "Edit"
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
     QAction* wing11 = nullptr;
     QAction* wing21 = nullptr;
     QAction* wing31 = nullptr;
@@ -27,6 +35,7 @@ struct MainChrome {
     QAction* francais1 = nullptr;
     QAction* spain1 = nullptr;
     QAction* Info1 = nullptr;
+    QAction* Calculate1 = nullptr;        // behind Button4 and SpeedButton4; in no menu
     QToolButton* SpeedButton1 = nullptr;  // open
     QToolButton* SpeedButton2 = nullptr;  // save as
     QToolButton* SpeedButton3 = nullptr;  // save
@@ -36,7 +45,8 @@ struct MainChrome {
 };
 
 // Menus go into the window's menu bar, the buttons and the label onto
-// `client` (the area below the menu bar). Captions come later.
+// `client` (the area below the menu bar). Each tool button shows its menu
+// command's action; the shortcuts are Qt's standard keys. Captions come later.
 MainChrome buildMainChrome(QMainWindow* window, QWidget* client);
 
 }  // namespace ws

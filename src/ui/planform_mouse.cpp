@@ -9,6 +9,7 @@
 #include "editing/planform_handles.h"
 #include "editing/view_drag.h"
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
 #include "ui/image_widget.h"
 #include "ui/mouse_support.h"
 
@@ -26,6 +27,16 @@ QLineEdit* fieldOf(const WingPage& g, WingField f) {
     // Trapezium i's offset and tip chord belong to station i + 1.
     if (f <= WingField::Offset4) return g.offset[i - static_cast<int>(WingField::Offset1) + 2];
     return g.chord[i - static_cast<int>(WingField::Chord1) + 2];
+}
+
+// The same field as its place in the document's field order.
+int fieldIndex(WingField f) {
+    const int i = static_cast<int>(f);
+    if (f == WingField::Gap) return kGapField;
+    if (f == WingField::RootChord) return kChordField;
+    if (f <= WingField::Span4) return kSpanField + i - static_cast<int>(WingField::Span1);
+    if (f <= WingField::Offset4) return kOffsetField + i - static_cast<int>(WingField::Offset1);
+    return kChordField + 1 + i - static_cast<int>(WingField::Chord1);
 }
 
 void setFieldBackground(QLineEdit* field, const QColor& colour) {
@@ -46,10 +57,14 @@ BarPositions barPositions(const AircraftPage& a) {
 
 QScrollBar* barOf(const AircraftPage& a, ViewBar bar) {
     switch (bar) {
-    case ViewBar::Elevation: return a.ScrollBar1;
-    case ViewBar::Azimuth: return a.ScrollBar2;
-    case ViewBar::Zoom3D: return a.ScrollBar4;
-    case ViewBar::TopZoom: return a.ScrollBar3;
+        case ViewBar::Elevation:
+            return a.ScrollBar1;
+        case ViewBar::Azimuth:
+            return a.ScrollBar2;
+        case ViewBar::Zoom3D:
+            return a.ScrollBar4;
+        case ViewBar::TopZoom:
+            return a.ScrollBar3;
     }
     return a.ScrollBar1;
 }
@@ -61,27 +76,30 @@ PlanformFrame TForm1::planformFrame(int w) const {
     return {planformScale_[w], image.width(), image.height()};
 }
 
-void TForm1::PlanformMouseMove(int w, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y) {
-    const PlanformHover hover =
-        planformMouseMove(mouse_, model_.wing[w], planformFrame(w), {x, y}, modifierState(buttons, modifiers));
+void TForm1::PlanformMouseMove(int w, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x,
+                               int y) {
+    const PlanformHover hover = planformMouseMove(mouse_, model().wing[w], planformFrame(w), {x, y},
+                                                  modifierState(buttons, modifiers));
     wings_[w].planform->setCursor(qtCursor(hover.cursor));
     const QColor normal = QApplication::palette().color(QPalette::Base);
     for (WingField f : kWingFieldsInTableOrder)
-        setFieldBackground(fieldOf(wings_[w], f), hover.highlighted.contains(f) ? kHandleFieldYellow : normal);
+        setFieldBackground(fieldOf(wings_[w], f),
+                           hover.highlighted.contains(f) ? kHandleFieldYellow : normal);
 }
 
 void TForm1::PlanformMouseDown(int w, int x, int y) {
-    planformMouseDown(mouse_, model_.wing[w], planformFrame(w), {x, y});
+    planformMouseDown(mouse_, model().wing[w], planformFrame(w), {x, y});
 }
 
 void TForm1::PlanformMouseUp(int w, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y) {
-    const WingPage& g = wings_[w];
-    const std::string gapText = g.gap->text().toStdString();
-    // The writes are computed at once from the wing as it stands, then each
-    // runs the wing's recalculation as a typed value would.
-    const std::vector<FieldWrite> writes = planformMouseUp(mouse_, model_.wing[w], planformFrame(w), {x, y},
+    const std::string gapText = wings_[w].gap->text().toStdString();
+    // The writes are computed at once from the wing as it stands and make one step.
+    const std::vector<FieldWrite> writes = planformMouseUp(mouse_, model().wing[w], planformFrame(w), {x, y},
                                                            modifierState(buttons, modifiers), gapText);
-    for (const FieldWrite& write : writes) fieldOf(g, write.field)->setText(QString::fromStdString(write.text));
+    std::vector<std::pair<int, QString>> fields;
+    for (const FieldWrite& write : writes)
+        fields.emplace_back(fieldIndex(write.field), QString::fromStdString(write.text));
+    doc_->writeFields(w, fields);
 }
 
 void TForm1::applyBarChanges(const BarUpdate& update) {
@@ -108,10 +126,14 @@ void TForm1::connectPlanformMouse() {
     ImageWidget* view3D = aircraft_.Image3;
     view3D->setCursor(qtCursor(kView3DCursor));
     connect(view3D, &ImageWidget::mouseDown, this,
-            [this](Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { Image3MouseDown(x, y); });
+            [this](Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+                Image3MouseDown(x, y);
+            });
     connect(view3D, &ImageWidget::mouseMove, this, &TForm1::Image3MouseMove);
     connect(view3D, &ImageWidget::mouseUp, this,
-            [this](Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { Image3MouseUp(x, y); });
+            [this](Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+                Image3MouseUp(x, y);
+            });
 }
 
 void TForm1::Image3MouseDown(int x, int y) {
@@ -120,7 +142,8 @@ void TForm1::Image3MouseDown(int x, int y) {
 
 void TForm1::Image3MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y) {
     // Each bar's change redraws the view at once.
-    applyBarChanges(view3DMouseMove(mouse_, barPositions(aircraft_), {x, y}, modifierState(buttons, modifiers)));
+    applyBarChanges(
+        view3DMouseMove(mouse_, barPositions(aircraft_), {x, y}, modifierState(buttons, modifiers)));
 }
 
 void TForm1::Image3MouseUp(int x, int y) {

@@ -7,6 +7,8 @@
 #include "files/settings_file.h"
 #include "ui/Unit2.h"
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
+#include "ui/open_aircraft.h"
 #include "ui/settings_location.h"
 
 namespace ws {
@@ -22,23 +24,17 @@ void TForm1::applySettingsFile() {
     const Settings s = loadSettingsFile(settingsFileToRead());
     resize(s.width.value_or(width()), s.height.value_or(height()));
     if (s.left || s.top) move(s.left.value_or(pos().x()), s.top.value_or(pos().y()));
-    UiEnglish = s.language == Language::English;
+    UiEnglish_ = s.language == Language::English;
 }
 
 void TForm1::openCommandLineFile() {
-    if (commandLine_.size() != 1) return;
     // Used as given: on a case-sensitive file system a lower-cased path is another file.
-    model_.AircraftFileName = commandLine_.front().toStdString();
-    const std::optional<StoredResults> stored = Load2();
-    Calc(nullptr);
-    setSaveControlsEnabled(true);
-    PageControl1->setCurrentWidget(aircraft_.page);
-    showStoredResults(stored, nullptr);
+    if (commandLine_.size() == 1) openAircraftFile(commandLine_.front());
 }
 
 void TForm1::FormClose() {
     Settings s;
-    s.language = UiEnglish ? Language::English : Language::German;
+    s.language = UiEnglish_ ? Language::English : Language::German;
     // The size as resize() takes it back, so a start after a close restores it exactly.
     s.width = width();
     s.height = height();
@@ -51,6 +47,11 @@ void TForm1::FormClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // Exit, Ctrl+Q and the close box: unsaved changes are asked about first.
+    if (!mayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     QMainWindow::closeEvent(event);
 }

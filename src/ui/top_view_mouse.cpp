@@ -5,6 +5,7 @@
 
 #include "editing/view_drag.h"
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
 #include "ui/image_widget.h"
 #include "ui/mouse_support.h"
 #include "views/canvas.h"
@@ -12,10 +13,10 @@
 
 namespace ws {
 
-
 void TForm1::Image4MouseDown(Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x, int y) {
-    if (topViewMouseDown(mouse_, {x, y}, ResultsValid)) Zeiger();
-    if (ResultsValid && buttons.testFlag(Qt::LeftButton)) aircraft_.Image2->setCursor(Qt::ClosedHandCursor);
+    const bool results = doc_->ResultsValid();
+    if (topViewMouseDown(mouse_, {x, y}, results)) Zeiger();
+    if (results && buttons.testFlag(Qt::LeftButton)) aircraft_.Image2->setCursor(Qt::ClosedHandCursor);
 }
 
 void TForm1::Image4MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y) {
@@ -29,18 +30,19 @@ void TForm1::Image4MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mod
 void TForm1::Image4MouseUp(Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
     BarPositions bars;
     bars.topZoom = aircraft_.ScrollBar3->value();
-    const TopViewRelease release = topViewMouseUp(mouse_, bars, {x, y}, ResultsValid, LatticeValid);
+    const bool results = doc_->ResultsValid();
+    const TopViewRelease release = topViewMouseUp(mouse_, bars, {x, y}, results, doc_->LatticeValid());
     for (const BarChange& change : release.zoom.changes())
         if (change.bar == ViewBar::TopZoom) aircraft_.ScrollBar3->setValue(change.position);
 
     ImageWidget* view = aircraft_.Image2;
     {
         Canvas c(view->image());
-        topView_ = redrawTopView(c, aircraftDrawing(model_), &latticeDrawing_, ResultsValid,
-                                 release.drawLattice, topView_, false, UiEnglish);
+        topView_ = redrawTopView(c, aircraftDrawing(model()), &latticeDrawing_, results, release.drawLattice,
+                                 topView_, false, UiEnglish_);
     }
     view->update();
-    if (release.runStabil) STABIL(view);
+    if (release.runStabil) STABIL();
     applyTopViewCursor();
 }
 

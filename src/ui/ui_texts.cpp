@@ -1,5 +1,6 @@
 #include "ui/ui_texts.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "ui/wing_controls.h"
@@ -14,10 +15,28 @@ const TextRow* findRow(const std::vector<TextRow>& table, const std::string& nam
     return it == table.end() ? nullptr : &*it;
 }
 
+// ---- Texts of the document commands (undo, recent files, questions) --------
+// English is the source text for Qt's translation; the German stands here
+// beside it until the translation files carry it.
+
+QString en(const char* text) {
+    return QCoreApplication::translate("WinStabix", text);
+}
+
+template <class Add>
+void addDocumentCaptions(Add& add) {
+    add("Undo1", "Undo", "Rückgängig");
+    add("Redo1", "Redo", "Wiederholen");
+    add("Recent1", "Recent files", "Zuletzt verwendet");
+    add("Calculate1", "Calculate Aerodynamic Center", "Berechnung Neutralpunkt");
+}
+
+// ---- End of the document commands' texts ----------------------------------
+
 std::vector<TextRow> makeCaptionTable() {
     std::vector<TextRow> t;
     auto add = [&t](std::string name, const char* en, const char* de) {
-        t.push_back({std::move(name), QString::fromUtf8(en), QString::fromUtf8(de)});
+        t.push_back({std::move(name), ws::en(en), QString::fromUtf8(de)});
     };
     for (int w = 1; w <= kMaxWings; ++w) {
         const WingControlNames& n = wingControlNames(w);
@@ -47,17 +66,19 @@ std::vector<TextRow> makeCaptionTable() {
     add("RadioButton3", "3 Wings", "3 Flügel");
     add("RadioButton15", "Automatic choice of stability", "Automat. Wahl der Stabilität");
     add("RadioButton16", "Manual choice of stability", "Manuelle Wahl der Stabilität");
-    add("Open1", "File", "Datei");
+    // The "&" marks the menu's Alt key.
+    add("Open1", "&File", "&Datei");
     add("Open2", "Open", "Öffnen");
     add("Save2", "Save as", "Speichern als");
     add("Save3", "Save", "Speichern");
     add("Print1", "Print", "Drucken");
     add("Exit1", "Exit", "Beenden");
-    add("EEdit1", "Edit", "Bearbeiten");
+    add("EEdit1", "&Edit", "&Bearbeiten");
     add("wing11", "Wing 1", "Flügel-1");
     add("wing21", "Wing 2", "Flügel-2");
     add("wing31", "Wing 3", "Flügel-3");
     add("aircraft1", "Aircraft", "Flugzeug");
+    addDocumentCaptions(add);
     // The language menu always names the other language.
     add("Langu1", "Sprache", "Language");
     add("german1", "deutsch", "english");
@@ -242,6 +263,94 @@ QString saveFailedText(const QString& reason, bool english) {
     const QString head = english ? QStringLiteral("The aircraft was not saved.")
                                  : QStringLiteral("Das Flugzeug wurde nicht gespeichert.");
     return head + QLatin1Char('\n') + reason;
+}
+
+}  // namespace ws
+
+// ---- Texts of the document commands (see above) ----------------------------
+
+namespace ws {
+
+namespace {
+
+// The object name of field `field` (load order) of wing w.
+std::string wingFieldName(int w, int field) {
+    const WingControlNames& n = wingControlNames(w);
+    if (field < kGapField) return n.chord[field + 1];
+    if (field == kGapField) return n.gap;
+    if (field < kOffsetField) return n.span[field - kSpanField + 1];
+    if (field < kPosXField) return n.offset[field - kOffsetField + 2];
+    return field == kPosXField ? n.posX : n.posZ;
+}
+
+}  // namespace
+
+QString stepName(const AircraftChange& step, bool english) {
+    const QString wing = QString::number(step.wing);
+    switch (step.kind) {
+        case AircraftChange::Kind::Typed: {
+            const auto [w, field] = step.fields.front();
+            return accessibleNameText(wingFieldName(w, field), english);
+        }
+        case AircraftChange::Kind::Drag:
+            return english ? en("Drag on the planform of wing %1").arg(wing)
+                           : QStringLiteral("Ziehen am Grundriss von Flügel %1").arg(wing);
+        case AircraftChange::Kind::MovedHeights:
+            return english ? en("Heights moved by the calculation")
+                           : QStringLiteral("Von der Berechnung verschobene Höhen");
+        case AircraftChange::Kind::TrapCount:
+            return english ? en("Trapezium count of wing %1").arg(wing)
+                           : QStringLiteral("Trapezanzahl von Flügel %1").arg(wing);
+        case AircraftChange::Kind::WingCount:
+            return english ? en("Wing count") : QStringLiteral("Flügelanzahl");
+        case AircraftChange::Kind::Remarks:
+            return english ? en("Remarks") : QStringLiteral("Bemerkungen");
+        case AircraftChange::Kind::Everything:
+            break;
+    }
+    return {};
+}
+
+QString undoText(const std::optional<AircraftChange>& step, bool english) {
+    const QString head = captionText("Undo1", english);
+    return step ? head + QStringLiteral(": ") + stepName(*step, english) : head;
+}
+
+QString redoText(const std::optional<AircraftChange>& step, bool english) {
+    const QString head = captionText("Redo1", english);
+    return step ? head + QStringLiteral(": ") + stepName(*step, english) : head;
+}
+
+QString askSaveText(bool english) {
+    return english ? en("The aircraft has changes that are not saved. Save them first?")
+                   : QStringLiteral("Das Flugzeug hat ungespeicherte Änderungen. Zuerst speichern?");
+}
+
+std::array<QString, 3> askSaveButtons(bool english) {
+    if (english) return {en("Save"), en("Discard"), en("Cancel")};
+    return {QStringLiteral("Speichern"), QStringLiteral("Verwerfen"), QStringLiteral("Abbrechen")};
+}
+
+QString openFailedText(const QString& reason, bool english) {
+    const QString head = english ? en("The aircraft file was not opened.")
+                                 : QStringLiteral("Die Flugzeugdatei wurde nicht geöffnet.");
+    return head + QLatin1Char('\n') + reason;
+}
+
+QString vanishedFileText(const QString& path, bool english) {
+    return english ? en("The file \"%1\" is no longer there; it is taken off the list.").arg(path)
+                   : QStringLiteral("Die Datei \"%1\" gibt es nicht mehr; sie wird aus der Liste genommen.")
+                         .arg(path);
+}
+
+QString unstorableRemarksText(int count, bool english) {
+    return english ? en("%1 character(s) of the remarks cannot be stored in an aircraft file and were saved "
+                        "as \"?\".")
+                         .arg(count)
+                   : QStringLiteral(
+                         "%1 Zeichen der Bemerkungen kann eine Flugzeugdatei nicht speichern; sie "
+                         "wurden als \"?\" gespeichert.")
+                         .arg(count);
 }
 
 }  // namespace ws

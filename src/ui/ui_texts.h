@@ -4,9 +4,13 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "ui/aircraft_document.h"
 
 namespace ws {
 
@@ -53,5 +57,19 @@ QString aircraftFileFilter();
 
 // A failed aircraft save: a first line, then `reason`, which names the file.
 QString saveFailedText(const QString& reason, bool english);
+
+// ---- Texts of the document commands --------------------------------------
+// Undo and Redo named after the step they take back or do again.
+QString stepName(const AircraftChange& step, bool english);
+QString undoText(const std::optional<AircraftChange>& step, bool english);
+QString redoText(const std::optional<AircraftChange>& step, bool english);
+// The question before unsaved changes would be lost, and its three buttons.
+QString askSaveText(bool english);
+std::array<QString, 3> askSaveButtons(bool english);  // Save, Discard, Cancel
+// A file that did not open: a first line, then `reason`.
+QString openFailedText(const QString& reason, bool english);
+QString vanishedFileText(const QString& path, bool english);
+// Remarks characters the file's character set has no place for.
+QString unstorableRemarksText(int count, bool english);
 
 }  // namespace ws

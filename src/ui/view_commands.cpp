@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
 #include "ui/image_widget.h"
 #include "ui/wing_binding.h"
 #include "views/canvas.h"
@@ -17,11 +18,11 @@ namespace ws {
 void TForm1::drawPlanformView(int w) {
     ImageWidget* view = wings_[w].planform;
     // Results loaded from a file carry no wing's own aerodynamic centre: no mark then.
-    const double anp = calc_.evaluation.AnpWing[w];
-    const bool mark = ResultsValid && std::isfinite(anp);
+    const double anp = calculation().evaluation.AnpWing[w];
+    const bool mark = doc_->ResultsValid() && std::isfinite(anp);
     {
         Canvas c(view->image());
-        planformScale_[w] = ws::drawPlanformView(c, planform_[w], w, mark, anp - model_.wing[w].WingPosX);
+        planformScale_[w] = ws::drawPlanformView(c, planform(w), w, mark, anp - model().wing[w].WingPosX);
     }
     view->update();
 }
@@ -30,7 +31,7 @@ void TForm1::drawSchematic(int w) {
     ImageWidget* view = wings_[w].schematic;
     {
         Canvas c(view->image());
-        d_w(c, selectedTrapCount(wings_[w]), UiEnglish);
+        d_w(c, doc_->text().TrapCount[w], UiEnglish_);
     }
     view->update();
 }
@@ -39,7 +40,7 @@ void TForm1::draw3DView() {
     ImageWidget* view = aircraft_.Image3;
     {
         Canvas c(view->image());
-        d_3d(c, aircraftDrawing(model_), aircraft_.ScrollBar1->value(), aircraft_.ScrollBar2->value(),
+        d_3d(c, aircraftDrawing(model()), aircraft_.ScrollBar1->value(), aircraft_.ScrollBar2->value(),
              topView_.View3DScale, view3DPoints_);
     }
     view->update();

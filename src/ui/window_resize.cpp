@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
 #include "ui/design_scale.h"
 #include "ui/image_widget.h"
 #include "ui/position_sketch.h"
@@ -53,12 +54,11 @@ int topViewHeight(int pageHeight, int top) {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    FormResize(this);
+    // The first resize comes before the document exists.
+    if (doc_) FormResize();
 }
 
-void TForm1::FormResize(QObject* sender) {
-    const bool keep = KeepResults;
-    KeepResults = true;
+void TForm1::FormResize() {
     aircraft_.ScrollBar3->setValue(100);
 
     const int menu = isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
@@ -85,10 +85,10 @@ void TForm1::FormResize(QObject* sender) {
     view3D->setImageSize({atLeastOne(pw - view3D->x() - 1), atLeastOne(ph - top->y() - top->height() - 21)});
     clear3DView();
 
-    if (!ResultsValid) Calc(sender);
+    if (!doc_->ResultsValid()) Calc();
     clearTopView();
     drawTopView();
-    STABIL(sender);
+    STABIL();
     draw3DView();
 
     QScrollBar* azimuth = aircraft_.ScrollBar2;
@@ -96,7 +96,6 @@ void TForm1::FormResize(QObject* sender) {
                          azimuth->height());
     QScrollBar* elevation = aircraft_.ScrollBar1;
     elevation->setGeometry(elevation->x(), view3D->y(), elevation->width(), atLeastOne(ph - view3D->y() - 4));
-    KeepResults = keep;
 }
 
 QSize TForm1::minimumWindowSize() const {
@@ -134,7 +133,7 @@ void TForm1::followScreenDensity() {
         drawSchematic(w);
     }
     writeWingNames();
-    FormResize(this);
+    FormResize();
 }
 
 void TForm1::clear3DView() {

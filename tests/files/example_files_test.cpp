@@ -36,7 +36,8 @@ TEST(ExampleFiles, EveryFileWritesBackToTheSameBytes) {
     ASSERT_GE(files.size(), 5u);
     for (const fs::path& file : files) {
         const std::string bytes = testing::readBytes(file);
-        const LoadedAircraft loaded = applyAircraftFile(parseAircraftFile(bytes), startupAircraft());
+        const LoadedAircraft loaded =
+            applyAircraftFile(std::get<AircraftFileContent>(parseAircraftFile(bytes)), startupAircraft());
         const auto results = loaded.ResultsValid ? std::optional(loaded.results) : std::nullopt;
         EXPECT_EQ(aircraftFileBytes(loaded.model, results), bytes) << file;
     }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <optional>
 #include <string>
@@ -40,6 +41,36 @@ TEST(SettingsFile, MissingLinesChangeNothing) {
     EXPECT_EQ(fields(parseSettings("")), std::tuple(E, none, none, none, none));
     testing::TempFolder folder;
     EXPECT_EQ(fields(loadSettingsFile(folder / kSettingsFileName)), std::tuple(E, none, none, none, none));
+}
+
+// Read only as a regular file of at most 4 KiB; anything else is as if missing, and never blocks.
+TEST(SettingsFile, OnlyASmallRegularFileIsRead) {
+    testing::TempFolder folder;
+    const std::string german = "d\r\n900\r\n700\r\n0\r\n50\r\n";
+    const auto place = [&folder](const char* kind, const std::string& bytes) {
+        const std::filesystem::path file = folder / kSettingsFileName;
+        std::filesystem::remove(file);
+        if (std::string_view(kind) == "fifo")
+            EXPECT_EQ(::mkfifo(file.c_str(), 0644), 0);
+        else if (std::string_view(kind) == "device")
+            std::filesystem::create_symlink("/dev/zero", file);
+        else
+            testing::writeBytes(file, bytes);
+        return file;
+    };
+    const struct {
+        const char* kind;
+        std::string bytes;
+        bool read;
+    } cases[] = {
+        {"file", german + std::string(4096 - german.size(), ' '), true},
+        {"file", german + std::string(4097 - german.size(), ' '), false},
+        {"fifo", "", false},
+        {"device", "", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(loadSettingsFile(place(c.kind, c.bytes)).language, c.read ? D : E)
+            << c.kind << " " << c.bytes.size();
 }
 
 TEST(SettingsFile, WriterBytesAndRoundTrip) {

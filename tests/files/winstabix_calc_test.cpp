@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -85,7 +86,8 @@ TEST(WinstabixCalc, SaveWritesTheAircraftWithItsNewResults) {
     const fs::path out = folder / "out.da4";
     EXPECT_EQ(runCalc("--save " + quote(out.string())).status, 0);
     const auto reloaded = [&out] {
-        return applyAircraftFile(parseAircraftFile(testing::readBytes(out)), startupAircraft());
+        return applyAircraftFile(std::get<AircraftFileContent>(parseAircraftFile(testing::readBytes(out))),
+                                 startupAircraft());
     };
     const LoadedAircraft startup = reloaded();
     EXPECT_TRUE(startup.ResultsValid);
@@ -113,12 +115,82 @@ TEST(WinstabixCalc, FailuresSayWhyAndExitWithTwo) {
     EXPECT_EQ(badSave.status, 2);
     EXPECT_NE(badSave.err.find(nowhere), std::string::npos) << badSave.err;
 
-    for (const char* args : {"--bogus", "--save", "--lang fr", "a.da4 b.da4"}) {
+    for (const char* args :
+         {"--bogus", "--save", "--lang fr", "a.da4 b.da4", "--panels 99", "--panels 3001"}) {
         const CalcRun bad = runCalc(args);
         EXPECT_EQ(bad.status, 2) << args;
         EXPECT_NE(bad.err.find("usage: winstabix-calc"), std::string::npos) << args;
         EXPECT_EQ(bad.out, "") << args;
     }
+}
+
+// None of these may block or load: each returns at once with its reason.
+TEST(WinstabixCalc, FilesThatAreNoAircraftExitWithTwo) {
+    testing::TempFolder folder;
+    const fs::path fifo = folder / "fifo.da4";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::string glider = testing::readBytes(fs::path(WINSTABIX_EXAMPLES) / "glider.da4");
+    testing::writeBytes(folder / "cut.da4", glider.substr(0, glider.size() / 3));
+    const std::pair<std::string, const char*> cases[] = {
+        {fifo.string(), "not a regular file but a FIFO"},
+        {"/dev/zero", "not a regular file but a device"},
+        {folder.path().string(), "not a regular file but a folder"},
+        {(folder / "cut.da4").string(),
+         "the file ends after line 33; an aircraft file has at least 53 lines"},
+    };
+    for (const auto& [file, reason] : cases) {
+        const CalcRun run = runCalc(quote(file) + " --save " + quote((folder / "out.da4").string()));
+        EXPECT_EQ(run.status, 2) << file;
+        EXPECT_EQ(run.out, "") << file;
+        EXPECT_EQ(run.err, "winstabix-calc: cannot open \"" + file + "\": " + reason + "\n");
+    }
+    EXPECT_FALSE(fs::exists(folder / "out.da4"));
+}
+
+// Results a file claims are calculated again: a notice when they were not the
+// aircraft's, none for a file the program saved itself; exit 0 either way.
+TEST(WinstabixCalc, StoredResultsAreCalculatedAgain) {
+    testing::TempFolder folder;
+    const std::string saved = quote((folder / "saved.da4").string());
+    ASSERT_EQ(runCalc(example("glider.da4") + " --save " + saved).status, 0);
+    const std::string notice =
+        "The results stored in the file did not belong to this aircraft and were calculated again.";
+    const std::string disagree = quote(std::string(WINSTABIX_TEST_DATA) + "/damaged/results-disagree.da4");
+    const struct {
+        std::string args;
+        bool notice;
+    } cases[] = {{saved, false}, {disagree, true}, {"--json " + disagree, true}};
+    EXPECT_NE(runCalc(disagree).out.find("\nx_ac: 115.0mm\n"), std::string::npos);  // not the stored 120.00
+    for (const auto& c : cases) {
+        const CalcRun run = runCalc(c.args);
+        EXPECT_EQ(run.status, 0) << c.args;
+        EXPECT_EQ(run.out.find(notice) != std::string::npos, c.notice) << run.out;
+    }
+}
+
+TEST(WinstabixCalc, FinestPanelsThatFitAreTakenAndSaid) {
+    const CalcRun fine = runCalc(example("glider.da4") + " --panels 3000");
+    EXPECT_EQ(fine.status, 0) << fine.out;
+    EXPECT_NE(fine.out.find(
+                  " panels for the largest wing instead of 3000, the finest lattice within 3000 unknowns\n"),
+              std::string::npos)
+        << fine.out;
+    EXPECT_EQ(runCalc(example("glider.da4") + " --panels 100").status, 0);
+}
+
+// A name that is not UTF-8 still gives valid JSON, and its file opens.
+TEST(WinstabixCalc, JsonOfANameThatIsNotUtf8) {
+    testing::TempFolder folder;
+    const fs::path odd = folder /
+                         "gl\xFC\x01"
+                         "der.da4";
+    fs::copy_file(fs::path(WINSTABIX_EXAMPLES) / "glider.da4", odd);
+    const CalcRun run = runCalc("--json " + quote(odd.string()));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("gl\xEF\xBF\xBD\\u0001"
+                           "der.da4\""),
+              std::string::npos)
+        << run.out;
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
 
 #include "solver/calculation.h"
 #include "solver_test_util.h"
@@ -181,18 +184,57 @@ TEST(Chain, RefusedRunKeepsSizesAndHasNoResults) {
     EXPECT_EQ(r.stability.MarginDesired, 7.5);
 }
 
-TEST(Chain, ResultThatIsNotFiniteIsRefused) {
-    CalcOptions options;
-    options.marginDesired = std::numeric_limits<double>::infinity();
-    const CalcResult r = runCalculation(startupAircraft(), options);
-    EXPECT_FALSE(r.done());
-    EXPECT_EQ(r.memo, (std::vector<std::string>{"Error: ", "Can not calculate this aircraft. ",
-                                                "The result is not finite!"}));
-    EXPECT_EQ(r.evaluation.AnpAircraft, 0);
-    options.language = Language::German;
-    EXPECT_EQ(runCalculation(startupAircraft(), options).memo,
-              (std::vector<std::string>{"Fehler: ", "Kann dieses Flugzeug nicht berechnen.",
-                                        "Das Ergebnis ist nicht endlich!"}));
+TEST(Chain, ResultsThatCannotBeRightAreRefused) {
+    const CalcResult r = runCalculation(startupAircraft());
+    ASSERT_TRUE(r.done());
+    // The wings cover x from the main wing's root leading edge to the tail's root trailing edge.
+    const double front = 0, rear = 680 + 90;
+    const struct {
+        void (*spoil)(Evaluation&, double front, double rear);
+        std::vector<std::string> lines;  // English, then German
+    } cases[] = {
+        {[](Evaluation&, double, double) {}, {}},
+        {[](Evaluation& e, double, double) { e.LiftSlopeWing[2] = -0.01; },
+         {"Can not calculate wing-2. ", "Please change this wing (it gives no lift)!",
+          "Kann Flügel-2 nicht berechnen.", "Bitte diesen Flügel ändern (kein Auftrieb)!"}},
+        {[](Evaluation& e, double, double) { e.RefChord = 0; },
+         {"Can not calculate this aircraft. ", "The reference wing has no area or chord!",
+          "Kann dieses Flugzeug nicht berechnen.", "Der Bezugsflügel hat keine Fläche oder Tiefe!"}},
+        {[](Evaluation& e, double front, double) { e.AnpAircraft = front - 0.01; },
+         {"Can not calculate this aircraft. ", "The neutral point lies outside the wings!",
+          "Kann dieses Flugzeug nicht berechnen.", "Der Neutralpunkt liegt außerhalb der Flügel!"}},
+        {[](Evaluation& e, double, double rear) { e.AnpAircraft = rear; }, {}},
+        {[](Evaluation& e, double, double rear) { e.AnpAircraft = rear + 0.01; },
+         {"Can not calculate this aircraft. ", "The neutral point lies outside the wings!",
+          "Kann dieses Flugzeug nicht berechnen.", "Der Neutralpunkt liegt außerhalb der Flügel!"}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        Evaluation e = r.evaluation;
+        cases[i].spoil(e, front, rear);
+        std::vector<std::string> lines;
+        for (Language language : {Language::English, Language::German}) {
+            CalcMessages messages;
+            messages.language = language;
+            EXPECT_EQ(refusedAsImplausible(r.lattice, e, messages), !cases[i].lines.empty());
+            lines.insert(lines.end(), messages.lines.begin(), messages.lines.end());
+        }
+        EXPECT_EQ(lines, cases[i].lines);
+    }
+}
+
+TEST(Chain, MarginBeyondTheLimitIsTakenAsTheLimit) {
+    for (const auto& [margin, taken] : {std::pair{std::numeric_limits<double>::infinity(), 1000.0},
+                                        {-1e300, -1000.0},
+                                        {std::numeric_limits<double>::quiet_NaN(), 0.0}}) {
+        CalcOptions options;
+        options.marginDesired = margin;
+        const CalcResult r = runCalculation(startupAircraft(), options);
+        ASSERT_TRUE(r.done());
+        EXPECT_EQ(r.stability.MarginDesired, taken);
+        EXPECT_DOUBLE_EQ(r.stability.CgDesired,
+                         r.evaluation.AnpAircraft - r.evaluation.RefChord * taken / 100);
+    }
 }
 
 TEST(Chain, TandemWithCanard) {

@@ -80,5 +80,30 @@ TEST(CalculationTarget, OptionReachesTheLatticeAndTheDefaultStays) {
     EXPECT_NE(fine.evaluation.AnpAircraft, window.evaluation.AnpAircraft);
 }
 
+// A finer target than the window's that overshoots the unknowns gives way to
+// the finest one that fits; the report says which it took.
+TEST(CalculationTarget, FinestLatticeWithinTheLimitIsTaken) {
+    const AircraftModel aircraft[] = {aircraftOf({rectangle(500, 200)}), wingAndTail(),
+                                      test::loadAircraft(test::solverData("tandem_canard.da4"))};
+    for (const AircraftModel& m : aircraft) {
+        CalcMessages unused;
+        int taken = 0;
+        const LatticeSizes sizes =
+            fittedLatticeSizes(planformsOf(m), m.CalcWingCount, unused, kMaxUnknowns, taken);
+        EXPECT_FALSE(unused.CalcAbort);
+        EXPECT_LE(sizes.PanelTotal, kMaxUnknowns);
+        EXPECT_LT(taken, kMaxUnknowns);
+        EXPECT_GT(taken, kTargetPanels);
+        CalcMessages finer;
+        EXPECT_GT(GRID(planformsOf(m), m.CalcWingCount, finer, taken + 1).PanelTotal, kMaxUnknowns);
+    }
+    // Targets up to the window's are taken as they are, refusals included.
+    CalcMessages messages;
+    int taken = 0;
+    fittedLatticeSizes(planformsOf(aircraftOf({rectangle(1000, 2)})), 1, messages, kTargetPanels, taken);
+    EXPECT_EQ(taken, kTargetPanels);
+    EXPECT_TRUE(messages.CalcAbort);
+}
+
 }  // namespace
 }  // namespace ws

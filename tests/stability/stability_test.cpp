@@ -34,5 +34,14 @@ TEST(Stability, NegativeAndZeroMargins) {
     EXPECT_DOUBLE_EQ(stabilityNumbers(2, 100, 200, 0).CgDesired, 100);
 }
 
+TEST(Stability, MarginTextWithPointOrCommaWithinTheLimit) {
+    const std::pair<const char*, double> cases[] = {
+        {"7.5", 7.5},  {"7,5", 7.5},     {" -2,25", -2.25}, {"", 0},
+        {"abc", 0},    {"inf", 0},       {"1e400", 1000},   {"-1e400", -1000},
+        {"1e-400", 0}, {"1000.5", 1000}, {"-99999", -1000}, {"1e300", 1000},
+    };
+    for (const auto& [text, margin] : cases) EXPECT_EQ(marginFromText(text), margin) << text;
+}
+
 }  // namespace
 }  // namespace ws

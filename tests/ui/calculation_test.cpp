@@ -49,7 +49,7 @@ class Calculation : public MainWindowTest {
     }
 
     void expectResultsShown(bool shown) {
-        EXPECT_EQ(form->ResultsValid, shown);
+        EXPECT_EQ(doc().ResultsValid(), shown);
         for (int w = 1; w <= 3; ++w) {
             EXPECT_EQ(anp(w)->isHidden(), !shown) << w;
             EXPECT_EQ(get<QLabel>(wingControlNames(w).anpCaption)->isEnabled(), shown) << w;
@@ -68,7 +68,7 @@ class Calculation : public MainWindowTest {
     }
 
     void expectDone() {
-        EXPECT_TRUE(form->LatticeValid);
+        EXPECT_TRUE(doc().LatticeValid());
         expectCalculateOn(false);
         expectResultsShown(true);
     }
@@ -119,7 +119,7 @@ TEST_F(Calculation, StartUpAircraftShowsTheBatchProgramsLabelsOnTheAircraftPage)
 
     // The calculate tool button is off too, so nothing calculates twice.
     get<QToolButton>("SpeedButton4")->click();
-    EXPECT_TRUE(form->ResultsValid);
+    EXPECT_TRUE(doc().ResultsValid());
 
     field("Edit_x2")->setText("690");
     expectReady();
@@ -136,7 +136,7 @@ TEST_F(Calculation, TooSlenderWingIsRefusedWithoutResults) {
     field(n.chord[2])->setText("10");
     field(n.span[1])->setText("3000");
     calculate();
-    EXPECT_FALSE(form->LatticeValid);
+    EXPECT_FALSE(doc().LatticeValid());
     expectCalculateOn(false);
     expectResultsShown(false);
     const QStringList lines = memoLines();
@@ -170,7 +170,7 @@ TEST_F(Calculation, MovedHeightsReachTheFieldsAfterTheNotice) {
     }
     EXPECT_NE(field("Edit_z2")->text(), "0");
     // The calculation's own write is no edit.
-    EXPECT_TRUE(form->ResultsValid);
+    EXPECT_TRUE(doc().ResultsValid());
     // The next run finds nothing to move.
     field("Edit_x2")->setText("681");
     calculate();
@@ -194,9 +194,8 @@ TEST_F(Calculation, AutomaticRowsFollowTheWingCount) {
 }
 
 TEST_F(Calculation, WorkedExampleRowsInBothModes) {
-    form->setStoredResults(297000, 200, 100);
-    form->ResultsValid = true;
-    form->STABIL(nullptr);
+    doc().setStoredResults(297000, 200, 100);
+    form->STABIL();
     StabilityDisplay d = form->currentStabilityDisplay();
     EXPECT_EQ(d.rows.cgFront, "x_cg (16%): 68.0mm   ");
     EXPECT_EQ(d.rows.cgRear, "x_cg (8%): 84.0mm   ");
@@ -257,7 +256,6 @@ TEST_F(Calculation, ResizeShowsNoResultsBeforeACalculationAndKeepsThemAfter) {
     EXPECT_GT(top()->height(), before.height());
     EXPECT_EQ(topView().size(), top()->size());
     expectDone();
-    EXPECT_FALSE(form->KeepResults);
     EXPECT_EQ(anp(1)->text(), label1);
     EXPECT_EQ(form->topViewTransform().width, top()->width());
     expectMarksAt(form->currentStabilityDisplay());
@@ -301,7 +299,7 @@ TEST_F(Calculation, TopViewPressShowsPointersOnlyWithResults) {
     EXPECT_NE(topView().pixelColor(170, 306), kRed);  // the pointers are gone
     EXPECT_EQ(top()->cursor().shape(), Qt::OpenHandCursor);
     expectMarksAt(form->currentStabilityDisplay());
-    EXPECT_TRUE(form->ResultsValid);
+    EXPECT_TRUE(doc().ResultsValid());
 }
 
 }  // namespace

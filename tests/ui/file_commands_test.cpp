@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -65,21 +66,23 @@ TEST_F(FileCommands, OpenFillsEveryFieldRightAlignedAndTheLabels) {
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(file));
     EXPECT_EQ(form->model().AircraftFileName, file.string());
     EXPECT_EQ(get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet5");
-    EXPECT_FALSE(form->ResultsValid);  // the glider carries no results
+    EXPECT_FALSE(doc().ResultsValid());  // the glider carries no results
 }
 
-TEST_F(FileCommands, OpenWithStoredResultsShowsThemWithoutLatticeAndACancelledOpenDropsThem) {
+TEST_F(FileCommands, OpenWithStoredResultsShowsThemWithoutLatticeAndACancelledOpenKeepsThem) {
     start();
     openAnswer = text(kData / "with-results.da4");
     get<QAction>("Open2")->trigger();
-    EXPECT_TRUE(form->ResultsValid);
-    EXPECT_FALSE(form->LatticeValid);
+    EXPECT_TRUE(doc().ResultsValid());
+    EXPECT_FALSE(doc().LatticeValid());
     const Evaluation& e = form->calculation().evaluation;
-    EXPECT_DOUBLE_EQ(e.RefArea, 310500.0);
-    EXPECT_DOUBLE_EQ(e.RefChord, 268.41);
-    EXPECT_DOUBLE_EQ(e.AnpAircraft, 121.37);
-    EXPECT_EQ(form->currentStabilityDisplay().rows.refArea, "Reference area (S): 31.05dm^2 ");
-    EXPECT_EQ(form->currentStabilityDisplay().rows.neutralPoint, "x_ac: 121.4mm    ");
+    // The values of the aircraft's calculation, of which the file keeps rounded digits.
+    EXPECT_NEAR(e.RefArea, 297000.0, 0.05);
+    EXPECT_NEAR(e.RefChord, 271.98, 0.005);
+    EXPECT_NEAR(e.AnpAircraft, 71.83, 0.005);
+    EXPECT_FALSE(get<QPlainTextEdit>("Memo1")->isVisibleTo(form.get()));
+    EXPECT_EQ(form->currentStabilityDisplay().rows.refArea, "Reference area (S): 29.70dm^2 ");
+    EXPECT_EQ(form->currentStabilityDisplay().rows.neutralPoint, "x_ac: 71.8mm    ");
     const QImage& top = get<ImageWidget>("Image2")->image();
     EXPECT_FALSE(containsColour(top, referenceHighlight())) << "no reference-wing highlight after Open";
     EXPECT_TRUE(containsColour(top, QColor(255, 0, 0)));  // the red neutral-point row and tick
@@ -90,17 +93,47 @@ TEST_F(FileCommands, OpenWithStoredResultsShowsThemWithoutLatticeAndACancelledOp
     get<QAction>("Save2")->trigger();
     EXPECT_EQ(readBytes(folder / "copy.da4"), readBytes(kData / "with-results.da4"));
 
+    // A cancelled Open changes nothing at all.
     openAnswer.clear();
-    const QString before = get<QLineEdit>("Edit4")->text();
     get<QToolButton>("SpeedButton1")->click();
     EXPECT_EQ(openAsked, 2);
-    EXPECT_FALSE(form->ResultsValid);
-    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), before);
+    EXPECT_EQ(openFolder, text(folder.path()));  // the dialog starts in the current file's folder
+    EXPECT_TRUE(doc().ResultsValid());
     EXPECT_TRUE(saveEnabled());
-    // Without results the file gets "0" three times.
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(folder / "copy.da4"));
+    // An edit withdraws the results: the file gets "0" three times.
+    get<QLineEdit>("Edit4")->setText("311");
     get<QAction>("Save3")->trigger();
     const std::string bytes = readBytes(folder / "copy.da4");
     EXPECT_NE(bytes.find("\r\n \r\n0\r\n0\r\n0\r\n \r\n"), std::string::npos);
+}
+
+// Results a file claims wrongly are replaced, with a notice; a file that
+// cannot be opened changes nothing and says why.
+TEST_F(FileCommands, ClaimedResultsAreCalculatedAgainAndRefusedFilesChangeNothing) {
+    start();
+    openAnswer = text(kData / "damaged" / "results-disagree.da4");
+    get<QAction>("Open2")->trigger();
+    EXPECT_TRUE(doc().ResultsValid());
+    EXPECT_EQ(form->currentStabilityDisplay().rows.neutralPoint,
+              "x_ac: 115.0mm    ");  // the file says 120.00
+    EXPECT_EQ(get<QPlainTextEdit>("Memo1")->toPlainText(),
+              "Attention:\nThe results stored in the file did not belong to this aircraft and were "
+              "calculated again.");
+    EXPECT_TRUE(get<QPlainTextEdit>("Memo1")->isVisibleTo(form.get()));
+
+    const QString name = get<QLabel>("Lab_FName")->text();
+    const QString chord = get<QLineEdit>("Edit4")->text();
+    for (const char* refused : {"foreign-text.da4", "binary-rubbish.da4", "missing.da4"}) {
+        openAnswer = text(kData / "damaged" / refused);
+        get<QAction>("Open2")->trigger();
+        ASSERT_FALSE(failures.isEmpty()) << refused;
+        EXPECT_TRUE(failures.takeLast().contains("cannot open \"" + openAnswer + "\": ")) << refused;
+        EXPECT_EQ(get<QLabel>("Lab_FName")->text(), name);
+        EXPECT_EQ(get<QLineEdit>("Edit4")->text(), chord);
+        EXPECT_TRUE(doc().ResultsValid());
+        EXPECT_EQ(form->currentStabilityDisplay().rows.neutralPoint, "x_ac: 115.0mm    ");
+    }
 }
 
 TEST_F(FileCommands, SaveAsWritesTheCoreWritersBytesAndTheExtensionRule) {
@@ -144,15 +177,16 @@ TEST_F(FileCommands, TheExtensionIsAppendedAlsoWhenTheDialogIsCancelled) {
 
 TEST_F(FileCommands, AFailedSaveShowsTheReasonAndKeepsOldFileAndName) {
     start();
-    // A name one character short of the limit: the file exists, but no
-    // longer temporary name beside it can be made, so every save fails.
-    const fs::path old = folder / (std::string(248, 'x') + ".da4");
+    // A write-protected file is not replaced, also not by root.
+    const fs::path old = folder / "protected.da4";
     const std::string oldBytes = "old bytes\r\n";
     writeBytes(old, oldBytes);
+    fs::permissions(old, fs::perms::owner_read);
     saveAnswer = text(old);
     get<QAction>("Save2")->trigger();
     ASSERT_EQ(failures.size(), 1);
     EXPECT_TRUE(failures[0].contains(QString::fromStdString(old.string()))) << failures[0].toStdString();
+    EXPECT_TRUE(failures[0].contains("the file is write-protected")) << failures[0].toStdString();
     EXPECT_EQ(readBytes(old), oldBytes);
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
     EXPECT_EQ(form->model().AircraftFileName, "Unknown.da4");
@@ -199,7 +233,7 @@ TEST_F(FileCommands, ThreeLinesOfRemarksAndAWingCountSurviveARoundTrip) {
     EXPECT_TRUE(get<QRadioButton>("RadioButton3")->isChecked());
     EXPECT_TRUE(get<QRadioButton>("RadioButton12")->isChecked());
     EXPECT_EQ(form->model().WingCount, 3);
-    EXPECT_TRUE(get<QTabWidget>("PageControl1")->isTabVisible(3));
+    EXPECT_EQ(get<QTabWidget>("PageControl1")->indexOf(get<QWidget>("TabSheet3")), 3);
     EXPECT_EQ(get<QLineEdit>("Edit_x3")->text(), "-200");
     EXPECT_EQ(form->model().wing[3].WingPosX, -200);
     EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "one\ntwo\nthree");
@@ -208,7 +242,7 @@ TEST_F(FileCommands, ThreeLinesOfRemarksAndAWingCountSurviveARoundTrip) {
     openAnswer = text(kExamples / "startup.da4");
     get<QAction>("Open2")->trigger();
     EXPECT_TRUE(get<QRadioButton>("RadioButton2")->isChecked());
-    EXPECT_FALSE(get<QTabWidget>("PageControl1")->isTabVisible(3));
+    EXPECT_EQ(get<QTabWidget>("PageControl1")->indexOf(get<QWidget>("TabSheet3")), -1);
     EXPECT_TRUE(get<QRadioButton>("RadioButton10")->isChecked());
     EXPECT_TRUE(get<QLineEdit>("Edit26")->isHidden());  // chord 3 of wing 3
 }

@@ -30,7 +30,7 @@ class PrintCommand : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        form->makePrintDialog = [this](QWidget* parent) {
+        form->setPrintDialogFactory([this](QWidget* parent) {
             auto* dialog = new TForm3(std::make_unique<PdfOnly>(), parent);
             dialog->reportFailure = [this](const QString& why) { reported << why; };
             dialog->askPdfFileName = [this](const QString& suggested) {
@@ -38,7 +38,7 @@ class PrintCommand : public MainWindowTest {
                 return pdfPath;
             };
             return dialog;
-        };
+        });
     }
     bool printable() {
         return !get<QPushButton>("Button6")->isHidden() && get<QToolButton>("SpeedButton5")->isEnabled() &&
@@ -52,11 +52,11 @@ class PrintCommand : public MainWindowTest {
 
 TEST_F(PrintCommand, OnlyAFinishedCalculationPrints) {
     EXPECT_FALSE(printable());
-    form->Print1Click(nullptr);
+    form->Print1Click();
     EXPECT_EQ(form->printDialog(), nullptr);
 
     get<QPushButton>("Button4")->click();
-    ASSERT_TRUE(form->ResultsValid);
+    ASSERT_TRUE(doc().ResultsValid());
     EXPECT_TRUE(printable());
     get<QPushButton>("Button6")->click();
     ASSERT_NE(form->printDialog(), nullptr);
@@ -65,7 +65,7 @@ TEST_F(PrintCommand, OnlyAFinishedCalculationPrints) {
     EXPECT_EQ(page.size(), QSize(985, 1502));
     EXPECT_NE(page.pixelColor(200, 200), QColor(Qt::white));  // the top view's copy
     // Printing does not withdraw the results it prints.
-    EXPECT_TRUE(form->ResultsValid);
+    EXPECT_TRUE(doc().ResultsValid());
     EXPECT_TRUE(printable());
 
     get<QLineEdit>("Edit4")->setText("250");

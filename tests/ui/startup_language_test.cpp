@@ -1,9 +1,11 @@
 #include <QAbstractButton>
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -15,6 +17,7 @@
 #include "ui/design_scale.h"
 #include "ui/export_commands.h"
 #include "ui/image_widget.h"
+#include "ui/open_aircraft.h"
 #include "ui/ui_texts.h"
 #include "ui/wing_controls.h"
 #include "window_test_support.h"
@@ -50,7 +53,7 @@ std::string settingsOf(const char* language, int width, int height, int left, in
 TEST_F(StartUp, GermanSettingsGiveGermanTextsSizeAndPlace) {
     fs::copy_file(kData / "german-900x700.pa4", folder / "Default.pa4");  // d, 900, 700, 1200, 50
     start();
-    EXPECT_FALSE(form->UiEnglish);
+    EXPECT_FALSE(form->UiEnglish());
     EXPECT_EQ(form->size(), QSize(900, 700));
     EXPECT_EQ(form->pos(), QPoint(0, 50));  // 1200 is no left edge
     expectEveryText(false);
@@ -66,7 +69,7 @@ TEST_F(StartUp, GermanSettingsGiveGermanTextsSizeAndPlace) {
 TEST_F(StartUp, AShortSettingsFileAppliesWhatItHas) {
     writeBytes(folder / "Default.pa4", "e\r\n950\r\n");
     start();
-    EXPECT_TRUE(form->UiEnglish);
+    EXPECT_TRUE(form->UiEnglish());
     EXPECT_EQ(form->width(), 950);
     EXPECT_EQ(form->height(), design(732) + form->menuBar()->sizeHint().height());
     EXPECT_EQ(textOf("TabSheet5"), "     Aircraft    ");  // the design texts stay
@@ -94,7 +97,7 @@ TEST_F(StartUp, ClosingWritesTheSettingsEveryTimeAndTheyComeBack) {
 TEST_F(StartUp, ASettingsFileThatCannotBeWrittenIsSkippedQuietly) {
     fs::create_directory(folder / "Default.pa4");
     start();
-    EXPECT_TRUE(form->UiEnglish);
+    EXPECT_TRUE(form->UiEnglish());
     form->close();
     EXPECT_TRUE(fs::is_directory(folder / "Default.pa4"));
     EXPECT_TRUE(failures.isEmpty());
@@ -109,37 +112,53 @@ TEST_F(StartUp, TheCommandLineFileOpensAsGivenWithSaveEnabled) {
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(upper));
     EXPECT_TRUE(saveEnabled());
     EXPECT_EQ(get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet5");
-    EXPECT_FALSE(form->ResultsValid);
+    EXPECT_FALSE(doc().ResultsValid());
 
     // "Save" writes back to the same file.
     get<QAction>("Save3")->trigger();
     EXPECT_EQ(readBytes(upper), readBytes(kExamples / "glider.da4"));
 }
 
-TEST_F(StartUp, TwoArgumentsOpenNothingAndAMissingFileIsQuiet) {
+TEST_F(StartUp, TwoArgumentsOpenNothingAndAFileThatCannotBeOpenedIsReported) {
     const QString glider = text(kExamples / "glider.da4");
     start({glider, glider});
     EXPECT_EQ(get<QLineEdit>("Edit4")->text(), "310");
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
     EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
 
+    // A file that cannot be read is refused with its reason; nothing changes.
     form.reset();
     const QString missing = text(folder / "none.da4");
     start({missing});
     EXPECT_EQ(get<QLineEdit>("Edit4")->text(), "310");
-    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), missing);
-    EXPECT_EQ(form->model().AircraftFileName, missing.toStdString());
-    EXPECT_TRUE(get<QAction>("Save3")->isEnabled());
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].startsWith(openFailedText("", true))) << failures[0].toStdString();
+    EXPECT_TRUE(failures[0].contains("none.da4"));
+    EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
+
+    // A name whose bytes are not UTF-8 opens through the bytes it was given.
+    form.reset();
+    const std::string odd = (folder /
+                             "gl\xFC"
+                             "der.da4")
+                                .string();
+    fs::copy_file(kExamples / "glider.da4", odd);
+    char* argv[] = {const_cast<char*>("winstabix"), const_cast<char*>(odd.c_str())};
+    keepNativeArguments(2, argv);
+    start({QFile::decodeName(QByteArray::fromStdString(odd))});
+    EXPECT_EQ(form->model().AircraftFileName, odd);
+    EXPECT_EQ(form->model().wing[1].TrapCount, 3);
 }
 
 TEST_F(Languages, SwitchingTwiceReturnsEveryTextOfTheTableToEnglish) {
     start();
     EXPECT_EQ(textOf("TabSheet1"), " Wing 1 ");  // the design caption
     get<QAction>("german1")->trigger();
-    EXPECT_FALSE(form->UiEnglish);
+    EXPECT_FALSE(form->UiEnglish());
     expectEveryText(false);
     get<QAction>("german1")->trigger();
-    EXPECT_TRUE(form->UiEnglish);
+    EXPECT_TRUE(form->UiEnglish());
     expectEveryText(true);
     // The remarks keep the language they were written in.
     EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "insert your remarks her:");
@@ -207,13 +226,13 @@ TEST_F(Languages, GapWarningMemoHeadAndWingNamesFollowTheSwitch) {
 
 TEST_F(StartUp, ACommandLineFileWithResultsShowsThemAndTheyStayValidInGerman) {
     start({text(kData / "with-results.da4")});
-    EXPECT_TRUE(form->ResultsValid);
-    EXPECT_FALSE(form->LatticeValid);
-    EXPECT_DOUBLE_EQ(form->calculation().evaluation.RefChord, 268.41);
-    EXPECT_EQ(form->currentStabilityDisplay().rows.refChord, "Reference length (lm): 268.4mm ");
+    EXPECT_TRUE(doc().ResultsValid());
+    EXPECT_FALSE(doc().LatticeValid());
+    EXPECT_NEAR(form->calculation().evaluation.RefChord, 271.98, 0.005);
+    EXPECT_EQ(form->currentStabilityDisplay().rows.refChord, "Reference length (lm): 272.0mm ");
     get<QAction>("german1")->trigger();
-    EXPECT_TRUE(form->ResultsValid);
-    EXPECT_EQ(form->currentStabilityDisplay().rows.refArea, "Bezugsfläche (S): 31.05dm^2 ");
+    EXPECT_TRUE(doc().ResultsValid());
+    EXPECT_EQ(form->currentStabilityDisplay().rows.refArea, "Bezugsfläche (S): 29.70dm^2 ");
     EXPECT_FALSE(get<QLabel>("Label_anp1")->isVisible());
 }
 

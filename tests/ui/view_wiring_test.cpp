@@ -51,7 +51,7 @@ TEST_F(ViewWiring, PositionAndAngleChangesRedrawTheAircraftViews) {
 
 TEST_F(ViewWiring, PlanformMarksTheWingsOwnCentreOnlyAfterACalculation) {
     get<QPushButton>("Button4")->click();
-    ASSERT_TRUE(form->ResultsValid);
+    ASSERT_TRUE(doc().ResultsValid());
     const double anp = form->calculation().evaluation.AnpWing[1] - form->model().wing[1].WingPosX;
     const QImage marked = image("Image1");
     const int x0 = marked.width() / 2;
@@ -59,10 +59,9 @@ TEST_F(ViewWiring, PlanformMarksTheWingsOwnCentreOnlyAfterACalculation) {
     EXPECT_EQ(marked.pixelColor(x0 + 4, row), QColor(Qt::black));
 
     // Results kept in a file name no wing's centre: the old mark must go.
-    form->setStoredResults(297000, 272, 90);
-    form->LatticeValid = false;
-    form->FormResize(nullptr);  // redraws every view, keeping results
-    ASSERT_TRUE(form->ResultsValid);
+    doc().setStoredResults(297000, 272, 90);
+    form->FormResize();  // redraws every view, keeping results
+    ASSERT_TRUE(doc().ResultsValid());
     EXPECT_NE(image("Image1").pixelColor(x0 + 4, row), QColor(Qt::black));
 }
 

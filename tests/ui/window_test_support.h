@@ -1,6 +1,7 @@
 // A main window per test, in a fresh working directory and with a fresh
 // configuration folder below it (XDG_CONFIG_HOME), so that its settings file
-// never meets another test's or the user's; file dialogs answered by the test.
+// never meets another test's or the user's; its file dialogs, questions and
+// messages answered and kept by the test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -23,6 +24,8 @@
 
 #include "../files/temp_folder.h"
 #include "ui/WinStabix2.h"
+#include "ui/aircraft_document.h"
+#include "ui/recent_files.h"
 
 namespace ws::testing {
 
@@ -33,6 +36,8 @@ class WindowTest : public ::testing::Test {
         std::filesystem::current_path(folder.path());
         previousConfig_ = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", (folder.path() / "config").c_str());
+        // No recent files from an earlier test.
+        for (const QString& path : RecentFiles().paths()) RecentFiles().remove(path);
     }
     void TearDown() override {
         form.reset();
@@ -47,17 +52,26 @@ class WindowTest : public ::testing::Test {
 
     // `arguments`: the command line after the program's name.
     void start(const QStringList& arguments = {}) {
-        form = std::make_unique<TForm1>(nullptr, arguments);
-        form->fileDialogs.open = [this](QWidget*, bool) {
+        FileDialogs d;
+        d.open = [this](QWidget*, bool, const QString& folder) {
             ++openAsked;
+            openFolder = folder;
             return openAnswer;
         };
-        form->fileDialogs.save = [this](QWidget*, bool) {
+        d.save = [this](QWidget*, bool, const QString& suggested) {
             ++saveAsked;
+            saveSuggested = suggested;
             return saveAnswer;
         };
-        form->fileDialogs.saveFailed = [this](QWidget*, const QString& reason, bool) { failures << reason; };
+        d.askSave = [this](QWidget*, bool) {
+            ++changesAsked;
+            return changesAnswer;
+        };
+        d.warn = [this](QWidget*, const QString& text) { failures << text; };
+        form = std::make_unique<TForm1>(nullptr, arguments, d);
     }
+
+    AircraftDocument& doc() { return form->document(); }
 
     template <class T>
     T* get(const char* name) {
@@ -73,6 +87,8 @@ class WindowTest : public ::testing::Test {
         auto* tabs = form->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
         if (const int tab = tabs->indexOf(qobject_cast<QWidget*>(control)); tab >= 0)
             return tabs->tabText(tab);
+        if (control->objectName().startsWith("TabSheet"))  // a page out of the tab control
+            return qobject_cast<QWidget*>(control)->windowTitle();
         if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
         if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
         if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) return memo->toPlainText();
@@ -93,9 +109,11 @@ class WindowTest : public ::testing::Test {
 
     TempFolder folder;
     std::unique_ptr<TForm1> form;
-    QString openAnswer, saveAnswer;  // empty: the dialog was cancelled
-    int openAsked = 0, saveAsked = 0;
-    QStringList failures;  // what the failed-save box said
+    QString openAnswer, saveAnswer;     // empty: the dialog was cancelled
+    QString openFolder, saveSuggested;  // where the dialogs started
+    int openAsked = 0, saveAsked = 0, changesAsked = 0;
+    SaveAnswer changesAnswer = SaveAnswer::Cancel;  // to "save the changes first?"
+    QStringList failures;                           // what the message boxes said
 
   private:
     std::filesystem::path previous_;
@@ -112,3 +130,8 @@ class MainWindowTest : public WindowTest {
 };
 
 }  // namespace ws::testing
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}

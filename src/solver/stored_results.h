@@ -1,0 +1,25 @@
+// Results read from an aircraft file are never shown as they stand: the
+// aircraft as loaded is calculated, and the file's values only decide
+// whether the user is told that they did not belong to it. mm, mm².
+#pragma once
+
+#include "files/aircraft_file.h"
+#include "solver/calculation.h"
+
+namespace ws {
+
+// Whether `stored` are `calculated`'s reference area, reference chord and
+// neutral point within the rounding of the digits the file keeps (1, 2 and 2
+// decimals). Values that are not finite, and an area or chord not above 0,
+// never agree.
+bool storedResultsAgree(const StoredResults& stored, const Evaluation& calculated);
+
+// Calculates `model` as loaded from a file, with the results the file
+// claims, if any. When the calculation is done but `stored` do not agree
+// with it, its messages (shown) carry the notice "Attention:" /
+// storedResultsReplacedLine, or the notice line below an overlap notice. A
+// refusal leaves the refusal lines only.
+void calculateWithStoredResults(const AircraftModel& model, const std::optional<StoredResults>& stored,
+                                const CalcOptions& options, SolverWorkspace& workspace, CalcResult& result);
+
+}  // namespace ws

@@ -1,0 +1,329 @@
+// The window as a document: undo and redo of every kind of change, the
+// modified mark, the question before changes are lost, recent and dropped
+// files, the shortcuts, and the program's own command-line answers.
+#include <QApplication>
+#include <QFile>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUndoStack>
+#include <QUrl>
+#include <functional>
+
+#include "editing/planform_handles.h"
+#include "ui/image_widget.h"
+#include "ui/ui_texts.h"
+#include "window_test_support.h"
+
+namespace ws::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kExamples = WINSTABIX_EXAMPLES;
+
+void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+class Document : public MainWindowTest {
+  protected:
+    // What an undo must bring back exactly.
+    struct Seen {
+        QStringList fields, labels;
+        QString remarks;
+        QImage planform1, planform2;
+        int tabs = 0;
+        bool operator==(const Seen&) const = default;
+    };
+    Seen seen() {
+        Seen s;
+        for (QLineEdit* e : form->findChildren<QLineEdit*>()) s.fields << e->objectName() + "=" + e->text();
+        s.remarks = get<QPlainTextEdit>("Memo2")->toPlainText();
+        for (const char* name : {"Label_b1", "Label_s1", "Label_b2", "Label_s2", "Label_b3"})
+            s.labels << textOf(name);
+        s.planform1 = get<ImageWidget>("Image1")->image();
+        s.planform2 = get<ImageWidget>("Image11")->image();
+        auto* tabs = get<QTabWidget>("PageControl1");
+        s.tabs = tabs->count();
+        return s;
+    }
+    void showActive() {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    // Drags wing 1's root trailing edge 20 pixels down.
+    void dragRootChord() {
+        auto* view = get<ImageWidget>("Image1");
+        const QImage& image = view->image();
+        const PlanformFrame frame{form->PlanformScale(1), image.width(), image.height()};
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (hitTest(form->model().wing[1], frame, {x, y}) == 4) {
+                    send(view, QEvent::MouseButtonPress, {x, y}, Qt::LeftButton, Qt::LeftButton);
+                    send(view, QEvent::MouseButtonRelease, {x, y + 20}, Qt::LeftButton, Qt::NoButton);
+                    return;
+                }
+        ADD_FAILURE() << "no root trailing edge";
+    }
+};
+
+TEST_F(Document, EveryKindOfChangeIsOneStepThatUndoAndRedoRestore) {
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        const char* undoText;
+    };
+    const Case cases[] = {
+        {"typed",
+         [&] {
+             QTest::keyClick(get<QLineEdit>("Edit5"), Qt::Key_Backspace);
+             QTest::keyClicks(get<QLineEdit>("Edit5"), "5");
+         },
+         "Undo: Tip chord of trapezium 1 of wing 1, mm"},
+        {"drag", [&] { dragRootChord(); }, "Undo: Drag on the planform of wing 1"},
+        {"trapeziums", [&] { get<QRadioButton>("RadioButton6")->click(); },
+         "Undo: Trapezium count of wing 1"},
+        {"wings", [&] { get<QRadioButton>("RadioButton3")->click(); }, "Undo: Wing count"},
+        {"gap", [&] { QTest::keyClicks(get<QLineEdit>("Edit02"), "4"); }, "Undo: Centre gap of wing 2, mm"},
+        {"remarks", [&] { QTest::keyClicks(get<QPlainTextEdit>("Memo2"), "ab"); }, "Undo: Remarks"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        form.reset();
+        start();
+        auto* undo = get<QAction>("Undo1");
+        auto* redo = get<QAction>("Redo1");
+        const Seen before = seen();
+        EXPECT_FALSE(undo->isEnabled());
+        c.change();
+        const Seen after = seen();
+        EXPECT_FALSE(after == before);
+        EXPECT_EQ(doc().undoStack()->count(), 1);
+        EXPECT_EQ(undo->text(), c.undoText);
+
+        undo->trigger();
+        EXPECT_TRUE(seen() == before);
+        EXPECT_FALSE(undo->isEnabled());
+        EXPECT_EQ(redo->text(), QString(c.undoText).replace("Undo", "Redo"));
+        redo->trigger();
+        EXPECT_TRUE(seen() == after);
+        EXPECT_FALSE(redo->isEnabled());
+        // Like any change, an undo withdraws the results.
+        get<QPushButton>("Button4")->click();
+        ASSERT_TRUE(doc().ResultsValid());
+        undo->trigger();
+        EXPECT_FALSE(doc().ResultsValid());
+        EXPECT_TRUE(get<QPushButton>("Button4")->isEnabled());
+    }
+}
+
+TEST_F(Document, CtrlZIsTheDocumentsUndoWhereverTheFocusIs) {
+    showActive();
+    auto* chord = get<QLineEdit>("Edit4");
+    chord->setFocus();
+    chord->end(false);
+    QTest::keyClicks(chord, "7");
+    QTest::keyClicks(get<QLineEdit>("Edit5"), "1");
+    EXPECT_EQ(doc().undoStack()->count(), 2);
+    QTest::keyClick(chord, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(get<QLineEdit>("Edit5")->text(), "230");  // the last step, not this field's own history
+    EXPECT_EQ(chord->text(), "3107");
+    QTest::keyClick(get<QTabWidget>("PageControl1"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(chord->text(), "310");
+    EXPECT_EQ(textOf("Label_s1"), "29.70dm^2");
+    QTest::keyClick(chord, Qt::Key_Z, Qt::ControlModifier);  // nothing left: the field keeps its text
+    EXPECT_EQ(chord->text(), "310");
+    QTest::keyClick(chord, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(chord->text(), "3107");
+    QTest::keyClick(chord, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(get<QLineEdit>("Edit5")->text(), "2301");
+}
+
+TEST_F(Document, TheTitleNamesTheFileAndMarksUnsavedChanges) {
+    EXPECT_EQ(form->windowTitle(), " WinStabix4  V2.5 - Unknown.da4[*]");
+    EXPECT_FALSE(form->isWindowModified());
+    get<QLineEdit>("Edit_x2")->setText("700");
+    EXPECT_TRUE(form->isWindowModified());
+    saveAnswer = text(folder / "plane");
+    get<QAction>("Save2")->trigger();
+    EXPECT_EQ(saveAsked, 1);
+    EXPECT_FALSE(form->isWindowModified());
+    EXPECT_EQ(form->windowTitle(), " WinStabix4  V2.5 - plane.da4[*]");
+    // Typed and taken back is no change; an undo past the save is.
+    QTest::keyClicks(get<QLineEdit>("Edit4"), "1");
+    QTest::keyClick(get<QLineEdit>("Edit4"), Qt::Key_Backspace);
+    EXPECT_FALSE(form->isWindowModified());
+    get<QAction>("Undo1")->trigger();
+    EXPECT_TRUE(form->isWindowModified());
+    EXPECT_EQ(get<QLineEdit>("Edit_x2")->text(), "680");
+
+    // Save as starts at the current file; opening starts a fresh history.
+    get<QAction>("Save2")->trigger();
+    EXPECT_EQ(saveSuggested, text(folder / "plane.da4"));
+    openAnswer = text(kExamples / "glider.da4");
+    get<QAction>("Open2")->trigger();
+    EXPECT_EQ(form->windowTitle(), " WinStabix4  V2.5 - glider.da4[*]");
+    EXPECT_FALSE(get<QAction>("Undo1")->isEnabled());
+    EXPECT_FALSE(form->isWindowModified());
+}
+
+TEST_F(Document, ChangesAreAskedAboutBeforeCloseOrOpenLosesThem) {
+    struct Case {
+        SaveAnswer answer;
+        const char* saveAs;  // "" cancels the save dialog; "missing/" cannot be written
+        bool goesOn;
+    };
+    const Case cases[] = {{SaveAnswer::Save, "saved.da4", true},
+                          {SaveAnswer::Save, "missing/x.da4", false},
+                          {SaveAnswer::Save, "", false},
+                          {SaveAnswer::Discard, "", true},
+                          {SaveAnswer::Cancel, "", false}};
+    for (bool closing : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(::testing::Message() << (closing ? "close " : "open ") << int(c.answer) << c.saveAs);
+            form.reset();
+            fs::remove(folder / "saved.da4");
+            fs::remove(configSettingsFile());
+            start();
+            openAsked = changesAsked = 0;
+            changesAnswer = c.answer;
+            saveAnswer = *c.saveAs ? text(folder / c.saveAs) : QString();
+            openAnswer = text(kExamples / "glider.da4");
+            get<QLineEdit>("Edit4")->setText("400");
+
+            if (closing) {
+                EXPECT_EQ(form->close(), c.goesOn);
+                // The settings are written by every close that happens.
+                EXPECT_EQ(fs::exists(configSettingsFile()), c.goesOn);
+            } else {
+                get<QAction>("Open2")->trigger();
+                EXPECT_EQ(openAsked, c.goesOn ? 1 : 0);
+                EXPECT_EQ(get<QLineEdit>("Edit4")->text(), c.goesOn ? " 230" : "400");
+                EXPECT_EQ(form->isWindowModified(), !c.goesOn);
+            }
+            EXPECT_EQ(changesAsked, 1);
+            EXPECT_EQ(fs::exists(folder / "saved.da4"), c.answer == SaveAnswer::Save && c.goesOn);
+        }
+    }
+    // Nothing to lose: no question.
+    form.reset();
+    start();
+    changesAsked = 0;
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(changesAsked, 0);
+}
+
+TEST_F(Document, RecentFilesLastAcrossARestartAndAVanishedOneIsDropped) {
+    const fs::path copy = folder / "copy.da4";
+    fs::copy_file(kExamples / "glider.da4", copy);
+    EXPECT_FALSE(get<QMenu>("Recent1")->isEnabled());
+    for (const fs::path& file : {kExamples / "startup.da4", copy}) {
+        openAnswer = text(file);
+        get<QAction>("Open2")->trigger();
+    }
+    EXPECT_TRUE(get<QMenu>("Recent1")->isEnabled());
+    form.reset();
+    start();
+    auto entries = [&] {
+        QStringList list;
+        QMenu* menu = get<QMenu>("Recent1");
+        emit menu->aboutToShow();
+        for (QAction* a : menu->actions()) list << a->text();
+        return list;
+    };
+    EXPECT_EQ(entries(), (QStringList{"&1 " + text(copy), "&2 " + text(kExamples / "startup.da4")}));
+    get<QMenu>("Recent1")->actions()[1]->trigger();
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(kExamples / "startup.da4"));
+    EXPECT_EQ(entries().front(), "&1 " + text(kExamples / "startup.da4"));
+
+    fs::remove(copy);
+    get<QMenu>("Recent1")->actions()[1]->trigger();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_EQ(failures[0], vanishedFileText(text(copy), true));
+    EXPECT_EQ(entries(), QStringList{"&1 " + text(kExamples / "startup.da4")});
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(kExamples / "startup.da4"));
+}
+
+TEST_F(Document, ADroppedAircraftFileOpensAfterTheQuestion) {
+    get<QLineEdit>("Edit4")->setText("400");
+    changesAnswer = SaveAnswer::Discard;
+    for (const char* name : {"notes.txt", "glider.da4"}) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(text(kExamples / name))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &enter);
+        EXPECT_EQ(enter.isAccepted(), QString(name).endsWith(".da4")) << name;
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &drop);
+    }
+    EXPECT_EQ(changesAsked, 1);
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(kExamples / "glider.da4"));
+    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), " 230");
+}
+
+TEST_F(Document, RemarksTheFileCannotHoldAreCountedOnSave) {
+    get<QPlainTextEdit>("Memo2")->setPlainText("Ω ≈ ä?");
+    saveAnswer = text(folder / "plane.da4");
+    get<QAction>("Save2")->trigger();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_EQ(failures[0], unstorableRemarksText(2, true));
+    EXPECT_TRUE(unstorableRemarksText(2, false).startsWith("2 Zeichen"));
+}
+
+TEST_F(Document, EveryShortcutTriggersItsAction) {
+    showActive();
+    const std::pair<const char*, QKeySequence> keys[] = {{"Open2", Qt::CTRL | Qt::Key_O},
+                                                         {"Save3", Qt::CTRL | Qt::Key_S},
+                                                         {"Save2", Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+                                                         {"Print1", Qt::CTRL | Qt::Key_P},
+                                                         {"Exit1", Qt::CTRL | Qt::Key_Q},
+                                                         {"Undo1", Qt::CTRL | Qt::Key_Z},
+                                                         {"Redo1", Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+                                                         {"Redo1", Qt::CTRL | Qt::Key_Y},
+                                                         {"Calculate1", Qt::Key_F5}};
+    for (const auto& [name, key] : keys) {
+        SCOPED_TRACE(name);
+        auto* action = get<QAction>(name);
+        // Only the key's road is tested here: the commands themselves stay still.
+        QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+        action->setEnabled(true);
+        QSignalSpy spy(action, &QAction::triggered);
+        QTest::keySequence(form.get(), key);
+        EXPECT_EQ(spy.count(), 1) << key.toString().toStdString();
+    }
+    EXPECT_TRUE(get<QToolButton>("SpeedButton4")->toolTip().contains("F5"));
+    // The menus' Alt keys, in both languages.
+    EXPECT_EQ(get<QMenu>("Open1")->title(), "&File");
+    EXPECT_EQ(get<QMenu>("EEdit1")->title(), "&Edit");
+    get<QAction>("german1")->trigger();
+    EXPECT_EQ(get<QMenu>("Open1")->title(), "&Datei");
+    EXPECT_EQ(get<QMenu>("EEdit1")->title(), "&Bearbeiten");
+    EXPECT_EQ(get<QAction>("Undo1")->text(), "Rückgängig");
+    EXPECT_EQ(get<QLineEdit>("Edit4")->toolTip(), "Wurzeltiefe von Flügel 1, mm");
+}
+
+TEST(CommandLine, HelpAndVersionAnswerWithoutAWindow) {
+    const std::pair<const char*, const char*> answers[] = {{"--help", "Usage: winstabix [FILE.da4]\n"},
+                                                           {"--version", "WinStabix4 V2.5\n"}};
+    for (const auto& [option, start] : answers) {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "no-such-platform");  // a window would fail to start
+        program.setProcessEnvironment(env);
+        program.start(WINSTABIX_WINDOW, {option});
+        ASSERT_TRUE(program.waitForFinished(10000)) << option;
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0) << option;
+        EXPECT_TRUE(program.readAllStandardOutput().startsWith(start)) << option;
+    }
+}
+
+}  // namespace
+}  // namespace ws::testing
