@@ -100,6 +100,65 @@
     </message>
 </context>
 <context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Planform drawing (SVG)…</source>
+        <translation>Grundriss-Zeichnung (SVG)…</translation>
+    </message>
+    <message>
+        <source>Planform drawing (DXF)…</source>
+        <translation>Grundriss-Zeichnung (DXF)…</translation>
+    </message>
+    <message>
+        <source>AVL input file…</source>
+        <translation>AVL-Eingabedatei…</translation>
+    </message>
+    <message>
+        <source>Print template (1:1)…</source>
+        <translation>Schablone drucken (1:1)…</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>DXF drawing (*.dxf)</source>
+        <translation>DXF-Zeichnung (*.dxf)</translation>
+    </message>
+    <message>
+        <source>AVL input (*.avl)</source>
+        <translation>AVL-Eingabe (*.avl)</translation>
+    </message>
+    <message>
+        <source>The file was not exported.</source>
+        <translation>Die Datei wurde nicht exportiert.</translation>
+    </message>
+    <message>
+        <source>Template (1:1)</source>
+        <translation>Schablone (1:1)</translation>
+    </message>
+    <message>
+        <source>Wing %1</source>
+        <translation>Flügel %1</translation>
+    </message>
+    <message>
+        <source>Wing:</source>
+        <translation>Flügel:</translation>
+    </message>
+    <message>
+        <source>Both halves</source>
+        <translation>Beide Hälften</translation>
+    </message>
+    <message>
+        <source>One half with the centre line</source>
+        <translation>Eine Hälfte mit der Mittellinie</translation>
+    </message>
+</context>
+<context>
     <name>Stability</name>
     <message>
         <source>x_cg (%1%): %2mm</source>

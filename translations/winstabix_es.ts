@@ -100,6 +100,65 @@
     </message>
 </context>
 <context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Planform drawing (SVG)…</source>
+        <translation>Plano en planta (SVG)…</translation>
+    </message>
+    <message>
+        <source>Planform drawing (DXF)…</source>
+        <translation>Plano en planta (DXF)…</translation>
+    </message>
+    <message>
+        <source>AVL input file…</source>
+        <translation>Archivo de entrada AVL…</translation>
+    </message>
+    <message>
+        <source>Print template (1:1)…</source>
+        <translation>Imprimir plantilla (1:1)…</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>DXF drawing (*.dxf)</source>
+        <translation>Dibujo DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>AVL input (*.avl)</source>
+        <translation>Entrada AVL (*.avl)</translation>
+    </message>
+    <message>
+        <source>The file was not exported.</source>
+        <translation>El archivo no se ha exportado.</translation>
+    </message>
+    <message>
+        <source>Template (1:1)</source>
+        <translation>Plantilla (1:1)</translation>
+    </message>
+    <message>
+        <source>Wing %1</source>
+        <translation>Ala %1</translation>
+    </message>
+    <message>
+        <source>Wing:</source>
+        <translation>Ala:</translation>
+    </message>
+    <message>
+        <source>Both halves</source>
+        <translation>Ambas semialas</translation>
+    </message>
+    <message>
+        <source>One half with the centre line</source>
+        <translation>Una semiala con el eje central</translation>
+    </message>
+</context>
+<context>
     <name>Stability</name>
     <message>
         <source>x_cg (%1%): %2mm</source>

@@ -100,6 +100,65 @@
     </message>
 </context>
 <context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Planform drawing (SVG)…</source>
+        <translation>Plan de l’aile (SVG)…</translation>
+    </message>
+    <message>
+        <source>Planform drawing (DXF)…</source>
+        <translation>Plan de l’aile (DXF)…</translation>
+    </message>
+    <message>
+        <source>AVL input file…</source>
+        <translation>Fichier d’entrée AVL…</translation>
+    </message>
+    <message>
+        <source>Print template (1:1)…</source>
+        <translation>Imprimer le gabarit (1:1)…</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>DXF drawing (*.dxf)</source>
+        <translation>Dessin DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>AVL input (*.avl)</source>
+        <translation>Entrée AVL (*.avl)</translation>
+    </message>
+    <message>
+        <source>The file was not exported.</source>
+        <translation>Le fichier n’a pas été exporté.</translation>
+    </message>
+    <message>
+        <source>Template (1:1)</source>
+        <translation>Gabarit (1:1)</translation>
+    </message>
+    <message>
+        <source>Wing %1</source>
+        <translation>Aile %1</translation>
+    </message>
+    <message>
+        <source>Wing:</source>
+        <translation>Aile :</translation>
+    </message>
+    <message>
+        <source>Both halves</source>
+        <translation>Les deux demi-ailes</translation>
+    </message>
+    <message>
+        <source>One half with the centre line</source>
+        <translation>Une demi-aile avec l’axe central</translation>
+    </message>
+</context>
+<context>
     <name>Stability</name>
     <message>
         <source>x_cg (%1%): %2mm</source>

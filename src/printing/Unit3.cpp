@@ -98,6 +98,7 @@ TForm3::~TForm3() = default;
 
 void TForm3::setPage(const PrintPage& page, const QString& pdfName) {
     page_ = page;
+    document_ = {};
     pdfName_ = pdfName;
 }
 
@@ -106,6 +107,11 @@ void TForm3::showPage(const PrintPage& page, const QString& pdfName) {
     show();
     raise();
     activateWindow();
+}
+
+void TForm3::showDocument(const PaperDocument& document, const QString& pdfName) {
+    showPage({}, pdfName);
+    document_ = document;
 }
 
 bool TForm3::event(QEvent* e) {
@@ -197,7 +203,7 @@ void TForm3::fail(const QString& reason) {
 void TForm3::ButtonCloseClick() {
     const PrinterCaps* printer = XPrnSet2.currentPrinter();
     if (!printer) return fail(QStringLiteral("No printer is installed, so nothing can be printed."));
-    if (!page_) return fail(QStringLiteral("There is no page to print."));
+    if (!page_ && !document_) return fail(QStringLiteral("There is no page to print."));
     if (XPrnSet2.resolutionCount() == 0)
         return fail(QStringLiteral("The printer \"%1\" reports no resolution; nothing was printed.")
                         .arg(printer->name));
@@ -207,14 +213,28 @@ void TForm3::ButtonCloseClick() {
     // Out of range the rectangle would shrink to a point: an empty page.
     if (dpi <= 0) return fail(QStringLiteral("Choose a printer resolution first; nothing was printed."));
 
+    // A document is laid out before anything is asked or started.
+    std::vector<PrintPage> sheets;
+    if (document_) {
+        const std::optional<Paper> paper = XPrint.PaperOf(*printer, XPrnSet2.settings());
+        if (!paper) return fail(XPrint.errorText());
+        auto pages = document_.pages(*paper);
+        if (const QString* why = std::get_if<QString>(&pages)) return fail(*why);
+        sheets = std::move(std::get<std::vector<PrintPage>>(pages));
+    }
+
     QString pdfPath;
     if (printer->pdfFile) {
         pdfPath = askPdfFileName ? askPdfFileName(pdfName_) : QString();
         if (pdfPath.isEmpty()) return;  // the user changed their mind; the dialog stays
     }
-    if (!page_.title.isEmpty()) XPrint.Title = page_.title;
+    const QString& title = document_ ? document_.title : page_.title;
+    if (!title.isEmpty()) XPrint.Title = title;
     if (!XPrint.BeginDoc(*printer, XPrnSet2.settings(), pdfPath)) return fail(XPrint.errorText());
-    XPrint.DrawPage(pageRectangle(dpi), page_);
+    if (document_)
+        XPrint.DrawSheets(sheets);
+    else
+        XPrint.DrawPage(pageRectangle(dpi), page_);
     if (!XPrint.EndDoc()) return fail(XPrint.errorText());
     close();
 }

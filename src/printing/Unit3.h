@@ -33,6 +33,9 @@ class TForm3 : public QDialog {
     // setPage, then shown beside the main window without blocking it and
     // made the active window (which refills it).
     void showPage(const PrintPage& page, const QString& pdfName = {});
+    // A document laid out for the chosen printer's paper, in place of a page;
+    // shown as showPage does.
+    void showDocument(const PaperDocument& document, const QString& pdfName = {});
 
     // Refills the printer list, the resolutions and the colour box; runs on
     // creation and whenever the dialog becomes the active window, where a
@@ -71,6 +74,7 @@ class TForm3 : public QDialog {
     bool refilling_ = false;
     bool noPrinterTold_ = false;  // once until a printer appears
     PrintPage page_;
+    PaperDocument document_;
     QString pdfName_;
 };
 

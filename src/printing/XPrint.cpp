@@ -39,38 +39,52 @@ TXPrint::~TXPrint() {
     if (painter_.isActive()) painter_.end();
 }
 
+std::unique_ptr<QPrinter> TXPrint::configured(const PrinterCaps& printer, const PrinterSettings& settings,
+                                              const QString& pdfPath) {
+    std::unique_ptr<QPrinter> job;
+    if (printer.pdfFile) {
+        job = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        job->setOutputFormat(QPrinter::PdfFormat);
+        job->setOutputFileName(pdfPath);
+        job->setPageSize(QPageSize(QPageSize::A4));
+    } else {
+        const QPrinterInfo info = QPrinterInfo::printerInfo(printer.name);
+        if (info.isNull()) {
+            error_ = QStringLiteral("The printer \"%1\" is no longer installed.").arg(printer.name);
+            return nullptr;
+        }
+        job = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    }
+    if (settings.PrintQuality > 0) job->setResolution(settings.PrintQuality);
+    job->setColorMode(settings.ColorMode == 2 ? QPrinter::Color : QPrinter::GrayScale);
+    job->setDocName(Title);
+    job->setCreator(Creator);
+    job->setCopyCount(Copies);
+    job->setPageOrientation(Orientation == PrintOrientation::xpoPortrait ? QPageLayout::Portrait
+                                                                         : QPageLayout::Landscape);
+    // Zero margins beyond what the printer cannot reach: device pixel (0, 0)
+    // is the corner of the printable area.
+    const QPageLayout layout = job->pageLayout();
+    const QMarginsF least = layout.minimumMargins();
+    job->setPageMargins(least + QMarginsF(MarginLeft, MarginTop, MarginRight, MarginBottom), layout.units());
+    return job;
+}
+
+std::optional<Paper> TXPrint::PaperOf(const PrinterCaps& printer, const PrinterSettings& settings) {
+    error_.clear();
+    const std::unique_ptr<QPrinter> job = configured(printer, settings, {});
+    if (!job) return std::nullopt;
+    return Paper{job->pageLayout().paintRect(QPageLayout::Millimeter).size(), job->resolution() / 25.4};
+}
+
 bool TXPrint::BeginDoc(const PrinterCaps& printer, const PrinterSettings& settings, const QString& pdfPath) {
     error_.clear();
     if (printing_) {
         error_ = QStringLiteral("A print job is already running.");
         return false;
     }
-    if (printer.pdfFile) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(pdfPath);
-        printer_->setPageSize(QPageSize(QPageSize::A4));
-    } else {
-        const QPrinterInfo info = QPrinterInfo::printerInfo(printer.name);
-        if (info.isNull()) {
-            error_ = QStringLiteral("The printer \"%1\" is no longer installed.").arg(printer.name);
-            return false;
-        }
-        printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    }
-    if (settings.PrintQuality > 0) printer_->setResolution(settings.PrintQuality);
-    printer_->setColorMode(settings.ColorMode == 2 ? QPrinter::Color : QPrinter::GrayScale);
-    printer_->setDocName(Title);
-    printer_->setCreator(Creator);
-    printer_->setCopyCount(Copies);
-    printer_->setPageOrientation(Orientation == PrintOrientation::xpoPortrait ? QPageLayout::Portrait
-                                                                              : QPageLayout::Landscape);
-    // Zero margins beyond what the printer cannot reach: device pixel (0, 0)
-    // is the corner of the printable area.
-    const QPageLayout layout = printer_->pageLayout();
-    const QMarginsF least = layout.minimumMargins();
-    printer_->setPageMargins(least + QMarginsF(MarginLeft, MarginTop, MarginRight, MarginBottom),
-                             layout.units());
+    printer_ = configured(printer, settings, pdfPath);
+    if (!printer_) return false;
 
     if (!painter_.begin(printer_.get())) {
         error_ = printer.pdfFile
@@ -88,6 +102,17 @@ bool TXPrint::BeginDoc(const PrinterCaps& printer, const PrinterSettings& settin
 void TXPrint::DrawPage(const DeviceRect& rect, const PrintPage& page) {
     if (!printing_) return;
     drawPage(painter_, rect.toQRect(), page);
+}
+
+void TXPrint::DrawSheets(const std::vector<PrintPage>& pages) {
+    if (!printing_) return;
+    const double x = printer_->logicalDpiX() / 25.4 / kPaperUnitsPerMm;
+    const double y = printer_->logicalDpiY() / 25.4 / kPaperUnitsPerMm;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0) printer_->newPage();
+        const QSize size = pages[i].size;
+        drawPage(painter_, QRectF(0, 0, size.width() * x, size.height() * y), pages[i]);
+    }
 }
 
 bool TXPrint::EndDoc() {

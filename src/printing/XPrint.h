@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QString>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "printing/XPrnSet2.h"
 #include "printing/print_page.h"
@@ -55,11 +57,19 @@ class TXPrint {
     // The page drawn into `rect` (device pixels) at the printer's resolution;
     // monochrome jobs get it in grey.
     void DrawPage(const DeviceRect& rect, const PrintPage& page);
+    // The paper a job on `printer` with `settings` prints on; nothing (with
+    // errorText()) when the printer is no longer installed.
+    std::optional<Paper> PaperOf(const PrinterCaps& printer, const PrinterSettings& settings);
+    // One sheet per page of a PaperDocument, at true scale.
+    void DrawSheets(const std::vector<PrintPage>& pages);
     // Ends and submits the job. False, with errorText(), when it failed.
     bool EndDoc();
     QString errorText() const { return error_; }
 
   private:
+    // A printer set up as a job on `printer` gets it; null when it is gone.
+    std::unique_ptr<QPrinter> configured(const PrinterCaps& printer, const PrinterSettings& settings,
+                                         const QString& pdfPath);
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
     bool printing_ = false;

@@ -8,8 +8,11 @@
 #include <QPainter>
 #include <QRectF>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <functional>
+#include <variant>
+#include <vector>
 
 #include "views/canvas.h"
 
@@ -20,6 +23,21 @@ struct PrintPage {
     std::function<void(Canvas&)> draw;  // empty: there is no page
     QString title;                      // of the document: the PDF's title, the job's name
     explicit operator bool() const { return bool(draw); }
+};
+
+// A document laid out for the paper it prints on, such as a drawing at true
+// scale tiled over sheets. Its pages are sized in hundredths of a millimetre
+// and each fills one sheet's printable area from its top-left corner.
+constexpr int kPaperUnitsPerMm = 100;
+struct Paper {
+    QSizeF printable;      // mm
+    double dotsPerMm = 0;  // device pixels
+};
+struct PaperDocument {
+    // The pages for `paper`, or why the document cannot go onto it.
+    std::function<std::variant<std::vector<PrintPage>, QString>(const Paper& paper)> pages;
+    QString title;  // of the document: the PDF's title, the job's name
+    explicit operator bool() const { return bool(pages); }
 };
 
 // Draws `page` onto the device of `painter` so that it fills `target`

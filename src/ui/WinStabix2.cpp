@@ -118,7 +118,8 @@ void TForm1::buildWindow() {
 
     // Off until their handlers are connected; printing waits for a calculation.
     for (QAction* a :
-         {chrome_.Open2, chrome_.Save2, chrome_.Save3, chrome_.Print1, chrome_.german1, chrome_.Info1})
+         {chrome_.Open2, chrome_.Save2, chrome_.Save3, chrome_.Print1, chrome_.ExportSvg1, chrome_.ExportDxf1,
+          chrome_.ExportAvl1, chrome_.Template1, chrome_.german1, chrome_.Info1})
         a->setEnabled(false);
     // The big button is the same command as the tool button.
     connect(aircraft_.Button4, &QPushButton::clicked, chrome_.Calculate1, &QAction::trigger);

@@ -12,6 +12,7 @@
 #include "editing/mouse_state.h"
 #include "editing/planform_handles.h"
 #include "editing/view_drag.h"
+#include "export/export_source.h"
 #include "files/aircraft_file.h"
 #include "model/aircraft.h"
 #include "model/language.h"
@@ -38,6 +39,7 @@ namespace ws {
 class TForm2;
 class TForm3;
 
+class ExportCommands;
 class RecentFiles;
 
 // The main window: builds the pages, the menus, the tool bar and their
@@ -103,6 +105,9 @@ class TForm1 : public QMainWindow {
     void setPrintDialogFactory(std::function<TForm3*(QWidget* parent)> factory);
     TForm3* printDialog() const { return form3_; }
     const SummaryPage& printedPage() const { return page_; }
+    // Export and the 1:1 template, of the aircraft as exportSource() gives it.
+    ExportCommands* exportCommands() const { return exports_; }
+    ExportSource exportSource() const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -141,6 +146,7 @@ class TForm1 : public QMainWindow {
     TForm3* form3_ = nullptr;  // the print dialog, made when first printing
     std::function<TForm3*(QWidget* parent)> makePrintDialog_;
     SummaryPage page_;
+    ExportCommands* exports_ = nullptr;
     void connectPrintCommand();
     static TForm3* standardPrintDialog(QWidget* parent);
 

@@ -14,6 +14,7 @@
 #include "ui/WinStabix2.h"
 #include "ui/aircraft_document.h"
 #include "ui/controls.h"
+#include "ui/export_commands.h"
 #include "ui/ui_texts.h"
 
 namespace ws {
@@ -116,6 +117,7 @@ void TForm1::rewriteTexts() {
         memoHead_ = errorBoxText();
         memo->setPlainText(memoHead_);
     }
+    if (exports_) exports_->retitle();
 }
 
 void TForm1::Info1Click() {

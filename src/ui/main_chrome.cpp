@@ -66,6 +66,13 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     c.Save2 = makeAction(c.Open1, "Save2");
     c.Save3 = makeAction(c.Open1, "Save3");
     c.Print1 = makeAction(c.Open1, "Print1");
+    c.Export1 = new QMenu(c.Open1);
+    c.Export1->setObjectName(QStringLiteral("ExportMenu"));
+    c.Open1->addMenu(c.Export1);
+    c.ExportSvg1 = makeAction(c.Export1, "ExportSvg");
+    c.ExportDxf1 = makeAction(c.Export1, "ExportDxf");
+    c.ExportAvl1 = makeAction(c.Export1, "ExportAvl");
+    c.Template1 = makeAction(c.Open1, "PrintTemplate");
     c.Open1->addSeparator();
     c.Recent1 = new QMenu(c.Open1);
     c.Recent1->setObjectName(QStringLiteral("Recent1"));

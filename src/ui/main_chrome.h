@@ -16,7 +16,12 @@ struct MainChrome {
     QAction* Save2 = nullptr;
     QAction* Save3 = nullptr;
     QAction* Print1 = nullptr;
-    QMenu* Recent1 = nullptr;  // the last aircraft files, most recent first
+    QMenu* Export1 = nullptr;  // "Export": the planform drawings and the AVL input
+    QAction* ExportSvg1 = nullptr;
+    QAction* ExportDxf1 = nullptr;
+    QAction* ExportAvl1 = nullptr;
+    QAction* Template1 = nullptr;  // the 1:1 template
+    QMenu* Recent1 = nullptr;      // the last aircraft files, most recent first
     QAction* Exit1 = nullptr;
     QMenu* EEdit1 = nullptr;  // "Edit"
     QAction* Undo1 = nullptr;

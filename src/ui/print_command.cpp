@@ -8,8 +8,10 @@
 
 #include "printing/Unit3.h"
 #include "printing/print_job.h"
+#include "texts/catalogue.h"
 #include "ui/WinStabix2.h"
 #include "ui/aircraft_document.h"
+#include "ui/export_commands.h"
 
 namespace ws {
 
@@ -45,6 +47,25 @@ void TForm1::Print1Click() {
 
 void TForm1::connectPrintCommand() {
     connect(chrome_.Print1, &QAction::triggered, this, [this] { Print1Click(); });
+    exports_ = new ExportCommands(
+        this, [this] { return exportSource(); },
+        [this] {
+            if (!form3_) form3_ = makePrintDialog_(this);
+            return form3_;
+        });
+    exports_->attach(chrome_.Export1, {chrome_.ExportSvg1, chrome_.ExportDxf1, chrome_.ExportAvl1},
+                     chrome_.Template1);
+    exports_->retitle();
+}
+
+ExportSource TForm1::exportSource() const {
+    ExportSource source{model(), std::nullopt, {}};
+    const Evaluation& e = calculation().evaluation;
+    if (doc_->ResultsValid())
+        source.marks = stabilityMarks(model().CalcWingCount, e.AnpAircraft, e.RefArea, e.RefChord,
+                                      marginDesired(), aircraft_.RadioButton16->isChecked());
+    source.words = exportWords(source.marks);
+    return source;
 }
 
 }  // namespace ws

@@ -5,19 +5,12 @@
 #include <algorithm>
 #include <string>
 
+#include "glider_wing.h"
+
 namespace ws {
 namespace {
 
-// A 3 m glider wing: rectangular, chord 200 mm, half span 1500 mm.
-AircraftModel glider3m() {
-    AircraftModel model = startupAircraft();
-    model.WingCount = model.CalcWingCount = 1;
-    WingEntry entry{};
-    entry.span[1] = 1500;
-    entry.chord[1] = entry.chord[2] = 200;
-    model.wing[1] = paramsFromEntry(entry, 1);
-    return model;
-}
+using test::glider3m;
 
 // The words of the catalogue for the automatic range 34..42 of the glider.
 const ExportWords kWords{"Wing",

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -192,29 +191,6 @@ TEST(PrintDialog, OnlyThePdfFileIsReportedOncePerActivationSeries) {
     EXPECT_EQ(d.form->ComboBox1->count(), 2);
 }
 
-// Every page of `pdf` rasterised at `dpi` by pdftoppm (poppler-utils); none
-// when the tool is missing or fails.
-std::vector<QImage> rasterise(const QString& pdf, int dpi) {
-    QProcess ppm;
-    ppm.start(QStringLiteral("pdftoppm"),
-              {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi), pdf, pdf + "-page"});
-    if (!ppm.waitForFinished(60000) || ppm.exitCode() != 0) return {};
-    const QFileInfo file(pdf);
-    std::vector<QImage> pages;
-    for (const QString& name :
-         file.dir().entryList({file.fileName() + "-page*.png"}, QDir::Files, QDir::Name))
-        pages.emplace_back(file.dir().filePath(name));
-    return pages;
-}
-
-// What a poppler tool prints; empty when it is missing or fails.
-QString toolOutput(const char* tool, const QStringList& arguments) {
-    QProcess p;
-    p.start(QString::fromLatin1(tool), arguments);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 TEST(PrintDialog, PdfFileHoldsThePageInsideItsRectangleOnly) {
     static const test::CalculatedAircraft a(startupAircraft());
     const SummaryPage page = composeSummaryPage(a.input());
@@ -228,7 +204,7 @@ TEST(PrintDialog, PdfFileHoldsThePageInsideItsRectangleOnly) {
     EXPECT_FALSE(d.form->isVisible());  // printed: the dialog closes
 
     const int dpi = 100;
-    const std::vector<QImage> pages = rasterise(d.pdfAnswer, dpi);
+    const std::vector<QImage> pages = test::rasterise(d.pdfAnswer, dpi);
     ASSERT_FALSE(pages.empty()) << "pdftoppm (poppler-utils) missing or failing";
     EXPECT_EQ(pages.size(), 1u);
     const QImage& raster = pages.front();
@@ -249,15 +225,15 @@ TEST(PrintDialog, PdfFileHoldsThePageInsideItsRectangleOnly) {
     EXPECT_GT(test::darkPixels(printed, printed.rect()), 500);
 
     // Text as text in an embedded font, titled with the aircraft file's name.
-    const QString text = toolOutput("pdftotext", {d.pdfAnswer, QStringLiteral("-")});
+    const QString text = test::toolOutput("pdftotext", {d.pdfAnswer, QStringLiteral("-")});
     EXPECT_TRUE(text.contains(QStringLiteral("aerodynamic center"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("93.7 mm")));
     EXPECT_TRUE(text.contains(QStringLiteral("x_ac: 93.7mm")));  // the top view's row
-    const QString info = toolOutput("pdfinfo", {d.pdfAnswer});
+    const QString info = test::toolOutput("pdfinfo", {d.pdfAnswer});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +Unknown\\.da4\n"))))
         << info.toStdString();
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Creator: +WinStabix \\d"))));
-    const QString fonts = toolOutput("pdffonts", {d.pdfAnswer});
+    const QString fonts = test::toolOutput("pdffonts", {d.pdfAnswer});
     EXPECT_TRUE(fonts.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +yes "))))
         << fonts.toStdString();
 }

@@ -3,8 +3,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 #include <QRect>
+#include <QStringList>
+#include <vector>
 
 #include "model/aircraft.h"
 #include "printing/print_job.h"
@@ -58,6 +63,30 @@ inline PrintPage blankPage() {
 // The text cell of `chars` characters at (x, y) of the page.
 inline QRect cell(int x, int y, int chars) {
     return QRect(x, y, chars * kPageCharWidth, 16);
+}
+
+// Every page of `pdf` rasterised at `dpi` by pdftoppm (poppler-utils), with
+// its further `options` ("-f 1 -l 2"); none when the tool is missing or fails.
+inline std::vector<QImage> rasterise(const QString& pdf, int dpi, const QStringList& options = {}) {
+    QProcess ppm;
+    ppm.start(QStringLiteral("pdftoppm"),
+              QStringList{QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi)} + options +
+                  QStringList{pdf, pdf + "-page"});
+    if (!ppm.waitForFinished(60000) || ppm.exitCode() != 0) return {};
+    const QFileInfo file(pdf);
+    std::vector<QImage> pages;
+    for (const QString& name :
+         file.dir().entryList({file.fileName() + "-page*.png"}, QDir::Files, QDir::Name))
+        pages.emplace_back(file.dir().filePath(name));
+    return pages;
+}
+
+// What a poppler tool prints; empty when it is missing or fails.
+inline QString toolOutput(const char* tool, const QStringList& arguments) {
+    QProcess p;
+    p.start(QString::fromLatin1(tool), arguments);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 }  // namespace ws::test

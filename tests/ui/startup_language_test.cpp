@@ -18,6 +18,7 @@
 
 #include "ui/Unit2.h"
 #include "ui/design_scale.h"
+#include "ui/export_commands.h"
 #include "ui/image_widget.h"
 #include "ui/open_aircraft.h"
 #include "ui/ui_texts.h"
@@ -246,6 +247,8 @@ TEST_F(Languages, EveryVisibleTextIsEitherSwitchedOrFixed) {
         ++seen;
         if (switched.count(name)) {
             EXPECT_EQ(text, captionText(name)) << name;
+        } else if (const QString own = exportCaption(name); !own.isEmpty()) {
+            EXPECT_EQ(text, own) << name;
         } else if (!free.count(name)) {
             EXPECT_FALSE(name.empty()) << "a text without a table: " << text.toStdString();
             EXPECT_EQ(text, designCaption(name)) << name << " is in no table";
