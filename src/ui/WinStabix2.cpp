@@ -203,7 +203,7 @@ void TForm1::showUndoTexts() {
 }
 
 void TForm1::Create1() {
-    UiLanguage = Language::English;
+    UiLanguage_ = Language::English;
     checkScreenDensity();
     applySettingsFile();
     doc_ = new AircraftDocument(remarksPlaceholder(), this);
@@ -218,7 +218,7 @@ void TForm1::Create1() {
     Calc();
     openCommandLineFile();
     for (int w = 1; w <= kMaxWings; ++w) drawSchematic(w);
-    if (UiLanguage != Language::English) rewriteTexts();
+    if (UiLanguage_ != Language::English) rewriteTexts();
 }
 
 void TForm1::Calc_W(int w) {

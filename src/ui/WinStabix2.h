@@ -58,7 +58,7 @@ class TForm1 : public QMainWindow {
     AircraftDocument& document() const { return *doc_; }
     const AircraftModel& model() const;
     const WingPlanform& planform(int w) const;
-    Language UiLanguage = Language::English;  // the language in force
+    Language UiLanguage() const { return UiLanguage_; }  // the language in force
 
     // Recalculates wing w (1..3) from the document: its planform view and value labels.
     void Calc_W(int w);
@@ -118,6 +118,7 @@ class TForm1 : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    Language UiLanguage_ = Language::English;
     // Files, start-up and close, languages and the info dialog
     // (file_commands, startup_close, language_switch).
     void connectFileCommands();

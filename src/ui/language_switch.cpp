@@ -55,7 +55,7 @@ Language TForm1::menuLanguage(const QAction* item) const {
     const Language own = item == chrome_.francais1 ? Language::French
                          : item == chrome_.spain1  ? Language::Spanish
                                                    : Language::German;
-    return UiLanguage == own ? Language::English : own;
+    return UiLanguage_ == own ? Language::English : own;
 }
 
 void TForm1::connectLanguageCommands() {
@@ -74,7 +74,7 @@ void TForm1::german1Click() {
 }
 
 void TForm1::setLanguage(Language language) {
-    UiLanguage = language;
+    UiLanguage_ = language;
     useLanguage(language);
     // The change event reaches every window now, not at the next turn of the loop.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);

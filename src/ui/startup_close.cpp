@@ -27,8 +27,8 @@ void TForm1::applySettingsFile() {
     if (s.left || s.top) move(s.left.value_or(pos().x()), s.top.value_or(pos().y()));
     // Now, so that the remarks' text is written in it; the window keeps its
     // design texts until the end of the start-up.
-    UiLanguage = s.language;
-    useLanguage(UiLanguage);
+    UiLanguage_ = s.language;
+    useLanguage(UiLanguage_);
 }
 
 void TForm1::openCommandLineFile() {
@@ -38,7 +38,7 @@ void TForm1::openCommandLineFile() {
 
 void TForm1::FormClose() {
     Settings s;
-    s.language = UiLanguage;
+    s.language = UiLanguage_;
     // The size as resize() takes it back, so a start after a close restores it exactly.
     s.width = width();
     s.height = height();

@@ -43,7 +43,7 @@ class Texts : public WindowTest {
         for (const TextRow& row : accessibleNameTable())
             EXPECT_EQ(get<QWidget>(row.name.c_str())->accessibleName(), row.text()) << row.name;
     }
-    bool english() const { return form->UiLanguage == kEnglish; }
+    bool english() const { return form->UiLanguage() == kEnglish; }
 };
 using StartUp = Texts;
 using Languages = Texts;
@@ -57,7 +57,7 @@ std::string settingsOf(const char* language, int width, int height, int left, in
 TEST_F(StartUp, GermanSettingsGiveGermanTextsSizeAndPlace) {
     fs::copy_file(kData / "german-900x700.pa4", folder / "Default.pa4");  // d, 900, 700, 1200, 50
     start();
-    EXPECT_EQ(form->UiLanguage, kGerman);
+    EXPECT_EQ(form->UiLanguage(), kGerman);
     EXPECT_EQ(form->size(), QSize(900, 700));
     EXPECT_EQ(form->pos(), QPoint(0, 50));  // 1200 is no left edge
     expectEveryText();
@@ -320,7 +320,7 @@ TEST_F(Languages, FrenchAndSpanishRewriteEveryTextAndQtsOwn) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
         get<QAction>(c.item)->trigger();
-        EXPECT_EQ(form->UiLanguage, c.language);
+        EXPECT_EQ(form->UiLanguage(), c.language);
         expectMenu(c.title, c.items);
         std::size_t compared = 0;
         for (const auto& [key, text] : shownTexts(form.get())) {
@@ -341,7 +341,7 @@ TEST_F(Languages, FrenchAndSpanishRewriteEveryTextAndQtsOwn) {
         // Back to English through the item that names it.
         for (const char* item : {"german1", "francais1", "spain1"})
             if (get<QAction>(item)->text() == "english") get<QAction>(item)->trigger();
-        EXPECT_EQ(form->UiLanguage, kEnglish);
+        EXPECT_EQ(form->UiLanguage(), kEnglish);
     }
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove(u'&'), "Cancel");
@@ -389,7 +389,7 @@ TEST_F(InfoDialog, OpensWithoutBlockingInEitherLanguageAndIsRaisedAgain) {
     EXPECT_EQ(info->windowTitle(), " Info");
     auto label = [info](const char* name) { return info->findChild<QLabel*>(QString::fromLatin1(name)); };
     auto expectTexts = [&](bool english) {
-        EXPECT_EQ(english, form->UiLanguage == kEnglish);
+        EXPECT_EQ(english, form->UiLanguage() == kEnglish);
         SCOPED_TRACE(english ? "English" : "German");
         const char* lines[][3] = {
             {"Label1", "   WinStabix calculates the aerodynamic center   ",
