@@ -11,12 +11,6 @@ namespace ws {
 
 namespace {
 
-std::string withoutTrailingBlanks(std::string text) {
-    const std::size_t end = text.find_last_not_of(' ');
-    text.erase(end == std::string::npos ? 0 : end + 1);
-    return text;
-}
-
 std::string stripList(const CalcResult& r, int w) {
     std::string list;
     const int traps = r.wings[w].planform.StationCount - 1;

@@ -1,16 +1,8 @@
 #include "export/stability_drawing.h"
 
+#include "model/number_format.h"
+
 namespace ws {
-
-namespace {
-
-std::string trimmed(std::string text) {
-    const std::size_t end = text.find_last_not_of(' ');
-    text.erase(end == std::string::npos ? 0 : end + 1);
-    return text;
-}
-
-}  // namespace
 
 StabilityDrawing stabilityDrawing(const ExportSource& source) {
     StabilityDrawing d;
@@ -18,16 +10,16 @@ StabilityDrawing stabilityDrawing(const ExportSource& source) {
     const StabilityMarks& m = *source.marks;
     const StabilityRows& rows = source.words.rows;
     d.marks.push_back({m.AnpAircraft, m.AnpAircraft, 6, true});
-    d.labels.push_back({m.AnpAircraft, trimmed(rows.neutralPoint), true, true});
+    d.labels.push_back({m.AnpAircraft, withoutTrailingBlanks(rows.neutralPoint), true, true});
     if (m.manual) {
         d.marks.push_back({m.numbers.CgDesired, m.numbers.CgDesired, 4, false});
-        d.labels.push_back({m.numbers.CgDesired, trimmed(rows.cgDesired), false, false});
+        d.labels.push_back({m.numbers.CgDesired, withoutTrailingBlanks(rows.cgDesired), false, false});
     } else {
         d.marks.push_back({m.numbers.CgFront, m.numbers.CgRear, 4, false});
-        d.labels.push_back({m.numbers.CgFront, trimmed(rows.cgFront), false, false});
-        d.labels.push_back({m.numbers.CgRear, trimmed(rows.cgRear), false, false});
+        d.labels.push_back({m.numbers.CgFront, withoutTrailingBlanks(rows.cgFront), false, false});
+        d.labels.push_back({m.numbers.CgRear, withoutTrailingBlanks(rows.cgRear), false, false});
     }
-    d.rows = {trimmed(rows.refArea), trimmed(rows.refChord)};
+    d.rows = {withoutTrailingBlanks(rows.refArea), withoutTrailingBlanks(rows.refChord)};
     return d;
 }
 

@@ -35,4 +35,10 @@ int roundInt(double value) {
     return static_cast<int>(r);
 }
 
+std::string withoutTrailingBlanks(std::string text) {
+    const std::size_t end = text.find_last_not_of(' ');
+    text.erase(end == std::string::npos ? 0 : end + 1);
+    return text;
+}
+
 }  // namespace ws

@@ -15,6 +15,9 @@ std::string fixed(double value, int decimals, int minWidth = 0);
 // Whole number right-aligned in at least `minWidth` characters ("%4d").
 std::string padded(std::int64_t value, int minWidth);
 
+// `text` without the blanks at its end (rows padded to overwrite a longer one).
+std::string withoutTrailingBlanks(std::string text);
+
 // Nearest integer, halves to the even neighbour; saturates at the int range.
 int roundInt(double value);
 
