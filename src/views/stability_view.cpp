@@ -67,7 +67,7 @@ TopViewTransform drawStabilityView(Canvas& canvas, const StabilityBackground& ba
     const TopViewTransform view =
         fromZoomBar ? current : fitTopView(aircraft, canvas.width(), canvas.height());
     clearAircraftView(canvas);
-    const bool reference = background.LatticeValid && !background.fromOpen;
+    const bool reference = background.LatticeValid;
     if (reference) drawReferenceWing(canvas, background.RefOutline, view);
     canvas.setBrushColor(tooltipBackground());
     if (reference && background.lattice) DrawGrid(canvas, *background.lattice, view);

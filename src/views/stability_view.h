@@ -49,12 +49,11 @@ struct StabilityBackground {
     const AircraftDrawing* aircraft = nullptr;  // required
     const LatticeDrawing* lattice = nullptr;    // may be null: no lattice
     std::span<const OutlinePoint> RefOutline;   // half planform of the reference wing, mm
-    bool LatticeValid = false;
-    bool fromOpen = false;  // the open command asked: no lattice and no highlight
+    bool LatticeValid = false;                  // false also for results opened from a file
 };
 
 // Repaints the whole top view with the display: cleared, the highlight and
-// the lattice (LatticeValid and not fromOpen), the outlines, the rows and
+// the lattice (LatticeValid), the outlines, the rows and
 // the marks. The transform is settled first (kept when fromZoomBar, else
 // fitted anew) so that every part is drawn in the same one; it is returned.
 TopViewTransform drawStabilityView(Canvas& canvas, const StabilityBackground& background,
