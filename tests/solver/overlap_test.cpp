@@ -73,7 +73,7 @@ TEST(Overlap, WhichWingMovesAndWhere) {
         EXPECT_EQ(r.memo, c.moved ? kMoved : Lines{{MessageCode::ErrorHead}});
     }
     // Outside the calculation a wing's label is still written.
-    EXPECT_EQ(runCalculation(oneWing).wings[2].anpLabel, "-680.0mm");
+    EXPECT_EQ(runCalculation(oneWing).wings[2].AnpRelative, -680);
 }
 
 TEST(Overlap, ThreeWingsKeepTheirOrderAndGaps) {
