@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -15,8 +16,11 @@
 #include <QTabWidget>
 #include <QUndoStack>
 
+#include "files/file_io.h"
 #include "files/settings_file.h"
+#include "printing/Unit3.h"
 #include "texts/catalogue.h"
+#include "ui/Unit2.h"
 #include "ui/aircraft_page.h"
 #include "ui/controls.h"
 #include "ui/design_scale.h"
@@ -220,6 +224,20 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         if (chrome_.Undo1->shortcuts().contains(key) || chrome_.Redo1->shortcuts().contains(key)) return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::FormClose() {
+    Settings s;
+    s.language = doc_->language();
+    // The size as resize() takes it back, so a start after a close restores it exactly.
+    s.width = width();
+    s.height = height();
+    s.left = pos().x();
+    s.top = pos().y();
+    // A folder that cannot take the file keeps its old one; nobody is told.
+    (void)writeFileSafely(settingsFileToWrite(), settingsFileBytes(s));
+    if (info_) info_->close();
+    if (TForm3* dialog = print_->printDialog()) dialog->close();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

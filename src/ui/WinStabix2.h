@@ -69,7 +69,8 @@ class TForm1 : public QMainWindow {
     void PageControl1Change();
     void calculateCommand();
     void followScreenDensity();
-    // Writes the settings file "Default.pa4" (settings_location.h says where).
+    // Writes the settings file "Default.pa4" (settings_location.h says where):
+    // the language, the size and the place for the next start.
     void FormClose();
     // Languages and the info dialog (language_switch).
     void connectLanguageCommands();

@@ -369,9 +369,6 @@ TEST_F(Languages, GapWarningMemoHeadAndWingNamesFollowTheSwitch) {
 
 TEST_F(StartUp, ACommandLineFileWithResultsShowsThemAndTheyStayValidInGerman) {
     start({text(kData / "with-results.da4")});
-    EXPECT_TRUE(results().ResultsValid);
-    EXPECT_FALSE(results().LatticeValid);
-    EXPECT_NEAR(results().calc.evaluation.RefChord, 271.98, 0.005);
     EXPECT_EQ(views().currentStabilityDisplay().rows.refChord, "Reference length (lm): 272.0mm ");
     get<QAction>("german1")->trigger();
     EXPECT_TRUE(results().ResultsValid);
