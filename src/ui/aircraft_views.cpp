@@ -102,15 +102,17 @@ void AircraftViews::showAircraft() {
 void AircraftViews::showResults() {
     const DocumentResults& r = doc_.results();
     if (r.LatticeValid) latticeDrawing_ = latticeDrawing(r.calc.lattice);
+    applyTopViewCursor();
     if (r.ResultsValid) {
         STABIL();
-    } else {
+    } else if (showsResults_) {
         clearTopView();
         drawTopView();
+    } else {
+        return;
     }
-    // The display's fitting sets the 3-D view's scale too.
+    // The fitting sets the 3-D view's scale too.
     draw3DView();
-    applyTopViewCursor();
 }
 
 void AircraftViews::showBars() {
@@ -137,6 +139,7 @@ void AircraftViews::clearTopView() {
 }
 
 void AircraftViews::drawTopView() {
+    showsResults_ = false;
     {
         Canvas c(Image2->image());
         topView_ = d_1d(c, aircraftDrawing(doc_.model()), topView_, false);
@@ -171,6 +174,7 @@ void AircraftViews::STABIL(bool keepZoom) {
         std::span<const OutlinePoint>(e.RefOutline.data(), static_cast<std::size_t>(e.RefOutlineCount));
     // Results from a file have no lattice: neither it nor the reference wing is drawn.
     background.LatticeValid = r.LatticeValid;
+    showsResults_ = true;
     {
         Canvas c(Image2->image());
         topView_ = drawStabilityView(c, background, currentStabilityDisplay(), topView_, keepZoom);

@@ -74,6 +74,7 @@ class AircraftViews : public QObject {
     TopViewTransform topView_;
     LatticeDrawing latticeDrawing_;
     View3DPoints view3DPoints_{};
+    bool showsResults_ = false;  // the top view shows the centre-of-gravity display
 };
 
 }  // namespace ws
