@@ -49,13 +49,18 @@ TEST_F(Document, EveryKindOfStepIsOneStepThatUndoAndRedoRestore) {
     const Case cases[] = {
         {"typed", [](AircraftDocument& d) { d.editField(1, 1, "2"), d.editField(1, 1, "25"); },
          "Tip chord of trapezium 1 of wing 1, mm", false},
-        {"drag", [](AircraftDocument& d) { d.writeFields(1, {{kChordField, "330"}, {kSpanField, "560"}}); },
+        {"drag",
+         [](AircraftDocument& d) {
+             d.writeFields(1, {{kChordField, "330"}, {kSpanField, "560"}});
+         },
          "Drag on the planform of wing 1", false},
-        {"trapeziums", [](AircraftDocument& d) { d.chooseTrapCount(1, 3); }, "Trapezium count of wing 1", false},
+        {"trapeziums", [](AircraftDocument& d) { d.chooseTrapCount(1, 3); }, "Trapezium count of wing 1",
+         false},
         {"wings", [](AircraftDocument& d) { d.chooseWingCount(3); }, "Wing count", true},
         {"position", [](AircraftDocument& d) { d.editField(2, kPosXField, "700"); },
          "Position x of wing 2, mm", true},
-        {"gap", [](AircraftDocument& d) { d.editField(2, kGapField, "4"); }, "Centre gap of wing 2, mm", false},
+        {"gap", [](AircraftDocument& d) { d.editField(2, kGapField, "4"); }, "Centre gap of wing 2, mm",
+         false},
         {"remarks", [](AircraftDocument& d) { d.editRemarks("a"), d.editRemarks("ab"); }, "Remarks", false},
     };
     for (const Case& c : cases) {
@@ -106,7 +111,8 @@ TEST_F(Document, CalculateAndWhatWithdrawsItsResults) {
     EXPECT_FALSE(doc.results().calculated);
     QSignalSpy state(&doc, &AircraftDocument::stateChanged);
     bool runningSeen = false;
-    QObject::connect(&doc, &AircraftDocument::stateChanged, [&] { runningSeen = runningSeen || doc.results().running; });
+    QObject::connect(&doc, &AircraftDocument::stateChanged,
+                     [&] { runningSeen = runningSeen || doc.results().running; });
     int progress = 0;
     doc.calculate([&](int) { ++progress; });
     EXPECT_TRUE(runningSeen);

@@ -76,7 +76,8 @@ TEST(CalcReport, JsonOfACalculatedAircraft) {
     ASSERT_EQ(w1.at("strips").size(), 1u);
     EXPECT_EQ(w1.at("strips").at(0).get<double>(), r.sizes.StripCount[1][1]);
     EXPECT_EQ(j.at("wings").at(1).at("z").get<double>(), 60);
-    EXPECT_EQ(j.at("wings").at(1).at("anp_rel").get<double>(), r.wings[2].AnpRelative);  // the tail stands at 680
+    EXPECT_EQ(j.at("wings").at(1).at("anp_rel").get<double>(),
+              r.wings[2].AnpRelative);  // the tail stands at 680
 }
 
 TEST(CalcReport, RefusedRunHasNullResultsAndItsLines) {
@@ -127,13 +128,13 @@ TEST(CalcReport, Text) {
     std::string expected;
     for (int w = 1; w <= 2; ++w) {
         const WingLabelTexts t = wingLabelTexts(r.wings[w].planform);
-        expected += "wing " + std::to_string(w) + ": b=" + t.b + " s=" + t.s + " lm=" + t.lm + " r25=" + t.r25 +
-                    " lam=" + t.lam + "\n";
+        expected += "wing " + std::to_string(w) + ": b=" + t.b + " s=" + t.s + " lm=" + t.lm +
+                    " r25=" + t.r25 + " lam=" + t.lam + "\n";
     }
-    expected += "wing 1: chord panels " +
-        std::to_string(r.sizes.ChordPanels[1]) + ", strips " + std::to_string(r.sizes.WingStrips[1]) + " (" +
-        std::to_string(r.sizes.StripCount[1][1]) + "), lift slope " +
-        fixed(r.evaluation.LiftSlopeWing[1], 2) + ", anp " + anpLabelText(r.wings[1].AnpRelative) + "\n";
+    expected += "wing 1: chord panels " + std::to_string(r.sizes.ChordPanels[1]) + ", strips " +
+                std::to_string(r.sizes.WingStrips[1]) + " (" + std::to_string(r.sizes.StripCount[1][1]) +
+                "), lift slope " + fixed(r.evaluation.LiftSlopeWing[1], 2) + ", anp " +
+                anpLabelText(r.wings[1].AnpRelative) + "\n";
     EXPECT_EQ(text.substr(0, expected.size()), expected);
     EXPECT_NE(text.find("panels: " + std::to_string(r.sizes.PanelTotal) + "\n"), std::string::npos);
     EXPECT_NE(text.find("reference wing 1: area 29.70dm^2, chord 272.0mm\n"), std::string::npos);

@@ -21,9 +21,9 @@ TEST_F(Behaviour, ValueLabelsShowTheDocumentsWings) {
     for (int w = 1; w <= 2; ++w) {
         const WingLabelTexts t = wingLabelTexts(doc().planform(w));
         const std::string n = std::to_string(w);
-        for (const auto& [name, text] : {std::pair{"Label_b", &t.b}, std::pair{"Label_s", &t.s},
-                                         std::pair{"Label_lm", &t.lm}, std::pair{"Label_r25", &t.r25},
-                                         std::pair{"Label_lam", &t.lam}})
+        for (const auto& [name, text] :
+             {std::pair{"Label_b", &t.b}, std::pair{"Label_s", &t.s}, std::pair{"Label_lm", &t.lm},
+              std::pair{"Label_r25", &t.r25}, std::pair{"Label_lam", &t.lam}})
             EXPECT_EQ(textOf(name + n).toStdString(), *text) << name << w;
     }
 }

@@ -89,8 +89,7 @@ TEST_F(Document, EveryKindOfChangeIsOneStepThatUndoAndRedoRestore) {
          },
          "Undo Tip chord of trapezium 1 of wing 1, mm"},
         {"drag", [&] { dragRootChord(); }, "Undo Drag on the planform of wing 1"},
-        {"trapeziums", [&] { get<QRadioButton>("RadioButton6")->click(); },
-         "Undo Trapezium count of wing 1"},
+        {"trapeziums", [&] { get<QRadioButton>("RadioButton6")->click(); }, "Undo Trapezium count of wing 1"},
         {"wings", [&] { get<QRadioButton>("RadioButton3")->click(); }, "Undo Wing count"},
         {"gap", [&] { QTest::keyClicks(get<QLineEdit>("Edit02"), "4"); }, "Undo Centre gap of wing 2, mm"},
         {"remarks", [&] { QTest::keyClicks(get<QPlainTextEdit>("Memo2"), "ab"); }, "Undo Remarks"},
@@ -304,8 +303,8 @@ TEST_F(Document, EveryShortcutTriggersItsAction) {
 }
 
 TEST(CommandLine, HelpAndVersionAnswerWithoutAWindow) {
-    const std::pair<const char*, const char*> answers[] = {{"--help", "Usage: winstabix [FILE.da4]\n"},
-                                                           {"--version", "WinStabix4 V" WINSTABIX_VERSION "\n"}};
+    const std::pair<const char*, const char*> answers[] = {
+        {"--help", "Usage: winstabix [FILE.da4]\n"}, {"--version", "WinStabix4 V" WINSTABIX_VERSION "\n"}};
     for (const auto& [option, start] : answers) {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -24,8 +24,8 @@
 #include <string>
 
 #include "../files/temp_folder.h"
-#include "texts/translation.h"
 #include "document/aircraft_document.h"
+#include "texts/translation.h"
 #include "ui/WinStabix2.h"
 #include "ui/aircraft_page.h"
 #include "ui/export_commands.h"
