@@ -88,9 +88,10 @@ void runClicks(benchmark::State& state, const char* file) {
         return;
     }
     state.counters["unknowns"] = window.document().results().calc.sizes.PanelTotal;
+    int edits = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        window.document().editRemarks(QString::number(state.iterations()));
+        window.document().editRemarks(QString::number(++edits));
         QApplication::processEvents();
         state.ResumeTiming();
         click();

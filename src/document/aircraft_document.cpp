@@ -205,7 +205,6 @@ void AircraftDocument::calculate(const ProgressFn& progress) {
     results_.ResultsValid = results_.LatticeValid = calc.done();
     results_.calculated = true;
     results_.running = false;
-    emit recalculated();
     emit resultsChanged();
     emit stateChanged();
 }

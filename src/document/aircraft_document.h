@@ -123,7 +123,8 @@ class AircraftDocument : public QObject {
 
   signals:
     void aircraftChanged(const ws::AircraftChange& change);
-    // The whole aircraft drawn anew (a position, the wing count, a file, a calculation).
+    // The whole aircraft drawn anew (a position, the wing count, a file, the
+    // start of a calculation).
     void recalculated();
     void resultsChanged();
     void stabilityChanged();

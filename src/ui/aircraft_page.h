@@ -38,6 +38,7 @@ class AircraftPage : public QWidget {
     // its countdown in Label24, then the beep.
     void Button4Click();
     void fitTo(QSize page) { views_->fitTo(page); }
+    void redraw() { views_->redraw(); }
     QRect fixedControls() const;
     QPlainTextEdit* messageBox() const { return Memo1; }
     const AircraftViews& views() const { return *views_; }

@@ -72,7 +72,8 @@ void TForm1::FormResize() {
     for (int w = 1; w <= kMaxWings; ++w) wings_[w]->fitTo(page);
     aircraft_->fitTo(page);
     if (!doc_->results().ResultsValid) doc_->recalculate();
-    showDocument();
+    for (int w = 1; w <= kMaxWings; ++w) wings_[w]->redraw();
+    aircraft_->redraw();
 }
 
 QSize TForm1::minimumWindowSize() const {
@@ -97,7 +98,9 @@ QSize TForm1::minimumWindowSize() const {
 void TForm1::followScreenDensity() {
     bool stale = false;
     for (ImageWidget* view : findChildren<ImageWidget*>()) stale = view->followDevicePixelRatio() || stale;
-    if (stale) FormResize();
+    if (!stale) return;
+    showDocument();
+    FormResize();
 }
 
 }  // namespace ws

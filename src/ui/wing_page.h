@@ -29,6 +29,8 @@ class WingPage : public QWidget {
     void showDocument();
     // The planform view takes the rest of the page, of size `page`.
     void fitTo(QSize page);
+    // The planform view and the value labels anew (Calc_W1..3).
+    void redraw() { Calc_W(); }
     // Pixels per mm of the planform view as last drawn; the mouse editing reads it.
     double PlanformScale() const { return planformScale_; }
     // The controls of fixed place (all but the planform view), in page pixels.

@@ -124,10 +124,15 @@ TEST_F(Document, CalculateAndWhatWithdrawsItsResults) {
     EXPECT_EQ(r.calc.evaluation.AnpAircraft, runCalculation(doc.model()).evaluation.AnpAircraft);
     EXPECT_FALSE(doc.isModified());  // a calculation without moved heights changes no entry
 
-    // A page's whole redraw keeps the calculate command off, an edit brings it back.
+    // A page's whole redraw keeps the calculate command off and fits the top
+    // view again; an edit brings the command back.
+    BarPositions zoomed;
+    zoomed.topZoom = 60;
+    doc.setViewBars(zoomed);
     doc.recalculate();
     EXPECT_FALSE(r.ResultsValid);
     EXPECT_TRUE(r.calculated);
+    EXPECT_EQ(doc.viewBars().topZoom, 100);
     doc.calculate();
     doc.editRemarks("x");
     EXPECT_FALSE(r.ResultsValid || r.LatticeValid || r.calculated);
