@@ -55,7 +55,7 @@ std::vector<FieldWrite> releaseWrites(const WingParams& params, int handle, Pixe
     };
 
     const int i = handleTrapezium(handle);
-    const auto tip = static_cast<std::size_t>(i + 1);
+    const auto tip = static_cast<std::size_t>(i) + 1;
     if (i == 0) {
         if (handle <= 2)
             write(WingField::Gap, draggedGap(handle, params.WingGap, dX, gapText));
@@ -67,7 +67,7 @@ std::vector<FieldWrite> releaseWrites(const WingParams& params, int handle, Pixe
         write(spanField(i), (params.StationYMm[tip] - inner) + sigma * dX);
         if (modifiers.isShiftAlone())
             for (int t = i + 1; t <= kMaxTrapeziums; ++t)
-                write(offsetField(t), params.OffsetMm[static_cast<std::size_t>(t + 1)] + dY);
+                write(offsetField(t), params.OffsetMm[static_cast<std::size_t>(t) + 1] + dY);
     } else {
         write(chordField(i), params.ChordMm[tip] + dY);
     }

@@ -1,4 +1,4 @@
-// The settings file "Default.pa4" in the working directory: one value a line,
+// The settings file "Default.pa4" (its folder: ui/settings_location.h): one value a line,
 // CR LF. Line 1 the language letter (see model/language.h), then the main
 // window's outer width, height, left and top edge in pixels.
 #pragma once

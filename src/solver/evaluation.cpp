@@ -76,11 +76,13 @@ Evaluation WIRBEL_ERG(const Lattice& lattice, const double* gamma, const WingPla
     const int ns = p.StationCount;
     e.RefOutlineCount = 2 * ns + 2;
     e.RefOutline[0] = {p.StationX[1], 0};
+    const auto last = 2 * static_cast<std::size_t>(ns) + 1;
     for (int j = 1; j <= ns; ++j) {
-        e.RefOutline[std::size_t(j)] = {p.StationX[j], p.StationY[j]};
-        e.RefOutline[std::size_t(2 * ns + 1 - j)] = {p.StationX[j] + p.StationChord[j], p.StationY[j]};
+        const auto k = static_cast<std::size_t>(j);
+        e.RefOutline[k] = {p.StationX[j], p.StationY[j]};
+        e.RefOutline[last - k] = {p.StationX[j] + p.StationChord[j], p.StationY[j]};
     }
-    e.RefOutline[std::size_t(2 * ns + 1)] = {p.StationX[1] + p.StationChord[1], 0};
+    e.RefOutline[last] = {p.StationX[1] + p.StationChord[1], 0};
     return e;
 }
 

@@ -152,8 +152,10 @@ void TForm1::connectCommands() {
                                                    {chrome_.wing21, wings_[2]},
                                                    {chrome_.wing31, wings_[3]},
                                                    {chrome_.aircraft1, aircraft_}};
-    for (const auto& [action, page] : pages)
-        connect(action, &QAction::triggered, this, [this, page] { PageControl1->setCurrentWidget(page); });
+    for (const auto& entry : pages) {
+        QWidget* page = entry.second;
+        connect(entry.first, &QAction::triggered, this, [this, page] { PageControl1->setCurrentWidget(page); });
+    }
     connect(chrome_.Exit1, &QAction::triggered, this, &QWidget::close);
     for (ImageWidget* view : findChildren<ImageWidget*>())
         connect(view, &ImageWidget::devicePixelRatioChanged, this, &TForm1::followScreenDensity);

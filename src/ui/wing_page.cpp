@@ -269,6 +269,7 @@ void WingPage::PlanformMouseUp(Qt::MouseButtons buttons, Qt::KeyboardModifiers m
         planformMouseUp(mouse_, doc_.model().wing[w_], planformFrameOf(planform_, planformScale_), {x, y},
                         modifierState(buttons, modifiers), gapText);
     std::vector<std::pair<int, QString>> fields;
+    fields.reserve(writes.size());
     for (const FieldWrite& write : writes)
         fields.emplace_back(fieldIndex(write.field), QString::fromStdString(write.text));
     doc_.writeFields(w_, fields);
