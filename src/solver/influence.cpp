@@ -47,20 +47,17 @@ WS_VECTOR_CLONES void fillColumns(const PanelPoints& pts, int n, MatrixRef W, in
 
 }  // namespace
 
-void EINFLUSS(const Lattice& lattice, SolverWorkspace& workspace, CalcMessages& messages, int threads) {
+Outcome<MatrixRef> EINFLUSS(const Lattice& lattice, SolverWorkspace& workspace, int threads) {
     const LatticeSizes& sizes = lattice.sizes;
     long long counted = 0;
     for (int w = 1; w <= sizes.CalcWingCount; ++w)
         counted += static_cast<long long>(sizes.WingStrips[w]) * sizes.ChordPanels[w];
     const int n = sizes.PanelTotal;
-    if (counted * counted != static_cast<long long>(n) * n || lattice.ControlX.size() != std::size_t(n)) {
-        messages.append(MessageCode::Einfluss);
-        messages.shown = true;
-        messages.CalcAbort = true;
-        return;
-    }
+    if (counted * counted != static_cast<long long>(n) * n || lattice.ControlX.size() != std::size_t(n))
+        return Refusal{{MessageCode::Einfluss}};
     workspace.prepare(n);
-    if (n == 0) return;
+    const MatrixRef W = workspace.W();
+    if (n == 0) return W;
 
     const std::size_t un = std::size_t(n);
     double* table = workspace.points.data();
@@ -81,14 +78,13 @@ void EINFLUSS(const Lattice& lattice, SolverWorkspace& workspace, CalcMessages& 
         }
     }
     const PanelPoints pts{px, py, pz, axs, ays, bxs, bys};
-    const MatrixRef W = workspace.W();
 
     if (threads <= 0) threads = int(std::max(1u, std::thread::hardware_concurrency()));
     // Below a few hundred unknowns a thread costs more than it saves.
     threads = std::clamp(threads, 1, std::max(1, n / 128));
     if (threads == 1) {
         fillColumns(pts, n, W, 0, n);
-        return;
+        return W;
     }
     std::vector<std::thread> helpers;
     helpers.reserve(std::size_t(threads - 1));
@@ -97,23 +93,19 @@ void EINFLUSS(const Lattice& lattice, SolverWorkspace& workspace, CalcMessages& 
                              int(std::size_t(n) * (t + 1) / threads));
     fillColumns(pts, n, W, 0, int(std::size_t(n) / threads));
     for (std::thread& h : helpers) h.join();
+    return W;
 }
 
-bool LOES(SolverWorkspace& workspace, SolveMethod method, const ProgressFn& progress,
-          CalcMessages& messages) {
+Outcome<std::span<const double>> LOES(SolverWorkspace& workspace, SolveMethod method,
+                                      const ProgressFn& progress) {
     const int n = workspace.n;
     double* rhs = workspace.rhs.data();
     for (int i = 0; i < n; ++i) rhs[i] = -1.0;
     const int ks = method == SolveMethod::Library
                        ? libraryLuSolve(workspace.W(), rhs, n, workspace.pivots.data(), progress)
                        : SIMQ902(workspace.W(), rhs, n, progress);
-    if (ks != 0) {
-        messages.append(MessageCode::Loes);
-        messages.shown = true;
-        messages.CalcAbort = true;
-        return false;
-    }
-    return true;
+    if (ks != 0) return Refusal{{MessageCode::Loes}};
+    return std::span<const double>(rhs, std::size_t(n));
 }
 
 }  // namespace ws

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cmath>
+#include <span>
 
 #include "solver/lattice.h"
 #include "solver/messages.h"
@@ -48,19 +49,21 @@ WS_INLINE_HOT double INDU(double ax, double ay, double az, double bx, double by,
 
 // Fills the workspace's PanelTotal × PanelTotal matrix: entry (control point
 // c, vortex v) = kLoesFactor × (INDU of v + INDU of its mirror). LOES's factor
-// is applied here so the matrix is passed over once. A lattice whose panel
-// count disagrees with its PanelTotal is refused with the EINFLUSS line and
-// nothing is written. Columns are filled on up to `threads` threads.
-void EINFLUSS(const Lattice& lattice, SolverWorkspace& workspace, CalcMessages& messages, int threads = 0);
+// is applied here so the matrix is passed over once. Gives the filled
+// matrix; a lattice whose panel count disagrees with its PanelTotal is
+// refused with the EINFLUSS line and nothing is written. Columns are filled
+// on up to `threads` threads.
+Outcome<MatrixRef> EINFLUSS(const Lattice& lattice, SolverWorkspace& workspace, int threads = 0);
 
 enum class SolveMethod {
     Library,          // LAPACK dgesv (LU with partial pivoting)
     Straightforward,  // SIMQ902
 };
 
-// Solves the filled system with right-hand side −1; the circulations are the
-// first PanelTotal entries of workspace.rhs (Gamma). False, with the LOES
-// line in `messages` and CalcAbort, when the system is singular.
-bool LOES(SolverWorkspace& workspace, SolveMethod method, const ProgressFn& progress, CalcMessages& messages);
+// Solves the filled system with right-hand side −1. Gives the circulations
+// (Gamma, the first PanelTotal entries of workspace.rhs), or the LOES line
+// when the system is singular.
+Outcome<std::span<const double>> LOES(SolverWorkspace& workspace, SolveMethod method,
+                                      const ProgressFn& progress);
 
 }  // namespace ws

@@ -64,9 +64,8 @@ Lattice latticeOf(const AircraftModel& m) {
 TEST(Influence, EntriesAreHorseshoeAndMirrorOnEveryThreadCount) {
     const Lattice lattice = latticeOf(aircraftOf({rectangle(500, 200), rectangle(200, 100, 600, 50)}));
     SolverWorkspace one, two;
-    CalcMessages messages;
-    EINFLUSS(lattice, one, messages, 1);
-    EINFLUSS(lattice, two, messages, 2);
+    ASSERT_TRUE(EINFLUSS(lattice, one, 1));
+    ASSERT_TRUE(EINFLUSS(lattice, two, 2));
     const std::size_t n = std::size_t(lattice.sizes.PanelTotal);
     ASSERT_EQ(one.n, two.n);
     for (std::size_t k = 0; k < n * n; ++k) ASSERT_EQ(one.matrix[k], two.matrix[k]) << k;
@@ -83,10 +82,9 @@ TEST(Influence, InconsistentLatticeIsRefused) {
     Lattice lattice = latticeOf(aircraftOf({rectangle(500, 200)}));
     lattice.sizes.PanelTotal += 1;
     SolverWorkspace ws;
-    CalcMessages messages;
-    EINFLUSS(lattice, ws, messages);
-    EXPECT_TRUE(messages.CalcAbort);
-    EXPECT_EQ(messages.lines, std::vector<Message>{{MessageCode::Einfluss}});
+    const Outcome<MatrixRef> filled = EINFLUSS(lattice, ws);
+    ASSERT_FALSE(filled);
+    EXPECT_EQ(filled.refusal().lines, std::vector<Message>{{MessageCode::Einfluss}});
 }
 
 TEST(Influence, SingularSystemEndsRefusedWithoutResults) {
@@ -96,17 +94,11 @@ TEST(Influence, SingularSystemEndsRefusedWithoutResults) {
     lattice.VortexYR[0] = lattice.VortexYL[0];
     for (SolveMethod method : {SolveMethod::Library, SolveMethod::Straightforward}) {
         SolverWorkspace ws;
-        CalcMessages messages;
-        messages.append(MessageCode::ErrorHead);
         CalcOptions options;
         options.method = method;
-        Evaluation e;
-        EXPECT_FALSE(solveAndEvaluate(lattice, test::planformsOf(m), options, ws, messages, e));
-        EXPECT_TRUE(messages.CalcAbort);
-        EXPECT_TRUE(messages.shown);
-        EXPECT_EQ(
-            messages.lines,
-            (std::vector<Message>{{MessageCode::ErrorHead}, {MessageCode::Loes}, {MessageCode::LoesDriver}}));
+        const Outcome<Evaluation> e = solveAndEvaluate(lattice, test::planformsOf(m), options, ws);
+        ASSERT_FALSE(e);
+        EXPECT_EQ(e.refusal().lines, (std::vector<Message>{{MessageCode::Loes}, {MessageCode::LoesDriver}}));
     }
 }
 
