@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <span>
 #include <utility>
 
 #include "solver/overlap.h"
@@ -62,15 +61,15 @@ int fittedTarget(const WingPlanforms& wings, int calcWingCount, int targetPanels
 
 Outcome<Evaluation> solveAndEvaluate(const Lattice& lattice, const WingPlanforms& wings,
                                      const CalcOptions& options, SolverWorkspace& workspace) {
-    if (Outcome<MatrixRef> filled = EINFLUSS(lattice, workspace, options.threads); !filled)
-        return std::move(filled).refusal();
-    Outcome<std::span<const double>> gamma = LOES(workspace, options.method, options.progress);
-    if (!gamma) {
-        Refusal refusal = std::move(gamma).refusal();
+    if (std::optional<Refusal> refusal = EINFLUSS(lattice, workspace, options.method, options.threads))
+        return *refusal;
+    Outcome<Circulations> solved = LOES(workspace, options.method, options.progress, options.threads);
+    if (!solved) {
+        Refusal refusal = std::move(solved).refusal();
         refusal.lines.push_back({MessageCode::LoesDriver});  // the driver's line below LOES's own
         return refusal;
     }
-    Evaluation evaluation = WIRBEL_ERG(lattice, gamma->data(), wings);
+    Evaluation evaluation = WIRBEL_ERG(lattice, solved->Gamma.data(), wings);
     if (!allFinite(evaluation, lattice.sizes.CalcWingCount))
         return Refusal{{MessageCode::CannotCalculateAircraft}, {MessageCode::NotFinite}};
     if (std::optional<Refusal> implausible = refusedAsImplausible(lattice, evaluation)) return *implausible;

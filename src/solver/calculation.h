@@ -25,7 +25,7 @@ namespace ws {
 
 struct CalcOptions {
     double marginDesired = kDefaultMargin;  // percent, the number in Edit31
-    SolveMethod method = SolveMethod::Library;
+    SolveMethod method = SolveMethod::Refined;
     ProgressFn progress;  // elimination steps still to go (Label24); may be empty
     int threads = 0;      // for the influence fill; 0 takes the machine's cores
     // Panels aimed at for the largest wing (GRID); other than kTargetPanels

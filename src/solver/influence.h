@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cmath>
+#include <optional>
 #include <span>
 
 #include "solver/lattice.h"
@@ -47,23 +48,49 @@ WS_INLINE_HOT double INDU(double ax, double ay, double az, double bx, double by,
     return qz * factor - ay * fa + by * fb;
 }
 
-// Fills the workspace's PanelTotal × PanelTotal matrix: entry (control point
-// c, vortex v) = kLoesFactor × (INDU of v + INDU of its mirror). LOES's factor
-// is applied here so the matrix is passed over once. Gives the filled
-// matrix; a lattice whose panel count disagrees with its PanelTotal is
-// refused with the EINFLUSS line and nothing is written. Columns are filled
-// on up to `threads` threads.
-Outcome<MatrixRef> EINFLUSS(const Lattice& lattice, SolverWorkspace& workspace, int threads = 0);
-
 enum class SolveMethod {
+    Refined,          // single-precision LU (LAPACK sgetrf), refined to double accuracy
     Library,          // LAPACK dgesv (LU with partial pivoting)
     Straightforward,  // SIMQ902
 };
 
-// Solves the filled system with right-hand side −1. Gives the circulations
-// (Gamma, the first PanelTotal entries of workspace.rhs), or the LOES line
-// when the system is singular.
-Outcome<std::span<const double>> LOES(SolverWorkspace& workspace, SolveMethod method,
-                                      const ProgressFn& progress);
+// Fills the workspace's PanelTotal × PanelTotal matrix: entry (control point
+// c, vortex v) = kLoesFactor × (INDU of v + INDU of its mirror). LOES's factor
+// is applied here so the matrix is passed over once. The matrix is the
+// method's: single precision for Refined (rounded from the double entries),
+// double for the others. A lattice whose panel count disagrees with its
+// PanelTotal is refused with the EINFLUSS line and nothing is written.
+// Columns are filled on up to `threads` threads (0: the machine's cores).
+std::optional<Refusal> EINFLUSS(const Lattice& lattice, SolverWorkspace& workspace,
+                                SolveMethod method = SolveMethod::Refined, int threads = 0);
+
+// A refined solve stops when a correction is below this fraction of the
+// solution (largest magnitudes); it gives up, for the double-precision LU,
+// when a correction is not below half the one before or after this many.
+constexpr double kRefinedAccuracy = 1e-12;
+constexpr int kMaxRefinements = 8;
+
+struct RefinedSolve {
+    int corrections = 0;        // solves with the factor, the first from the right-hand side
+    double lastCorrection = 0;  // its size relative to the solution
+};
+
+struct Circulations {
+    std::span<const double> Gamma;        // the first PanelTotal entries of workspace.rhs
+    std::optional<RefinedSolve> refined;  // how the refined solve went; none for the others
+};
+
+// Solves the filled system with right-hand side −1: Refined by corrections
+// whose residuals come from the double-precision entries made afresh (the
+// matrix is never held in double precision), falling back to dgesv of the
+// double matrix when they do not converge. Gives the circulations, or the
+// LOES line when the system is singular. Told the steps to go: n before
+// the factorisation and 0 after it (every step for Straightforward).
+Outcome<Circulations> LOES(SolverWorkspace& workspace, SolveMethod method, const ProgressFn& progress,
+                           int threads = 0);
+
+// max |A·Gamma + 1| of the solution in the workspace, from the entries made
+// afresh: the residual of the influence system.
+double influenceResidual(SolverWorkspace& workspace, int threads = 0);
 
 }  // namespace ws

@@ -34,6 +34,10 @@ enum class MessageCode {
     Einfluss,
     Loes,
     LoesDriver,
+    // Notes of the converged estimate.
+    FineLatticeReduced,  // a: its unknowns, b: its target; the finer one aimed at was refused
+    NotMonotone,         // the lattices disagree in direction: the finest lattice's value
+    NoFinerLattice,      // only the window's lattice could be calculated
 };
 
 struct Message {
@@ -60,7 +64,7 @@ struct Refusal {
 
 // What one step of the calculation gives: its value, or the refusal that
 // stopped it. The chain stops at the first refusal and passes it on. A
-// check that has no value of its own returns std::optional<Refusal>.
+// step or check without a value of its own returns std::optional<Refusal>.
 template <class T>
 class [[nodiscard]] Outcome {
   public:

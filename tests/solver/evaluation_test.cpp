@@ -155,14 +155,14 @@ TEST(Chain, RepeatedRunReusesItsStorage) {
     SolverWorkspace workspace;
     CalcResult result;
     runCalculation(startupAircraft(), {}, workspace, result);
-    const double* matrix = workspace.matrix.data();
+    const float* matrix = workspace.factor.data();
     const double* corners = result.lattice.CornerXL.data();
     const double anp = result.evaluation.AnpAircraft;
     int calls = 0;
     CalcOptions options;
     options.progress = [&](int) { ++calls; };
     runCalculation(startupAircraft(), options, workspace, result);
-    EXPECT_EQ(workspace.matrix.data(), matrix);
+    EXPECT_EQ(workspace.factor.data(), matrix);
     EXPECT_EQ(result.lattice.CornerXL.data(), corners);
     EXPECT_EQ(result.evaluation.AnpAircraft, anp);
     EXPECT_GT(calls, 0);
