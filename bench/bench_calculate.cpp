@@ -65,7 +65,7 @@ bool typeAircraft(ws::TForm1& window, const std::string& path) {
 }
 
 std::string dataFile(const char* name) {
-    return (std::filesystem::path(__FILE__).parent_path() / "../tests/data" / name).string();
+    return (std::filesystem::path(WINSTABIX_SOURCE_DIR) / "tests/data" / name).string();
 }
 
 void runClicks(benchmark::State& state, const char* file) {

@@ -16,8 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <cmath>
 #include <QTabWidget>
+#include <cmath>
 #include <memory>
 
 #include "ui/WinStabix2.h"
@@ -55,7 +55,8 @@ void showPage(ws::TForm1& window, const char* page) {
 // Keystrokes into `fieldName` on `page`, alternately typed and taken back.
 // `probe` returns what the keystroke must change, to check that it arrives.
 template <class Probe>
-void runKeystrokes(benchmark::State& state, const char* page, const char* fieldName, bool repaint, Probe probe) {
+void runKeystrokes(benchmark::State& state, const char* page, const char* fieldName, bool repaint,
+                   Probe probe) {
     ensureApplication();
     ws::TForm1 window;
     showPage(window, page);
@@ -142,7 +143,6 @@ void BM_View3DDragStep(benchmark::State& state) {
     }
     sendMouse(view, QEvent::MouseButtonRelease, {x, 100}, Qt::LeftButton, Qt::NoButton);
 }
-
 
 BENCHMARK(BM_KeystrokeHandlers)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeystrokeWithRepaint)->Unit(benchmark::kMicrosecond);
