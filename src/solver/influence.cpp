@@ -104,7 +104,8 @@ double largestMagnitude(const std::vector<double>& v, int n) {
 }
 
 // The single-precision factor, then corrections from double-precision
-// residuals until a correction is below kRefinedAccuracy of the solution.
+// residuals until a correction, or the next one foreseen from the shrinking
+// of the last two, is below kRefinedAccuracy of the solution.
 // Nothing when the factor is singular or the corrections do not shrink fast
 // enough.
 std::optional<RefinedSolve> refinedSolve(SolverWorkspace& workspace, int threads) {
@@ -148,7 +149,11 @@ std::optional<RefinedSolve> refinedSolve(SolverWorkspace& workspace, int threads
         solve.corrections = step + 1;
         solve.lastCorrection = scale > 0 ? size / scale : 0;
         if (size <= kRefinedAccuracy * scale) return solve;
-        if (step > 0 && size > 0.5 * previous) return std::nullopt;
+        if (step > 0) {
+            if (size > 0.5 * previous) return std::nullopt;
+            // Corrections shrink by a steady factor: the next would be this small.
+            if (size * (size / previous) <= kRefinedAccuracy * scale) return solve;
+        }
         previous = size;
         product(pts, x.data(), r.data(), threads);
         for (int i = 0; i < n; ++i) r[std::size_t(i)] = -1.0 - r[std::size_t(i)];

@@ -64,10 +64,12 @@ enum class SolveMethod {
 std::optional<Refusal> EINFLUSS(const Lattice& lattice, SolverWorkspace& workspace,
                                 SolveMethod method = SolveMethod::Refined, int threads = 0);
 
-// A refined solve stops when a correction is below this fraction of the
-// solution (largest magnitudes); it gives up, for the double-precision LU,
-// when a correction is not below half the one before or after this many.
-constexpr double kRefinedAccuracy = 1e-12;
+// A refined solve stops when a correction, or the next one foreseen from the
+// shrinking of the last two, is below this fraction of the solution (largest
+// magnitudes): the solution is then good to about 1e-12. It gives up, for
+// the double-precision LU, when a correction is not below half the one
+// before, or after this many.
+constexpr double kRefinedAccuracy = 1e-11;
 constexpr int kMaxRefinements = 8;
 
 struct RefinedSolve {
