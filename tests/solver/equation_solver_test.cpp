@@ -32,14 +32,6 @@ int solve(Solver solver, std::vector<double>& W, std::vector<double>& b, const P
     }
 }
 
-TEST(Elimination, OneByOne) {
-    for (Solver solver : {Simq902, Simq90, Library}) {
-        std::vector<double> W{2.0}, b{-1};
-        EXPECT_EQ(solve(solver, W, b), 0) << solver;
-        EXPECT_EQ(b[0], -0.5) << solver;
-    }
-}
-
 TEST(Elimination, ZeroFirstColumnIsSingularForEverySolver) {
     for (Solver solver : {Simq902, Simq90, Library}) {
         std::vector<double> W = columnMajor(3, {0, 1, 2, 0, 3, 4, 0, 5, 7}), b{1, 2, 3};
