@@ -15,6 +15,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <variant>
@@ -86,6 +87,21 @@ double milliseconds(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
+// The horseshoe as the fill first computed it: four divisions, no common
+// denominator.
+double plainIndu(double ax, double ay, double az, double bx, double by, double bz) {
+    const double ila = 1.0 / std::sqrt(ax * ax + ay * ay + az * az);
+    const double ilb = 1.0 / std::sqrt(bx * bx + by * by + bz * bz);
+    const double dx = bx - ax, dy = by - ay, dz = bz - az;
+    const double da = dx * ax + dy * ay + dz * az, db = dx * bx + dy * by + dz * bz;
+    const double qx = dy * az - dz * ay, qy = dz * ax - dx * az, qz = dx * ay - dy * ax;
+    const double q2 = qx * qx + qy * qy + qz * qz;
+    const double bound = q2 == 0 ? 0.0 : qz * (da * ila - db * ilb) / q2;
+    if (ay == 0 && az == 0) az = kOnLegOffset;
+    if (by == 0 && bz == 0) bz = kOnLegOffset;
+    return bound - ay * (ax * ila + 1) / (az * az + ay * ay) + by * (bx * ilb + 1) / (bz * bz + by * by);
+}
+
 // The straightforward fill: a cleared matrix, then every vortex at every
 // control point, one thread, no vector code (sqrt keeps errno here).
 void plainFill(const Lattice& lattice, std::vector<double>& W) {
@@ -104,8 +120,8 @@ void plainFill(const Lattice& lattice, std::vector<double>& W) {
                         for (int i2 = 1; i2 <= lattice.sizes.ChordPanels[w2]; ++i2, ++c) {
                             const double px = lattice.controlX(i2, s2, w2), py = lattice.controlY(s2, w2);
                             const double dz = lattice.WingZ[w2] - z;
-                            const double w1 = INDU(px - Ax, py - Ay, dz, px - Bx, py - By, dz);
-                            const double wm = INDU(px - Bx, py + By, dz, px - Ax, py + Ay, dz);
+                            const double w1 = plainIndu(px - Ax, py - Ay, dz, px - Bx, py - By, dz);
+                            const double wm = plainIndu(px - Bx, py + By, dz, px - Ax, py + Ay, dz);
                             W[std::size_t(c) + std::size_t(v) * std::size_t(n)] = (w1 + wm) * kLoesFactor;
                         }
             }

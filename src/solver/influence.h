@@ -26,10 +26,8 @@ constexpr double kOnLegOffset = 1e-17;     // z given to a point on the line of 
 // circulation induces at P: bound segment A→B, trailing legs from A and B to
 // x = +∞. a = P − A, b = P − B.
 WS_INLINE_HOT double INDU(double ax, double ay, double az, double bx, double by, double bz) {
-    // Reciprocal lengths once: two divisions instead of four, results equal
-    // to rounding.
-    const double ila = 1.0 / std::sqrt(ax * ax + ay * ay + az * az);
-    const double ilb = 1.0 / std::sqrt(bx * bx + by * by + bz * bz);
+    const double la = std::sqrt(ax * ax + ay * ay + az * az);
+    const double lb = std::sqrt(bx * bx + by * by + bz * bz);
     const double dx = bx - ax, dy = by - ay, dz = bz - az;
     const double da = dx * ax + dy * ay + dz * az;
     const double db = dx * bx + dy * by + dz * bz;
@@ -37,15 +35,17 @@ WS_INLINE_HOT double INDU(double ax, double ay, double az, double bx, double by,
     const double qy = dz * ax - dx * az;
     const double qz = dx * ay - dy * ax;
     const double q2 = qx * qx + qy * qy + qz * qz;
-    // Selects rather than branches, so that the fill's loop vectorises: every
-    // division is made, and a result the formula does not use is dropped.
-    const double boundTerm = (da * ila - db * ilb) / (q2 == 0 ? 1.0 : q2);
-    const double factor = q2 == 0 ? 0.0 : boundTerm;
     az = ((ay == 0) & (az == 0)) ? kOnLegOffset : az;
     bz = ((by == 0) & (bz == 0)) ? kOnLegOffset : bz;
-    const double fa = (ax * ila + 1) / (az * az + ay * ay);
-    const double fb = (bx * ilb + 1) / (bz * bz + by * by);
-    return qz * factor - ay * fa + by * fb;
+    const double ea = az * az + ay * ay, eb = bz * bz + by * by;
+    // bound  qz (da/la − db/lb) / q2  and legs  −ay (ax/la + 1) / ea + by (bx/lb + 1) / eb
+    // over one common denominator: division is the fill's costliest step.
+    // Selects rather than branches, so that the fill's loop vectorises; a
+    // bound segment on P's line (q2 = 0) adds nothing.
+    const double q = q2 == 0 ? 1.0 : q2;
+    const double bound = q2 == 0 ? 0.0 : qz * (da * lb - db * la) * ea * eb;
+    const double legs = q * (by * (bx + lb) * la * ea - ay * (ax + la) * lb * eb);
+    return (bound + legs) / (q * la * lb * ea * eb);
 }
 
 enum class SolveMethod {
