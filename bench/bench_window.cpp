@@ -22,6 +22,7 @@
 
 #include "ui/WinStabix2.h"
 #include "ui/image_widget.h"
+#include "ui/wing_page.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ void BM_PlanformRelease(benchmark::State& state) {
     const QImage& image = view->image();
     // The root trailing edge: on the centre line, the root chord behind the leading edge.
     const int x = image.width() / 2;
-    const double s = window.PlanformScale(1);
+    const double s = window.findChild<ws::WingPage*>(QStringLiteral("TabSheet1"))->PlanformScale();
     int y = image.height() / 3 + int(chord->text().toDouble() * s);
     const QString before = chord->text();
     int step = 10;
@@ -121,7 +122,9 @@ void BM_PlanformRelease(benchmark::State& state) {
         sendMouse(view, QEvent::MouseButtonRelease, {x, y + step}, Qt::LeftButton, Qt::NoButton);
         QApplication::processEvents();
         wrote = wrote || chord->text() != before;
-        y = image.height() / 3 + int(std::lround(chord->text().toDouble() * window.PlanformScale(1)));
+        y = image.height() / 3 +
+            int(std::lround(chord->text().toDouble() *
+                            window.findChild<ws::WingPage*>(QStringLiteral("TabSheet1"))->PlanformScale()));
         step = -step;
     }
     if (!wrote) state.SkipWithError("the drag wrote nothing");

@@ -126,9 +126,7 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
         planforms[w] = Calc_W(model.wing[w]);
         WingResult& wr = result.wings[w];
         wr.planform = planforms[w];
-        wr.labels = wingLabelTexts(planforms[w]);
         wr.AnpRelative = 0;
-        wr.anpLabel.clear();
         posX[w] = model.wing[w].WingPosX;
         posZ[w] = model.wing[w].WingPosZ;
     }
@@ -150,10 +148,8 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
         result.stability = {};
     } else {
         result.outcome = CalcOutcome::Done;
-        for (int w = 1; w <= kMaxWings; ++w) {
+        for (int w = 1; w <= kMaxWings; ++w)
             result.wings[w].AnpRelative = result.evaluation.AnpWing[w] - posX[w];
-            result.wings[w].anpLabel = anpLabelText(result.wings[w].AnpRelative);
-        }
     }
     result.stability.MarginDesired = limitedMargin(options.marginDesired);
     result.memoShown = result.WingsMoved || refusal.has_value();
