@@ -598,5 +598,9 @@
         <source>%1 character(s) of the remarks cannot be stored in an aircraft file and were saved as &quot;?&quot;.</source>
         <translation>%1 Zeichen der Bemerkungen kann eine Flugzeugdatei nicht speichern; sie wurden als &quot;?&quot; gespeichert.</translation>
     </message>
+    <message>
+        <source>Converged neutral point</source>
+        <translation>Konvergierter Neutralpunkt</translation>
+    </message>
 </context>
 </TS>

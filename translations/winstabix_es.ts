@@ -598,5 +598,9 @@
         <source>%1 character(s) of the remarks cannot be stored in an aircraft file and were saved as &quot;?&quot;.</source>
         <translation>%1 carácter(es) de las observaciones no se pueden guardar en un archivo de avión y se guardaron como «?».</translation>
     </message>
+    <message>
+        <source>Converged neutral point</source>
+        <translation>Punto neutro convergido</translation>
+    </message>
 </context>
 </TS>

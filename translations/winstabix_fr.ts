@@ -598,5 +598,9 @@
         <source>%1 character(s) of the remarks cannot be stored in an aircraft file and were saved as &quot;?&quot;.</source>
         <translation>%1 caractère(s) des remarques ne peuvent pas être enregistrés dans un fichier d&apos;avion et ont été enregistrés comme « ? ».</translation>
     </message>
+    <message>
+        <source>Converged neutral point</source>
+        <translation>Foyer convergé</translation>
+    </message>
 </context>
 </TS>
