@@ -65,14 +65,15 @@ bool typeAircraft(ws::TForm1& window, const std::string& path) {
 }
 
 std::string dataFile(const char* name) {
-    return (std::filesystem::path(__FILE__).parent_path() / "../tests/data" / name).string();
+    return (std::filesystem::path(WINSTABIX_SOURCE_DIR) / "tests/data" / name).string();
 }
 
-void runClicks(benchmark::State& state, const char* file) {
+void runClicks(benchmark::State& state, const char* file, bool converged = false) {
     ensureApplication();
     ws::TForm1 window;
     window.show();
     QApplication::processEvents();
+    window.document().setConvergedNeutralPoint(converged);
     if (file && !typeAircraft(window, dataFile(file))) {
         state.SkipWithError("cannot read the aircraft file");
         return;
@@ -106,7 +107,17 @@ void BM_CalculateTandemCanard(benchmark::State& state) {
     runClicks(state, "solver/tandem_canard.da4");
 }
 
+// With the converged neutral point; budgets 100 ms and 250 ms.
+void BM_CalculateConvergedStartUp(benchmark::State& state) {
+    runClicks(state, nullptr, true);
+}
+void BM_CalculateConvergedTandemCanard(benchmark::State& state) {
+    runClicks(state, "solver/tandem_canard.da4", true);
+}
+
 BENCHMARK(BM_CalculateStartUp)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CalculateTandemCanard)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CalculateConvergedStartUp)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CalculateConvergedTandemCanard)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -91,6 +91,18 @@
         <source>The results stored in the file did not belong to this aircraft and were calculated again.</source>
         <translation>Die in der Datei gespeicherten Ergebnisse gehörten nicht zu diesem Flugzeug und wurden neu berechnet.</translation>
     </message>
+    <message>
+        <source>Converged estimate: the finer lattice was refused; the finest accepted has %1 panels.</source>
+        <translation>Konvergierte Schätzung: das feinere Gitter wurde abgelehnt; das feinste angenommene hat %1 Panels.</translation>
+    </message>
+    <message>
+        <source>Not converged: the lattices disagree in direction; the value is the finest lattice&apos;s.</source>
+        <translation>Nicht konvergiert: die Gitter widersprechen sich in der Richtung; der Wert ist der des feinsten Gitters.</translation>
+    </message>
+    <message>
+        <source>Not converged: no finer lattice could be calculated; the value is the window&apos;s lattice&apos;s.</source>
+        <translation>Nicht konvergiert: kein feineres Gitter ließ sich berechnen; der Wert ist der des Fenstergitters.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -175,6 +187,10 @@
     <message>
         <source>x_ac: %1mm</source>
         <translation>x_NP: %1mm</translation>
+    </message>
+    <message>
+        <source>x_ac: %1 ± %2mm</source>
+        <translation>x_NP: %1 ± %2mm</translation>
     </message>
 </context>
 <context>
@@ -581,6 +597,10 @@
     <message>
         <source>%1 character(s) of the remarks cannot be stored in an aircraft file and were saved as &quot;?&quot;.</source>
         <translation>%1 Zeichen der Bemerkungen kann eine Flugzeugdatei nicht speichern; sie wurden als &quot;?&quot; gespeichert.</translation>
+    </message>
+    <message>
+        <source>Converged neutral point</source>
+        <translation>Konvergierter Neutralpunkt</translation>
     </message>
 </context>
 </TS>

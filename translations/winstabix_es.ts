@@ -91,6 +91,18 @@
         <source>The results stored in the file did not belong to this aircraft and were calculated again.</source>
         <translation>Los resultados guardados en el archivo no correspondían a este avión y se han calculado de nuevo.</translation>
     </message>
+    <message>
+        <source>Converged estimate: the finer lattice was refused; the finest accepted has %1 panels.</source>
+        <translation>Estimación convergida: la malla más fina fue rechazada; la más fina aceptada tiene %1 paneles.</translation>
+    </message>
+    <message>
+        <source>Not converged: the lattices disagree in direction; the value is the finest lattice&apos;s.</source>
+        <translation>No convergido: las mallas no coinciden en la dirección; el valor es el de la malla más fina.</translation>
+    </message>
+    <message>
+        <source>Not converged: no finer lattice could be calculated; the value is the window&apos;s lattice&apos;s.</source>
+        <translation>No convergido: no se pudo calcular ninguna malla más fina; el valor es el de la malla de la ventana.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -175,6 +187,10 @@
     <message>
         <source>x_ac: %1mm</source>
         <translation>x_PN: %1mm</translation>
+    </message>
+    <message>
+        <source>x_ac: %1 ± %2mm</source>
+        <translation>x_PN: %1 ± %2mm</translation>
     </message>
 </context>
 <context>
@@ -581,6 +597,10 @@
     <message>
         <source>%1 character(s) of the remarks cannot be stored in an aircraft file and were saved as &quot;?&quot;.</source>
         <translation>%1 carácter(es) de las observaciones no se pueden guardar en un archivo de avión y se guardaron como «?».</translation>
+    </message>
+    <message>
+        <source>Converged neutral point</source>
+        <translation>Punto neutro convergido</translation>
     </message>
 </context>
 </TS>

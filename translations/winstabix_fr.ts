@@ -91,6 +91,18 @@
         <source>The results stored in the file did not belong to this aircraft and were calculated again.</source>
         <translation>Les résultats enregistrés dans le fichier n&apos;appartenaient pas à cet avion et ont été recalculés.</translation>
     </message>
+    <message>
+        <source>Converged estimate: the finer lattice was refused; the finest accepted has %1 panels.</source>
+        <translation>Estimation convergée : le maillage plus fin a été refusé ; le plus fin accepté a %1 panneaux.</translation>
+    </message>
+    <message>
+        <source>Not converged: the lattices disagree in direction; the value is the finest lattice&apos;s.</source>
+        <translation>Non convergé : les maillages divergent de sens ; la valeur est celle du maillage le plus fin.</translation>
+    </message>
+    <message>
+        <source>Not converged: no finer lattice could be calculated; the value is the window&apos;s lattice&apos;s.</source>
+        <translation>Non convergé : aucun maillage plus fin n&apos;a pu être calculé ; la valeur est celle du maillage de la fenêtre.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -175,6 +187,10 @@
     <message>
         <source>x_ac: %1mm</source>
         <translation>x_F: %1mm</translation>
+    </message>
+    <message>
+        <source>x_ac: %1 ± %2mm</source>
+        <translation>x_F: %1 ± %2mm</translation>
     </message>
 </context>
 <context>
@@ -581,6 +597,10 @@
     <message>
         <source>%1 character(s) of the remarks cannot be stored in an aircraft file and were saved as &quot;?&quot;.</source>
         <translation>%1 caractère(s) des remarques ne peuvent pas être enregistrés dans un fichier d&apos;avion et ont été enregistrés comme « ? ».</translation>
+    </message>
+    <message>
+        <source>Converged neutral point</source>
+        <translation>Foyer convergé</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "model/number_format.h"
 
@@ -135,8 +136,104 @@ class JsonWriter {
 
 }  // namespace
 
+namespace {
+
+const char* statusName(ConvergedStatus status) {
+    switch (status) {
+        case ConvergedStatus::Converged:
+            return "converged";
+        case ConvergedStatus::NotMonotone:
+            return "not_monotone";
+        case ConvergedStatus::NoFinerLattice:
+            return "no_finer_lattice";
+        case ConvergedStatus::Refused:
+            break;
+    }
+    return "refused";
+}
+
+// "3.71 ± 0.02", or the value alone without an error bar.
+std::string withError(const ConvergedValue& v, int decimals, const char* unit = "") {
+    std::string t = fixed(v.value, decimals);
+    if (v.error) t += " \u00b1 " + fixed(*v.error, decimals);
+    return t + unit;
+}
+
+std::string convergedBlock(const AircraftModel& model, const CalcResult& r, const ConvergedResult& c,
+                           const ReportWording& wording) {
+    if (!c.done()) return {};
+    std::string out = "converged estimate (" + std::string(statusName(c.status)) + "), lattices";
+    for (const LatticeValues& l : c.lattices) out += " " + std::to_string(l.PanelTotal);
+    out += " panels\n";
+    for (int w = 1; w <= r.CalcWingCount; ++w) {
+        ConvergedValue anp = c.AnpWing[w];
+        anp.value -= model.wing[w].WingPosX;  // from the wing's position, as Label_anp
+        out += "converged wing " + std::to_string(w) + ": lift slope " + withError(c.LiftSlopeWing[w], 2) +
+               ", anp " + withError(anp, 1, "mm") + "\n";
+    }
+    out += "converged " + wording.convergedNeutralPoint + "\n";
+    out += "converged " + withoutTrailingBlanks(wording.convergedCgFront) + "\n";
+    out += "converged " + withoutTrailingBlanks(wording.convergedCgRear) + "\n";
+    for (const std::string& line : wording.convergedNotes) out += line + "\n";
+    return out;
+}
+
+void convergedObject(JsonWriter& j, const ConvergedResult& c, const ReportWording& wording) {
+    j.key("converged");
+    if (!c.done()) {
+        j.null();
+        return;
+    }
+    const auto value = [&](const char* name, const char* errorName, const ConvergedValue& v) {
+        j.key(name);
+        j.number(v.value);
+        j.key(errorName);
+        v.error ? j.number(*v.error) : j.null();
+    };
+    j.beginObject();
+    j.key("status");
+    j.value(statusName(c.status));
+    value("anp_aircraft", "anp_error", c.AnpAircraft);
+    j.key("wings");
+    j.beginArray();
+    for (int w = 1; w <= c.window.CalcWingCount; ++w) {
+        j.beginObject();
+        j.key("wing");
+        j.integer(w);
+        value("lift_slope", "lift_slope_error", c.LiftSlopeWing[w]);
+        value("anp", "anp_error", c.AnpWing[w]);
+        j.endObject();
+    }
+    j.endArray();
+    j.key("panel_totals");
+    j.beginArray();
+    for (const LatticeValues& l : c.lattices) j.integer(l.PanelTotal);
+    j.endArray();
+    j.key("target_panels");
+    j.beginArray();
+    for (const LatticeValues& l : c.lattices) j.integer(l.targetPanels);
+    j.endArray();
+    const StabilityNumbers& s = c.stability;
+    for (const auto& [name, v] : {std::pair{"margin_low", s.MarginLow},
+                                  {"margin_high", s.MarginHigh},
+                                  {"margin_desired", s.MarginDesired},
+                                  {"cg_front", s.CgFront},
+                                  {"cg_rear", s.CgRear},
+                                  {"cg_desired", s.CgDesired}}) {
+        j.key(name);
+        j.number(v);
+    }
+    j.key("messages");
+    j.beginArray();
+    for (const std::string& line : wording.convergedNotes) j.value(line);
+    j.endArray();
+    j.endObject();
+}
+
+}  // namespace
+
 std::string textReport(const AircraftModel& model, const CalcResult& r, const ReportWording& wording,
-                       int requestedPanels) {
+                       int requestedPanels, const ConvergedResult* converged) {
     std::string out;
     for (int w = 1; w <= model.WingCount && w <= kMaxWings; ++w) {
         const WingLabelTexts t = wingLabelTexts(r.wings[w].planform);
@@ -167,11 +264,12 @@ std::string textReport(const AircraftModel& model, const CalcResult& r, const Re
     }
     if (r.memoShown)
         for (const std::string& line : wording.messages) out += line + "\n";
+    if (converged) out += convergedBlock(model, r, *converged, wording);
     return out;
 }
 
 std::string jsonReport(const std::string& file, const AircraftModel& model, const CalcResult& r,
-                       const ReportWording& wording) {
+                       const ReportWording& wording, const ConvergedResult* converged) {
     (void)model;
     const bool done = r.done();
     const Evaluation& e = r.evaluation;
@@ -255,6 +353,7 @@ std::string jsonReport(const std::string& file, const AircraftModel& model, cons
     if (r.memoShown)
         for (const std::string& line : wording.messages) j.value(line);
     j.endArray();
+    if (converged) convergedObject(j, *converged, wording);
     j.endObject();
     return j.text + "\n";
 }

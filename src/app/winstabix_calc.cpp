@@ -1,6 +1,6 @@
 // winstabix-calc: an aircraft file calculated without a window.
 //   winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--json] [--save OUT.da4] [--panels N]
-//                  [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]
+//                  [--converged] [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]
 // Exit status 0 when calculated, 1 when the calculation refused the aircraft,
 // 2 on a bad command line or a file that cannot be read or written.
 #include <charconv>
@@ -22,6 +22,7 @@
 #include "model/aircraft.h"
 #include "model/planform.h"
 #include "solver/calculation.h"
+#include "solver/converged.h"
 #include "solver/stored_results.h"
 #include "texts/catalogue.h"
 #include "texts/translation.h"
@@ -32,7 +33,7 @@ constexpr int kExitFailure = 2;
 
 constexpr const char* kUsage =
     "usage: winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--json] [--save OUT.da4] [--panels N]\n"
-    "                      [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]\n"
+    "                      [--converged] [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]\n"
     "  FILE.da4        aircraft to load (default: the start-up aircraft)\n"
     "  --lang en|de|fr|es  language of the calculation's messages (default en)\n"
     "  --json          print one JSON object instead of the text report\n"
@@ -40,6 +41,9 @@ constexpr const char* kUsage =
     "  --panels N      panels aimed at for the largest wing, 100 to 3000 (default 400);\n"
     "                  for convergence studies, the window always uses 400; a target\n"
     "                  beyond the 3000 unknowns gives way to the finest that fits\n"
+    "  --converged     add the converged estimate: the neutral point and lift slopes\n"
+    "                  extrapolated from finer lattices, with error bars (--panels N\n"
+    "                  is then the coarsest lattice)\n"
     "  --svg OUT.svg   write the planform drawing at true scale (SVG)\n"
     "  --dxf OUT.dxf   write the planform drawing for CAD (DXF R12, mm)\n"
     "  --avl OUT.avl   write the aircraft as input for the vortex-lattice program AVL\n"
@@ -54,6 +58,7 @@ struct Options {
     std::optional<std::string> svgTo, dxfTo, avlTo;
     ws::Language language = ws::Language::English;  // --lang
     bool json = false;                              // --json
+    bool converged = false;                         // --converged
     int panels = ws::kTargetPanels;                 // --panels
     bool help = false;
 };
@@ -80,6 +85,8 @@ std::string takeArgument(int argc, char** argv, int& i, Options& options) {
         options.help = true;
     } else if (arg == "--json") {
         options.json = true;
+    } else if (arg == "--converged") {
+        options.converged = true;
     } else if (arg == "--lang") {
         if (i + 1 >= argc) return "--lang needs en, de, fr or es";
         const std::string_view lang = argv[++i];
@@ -184,17 +191,35 @@ int main(int argc, char** argv) {
     ws::CalcOptions calcOptions;
     calcOptions.targetPanels = line.options.panels;
     ws::SolverWorkspace workspace;
-    ws::CalcResult result;
+    ws::ConvergedResult converged;
+    ws::CalcResult& result = converged.window;
+    if (line.options.converged) ws::reserveConverged(aircraft.model, calcOptions, workspace);
     ws::calculateWithStoredResults(aircraft.model, aircraft.stored, calcOptions, workspace, result);
+    if (line.options.converged) ws::convergeCalculation(aircraft.model, calcOptions, workspace, converged);
+    const ws::ConvergedResult* estimate = line.options.converged ? &converged : nullptr;
     const ws::Evaluation& e = result.evaluation;
     const ws::StabilityRows rows = ws::stabilityRows(result.stability, e.RefArea, e.RefChord, e.AnpAircraft);
-    const ws::ReportWording wording{rows.neutralPoint, rows.cgFront, rows.cgRear,
-                                    ws::messageLines(result.memo)};
+    ws::ReportWording wording;
+    wording.neutralPoint = rows.neutralPoint;
+    wording.cgFront = rows.cgFront;
+    wording.cgRear = rows.cgRear;
+    wording.messages = ws::messageLines(result.memo);
+    if (estimate) {
+        const ws::StabilityRows convergedRows =
+            ws::stabilityRows(converged.stability, e.RefArea, e.RefChord, converged.AnpAircraft.value);
+        wording.convergedNeutralPoint =
+            ws::convergedNeutralPointRow(converged.AnpAircraft.value, converged.AnpAircraft.error);
+        wording.convergedCgFront = convergedRows.cgFront;
+        wording.convergedCgRear = convergedRows.cgRear;
+        wording.convergedNotes = ws::messageLines(converged.notes);
+    }
     if (line.options.json)
-        std::fputs(ws::jsonReport(line.options.input.value_or(""), aircraft.model, result, wording).c_str(),
+        std::fputs(ws::jsonReport(line.options.input.value_or(""), aircraft.model, result, wording, estimate)
+                       .c_str(),
                    stdout);
     else
-        std::fputs(ws::textReport(aircraft.model, result, wording, line.options.panels).c_str(), stdout);
+        std::fputs(ws::textReport(aircraft.model, result, wording, line.options.panels, estimate).c_str(),
+                   stdout);
 
     if (line.options.saveTo) {
         std::optional<ws::StoredResults> results;

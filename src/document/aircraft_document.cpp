@@ -67,6 +67,23 @@ class AircraftStep : public QUndoCommand {
     int mergeId_;
 };
 
+namespace {
+
+// The estimate in place of the window's lattice's values, so that the views,
+// the print, the file and the exports follow it.
+void adoptEstimate(const ConvergedResult& run, CalcResult& calc) {
+    Evaluation& e = calc.evaluation;
+    e.AnpAircraft = run.AnpAircraft.value;
+    for (int w = 1; w <= calc.CalcWingCount; ++w) {
+        e.LiftSlopeWing[w] = run.LiftSlopeWing[w].value;
+        calc.wings[w].AnpRelative += run.AnpWing[w].value - e.AnpWing[w];
+        e.AnpWing[w] = run.AnpWing[w].value;
+    }
+    calc.stability = run.stability;
+}
+
+}  // namespace
+
 AircraftDocument::AircraftDocument(Language language, QObject* parent)
     : QObject(parent), undo_(new QUndoStack(this)) {
     useLanguage(language);
@@ -189,8 +206,20 @@ void AircraftDocument::calculate(const ProgressFn& progress) {
     options.marginDesired = choice_.marginDesired();
     options.progress = progress;
     CalcResult& calc = results_.calc;
-    runCalculation(model_, options, workspace_, calc);
+    results_.anpError.reset();
+    if (converged_) {
+        std::swap(convergedRun_.window, calc);
+        runConvergedCalculation(model_, options, workspace_, convergedRun_);
+        std::swap(convergedRun_.window, calc);
+        if (convergedRun_.done()) adoptEstimate(convergedRun_, calc);
+        results_.anpError = convergedRun_.AnpAircraft.error;
+    } else {
+        runCalculation(model_, options, workspace_, calc);
+    }
     results_.messages = calc.memo;
+    if (converged_ && convergedRun_.done())
+        results_.messages.insert(results_.messages.end(), convergedRun_.notes.begin(),
+                                 convergedRun_.notes.end());
     if (calc.WingsMoved) {
         AircraftText after = text_;
         AircraftChange change(AircraftChange::Kind::MovedHeights);
@@ -207,6 +236,13 @@ void AircraftDocument::calculate(const ProgressFn& progress) {
     results_.running = false;
     emit resultsChanged();
     emit stateChanged();
+}
+
+void AircraftDocument::setConvergedNeutralPoint(bool on) {
+    if (converged_ == on) return;
+    converged_ = on;
+    results_.calculated = false;
+    recalculate();
 }
 
 void AircraftDocument::chooseStability(bool manual) {

@@ -26,6 +26,7 @@
 #include "model/language.h"
 #include "model/planform.h"
 #include "solver/calculation.h"
+#include "solver/converged.h"
 #include "solver/workspace.h"
 
 class QUndoStack;
@@ -39,6 +40,10 @@ struct DocumentResults {
     bool LatticeValid = false;  // calc's lattice is this aircraft's (a finished calculation)
     bool calculated = false;    // the calculate command ran on the aircraft as it stands
     bool running = false;       // the calculate command is running
+    // With the converged neutral point: calc's evaluation and stability hold
+    // the estimate (its lattice stays the window's), and this its error
+    // bar; none when not converged or not asked for.
+    std::optional<double> anpError;
     // The message box (Memo1), one entry per line; the head line alone has
     // nothing to say and stays hidden.
     std::vector<Message> messages{{MessageCode::ErrorHead}};
@@ -86,6 +91,10 @@ class AircraftDocument : public QObject {
     // own) together. `progress` hears the elimination's steps still to go.
     void calculate(const ProgressFn& progress = {});
     const DocumentResults& results() const { return results_; }
+    // Calculate gives the converged estimate instead of the window's
+    // lattice's values; a change withdraws the results.
+    bool convergedNeutralPoint() const { return converged_; }
+    void setConvergedNeutralPoint(bool on);
 
     // ---- The stability choice ---------------------------------------------
     const StabilityChoice& stabilityChoice() const { return choice_; }
@@ -149,6 +158,8 @@ class AircraftDocument : public QObject {
     bool hasFile_ = false;
     DocumentResults results_;
     SolverWorkspace workspace_;
+    bool converged_ = false;
+    ConvergedResult convergedRun_;
     StabilityChoice choice_;
     BarPositions bars_;
 };

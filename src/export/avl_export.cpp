@@ -4,7 +4,6 @@
 
 #include "model/number_format.h"
 #include "solver/lattice.h"
-#include "solver/messages.h"
 
 namespace ws {
 
@@ -22,8 +21,7 @@ std::string avlInput(const ExportSource& source) {
     WingPlanforms planforms{};
     for (int w = 1; w <= count; ++w) planforms[w] = Calc_W(model.wing[w]);
     // The sizes also of an aircraft the sizing refuses: AVL has limits of its own.
-    CalcMessages ignored;
-    const LatticeSizes sizes = GRID(planforms, count, ignored);
+    const LatticeSizes sizes = latticeSizes(planforms, count);
     const ReferenceValues ref = referenceValues(model, count);
     const double xRef = source.marks ? recommendedCg(*source.marks) : 0;
 

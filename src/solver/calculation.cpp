@@ -35,62 +35,78 @@ std::pair<double, double> coveredRange(const Lattice& lattice) {
 
 }  // namespace
 
-bool refusedAsImplausible(const Lattice& lattice, const Evaluation& e, CalcMessages& messages) {
-    bool refused = false;
+std::optional<Refusal> refusedAsImplausible(const Lattice& lattice, const Evaluation& e) {
+    Refusal refusal;
     for (int w = 1; w <= lattice.sizes.CalcWingCount; ++w) {
-        if (!(e.LiftSlopeWing[w] > 0)) {
-            messages.refuse({MessageCode::CannotCalculateWing, w}, {MessageCode::NoLift});
-            refused = true;
-        }
+        if (!(e.LiftSlopeWing[w] > 0))
+            refusal.add({MessageCode::CannotCalculateWing, w}, {MessageCode::NoLift});
     }
-    if (!(e.RefArea > 0) || !(e.RefChord > 0)) {
-        messages.refuse({MessageCode::CannotCalculateAircraft}, {MessageCode::NoReference});
-        refused = true;
-    }
+    if (!(e.RefArea > 0) || !(e.RefChord > 0))
+        refusal.add({MessageCode::CannotCalculateAircraft}, {MessageCode::NoReference});
     const auto [front, rear] = coveredRange(lattice);
-    if (!(e.AnpAircraft >= front && e.AnpAircraft <= rear)) {
-        messages.refuse({MessageCode::CannotCalculateAircraft}, {MessageCode::NeutralPointOffWings});
-        refused = true;
-    }
-    return refused;
+    if (!(e.AnpAircraft >= front && e.AnpAircraft <= rear))
+        refusal.add({MessageCode::CannotCalculateAircraft}, {MessageCode::NeutralPointOffWings});
+    if (refusal.lines.empty()) return std::nullopt;
+    return refusal;
 }
 
-LatticeSizes fittedLatticeSizes(const WingPlanforms& wings, int calcWingCount, CalcMessages& messages,
-                                int targetPanels, int& takenTarget) {
+int fittedTarget(const WingPlanforms& wings, int calcWingCount, int targetPanels) {
     // Finer targets than the window's may overshoot a capacity; the finest
     // one that fits is taken. Coarser targets are taken as they are.
     const int floor = std::min(targetPanels, kTargetPanels);
-    for (int target = targetPanels; target >= floor; --target) {
-        CalcMessages trial;
-        LatticeSizes sizes = GRID(wings, calcWingCount, trial, target);
-        if (!trial.CalcAbort || target == floor) {
-            messages.lines.insert(messages.lines.end(), trial.lines.begin(), trial.lines.end());
-            messages.shown = messages.shown || trial.shown;
-            messages.CalcAbort = trial.CalcAbort;
-            takenTarget = target;
-            return sizes;
-        }
-    }
-    takenTarget = targetPanels;
-    return {};
+    for (int target = targetPanels; target > floor; --target)
+        if (GRID(wings, calcWingCount, target)) return target;
+    return floor;
 }
 
-bool solveAndEvaluate(const Lattice& lattice, const WingPlanforms& wings, const CalcOptions& options,
-                      SolverWorkspace& workspace, CalcMessages& messages, Evaluation& evaluation) {
-    EINFLUSS(lattice, workspace, messages, options.threads);
-    if (messages.CalcAbort) return false;
-    if (!LOES(workspace, options.method, options.progress, messages)) {
-        messages.append(MessageCode::LoesDriver);
-        messages.shown = true;
-        return false;
+Outcome<Evaluation> solveAndEvaluate(const Lattice& lattice, const WingPlanforms& wings,
+                                     const CalcOptions& options, SolverWorkspace& workspace) {
+    if (std::optional<Refusal> refusal = EINFLUSS(lattice, workspace, options.method, options.threads))
+        return *refusal;
+    Outcome<Circulations> solved = LOES(workspace, options.method, options.progress, options.threads);
+    if (!solved) {
+        Refusal refusal = std::move(solved).refusal();
+        refusal.lines.push_back({MessageCode::LoesDriver});  // the driver's line below LOES's own
+        return refusal;
     }
-    evaluation = WIRBEL_ERG(lattice, workspace.rhs.data(), wings);
-    if (!allFinite(evaluation, lattice.sizes.CalcWingCount)) {
-        messages.refuse({MessageCode::CannotCalculateAircraft}, {MessageCode::NotFinite});
-        return false;
-    }
-    return !refusedAsImplausible(lattice, evaluation, messages);
+    Evaluation evaluation = WIRBEL_ERG(lattice, solved->Gamma.data(), wings);
+    if (!allFinite(evaluation, lattice.sizes.CalcWingCount))
+        return Refusal{{MessageCode::CannotCalculateAircraft}, {MessageCode::NotFinite}};
+    if (std::optional<Refusal> implausible = refusedAsImplausible(lattice, evaluation)) return *implausible;
+    return evaluation;
 }
+
+namespace {
+
+// GRID to the stability numbers on the planforms and heights in `result`;
+// stops at the first refusal and gives it.
+std::optional<Refusal> calculateLattice(const WingPlanforms& planforms, const CalcOptions& options,
+                                        SolverWorkspace& workspace, CalcResult& result) {
+    const int count = result.CalcWingCount;
+    result.targetPanels = fittedTarget(planforms, count, options.targetPanels);
+    Outcome<LatticeSizes> sizes = GRID(planforms, count, result.targetPanels);
+    // The report shows the sizes also of a refused lattice.
+    result.sizes = sizes ? *sizes : latticeSizes(planforms, count, result.targetPanels);
+    if (!sizes) return std::move(sizes).refusal();
+
+    Outcome<Lattice> lattice =
+        TRAWY2(*sizes, planforms, result.WingPosZ, workspace.newton, std::move(result.lattice));
+    if (!lattice) return std::move(lattice).refusal();
+    result.lattice = std::move(*lattice);
+    result.latticeBuilt = true;
+
+    Outcome<Evaluation> evaluation = solveAndEvaluate(result.lattice, planforms, options, workspace);
+    if (!evaluation) return std::move(evaluation).refusal();
+    result.evaluation = *evaluation;
+
+    const Evaluation& e = result.evaluation;
+    result.stability = stabilityNumbers(count, e.AnpAircraft, e.RefChord, options.marginDesired);
+    if (!allFinite(result.stability))
+        return Refusal{{MessageCode::CannotCalculateAircraft}, {MessageCode::NotFinite}};
+    return std::nullopt;
+}
+
+}  // namespace
 
 void runCalculation(const AircraftModel& model, const CalcOptions& options, SolverWorkspace& workspace,
                     CalcResult& result) {
@@ -102,10 +118,7 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
     result.targetPanels = options.targetPanels;
     result.evaluation = {};
     result.stability = {};
-
-    CalcMessages messages;
-    messages.lines = std::move(result.memo);
-    messages.lines.clear();
+    result.memo.clear();
 
     WingPlanforms planforms{};
     std::array<int, kMaxWings + 1> posX{}, posZ{};
@@ -117,45 +130,29 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
         posX[w] = model.wing[w].WingPosX;
         posZ[w] = model.wing[w].WingPosZ;
     }
-    messages.append(MessageCode::ErrorHead);
 
     const OverlapResult overlap = KONFLIKT(result.CalcWingCount, posX, posZ, planforms);
     result.WingPosZ = overlap.WingPosZ;
     result.WingsMoved = overlap.WingsMoved;
-    if (overlap.WingsMoved) {
-        messages.lines.clear();
-        messages.append(MessageCode::Attention);
-        messages.append(MessageCode::WingsMoved);
-        messages.shown = true;
-    }
+    // The recalculation leaves "Error: " in the hidden box; the notice of
+    // moved wings replaces it. A refusal's lines follow either.
+    if (overlap.WingsMoved)
+        result.memo = {{MessageCode::Attention}, {MessageCode::WingsMoved}};
+    else
+        result.memo = {{MessageCode::ErrorHead}};
 
-    result.sizes = fittedLatticeSizes(planforms, result.CalcWingCount, messages, options.targetPanels,
-                                      result.targetPanels);
-    if (!messages.CalcAbort) {
-        TRAWY2(result.sizes, planforms, result.WingPosZ, result.lattice, workspace.newton, messages);
-        result.latticeBuilt = true;
-    }
-    if (!messages.CalcAbort &&
-        solveAndEvaluate(result.lattice, planforms, options, workspace, messages, result.evaluation)) {
-        const Evaluation& e = result.evaluation;
-        result.stability =
-            stabilityNumbers(result.CalcWingCount, e.AnpAircraft, e.RefChord, options.marginDesired);
-        if (allFinite(result.stability)) {
-            result.outcome = CalcOutcome::Done;
-        } else {
-            messages.refuse({MessageCode::CannotCalculateAircraft}, {MessageCode::NotFinite});
-            result.stability = {};
-        }
-    }
-    result.stability.MarginDesired = limitedMargin(options.marginDesired);
-    if (result.done()) {
+    const std::optional<Refusal> refusal = calculateLattice(planforms, options, workspace, result);
+    if (refusal) {
+        result.memo.insert(result.memo.end(), refusal->lines.begin(), refusal->lines.end());
+        result.evaluation = {};
+        result.stability = {};
+    } else {
+        result.outcome = CalcOutcome::Done;
         for (int w = 1; w <= kMaxWings; ++w)
             result.wings[w].AnpRelative = result.evaluation.AnpWing[w] - posX[w];
-    } else {
-        result.evaluation = {};
     }
-    result.memo = std::move(messages.lines);
-    result.memoShown = messages.shown;
+    result.stability.MarginDesired = limitedMargin(options.marginDesired);
+    result.memoShown = result.WingsMoved || refusal.has_value();
 }
 
 CalcResult runCalculation(const AircraftModel& model, const CalcOptions& options,

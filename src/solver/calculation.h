@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "model/aircraft.h"
@@ -23,7 +24,7 @@ namespace ws {
 
 struct CalcOptions {
     double marginDesired = kDefaultMargin;  // percent, the number in Edit31
-    SolveMethod method = SolveMethod::Library;
+    SolveMethod method = SolveMethod::Refined;
     ProgressFn progress;  // elimination steps still to go (Label24); may be empty
     int threads = 0;      // for the influence fill; 0 takes the machine's cores
     // Panels aimed at for the largest wing (GRID); other than kTargetPanels
@@ -54,7 +55,7 @@ struct CalcResult {
 
     LatticeSizes sizes;         // what GRID produced, also when it refused
     int targetPanels = 0;       // the target the sizes were made for
-    bool latticeBuilt = false;  // TRAWY2 ran: `lattice` is the lattice of this aircraft
+    bool latticeBuilt = false;  // TRAWY2 gave `lattice`, the lattice of this aircraft
     Lattice lattice;
 
     std::array<WingResult, kMaxWings + 1> wings{};  // [1..3]
@@ -69,25 +70,22 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
 CalcResult runCalculation(const AircraftModel& model, const CalcOptions& options, SolverWorkspace& workspace);
 CalcResult runCalculation(const AircraftModel& model, const CalcOptions& options = {});
 
-// GRID at the finest target from `targetPanels` down to kTargetPanels whose
-// lattice fits every capacity (a target at or below kTargetPanels is taken
-// as it is); its refusal lines, when none fits, are those of the last tried.
-LatticeSizes fittedLatticeSizes(const WingPlanforms& wings, int calcWingCount, CalcMessages& messages,
-                                int targetPanels, int& takenTarget);
+// The finest target from `targetPanels` down to kTargetPanels whose
+// lattice GRID accepts; a target at or below kTargetPanels is taken as it
+// is, and so is kTargetPanels when none fits.
+int fittedTarget(const WingPlanforms& wings, int calcWingCount, int targetPanels);
 
 // Finite results that still cannot be right, refused with their lines: a
 // wing whose lift slope is not above 0, a reference area or chord not above
 // 0, a neutral point outside the x-range of the lattice's wings (frontmost
 // leading edge to rearmost trailing edge).
-bool refusedAsImplausible(const Lattice& lattice, const Evaluation& evaluation, CalcMessages& messages);
+std::optional<Refusal> refusedAsImplausible(const Lattice& lattice, const Evaluation& evaluation);
 
 // The solving half of the chain on a finished lattice: EINFLUSS, LOES,
-// WIRBEL_ERG and the checks of the results. False (with its lines in
-// `messages`) when the system could not be solved, a result is not finite, a
-// wing's lift slope is not above 0, the reference area or chord is not above
-// 0, or the neutral point lies outside the x-range the wings cover;
-// `evaluation` is then not to be used.
-bool solveAndEvaluate(const Lattice& lattice, const WingPlanforms& wings, const CalcOptions& options,
-                      SolverWorkspace& workspace, CalcMessages& messages, Evaluation& evaluation);
+// WIRBEL_ERG and the checks of the results. Refused when the system could
+// not be solved (the LOES lines), a result is not finite, or the results
+// are implausible (above).
+Outcome<Evaluation> solveAndEvaluate(const Lattice& lattice, const WingPlanforms& wings,
+                                     const CalcOptions& options, SolverWorkspace& workspace);
 
 }  // namespace ws

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <utility>
 
 #include "model/number_format.h"
 
@@ -12,6 +14,17 @@ namespace {
 
 int clampToInt(long long v) {
     return static_cast<int>(std::min<long long>(v, std::numeric_limits<int>::max()));
+}
+
+// Why a wing cannot be sized at all: the rule would divide by its area, its
+// span or a trapezium's mean chord.
+std::optional<MessageCode> unsizable(const WingPlanform& p) {
+    const int last = p.StationCount;
+    if (!(p.WingArea > 0) || !(p.StationY[last] - p.StationY[1] > 0)) return MessageCode::NoArea;
+    for (int k = 1; k < last; ++k)
+        if (p.StationY[k + 1] - p.StationY[k] > 0 && p.StationChord[k] + p.StationChord[k + 1] == 0)
+            return MessageCode::TrapeziumNoChord;
+    return std::nullopt;
 }
 
 class StripSpacing : public Residuals {
@@ -27,10 +40,9 @@ double Lattice::controlX(int i, int s, int w) const {
     return ControlX[panelIndex(i, s, w)];
 }
 
-LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& messages, int targetPanels) {
+LatticeSizes latticeSizes(const WingPlanforms& wings, int calcWingCount, int targetPanels) {
     LatticeSizes sizes;
     sizes.CalcWingCount = calcWingCount;
-    bool refused = false;
 
     const int largestTarget = std::max(1, targetPanels);
     double largestArea = 0;
@@ -38,25 +50,10 @@ LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& m
 
     for (int w = 1; w <= calcWingCount; ++w) {
         const WingPlanform& p = wings[w];
+        if (unsizable(p)) continue;
         const int last = p.StationCount;
         const double area = p.WingArea;
         const double span = 2 * (p.StationY[last] - p.StationY[1]);
-        // Both would be divisors below.
-        if (!(area > 0) || !(span > 0)) {
-            messages.refuse({MessageCode::CannotCalculateWing, w}, {MessageCode::NoArea});
-            refused = true;
-            continue;
-        }
-        bool chordless = false;
-        for (int k = 1; k < last; ++k)
-            if (p.StationY[k + 1] - p.StationY[k] > 0 && p.StationChord[k] + p.StationChord[k + 1] == 0)
-                chordless = true;
-        if (chordless) {
-            messages.refuse({MessageCode::CannotCalculateWing, w}, {MessageCode::TrapeziumNoChord});
-            refused = true;
-            continue;
-        }
-
         const int target = roundInt(largestTarget * area / largestArea);
         const double aspect = span * span / area;
         const int chordPanels = std::max(1, roundInt(std::sqrt(2.0 * target / aspect)));
@@ -76,22 +73,24 @@ LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& m
     for (int w = 1; w <= calcWingCount; ++w)
         total += static_cast<long long>(sizes.WingStrips[w]) * sizes.ChordPanels[w];
     sizes.PanelTotal = clampToInt(total);
+    return sizes;
+}
 
-    for (int w = 1; w <= kMaxWings; ++w) {
-        if (sizes.WingStrips[w] >= kMaxStrips) {
-            messages.refuse({MessageCode::CannotCalculateWing, w}, {MessageCode::LessAspectRatio});
-            refused = true;
-        }
-    }
-    for (int w = 1; w <= kMaxWings; ++w) {
-        if (sizes.ChordPanels[w] > kMaxChordPanels) {
-            messages.refuse({MessageCode::CannotCalculateWing, w}, {MessageCode::MoreAspectRatio});
-            refused = true;
-        }
-    }
-    if (!refused && sizes.PanelTotal > kMaxUnknowns)
-        messages.refuse({MessageCode::CannotCalculateAircraft},
-                        {MessageCode::TooManyPanels, sizes.PanelTotal});
+Outcome<LatticeSizes> GRID(const WingPlanforms& wings, int calcWingCount, int targetPanels) {
+    LatticeSizes sizes = latticeSizes(wings, calcWingCount, targetPanels);
+    Refusal refusal;
+    for (int w = 1; w <= calcWingCount; ++w)
+        if (const std::optional<MessageCode> why = unsizable(wings[w]))
+            refusal.add({MessageCode::CannotCalculateWing, w}, {*why});
+    for (int w = 1; w <= kMaxWings; ++w)
+        if (sizes.WingStrips[w] >= kMaxStrips)
+            refusal.add({MessageCode::CannotCalculateWing, w}, {MessageCode::LessAspectRatio});
+    for (int w = 1; w <= kMaxWings; ++w)
+        if (sizes.ChordPanels[w] > kMaxChordPanels)
+            refusal.add({MessageCode::CannotCalculateWing, w}, {MessageCode::MoreAspectRatio});
+    if (refusal.lines.empty() && sizes.PanelTotal > kMaxUnknowns)
+        refusal.add({MessageCode::CannotCalculateAircraft}, {MessageCode::TooManyPanels, sizes.PanelTotal});
+    if (!refusal.lines.empty()) return refusal;
     return sizes;
 }
 
@@ -114,8 +113,8 @@ void FCN(int /*nvar*/, int neq, double* F, const double* x) {
     F[ns - 1] = dy - sum;
 }
 
-void TRAPEZ_TRIM(int wing, int trapezium, double* t, double dy, double c0, double c1, int ns,
-                 NewtonScratch& scratch, CalcMessages& messages) {
+Outcome<StripFractions> TRAPEZ_TRIM(int wing, int trapezium, double dy, double c0, double c1, int ns,
+                                    NewtonScratch& scratch) {
     std::array<double, kMaxStrips + 3> x{};
     std::array<bool, kMaxStrips + 3> free{};
     const int nvar = ns + 3;
@@ -128,11 +127,7 @@ void TRAPEZ_TRIM(int wing, int trapezium, double* t, double dy, double c0, doubl
     x[ns + 2] = c1;
     const StripSpacing residuals;
 
-    int status = 0;
-    CalcMessages first;
-    TRIM9M(wing, trapezium, status, x.data(), free.data(), kTrimIterations, ns, nvar, residuals, scratch,
-           first);
-    if (first.CalcAbort) {
+    if (!TRIM9M(wing, trapezium, x.data(), free.data(), kTrimIterations, ns, nvar, residuals, scratch)) {
         // The exact solution of the same equations: chords in geometric
         // progression. Newton from equal widths overshoots on pointed tips.
         const bool geometric = c0 != c1 && c0 != 0 && c1 != 0;
@@ -143,27 +138,23 @@ void TRAPEZ_TRIM(int wing, int trapezium, double* t, double dy, double c0, doubl
             x[e - 1] = dy * (fraction - before);
             before = fraction;
         }
-        CalcMessages second;
-        TRIM9M(wing, trapezium, status, x.data(), free.data(), kTrimIterations, ns, nvar, residuals, scratch,
-               second);
-        if (second.CalcAbort) {
-            for (const Message& line : second.lines) messages.lines.push_back(line);
-            messages.shown = true;
-            messages.CalcAbort = true;
-        }
+        Outcome<int> second =
+            TRIM9M(wing, trapezium, x.data(), free.data(), kTrimIterations, ns, nvar, residuals, scratch);
+        if (!second) return std::move(second).refusal();
     }
 
-    t[0] = 0;
+    StripFractions t{};
     double sum = 0;
     for (int e = 1; e <= ns; ++e) {
         sum += x[e - 1];
         t[e] = sum / dy;
     }
+    return t;
 }
 
-void TRAWY2(const LatticeSizes& sizes, const WingPlanforms& wings,
-            const std::array<int, kMaxWings + 1>& WingPosZ, Lattice& lattice, NewtonScratch& scratch,
-            CalcMessages& messages) {
+Outcome<Lattice> TRAWY2(const LatticeSizes& sizes, const WingPlanforms& wings,
+                        const std::array<int, kMaxWings + 1>& WingPosZ, NewtonScratch& scratch,
+                        Lattice lattice) {
     lattice.sizes = sizes;
     lattice.WingZ = {};
     lattice.firstStrip = {};
@@ -186,7 +177,8 @@ void TRAWY2(const LatticeSizes& sizes, const WingPlanforms& wings,
     for (std::vector<double>* v : {&lattice.CornerXL, &lattice.CornerXR})
         v->assign(std::size_t(corners), 0.0);
 
-    std::array<double, kMaxStrips + 1> t{};
+    // Every trapezium is spaced, so that the refusal names all that fail.
+    Refusal refusal;
     for (int w = 1; w <= sizes.CalcWingCount; ++w) {
         const WingPlanform& p = wings[w];
         const int chordPanels = sizes.ChordPanels[w];
@@ -198,11 +190,16 @@ void TRAWY2(const LatticeSizes& sizes, const WingPlanforms& wings,
             const double dy = p.StationY[k + 1] - p.StationY[k];
             const double c0 = p.StationChord[k];
             const double c1 = p.StationChord[k + 1];
+            StripFractions t{0, 1};
             if (ns > 1) {
-                TRAPEZ_TRIM(w, k, t.data(), dy, c0, c1, ns, scratch, messages);
-            } else {
-                t[0] = 0;
-                t[1] = 1;
+                Outcome<StripFractions> spaced = TRAPEZ_TRIM(w, k, dy, c0, c1, ns, scratch);
+                if (!spaced) {
+                    const std::vector<Message>& lines = spaced.refusal().lines;
+                    refusal.lines.insert(refusal.lines.end(), lines.begin(), lines.end());
+                    s += ns;
+                    continue;
+                }
+                t = *spaced;
             }
             for (int m = 1; m <= ns; ++m) {
                 ++s;
@@ -240,6 +237,8 @@ void TRAWY2(const LatticeSizes& sizes, const WingPlanforms& wings,
         }
         lattice.WingZ[w] = WingPosZ[w];
     }
+    if (!refusal.lines.empty()) return refusal;
+    return lattice;
 }
 
 }  // namespace ws

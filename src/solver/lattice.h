@@ -79,30 +79,35 @@ struct Lattice {
     double stripChord(int s, int w) const { return StripChord[stripIndex(s, w)]; }
 };
 
-// Sizes the lattice of wings 1..calcWingCount. Refusals (lines and CalcAbort
-// in `messages`): a wing without area or span, a trapezium of width without
-// chord, 300 strips or more, more than 300 chordwise panels and, when nothing
-// else was refused, more than 3000 unknowns. The sizes are complete also
-// when refused. `targetPanels` is the panel count aimed at for the largest
-// wing (at least 1); the others get their share by area. Other targets
-// than kTargetPanels serve convergence studies only.
-LatticeSizes GRID(const WingPlanforms& wings, int calcWingCount, CalcMessages& messages,
-                  int targetPanels = kTargetPanels);
+// The sizing rule for wings 1..calcWingCount: `targetPanels` (at least 1)
+// aimed at for the largest wing, the others their share by area. Complete
+// also for an aircraft GRID refuses; a wing that cannot be sized keeps 0.
+// Targets other than kTargetPanels serve convergence studies.
+LatticeSizes latticeSizes(const WingPlanforms& wings, int calcWingCount, int targetPanels = kTargetPanels);
+
+// GRID: the sizes, or the refusal of every wing that cannot be sized (no
+// area or span, a trapezium of width without chord), has 300 strips or
+// more, or more than 300 chordwise panels, and, when no wing was refused,
+// of more than 3000 unknowns.
+Outcome<LatticeSizes> GRID(const WingPlanforms& wings, int calcWingCount, int targetPanels = kTargetPanels);
 
 // The coordinates of a lattice of the given sizes; heights per wing (after
-// the overlap rule). A strip spacing that fails is reported in `messages`;
-// the lattice is finished regardless.
-void TRAWY2(const LatticeSizes& sizes, const WingPlanforms& wings,
-            const std::array<int, kMaxWings + 1>& WingPosZ, Lattice& lattice, NewtonScratch& scratch,
-            CalcMessages& messages);
+// the overlap rule). `storage` is a previous lattice whose room is reused.
+// Refused when the strip spacing of a trapezium fails, with the lines of
+// every trapezium that failed.
+Outcome<Lattice> TRAWY2(const LatticeSizes& sizes, const WingPlanforms& wings,
+                        const std::array<int, kMaxWings + 1>& WingPosZ, NewtonScratch& scratch,
+                        Lattice storage = {});
 
-// Strip-edge fractions t[0..ns] (t[0] = 0, t[ns] = 1) of a trapezium of span
-// dy and chords c0 (root) and c1 (tip), so that every strip has the width to
-// chord ratio of the outermost. A second Newton solve from the exact
-// geometric spacing follows a failed first; only when both fail do the
-// lines of the second reach `messages`.
-void TRAPEZ_TRIM(int wing, int trapezium, double* t, double dy, double c0, double c1, int ns,
-                 NewtonScratch& scratch, CalcMessages& messages);
+// Strip-edge fractions t[0..ns] (t[0] = 0, t[ns] = 1) of a trapezium.
+using StripFractions = std::array<double, kMaxStrips + 1>;
+
+// The fractions of a trapezium of span dy and chords c0 (root) and c1 (tip)
+// in ns strips, so that every strip has the width to chord ratio of the
+// outermost. A second Newton solve from the exact geometric spacing
+// follows a failed first; the refusal is the second's.
+Outcome<StripFractions> TRAPEZ_TRIM(int wing, int trapezium, double dy, double c0, double c1, int ns,
+                                    NewtonScratch& scratch);
 
 // The residuals of TRAPEZ_TRIM for neq = ns strips: x = (d_1..d_ns, dy, c0, c1)
 // (counted from 0 in the array), F_e = d_e / m_e − d_ns / m_ns for e < ns and

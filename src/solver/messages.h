@@ -1,8 +1,12 @@
 // What a calculation has to say in the message box (Memo1), as codes with
-// their numbers, and the refusal flag (CalcAbort) of one run. The wording, in
-// the language of the interface, belongs to the text catalogue above the core.
+// their numbers, and the result type of its steps: a value or the refusal
+// that stopped the chain. The wording, in the language of the interface,
+// belongs to the text catalogue above the core.
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace ws {
@@ -30,6 +34,10 @@ enum class MessageCode {
     Einfluss,
     Loes,
     LoesDriver,
+    // Notes of the converged estimate.
+    FineLatticeReduced,  // a: its unknowns, b: its target; the finer one aimed at was refused
+    NotMonotone,         // the lattices disagree in direction: the finest lattice's value
+    NoFinerLattice,      // only the window's lattice could be calculated
 };
 
 struct Message {
@@ -39,14 +47,41 @@ struct Message {
     friend bool operator==(const Message&, const Message&) = default;
 };
 
-struct CalcMessages {
-    std::vector<Message> lines;  // Memo1, one entry per line
-    bool shown = false;          // Memo1 visible
-    bool CalcAbort = false;      // a step refused the aircraft
+// Why a step of the calculation refused the aircraft: its lines for Memo1,
+// in order.
+struct Refusal {
+    std::vector<Message> lines;
+    Refusal() = default;
+    Refusal(std::initializer_list<Message> l) : lines(l) {}
+    explicit Refusal(std::vector<Message> l) : lines(std::move(l)) {}
+    // Two lines, as most refusals have: what is refused, then why.
+    Refusal(Message first, Message second) : lines{first, second} {}
+    void add(Message first, Message second) {
+        lines.push_back(first);
+        lines.push_back(second);
+    }
+};
 
-    void append(MessageCode code, long long a = 0, long long b = 0) { lines.push_back({code, a, b}); }
-    // Appends the two lines of a refusal, shows the box and sets CalcAbort.
-    void refuse(Message first, Message second);
+// What one step of the calculation gives: its value, or the refusal that
+// stopped it. The chain stops at the first refusal and passes it on. A
+// step or check without a value of its own returns std::optional<Refusal>.
+template <class T>
+class [[nodiscard]] Outcome {
+  public:
+    Outcome(T value) : v_(std::in_place_index<0>, std::move(value)) {}
+    Outcome(Refusal refusal) : v_(std::in_place_index<1>, std::move(refusal)) {}
+
+    explicit operator bool() const { return v_.index() == 0; }
+    T& operator*() & { return std::get<0>(v_); }
+    const T& operator*() const& { return std::get<0>(v_); }
+    T&& operator*() && { return std::get<0>(std::move(v_)); }
+    T* operator->() { return &std::get<0>(v_); }
+    const T* operator->() const { return &std::get<0>(v_); }
+    const Refusal& refusal() const& { return std::get<1>(v_); }
+    Refusal&& refusal() && { return std::get<1>(std::move(v_)); }
+
+  private:
+    std::variant<T, Refusal> v_;
 };
 
 }  // namespace ws

@@ -17,28 +17,23 @@ void NewtonScratch::reserve(int neq) {
     }
 }
 
-void TRIM9M(int wing, int trapezium, int& status, double* x, const bool* free, int itmax, int neq, int nvar,
-            const Residuals& FCN, NewtonScratch& scratch, CalcMessages& messages) {
-    if (itmax < 1) {
-        messages.append(MessageCode::Itmax, itmax);
-        messages.shown = true;
-        messages.CalcAbort = true;
-        status = 0;
-        return;
-    }
+Outcome<int> TRIM9M(int wing, int trapezium, double* x, const bool* free, int itmax, int neq, int nvar,
+                    const Residuals& FCN, NewtonScratch& scratch) {
+    if (itmax < 1) return Refusal{{MessageCode::Itmax, itmax}};
     scratch.reserve(neq);
     double* F = scratch.F.data();
     double* Fh = scratch.Fh.data();
     double* delta = scratch.delta.data();
     const MatrixRef J{scratch.jacobian.data(), neq};
-    bool singularReported = false;
+    const Refusal failed{{MessageCode::TrapeziumFailed, wing, trapezium}, {MessageCode::MoreTipChord}};
 
+    int status = 0;
     for (int m = 1; m <= itmax; ++m) {
         FCN(nvar, neq, F, x);
         double sum = 0;
         for (int e = 0; e < neq; ++e) sum += std::fabs(F[e]);
         // Converged: later iterations would only evaluate F again.
-        if (sum < kNewtonBound) break;
+        if (sum < kNewtonBound) return status;
 
         int c = 0;
         for (int k = 0; k < nvar && c < neq; ++k) {
@@ -52,23 +47,19 @@ void TRIM9M(int wing, int trapezium, int& status, double* x, const bool* free, i
         }
 
         for (int e = 0; e < neq; ++e) delta[e] = F[e];
+        // x stays where it is, so every later iteration would meet the same
+        // Jacobian: the solve ends as it would after itmax.
         if (SIMQ90(J, delta, neq) != 0) {
-            if (!singularReported) {
-                messages.append(MessageCode::TrimSingular);
-                singularReported = true;
-            }
-            messages.shown = true;
-            messages.CalcAbort = true;
-        } else {
-            int d = 0;
-            for (int k = 0; k < nvar && d < neq; ++k)
-                if (free[k]) x[k] -= delta[d++];
+            Refusal singular{{MessageCode::TrimSingular}};
+            singular.lines.insert(singular.lines.end(), failed.lines.begin(), failed.lines.end());
+            return singular;
         }
-
-        if (m == itmax)
-            messages.refuse({MessageCode::TrapeziumFailed, wing, trapezium}, {MessageCode::MoreTipChord});
+        int d = 0;
+        for (int k = 0; k < nvar && d < neq; ++k)
+            if (free[k]) x[k] -= delta[d++];
         status = m;
     }
+    return failed;
 }
 
 }  // namespace ws

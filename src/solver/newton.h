@@ -24,13 +24,13 @@ struct NewtonScratch {
 constexpr double kNewtonBound = 1e-9;  // on the sum of |F|
 constexpr double kNewtonStep = 0.001;  // difference step h
 
-// Drives FCN to zero by varying the variables flagged free, among x[0..nvar-1].
-// status receives the number of the last iteration that still had to take a
-// step; it is left as it was when the start already converged, and set to 0
-// when itmax < 1. Failures are reported in `messages` (lines, CalcAbort):
-// itmax < 1, a singular Jacobian (once per solve), no convergence in itmax.
+// Drives FCN to zero by varying the variables flagged free, among
+// x[0..nvar-1] (the start on entry, the solution on return). Gives the
+// number of the last iteration that still had to take a step (0 when the
+// start already converged), or the refusal: itmax < 1; a singular Jacobian
+// (no step can follow, so the solve has failed); no convergence in itmax.
 // wing and trapezium serve the lines only.
-void TRIM9M(int wing, int trapezium, int& status, double* x, const bool* free, int itmax, int neq, int nvar,
-            const Residuals& FCN, NewtonScratch& scratch, CalcMessages& messages);
+Outcome<int> TRIM9M(int wing, int trapezium, double* x, const bool* free, int itmax, int neq, int nvar,
+                    const Residuals& FCN, NewtonScratch& scratch);
 
 }  // namespace ws

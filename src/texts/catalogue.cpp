@@ -84,6 +84,21 @@ QString messageText(const Message& m) {
             return say(QT_TRANSLATE_NOOP("Calculation", "LOES: Fehler beim Loesen des Gleichungssystems "));
         case MessageCode::LoesDriver:
             return say(QT_TRANSLATE_NOOP("Calculation", "LOES: Fehler..."));
+        case MessageCode::FineLatticeReduced:
+            return say(QT_TRANSLATE_NOOP("Calculation",
+                                         "Converged estimate: the finer lattice was refused; the finest "
+                                         "accepted has %1 panels."))
+                .arg(number(m.a));
+        case MessageCode::NotMonotone:
+            return say(
+                QT_TRANSLATE_NOOP("Calculation",
+                                  "Not converged: the lattices disagree in direction; the value is the "
+                                  "finest lattice's."));
+        case MessageCode::NoFinerLattice:
+            return say(
+                QT_TRANSLATE_NOOP("Calculation",
+                                  "Not converged: no finer lattice could be calculated; the value is the "
+                                  "window's lattice's."));
     }
     return {};
 }
@@ -122,6 +137,13 @@ StabilityRows stabilityRows(const StabilityNumbers& n, double refArea, double re
                               .arg(QString::fromStdString(fixed(anpAircraft, 1)))) +
                      "    ";
     return r;
+}
+
+std::string convergedNeutralPointRow(double anpAircraft, std::optional<double> error) {
+    const QString anp = QString::fromStdString(fixed(anpAircraft, 1));
+    if (!error) return text(row(QT_TRANSLATE_NOOP("Stability", "x_ac: %1mm")).arg(anp));
+    return text(row(QT_TRANSLATE_NOOP("Stability", "x_ac: %1 ± %2mm"))
+                    .arg(anp, QString::fromStdString(fixed(*error, 1))));
 }
 
 ExportWords exportWords(const std::optional<StabilityMarks>& marks) {

@@ -26,6 +26,10 @@ QString messageBoxText(const std::vector<Message>& messages);
 StabilityRows stabilityRows(const StabilityNumbers& numbers, double refArea, double refChord,
                             double anpAircraft);
 
+// The neutral-point row of a converged estimate: "x_ac: 92.9 ± 0.3mm", or
+// the plain row without an error bar (not converged). No trailing blanks.
+std::string convergedNeutralPointRow(double anpAircraft, std::optional<double> error);
+
 // The words of a drawing exported for `marks` (none without results).
 ExportWords exportWords(const std::optional<StabilityMarks>& marks);
 

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QUndoStack>
@@ -157,6 +158,18 @@ void TForm1::connectCommands() {
         connect(entry.first, &QAction::triggered, this, [this, page] { PageControl1->setCurrentWidget(page); });
     }
     connect(chrome_.Exit1, &QAction::triggered, this, &QWidget::close);
+    // Remembered with the program's other settings (see recent_files.cpp).
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("WinStabix"),
+                       QStringLiteral("WinStabix"));
+    const bool converged = settings.value(QStringLiteral("convergedNeutralPoint"), false).toBool();
+    chrome_.Converged1->setChecked(converged);
+    doc_->setConvergedNeutralPoint(converged);
+    connect(chrome_.Converged1, &QAction::toggled, this, [this](bool on) {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("WinStabix"),
+                  QStringLiteral("WinStabix"))
+            .setValue(QStringLiteral("convergedNeutralPoint"), on);
+        doc_->setConvergedNeutralPoint(on);
+    });
     for (ImageWidget* view : findChildren<ImageWidget*>())
         connect(view, &ImageWidget::devicePixelRatioChanged, this, &TForm1::followScreenDensity);
 }

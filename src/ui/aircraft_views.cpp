@@ -1,4 +1,5 @@
 #include "ui/aircraft_views.h"
+#include "texts/catalogue.h"
 
 #include <QScrollBar>
 #include <algorithm>
@@ -158,8 +159,11 @@ void AircraftViews::draw3DView() {
 
 StabilityDisplay AircraftViews::currentStabilityDisplay() const {
     const Evaluation& e = doc_.results().calc.evaluation;
-    return stabilityDisplay(doc_.stability(), e.RefArea, e.RefChord, e.AnpAircraft,
-                            doc_.stabilityChoice().manual);
+    StabilityDisplay display = stabilityDisplay(doc_.stability(), e.RefArea, e.RefChord, e.AnpAircraft,
+                                                doc_.stabilityChoice().manual);
+    if (const std::optional<double> error = doc_.results().anpError)
+        display.rows.neutralPoint = convergedNeutralPointRow(e.AnpAircraft, error) + "    ";
+    return display;
 }
 
 void AircraftViews::STABIL(bool keepZoom) {

@@ -87,6 +87,9 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     c.wing21 = makeAction(c.EEdit1, "wing21");
     c.wing31 = makeAction(c.EEdit1, "wing31");
     c.aircraft1 = makeAction(c.EEdit1, "aircraft1");
+    c.EEdit1->addSeparator();
+    c.Converged1 = makeAction(c.EEdit1, "Converged1");
+    c.Converged1->setCheckable(true);
     c.Langu1 = makeMenu(bar, "Langu1");
     c.german1 = makeAction(c.Langu1, "german1");
     c.francais1 = makeAction(c.Langu1, "francais1");

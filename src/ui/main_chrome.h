@@ -31,7 +31,8 @@ struct MainChrome {
     QAction* wing21 = nullptr;
     QAction* wing31 = nullptr;
     QAction* aircraft1 = nullptr;
-    QMenu* Langu1 = nullptr;  // names the other language
+    QAction* Converged1 = nullptr;  // checkable: Calculate gives the converged estimate
+    QMenu* Langu1 = nullptr;        // names the other language
     QAction* german1 = nullptr;
     QAction* francais1 = nullptr;
     QAction* spain1 = nullptr;

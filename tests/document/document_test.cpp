@@ -11,6 +11,7 @@
 
 #include "../files/temp_folder.h"
 #include "document/aircraft_document.h"
+#include "model/number_format.h"
 #include "texts/catalogue.h"
 
 namespace ws::testing {
@@ -151,6 +152,30 @@ TEST_F(Document, CalculateAndWhatWithdrawsItsResults) {
     EXPECT_FALSE(r.calculated);
     doc.editField(1, kPosXField, "1");  // the whole aircraft: back to the hidden head line
     EXPECT_FALSE(r.messagesShown());
+}
+
+// The converged estimate replaces the values, keeps the window's lattice,
+// and is the batch program's (start-up aircraft: 92.8 ± 0.5mm); switching
+// back gives the window's lattice's values again.
+TEST_F(Document, TheConvergedNeutralPointIsTheBatchProgramsEstimate) {
+    doc.calculate();
+    const double windowAnp = doc.results().calc.evaluation.AnpAircraft;
+    const int windowPanels = doc.results().calc.sizes.PanelTotal;
+    doc.setConvergedNeutralPoint(true);
+    EXPECT_FALSE(doc.results().ResultsValid);
+    EXPECT_FALSE(doc.results().calculated);
+    doc.calculate();
+    const DocumentResults& r = doc.results();
+    ASSERT_TRUE(r.ResultsValid && r.anpError);
+    EXPECT_EQ(r.calc.sizes.PanelTotal, windowPanels);
+    EXPECT_EQ(fixed(r.calc.evaluation.AnpAircraft, 1) + " ± " + fixed(*r.anpError, 1), "92.8 ± 0.5");
+    EXPECT_NE(r.calc.evaluation.AnpAircraft, windowAnp);
+    EXPECT_DOUBLE_EQ(doc.stability().CgRear,
+                     r.calc.evaluation.AnpAircraft - r.calc.evaluation.RefChord * 0.08);
+    doc.setConvergedNeutralPoint(false);
+    doc.calculate();
+    EXPECT_FALSE(doc.results().anpError);
+    EXPECT_EQ(doc.results().calc.evaluation.AnpAircraft, windowAnp);
 }
 
 TEST_F(Document, StabilityChoiceAndMarginGiveTheRows) {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "files/aircraft_file.h"
 #include "temp_folder.h"
@@ -173,6 +174,32 @@ TEST(WinstabixCalc, StoredResultsAreCalculatedAgain) {
         EXPECT_EQ(run.status, 0) << c.args;
         EXPECT_EQ(run.out.find(notice) != std::string::npos, c.notice) << run.out;
     }
+}
+
+// The estimate follows the report, which stays as it is; --panels N is its
+// coarsest lattice.
+TEST(WinstabixCalc, ConvergedEstimateAfterTheReport) {
+    const struct {
+        std::string args;
+        std::vector<std::string> parts;
+    } cases[] = {
+        {"--converged",
+         {"\nx_ac: 93.7mm\n", "\nconverged estimate (converged), lattices 430 874 1692 panels\n",
+          "\nconverged x_ac: 92.8 \u00b1 0.5mm\n", "\nconverged x_cg (16%): 49.3mm\n"}},
+        {"--converged --lang de",
+         {"\nconverged x_NP: 92.8 \u00b1 0.5mm\n", "\nconverged x_SP (8%): 71.1mm\n"}},
+        {"--converged --panels 200", {"\npanels: 212\n", "lattices 212 430 874 panels\n"}},
+        {"--converged --json",
+         {"\"anp_aircraft\":93.72", "\"converged\":{\"status\":\"converged\",\"anp_aircraft\":92.8",
+          "\"panel_totals\":[430,874,1692],\"target_panels\":[400,800,1600]"}},
+    };
+    for (const auto& c : cases) {
+        const CalcRun run = runCalc(c.args);
+        EXPECT_EQ(run.status, 0) << c.args;
+        for (const std::string& part : c.parts)
+            EXPECT_NE(run.out.find(part), std::string::npos) << part << run.out;
+    }
+    EXPECT_EQ(runCalc("--json").out.find("converged"), std::string::npos);
 }
 
 TEST(WinstabixCalc, FinestPanelsThatFitAreTakenAndSaid) {

@@ -38,7 +38,10 @@ std::vector<double> numbers(const Json& object, std::initializer_list<const char
 // The JSON report, parsed, with exactly the keys of the format in their order.
 // Stand-in words: the report only places them; the catalogue words them.
 ReportWording wordsFor(const CalcResult& r) {
-    ReportWording w{"NP   ", "CG front  ", "CG rear ", {}};
+    ReportWording w;
+    w.neutralPoint = "NP   ";
+    w.cgFront = "CG front  ";
+    w.cgRear = "CG rear ";
     for (const Message& m : r.memo)
         w.messages.push_back("line " + std::to_string(int(m.code)) + "/" + std::to_string(m.a));
     return w;

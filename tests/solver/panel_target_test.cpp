@@ -36,48 +36,23 @@ TEST(GridTarget, RectangleOfAspectRatioFiveAtEveryTarget) {
     const WingPlanforms p = planformsOf(aircraftOf({rectangle(500, 200)}));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.target);
-        CalcMessages messages;
-        const LatticeSizes s = GRID(p, 1, messages, c.target);
+        const LatticeSizes s = latticeSizes(p, 1, c.target);
         EXPECT_EQ(s.ChordPanels[1], c.chordPanels);
         EXPECT_EQ(s.WingStrips[1], c.strips);
         EXPECT_EQ(s.StripCount[1][1], c.strips);
         EXPECT_EQ(s.PanelTotal, c.chordPanels * c.strips);
-        EXPECT_EQ(messages.lines, c.lines);
-        EXPECT_EQ(messages.CalcAbort, !c.lines.empty());
+        const Outcome<LatticeSizes> checked = GRID(p, 1, c.target);
+        EXPECT_EQ(checked ? std::vector<Message>{} : checked.refusal().lines, c.lines);
     }
-    CalcMessages messages;
-    EXPECT_EQ(GRID(p, 1, messages).PanelTotal, 416);  // the window's default
+    EXPECT_EQ(latticeSizes(p, 1).PanelTotal, 416);  // the window's default
 }
 
 TEST(GridTarget, SmallerWingsKeepTheirShareByArea) {
-    CalcMessages messages;
-    const LatticeSizes s = GRID(planformsOf(wingAndTail()), 2, messages, 1600);
+    const LatticeSizes s = latticeSizes(planformsOf(wingAndTail()), 2, 1600);
     // Tail: target 320, aspect ratio 4: sqrt(160) = 12.6 chordwise, 13 × 200 / 100 strips.
     EXPECT_EQ(s.ChordPanels[2], 13);
     EXPECT_EQ(s.WingStrips[2], 26);
     EXPECT_EQ(s.PanelTotal, 1550 + 13 * 26);
-}
-
-TEST(CalculationTarget, OptionReachesTheLatticeAndTheDefaultStays) {
-    const AircraftModel m = wingAndTail();
-    const CalcResult window = runCalculation(m);
-    ASSERT_TRUE(window.done());
-    EXPECT_EQ(window.sizes.PanelTotal, 416 + 6 * 12);
-
-    CalcOptions options;
-    options.targetPanels = 1600;
-    const CalcResult fine = runCalculation(m, options);
-    ASSERT_TRUE(fine.done());
-    EXPECT_EQ(fine.sizes.PanelTotal, 1550 + 13 * 26);
-    EXPECT_EQ(fine.lattice.VortexXL.size(), std::size_t(fine.sizes.PanelTotal));
-    // A refined lattice moves the lift slopes by little, the neutral point by
-    // less than 1 % of the reference chord.
-    for (int w = 1; w <= 2; ++w)
-        EXPECT_NEAR(fine.evaluation.LiftSlopeWing[w], window.evaluation.LiftSlopeWing[w],
-                    0.03 * window.evaluation.LiftSlopeWing[w])
-            << w;
-    EXPECT_NEAR(fine.evaluation.AnpAircraft, window.evaluation.AnpAircraft, 0.01 * 200);
-    EXPECT_NE(fine.evaluation.AnpAircraft, window.evaluation.AnpAircraft);
 }
 
 // A finer target than the window's that overshoots the unknowns gives way to
@@ -86,23 +61,14 @@ TEST(CalculationTarget, FinestLatticeWithinTheLimitIsTaken) {
     const AircraftModel aircraft[] = {aircraftOf({rectangle(500, 200)}), wingAndTail(),
                                       test::loadAircraft(test::solverData("tandem_canard.da4"))};
     for (const AircraftModel& m : aircraft) {
-        CalcMessages unused;
-        int taken = 0;
-        const LatticeSizes sizes =
-            fittedLatticeSizes(planformsOf(m), m.CalcWingCount, unused, kMaxUnknowns, taken);
-        EXPECT_FALSE(unused.CalcAbort);
-        EXPECT_LE(sizes.PanelTotal, kMaxUnknowns);
+        const int taken = fittedTarget(planformsOf(m), m.CalcWingCount, kMaxUnknowns);
+        EXPECT_TRUE(GRID(planformsOf(m), m.CalcWingCount, taken));
         EXPECT_LT(taken, kMaxUnknowns);
         EXPECT_GT(taken, kTargetPanels);
-        CalcMessages finer;
-        EXPECT_GT(GRID(planformsOf(m), m.CalcWingCount, finer, taken + 1).PanelTotal, kMaxUnknowns);
+        EXPECT_FALSE(GRID(planformsOf(m), m.CalcWingCount, taken + 1));
     }
-    // Targets up to the window's are taken as they are, refusals included.
-    CalcMessages messages;
-    int taken = 0;
-    fittedLatticeSizes(planformsOf(aircraftOf({rectangle(1000, 2)})), 1, messages, kTargetPanels, taken);
-    EXPECT_EQ(taken, kTargetPanels);
-    EXPECT_TRUE(messages.CalcAbort);
+    // Targets up to the window's are taken as they are, refused or not.
+    EXPECT_EQ(fittedTarget(planformsOf(aircraftOf({rectangle(1000, 2)})), 1, kTargetPanels), kTargetPanels);
 }
 
 }  // namespace
