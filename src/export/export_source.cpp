@@ -74,7 +74,7 @@ double centroidY(const WingPlanform& p) {
 }  // namespace
 
 std::vector<WingGeometry> wingGeometries(const AircraftModel& model) {
-    const int shown = std::clamp(model.WingCount, 1, kMaxWings);
+    const int shown = clampedWingCount(model.WingCount);
     std::array<int, kMaxWings> order{1, 2, 3};
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return model.wing[a].WingPosZ < model.wing[b].WingPosZ; });
@@ -124,7 +124,7 @@ ReferenceValues referenceValues(const AircraftModel& model, int calcWingCount) {
     ReferenceValues r;
     double bestSpan = 0, bestArea = 0;
     std::array<WingPlanform, kMaxWings + 1> p{};
-    for (int w = 1; w <= std::clamp(calcWingCount, 1, kMaxWings); ++w) {
+    for (int w = 1; w <= clampedWingCount(calcWingCount); ++w) {
         p[w] = Calc_W(model.wing[w]);
         const double h = p[w].StationY[p[w].StationCount] - p[w].StationY[1];
         const bool tie = roundInt(h * 10) == roundInt(bestSpan * 10);

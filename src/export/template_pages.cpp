@@ -49,7 +49,7 @@ std::variant<TemplateLayout, TemplateError> templatePages(const ExportSource& so
         return TemplateError{"the printable area is smaller than " + numberText(kTemplateMinPage) + " x " +
                              numberText(kTemplateMinPage) + " mm"};
     const int wing = request.wing;
-    if (wing < 1 || wing > std::clamp(source.model.WingCount, 1, kMaxWings))
+    if (wing < 1 || wing > clampedWingCount(source.model.WingCount))
         return TemplateError{"wing " + std::to_string(wing) + " is not in use"};
     const WingPlanform planform = Calc_W(source.model.wing[wing]);
     if (!(planform.WingArea > 0)) return TemplateError{"wing " + std::to_string(wing) + " has no area"};

@@ -95,7 +95,7 @@ bool solveAndEvaluate(const Lattice& lattice, const WingPlanforms& wings, const 
 void runCalculation(const AircraftModel& model, const CalcOptions& options, SolverWorkspace& workspace,
                     CalcResult& result) {
     result.outcome = CalcOutcome::Refused;
-    result.CalcWingCount = std::clamp(model.CalcWingCount, 1, kMaxWings);
+    result.CalcWingCount = clampedWingCount(model.CalcWingCount);
     result.WingsMoved = false;
     result.latticeBuilt = false;
     result.sizes = {};
