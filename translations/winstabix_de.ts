@@ -91,6 +91,22 @@
         <source>The results stored in the file did not belong to this aircraft and were calculated again.</source>
         <translation>Die in der Datei gespeicherten Ergebnisse gehörten nicht zu diesem Flugzeug und wurden neu berechnet.</translation>
     </message>
+    <message>
+        <source>The aerodynamic center lies outside this wing!</source>
+        <translation>Der Neutralpunkt liegt außerhalb dieses Flügels!</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (leading edge swept %1°, at most 80°)!</source>
+        <translation>Bitte dieses Trapez verändern (Vorderkante %1° gepfeilt, höchstens 80°)!</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (trailing edge swept %1°, at most 80°)!</source>
+        <translation>Bitte dieses Trapez verändern (Hinterkante %1° gepfeilt, höchstens 80°)!</translation>
+    </message>
+    <message>
+        <source>The results stored in the file are incomplete and were calculated again.</source>
+        <translation>Die in der Datei gespeicherten Ergebnisse sind unvollständig und wurden neu berechnet.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

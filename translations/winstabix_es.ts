@@ -91,6 +91,22 @@
         <source>The results stored in the file did not belong to this aircraft and were calculated again.</source>
         <translation>Los resultados guardados en el archivo no correspondían a este avión y se han calculado de nuevo.</translation>
     </message>
+    <message>
+        <source>The aerodynamic center lies outside this wing!</source>
+        <translation>¡El punto neutro está fuera de esta ala!</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (leading edge swept %1°, at most 80°)!</source>
+        <translation>¡Modifique este trapecio (borde de ataque con flecha de %1°, como máximo 80°)!</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (trailing edge swept %1°, at most 80°)!</source>
+        <translation>¡Modifique este trapecio (borde de salida con flecha de %1°, como máximo 80°)!</translation>
+    </message>
+    <message>
+        <source>The results stored in the file are incomplete and were calculated again.</source>
+        <translation>Los resultados guardados en el archivo están incompletos y se han calculado de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

@@ -91,6 +91,22 @@
         <source>The results stored in the file did not belong to this aircraft and were calculated again.</source>
         <translation>Les résultats enregistrés dans le fichier n&apos;appartenaient pas à cet avion et ont été recalculés.</translation>
     </message>
+    <message>
+        <source>The aerodynamic center lies outside this wing!</source>
+        <translation>Le foyer se trouve en dehors de cette aile !</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (leading edge swept %1°, at most 80°)!</source>
+        <translation>Veuillez modifier ce trapèze (bord d&apos;attaque en flèche de %1°, au plus 80°) !</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (trailing edge swept %1°, at most 80°)!</source>
+        <translation>Veuillez modifier ce trapèze (bord de fuite en flèche de %1°, au plus 80°) !</translation>
+    </message>
+    <message>
+        <source>The results stored in the file are incomplete and were calculated again.</source>
+        <translation>Les résultats enregistrés dans le fichier sont incomplets et ont été recalculés.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "solver/overlap.h"
+#include "solver/plausibility.h"
 
 namespace ws {
 
@@ -24,36 +25,7 @@ bool allFinite(const StabilityNumbers& s) {
            std::isfinite(s.MarginDesired);
 }
 
-// The x-range the wings of the lattice cover, frontmost leading edge to
-// rearmost trailing edge.
-std::pair<double, double> coveredRange(const Lattice& lattice) {
-    const auto [frontL, rearL] = std::minmax_element(lattice.CornerXL.begin(), lattice.CornerXL.end());
-    const auto [frontR, rearR] = std::minmax_element(lattice.CornerXR.begin(), lattice.CornerXR.end());
-    if (frontL == lattice.CornerXL.end() || frontR == lattice.CornerXR.end()) return {0, 0};
-    return {std::min(*frontL, *frontR), std::max(*rearL, *rearR)};
-}
-
 }  // namespace
-
-bool refusedAsImplausible(const Lattice& lattice, const Evaluation& e, CalcMessages& messages) {
-    bool refused = false;
-    for (int w = 1; w <= lattice.sizes.CalcWingCount; ++w) {
-        if (!(e.LiftSlopeWing[w] > 0)) {
-            messages.refuse({MessageCode::CannotCalculateWing, w}, {MessageCode::NoLift});
-            refused = true;
-        }
-    }
-    if (!(e.RefArea > 0) || !(e.RefChord > 0)) {
-        messages.refuse({MessageCode::CannotCalculateAircraft}, {MessageCode::NoReference});
-        refused = true;
-    }
-    const auto [front, rear] = coveredRange(lattice);
-    if (!(e.AnpAircraft >= front && e.AnpAircraft <= rear)) {
-        messages.refuse({MessageCode::CannotCalculateAircraft}, {MessageCode::NeutralPointOffWings});
-        refused = true;
-    }
-    return refused;
-}
 
 LatticeSizes fittedLatticeSizes(const WingPlanforms& wings, int calcWingCount, CalcMessages& messages,
                                 int targetPanels, int& takenTarget) {
@@ -133,6 +105,7 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
 
     result.sizes = fittedLatticeSizes(planforms, result.CalcWingCount, messages, options.targetPanels,
                                       result.targetPanels);
+    if (!messages.CalcAbort) refusedAsTooSwept(planforms, result.CalcWingCount, messages);
     if (!messages.CalcAbort) {
         TRAWY2(result.sizes, planforms, result.WingPosZ, result.lattice, workspace.newton, messages);
         result.latticeBuilt = true;

@@ -78,18 +78,11 @@ CalcResult runCalculation(const AircraftModel& model, const CalcOptions& options
 LatticeSizes fittedLatticeSizes(const WingPlanforms& wings, int calcWingCount, CalcMessages& messages,
                                 int targetPanels, int& takenTarget);
 
-// Finite results that still cannot be right, refused with their lines: a
-// wing whose lift slope is not above 0, a reference area or chord not above
-// 0, a neutral point outside the x-range of the lattice's wings (frontmost
-// leading edge to rearmost trailing edge).
-bool refusedAsImplausible(const Lattice& lattice, const Evaluation& evaluation, CalcMessages& messages);
-
 // The solving half of the chain on a finished lattice: EINFLUSS, LOES,
 // WIRBEL_ERG and the checks of the results. False (with its lines in
-// `messages`) when the system could not be solved, a result is not finite, a
-// wing's lift slope is not above 0, the reference area or chord is not above
-// 0, or the neutral point lies outside the x-range the wings cover;
-// `evaluation` is then not to be used.
+// `messages`) when the system could not be solved, a result is not finite, or
+// refusedAsImplausible (plausibility.h) refuses the results; `evaluation` is
+// then not to be used.
 bool solveAndEvaluate(const Lattice& lattice, const WingPlanforms& wings, const CalcOptions& options,
                       SolverWorkspace& workspace, CalcMessages& messages, Evaluation& evaluation);
 

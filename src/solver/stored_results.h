@@ -8,15 +8,17 @@
 
 namespace ws {
 
-// Whether `stored` are `calculated`'s reference area, reference chord and
-// neutral point within the rounding of the digits the file keeps (1, 2 and 2
-// decimals). Values that are not finite, and an area or chord not above 0,
-// never agree.
+// Whether `stored` are `calculated`'s reference area and reference chord
+// within the rounding of the digits the file keeps (1 and 2 decimals), and
+// its neutral point within 3 % of the reference chord more (what any lattice
+// the program makes may give). Values that are not finite, and an area or
+// chord not above 0, never agree.
 bool storedResultsAgree(const StoredResults& stored, const Evaluation& calculated);
 
 // Calculates `model` as loaded from a file, with the results the file
-// claims, if any. When the calculation is done but `stored` do not agree
-// with it, its messages (shown) carry the notice Attention /
+// claims, if any. When the calculation is done but `stored` are incomplete
+// (the file ended inside them) or do not agree with it, its messages (shown)
+// carry the notice Attention / StoredResultsIncomplete or
 // StoredResultsReplaced, or the notice line below an overlap notice. A
 // refusal leaves the refusal lines only.
 void calculateWithStoredResults(const AircraftModel& model, const std::optional<StoredResults>& stored,
