@@ -112,19 +112,7 @@ TEST(WinstabixCalc, SaveWritesTheAircraftWithItsNewResults) {
     EXPECT_EQ(aircraftFileBytes(reloaded().model, std::nullopt), testing::readBytes(glider));
 }
 
-TEST(WinstabixCalc, FailuresSayWhyAndExitWithTwo) {
-    testing::TempFolder folder;
-    const std::string missing = (folder / "missing.da4").string();
-    const CalcRun notThere = runCalc(quote(missing));
-    EXPECT_EQ(notThere.status, 2);
-    EXPECT_EQ(notThere.out, "");
-    EXPECT_NE(notThere.err.find(missing), std::string::npos) << notThere.err;
-
-    const std::string nowhere = (folder / "no-folder" / "out.da4").string();
-    const CalcRun badSave = runCalc("--save " + quote(nowhere));
-    EXPECT_EQ(badSave.status, 2);
-    EXPECT_NE(badSave.err.find(nowhere), std::string::npos) << badSave.err;
-
+TEST(WinstabixCalc, BadCommandLinesExitWithTwo) {
     for (const char* args :
          {"--bogus", "--save", "--lang it", "a.da4 b.da4", "--panels 99", "--panels 3001"}) {
         const CalcRun bad = runCalc(args);
@@ -142,6 +130,7 @@ TEST(WinstabixCalc, FilesThatAreNoAircraftExitWithTwo) {
     std::string glider = testing::readBytes(fs::path(WINSTABIX_EXAMPLES) / "glider.da4");
     testing::writeBytes(folder / "cut.da4", glider.substr(0, glider.size() / 3));
     const std::pair<std::string, const char*> cases[] = {
+        {(folder / "missing.da4").string(), "No such file or directory"},
         {fifo.string(), "not a regular file but a FIFO"},
         {"/dev/zero", "not a regular file but a device"},
         {folder.path().string(), "not a regular file but a folder"},
@@ -175,8 +164,6 @@ TEST(WinstabixCalc, OutputsGoWhereAskedOrNowhere) {
     } cases[] = {
         {q("copy.da4") + " --save /dev/stdout >> " + q("results.log"), 2,
          "cannot save \"/dev/stdout\": " + std::string(kDescriptor)},
-        {q("copy.da4") + " --save /proc/self/fd/1", 2,
-         "cannot save \"/proc/self/fd/1\": " + std::string(kDescriptor)},
         {q("copy.da4") + " --json > /dev/full", 2,
          "cannot write to standard output: No space left on device"},
         {q("copy.da4") + " --save " + q("twice.da4") + " --svg " + q("twice.da4"), 2,
