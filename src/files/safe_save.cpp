@@ -291,7 +291,7 @@ Why replaceByRename(const Target& t, const std::string& base, std::string_view b
     }
     if (::fsync(fd) != 0) return lastError();
     if (auto why = linkIn(t.folder, base, tmp)) return why;
-    if (!tmp.fd.close()) return lastError();
+    // Still open, so still locked: no other save takes it for a leftover.
     if (::rename(tmp.name.c_str(), t.path.c_str()) != 0) {
         if (t.exists && errno == EPERM) {
             identityLost = true;
