@@ -235,6 +235,7 @@ int main(int argc, char** argv) {
     }
     if (line.options.help) {
         std::fputs(kUsage, stdout);
+        if (const auto failure = standardOutputFailure()) return fail(*failure);
         return 0;
     }
 

@@ -164,6 +164,7 @@ TEST(WinstabixCalc, OutputsGoWhereAskedOrNowhere) {
     } cases[] = {
         {q("copy.da4") + " --save /dev/stdout >> " + q("results.log"), 2,
          "cannot save \"/dev/stdout\": " + std::string(kDescriptor)},
+        {"--help > /dev/full", 2, "cannot write to standard output: No space left on device"},
         {q("copy.da4") + " --json > /dev/full", 2,
          "cannot write to standard output: No space left on device"},
         {q("copy.da4") + " --save " + q("twice.da4") + " --svg " + q("twice.da4"), 2,
