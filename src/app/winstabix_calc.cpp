@@ -4,6 +4,9 @@
 // Exit status 0 when calculated, 1 when the calculation refused the aircraft,
 // 2 on a bad command line, a file that cannot be read or written, or output
 // that did not reach standard output.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -51,9 +54,6 @@ constexpr const char* kUsage =
     "                  (the drawings carry the stability marks only when calculated;\n"
     "                  - for standard output, as with --save)\n";
 
-// Coarser lattices give lift slopes far from any converged value.
-constexpr int kFewestPanels = 100;
-
 struct Options {
     std::optional<std::string> input;                // aircraft file to load
     std::optional<std::string> saveTo;               // --save
@@ -69,12 +69,12 @@ struct CommandLine {
     std::string error;  // empty when the command line is fine
 };
 
-// A whole number of panels from kFewestPanels to the unknowns' limit.
+// A whole number of panels from ws::kFewestPanels to the unknowns' limit.
 std::optional<int> panelCount(std::string_view text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-    if (value < kFewestPanels || value > ws::kMaxUnknowns) return std::nullopt;
+    if (value < ws::kFewestPanels || value > ws::kMaxUnknowns) return std::nullopt;
     return value;
 }
 
@@ -103,7 +103,7 @@ std::string takeArgument(int argc, char** argv, int& i, Options& options) {
         const std::string_view text = argv[++i];
         const std::optional<int> panels = panelCount(text);
         if (!panels)
-            return "--panels takes a whole number from " + std::to_string(kFewestPanels) + " to " +
+            return "--panels takes a whole number from " + std::to_string(ws::kFewestPanels) + " to " +
                    std::to_string(ws::kMaxUnknowns) + ", not " + std::string(text);
         options.panels = *panels;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -140,9 +140,18 @@ bool toStandardOutput(const Options& o) {
     return false;
 }
 
+// Whether `path` is the regular file standard output was opened on (a shell's
+// "> FILE"): an output there would be mixed with, or renamed away from, what is printed.
+bool isStandardOutputFile(const std::string& path) {
+    struct stat out {
+    }, file{};
+    return ::fstat(STDOUT_FILENO, &out) == 0 && S_ISREG(out.st_mode) && ::stat(path.c_str(), &file) == 0 &&
+           file.st_dev == out.st_dev && file.st_ino == out.st_ino;
+}
+
 // What keeps the outputs from being written, found before anything is: two
-// outputs to one file, a drawing over the aircraft file read, a target the
-// safe save refuses.
+// outputs to one file (standard output's file too), a drawing over the
+// aircraft file read, a target the safe save refuses.
 std::optional<std::string> outputProblem(const Options& o) {
     const auto outputs = outputsOf(o);
     for (std::size_t i = 0; i < outputs.size(); ++i) {
@@ -163,6 +172,8 @@ std::optional<std::string> outputProblem(const Options& o) {
         if (i > 0 && o.input && ws::sameFile(*o.input, *a.path))
             return std::string(a.option) + " names the aircraft file \"" + *a.path + "\" that is read";
         if (auto error = ws::checkSaveTarget(*a.path)) return error->reason;
+        if (isStandardOutputFile(*a.path))
+            return std::string(a.option) + " names the file \"" + *a.path + "\" that standard output goes to";
     }
     return std::nullopt;
 }
@@ -258,7 +269,9 @@ int main(int argc, char** argv) {
     const ws::ReportWording wording{rows.neutralPoint, rows.cgFront, rows.cgRear,
                                     ws::messageLines(result.memo)};
     if (toStandardOutput(line.options)) {
-        // Standard output carries that output alone.
+        // Standard output carries that output alone; what the report would say goes to stderr.
+        if (result.memoShown)
+            for (const std::string& message : wording.messages) std::fprintf(stderr, "%s\n", message.c_str());
     } else if (line.options.json) {
         std::fputs(ws::jsonReport(line.options.input.value_or(""), aircraft.model, result, wording).c_str(),
                    stdout);

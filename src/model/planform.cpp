@@ -52,6 +52,8 @@ WingLabelTexts wingLabelTexts(const WingPlanform& w) {
             fixed(w.WingMAC, 1, 4) + "mm", fixed(w.WingR25, 1, 4) + "mm", fixed(w.WingAspect, 1, 4)};
 }
 
-std::string anpLabelText(double anpRelative) { return fixed(anpRelative, 1, 4) + "mm"; }
+std::string anpLabelText(double anpRelative) {
+    return fixed(anpRelative, 1, 4) + "mm";
+}
 
 }  // namespace ws

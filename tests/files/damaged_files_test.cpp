@@ -86,6 +86,7 @@ TEST(DamagedFiles, CorpusGivesItsOutcome) {
         {"wing-centre-off-wing.da4", "", 2, false, None},  // a canard's centre 102 mm ahead of it
         {"results-right.da4", "", 2, true, None},
         {"results-from-3000-panels.da4", "", 2, true, None},
+        {"results-odd-aircraft-100-panels.da4", "", 2, true, None},  // 12 % of the chord off
         {"results-cut-after-area.da4", "", 2, true, Incomplete},
         {"results-disagree.da4", "", 2, true, Replaced},
         {"results-infinite.da4", "", 2, true, Replaced},

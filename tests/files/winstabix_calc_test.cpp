@@ -173,6 +173,8 @@ TEST(WinstabixCalc, OutputsGoWhereAskedOrNowhere) {
          "--dxf names the aircraft file " + named("copy.da4") + " that is read"},
         {q("copy.da4") + " --save - --avl -", 2,
          "--save and --avl both go to standard output; each output needs its own"},
+        {q("copy.da4") + " --svg " + q("results.log") + " >> " + q("results.log"), 2,
+         "--svg names the file " + named("results.log") + " that standard output goes to"},
         {q("copy.da4") + " --save " + q("copy.da4"), 0, ""},
     };
     for (const auto& c : cases) {
@@ -216,6 +218,11 @@ TEST(WinstabixCalc, HostileAircraftGiveTheirOutcome) {
         EXPECT_EQ(run.status, c.status) << c.file;
         EXPECT_NE(run.out.find(c.line), std::string::npos) << run.out;
     }
+    // With standard output taken by the aircraft file, the reasons go to stderr.
+    const CalcRun piped = runCalc(quote(damaged + cases[0].file) + " --save -");
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_TRUE(piped.out.starts_with("   2\r\n")) << piped.out;
+    EXPECT_NE(piped.err.find(cases[0].line), std::string::npos) << piped.err;
 }
 
 // Results a file claims are calculated again: a notice when they were not the
@@ -227,7 +234,19 @@ TEST(WinstabixCalc, StoredResultsAreCalculatedAgain) {
     const std::string notice =
         "The results stored in the file did not belong to this aircraft and were calculated again.";
     const std::string fine = quote((folder / "fine.da4").string());
-    ASSERT_EQ(runCalc(example("glider.da4") + " --panels 3000 --save " + fine).status, 0);
+    const CalcRun finest = runCalc(example("glider.da4") + " --panels 3000 --save " + fine);
+    ASSERT_EQ(finest.status, 0);
+    EXPECT_NE(finest.out.find(
+                  " panels for the largest wing instead of 3000, the finest lattice within 3000 unknowns\n"),
+              std::string::npos)
+        << finest.out;
+    // An aircraft whose lattices differ by 20 % of the chord, saved on the finest.
+    const std::string odd = quote((folder / "odd.da4").string());
+    ASSERT_EQ(
+        runCalc(quote(std::string(WINSTABIX_TEST_DATA) + "/damaged/results-odd-aircraft-100-panels.da4") +
+                " --panels 3000 --save " + odd)
+            .status,
+        0);
     const std::string incomplete = "The results stored in the file are incomplete and were calculated again.";
     const std::string damaged = std::string(WINSTABIX_TEST_DATA) + "/damaged/";
     const std::string disagree = quote(damaged + "results-disagree.da4");
@@ -239,6 +258,7 @@ TEST(WinstabixCalc, StoredResultsAreCalculatedAgain) {
         {fine, ""},
         {fine + " --panels 100", ""},
         {saved + " --panels 3000", ""},
+        {odd + " --panels 100", ""},
         {disagree, notice},
         {"--json " + disagree, notice},
         {quote(damaged + "results-cut-after-area.da4"), incomplete},
@@ -250,16 +270,6 @@ TEST(WinstabixCalc, StoredResultsAreCalculatedAgain) {
         for (const std::string* line : {&notice, &incomplete})
             EXPECT_EQ(run.out.find(*line) != std::string::npos, *line == c.notice) << c.args << run.out;
     }
-}
-
-TEST(WinstabixCalc, FinestPanelsThatFitAreTakenAndSaid) {
-    const CalcRun fine = runCalc(example("glider.da4") + " --panels 3000");
-    EXPECT_EQ(fine.status, 0) << fine.out;
-    EXPECT_NE(fine.out.find(
-                  " panels for the largest wing instead of 3000, the finest lattice within 3000 unknowns\n"),
-              std::string::npos)
-        << fine.out;
-    EXPECT_EQ(runCalc(example("glider.da4") + " --panels 100").status, 0);
 }
 
 // A name that is not UTF-8 still gives valid JSON, and its file opens.
