@@ -245,8 +245,10 @@ struct Temporary {
 };
 
 Why openTemporary(const fs::path& folder, const std::string& base, Temporary& t) {
-    // Unnamed until complete: an interrupted save leaves nothing behind.
-    t.fd = Descriptor(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    // Unnamed until complete: an interrupted save leaves nothing behind. It
+    // is linked in through /proc, so only where that is mounted.
+    if (::access("/proc/self/fd", X_OK) == 0)
+        t.fd = Descriptor(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     if (t.fd.valid()) {
         ::flock(t.fd.get(), LOCK_EX);
         return std::nullopt;
