@@ -61,13 +61,6 @@ TEST(Plausibility, TrapeziumsSweptMoreThan80DegreesAreRefusedByTheChain) {
           {M::LeadingEdgeSwept, 800},
           {M::TrapeziumFailed, 1, 2},
           {M::TrailingEdgeSwept, 800}}},
-        {100,
-         100,
-         -2147483647,
-         {{M::TrapeziumFailed, 1, 2},
-          {M::LeadingEdgeSwept, 900},
-          {M::TrapeziumFailed, 1, 2},
-          {M::TrailingEdgeSwept, 900}}},
         {100, 668, -568, {{M::TrapeziumFailed, 1, 2}, {M::LeadingEdgeSwept, 800}}},
         {668, 100, 0, {{M::TrapeziumFailed, 1, 2}, {M::TrailingEdgeSwept, 800}}},
     };

@@ -19,9 +19,11 @@ TEST(CommandLine, InvalidScaleSettingsAreIgnoredWithAWarning) {
         const char* value;
         bool warned;
     } cases[] = {
-        {"QT_SCALE_FACTOR", "-2", true},           {"QT_SCALE_FACTOR", "0", true},
-        {"QT_SCALE_FACTOR", "abc", true},          {"QT_SCALE_FACTOR", "1.5", false},
-        {"QT_SCREEN_SCALE_FACTORS", "2;-1", true}, {"QT_SCREEN_SCALE_FACTORS", "X-1=2;Y-2=1", false},
+        {"QT_SCALE_FACTOR", "-2", true},
+        {"QT_SCALE_FACTOR", "0", true},
+        {"QT_SCALE_FACTOR", "abc", true},
+        {"QT_SCREEN_SCALE_FACTORS", "2;-1", true},
+        {"QT_SCREEN_SCALE_FACTORS", "X-1=2;Y-2=1.5", false},
     };
     TempFolder folder;
     for (const auto& c : cases) {
