@@ -17,9 +17,10 @@ all: build
 deps:
 	@scripts/install-deps
 
+# The configurations are CMakePresets.json's: release (build/), asan, fuzz.
 build: deps
-	@cmake -S . -B build -G Ninja -DWINSTABIX_WERROR=ON $(CMAKE_FLAGS) >/dev/null
-	@cmake --build build -j $(JOBS)
+	@cmake --preset release $(CMAKE_FLAGS) >/dev/null
+	@cmake --build --preset release -j $(JOBS)
 
 # After adding or changing a text in src/: refresh translations/*.ts (lupdate).
 translations: deps
@@ -31,17 +32,14 @@ run: build
 test: test-unit test-asan test-fuzz test-validate test-package
 
 test-unit: build
-	@cd build && ctest --output-on-failure -j $(JOBS)
+	@ctest --preset release -j $(JOBS)
 
 # The whole tree, widget tests included, under AddressSanitizer and
 # UndefinedBehaviorSanitizer; scripts/lsan.supp names the leaks of system libraries.
 test-asan: deps
-	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-	  -DWINSTABIX_SANITIZE=ON -DWINSTABIX_WERROR=ON >/dev/null
-	@cmake --build build-asan -j $(JOBS)
-	@cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
-	  ctest --output-on-failure -j $(JOBS)
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	@ctest --preset asan -j $(JOBS)
 
 package: build
 	@cd build && cpack -G DEB
@@ -62,9 +60,8 @@ test-validate: build
 	  else echo "validation: docs/validation.md differs from a fresh run (make validate)"; exit 1; fi
 
 build-fuzz: deps
-	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINSTABIX_CORE_ONLY=ON \
-	  -DWINSTABIX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-	@cmake --build build-fuzz -j $(JOBS)
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
 
 test-fuzz: build-fuzz
 	@scripts/run-fuzz 10

@@ -16,12 +16,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <cmath>
 #include <QTabWidget>
+#include <cmath>
 #include <memory>
 
 #include "ui/WinStabix2.h"
 #include "ui/image_widget.h"
+#include "ui/wing_page.h"
 
 namespace {
 
@@ -55,7 +56,8 @@ void showPage(ws::TForm1& window, const char* page) {
 // Keystrokes into `fieldName` on `page`, alternately typed and taken back.
 // `probe` returns what the keystroke must change, to check that it arrives.
 template <class Probe>
-void runKeystrokes(benchmark::State& state, const char* page, const char* fieldName, bool repaint, Probe probe) {
+void runKeystrokes(benchmark::State& state, const char* page, const char* fieldName, bool repaint,
+                   Probe probe) {
     ensureApplication();
     ws::TForm1 window;
     showPage(window, page);
@@ -110,7 +112,7 @@ void BM_PlanformRelease(benchmark::State& state) {
     const QImage& image = view->image();
     // The root trailing edge: on the centre line, the root chord behind the leading edge.
     const int x = image.width() / 2;
-    const double s = window.PlanformScale(1);
+    const double s = window.findChild<ws::WingPage*>(QStringLiteral("TabSheet1"))->PlanformScale();
     int y = image.height() / 3 + int(chord->text().toDouble() * s);
     const QString before = chord->text();
     int step = 10;
@@ -120,7 +122,9 @@ void BM_PlanformRelease(benchmark::State& state) {
         sendMouse(view, QEvent::MouseButtonRelease, {x, y + step}, Qt::LeftButton, Qt::NoButton);
         QApplication::processEvents();
         wrote = wrote || chord->text() != before;
-        y = image.height() / 3 + int(std::lround(chord->text().toDouble() * window.PlanformScale(1)));
+        y = image.height() / 3 +
+            int(std::lround(chord->text().toDouble() *
+                            window.findChild<ws::WingPage*>(QStringLiteral("TabSheet1"))->PlanformScale()));
         step = -step;
     }
     if (!wrote) state.SkipWithError("the drag wrote nothing");
@@ -142,7 +146,6 @@ void BM_View3DDragStep(benchmark::State& state) {
     }
     sendMouse(view, QEvent::MouseButtonRelease, {x, 100}, Qt::LeftButton, Qt::NoButton);
 }
-
 
 BENCHMARK(BM_KeystrokeHandlers)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeystrokeWithRepaint)->Unit(benchmark::kMicrosecond);

@@ -454,18 +454,6 @@
         <translation>3-D-Ansicht des Flugzeugs</translation>
     </message>
     <message>
-        <source>Print copy of the top view</source>
-        <translation>Druckkopie der Draufsicht</translation>
-    </message>
-    <message>
-        <source>Print copy of the 3-D view</source>
-        <translation>Druckkopie der 3-D-Ansicht</translation>
-    </message>
-    <message>
-        <source>Print page</source>
-        <translation>Druckseite</translation>
-    </message>
-    <message>
         <source>Elevation of the 3-D view</source>
         <translation>Höhenwinkel der 3-D-Ansicht</translation>
     </message>

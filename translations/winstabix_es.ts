@@ -454,18 +454,6 @@
         <translation>Vista 3D del avión</translation>
     </message>
     <message>
-        <source>Print copy of the top view</source>
-        <translation>Copia impresa de la vista superior</translation>
-    </message>
-    <message>
-        <source>Print copy of the 3-D view</source>
-        <translation>Copia impresa de la vista 3D</translation>
-    </message>
-    <message>
-        <source>Print page</source>
-        <translation>Página impresa</translation>
-    </message>
-    <message>
         <source>Elevation of the 3-D view</source>
         <translation>Elevación de la vista 3D</translation>
     </message>

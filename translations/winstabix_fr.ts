@@ -454,18 +454,6 @@
         <translation>Vue 3D de l&apos;avion</translation>
     </message>
     <message>
-        <source>Print copy of the top view</source>
-        <translation>Copie imprimée de la vue de dessus</translation>
-    </message>
-    <message>
-        <source>Print copy of the 3-D view</source>
-        <translation>Copie imprimée de la vue 3D</translation>
-    </message>
-    <message>
-        <source>Print page</source>
-        <translation>Page imprimée</translation>
-    </message>
-    <message>
         <source>Elevation of the 3-D view</source>
         <translation>Élévation de la vue 3D</translation>
     </message>

@@ -139,7 +139,7 @@ std::string textReport(const AircraftModel& model, const CalcResult& r, const Re
                        int requestedPanels) {
     std::string out;
     for (int w = 1; w <= model.WingCount && w <= kMaxWings; ++w) {
-        const WingLabelTexts& t = r.wings[w].labels;
+        const WingLabelTexts t = wingLabelTexts(r.wings[w].planform);
         out += "wing " + std::to_string(w) + ": b=" + t.b + " s=" + t.s + " lm=" + t.lm + " r25=" + t.r25 +
                " lam=" + t.lam + "\n";
     }
@@ -148,7 +148,9 @@ std::string textReport(const AircraftModel& model, const CalcResult& r, const Re
     for (int w = 1; w <= r.CalcWingCount; ++w) {
         out += "wing " + std::to_string(w) + ": chord panels " + std::to_string(r.sizes.ChordPanels[w]) +
                ", strips " + std::to_string(r.sizes.WingStrips[w]) + " (" + stripList(r, w) + ")";
-        if (done) out += ", lift slope " + fixed(e.LiftSlopeWing[w], 2) + ", anp " + r.wings[w].anpLabel;
+        if (done)
+            out += ", lift slope " + fixed(e.LiftSlopeWing[w], 2) + ", anp " +
+                   anpLabelText(r.wings[w].AnpRelative);
         out += "\n";
     }
     out += "panels: " + std::to_string(r.sizes.PanelTotal) + "\n";
@@ -211,18 +213,16 @@ std::string jsonReport(const std::string& file, const AircraftModel& model, cons
         done ? j.number(e.AnpWing[w]) : j.null();
         j.key("anp_rel");
         done ? j.number(wr.AnpRelative) : j.null();
-        j.key("label_b");
-        j.value(wr.labels.b);
-        j.key("label_s");
-        j.value(wr.labels.s);
-        j.key("label_lm");
-        j.value(wr.labels.lm);
-        j.key("label_r25");
-        j.value(wr.labels.r25);
-        j.key("label_lam");
-        j.value(wr.labels.lam);
+        const WingLabelTexts labels = wingLabelTexts(wr.planform);
+        for (const auto& [key, text] :
+             {std::pair{"label_b", &labels.b}, std::pair{"label_s", &labels.s},
+              std::pair{"label_lm", &labels.lm}, std::pair{"label_r25", &labels.r25},
+              std::pair{"label_lam", &labels.lam}}) {
+            j.key(key);
+            j.value(*text);
+        }
         j.key("label_anp");
-        done ? j.value(wr.anpLabel) : j.null();
+        done ? j.value(anpLabelText(wr.AnpRelative)) : j.null();
         j.endObject();
     }
     j.endArray();

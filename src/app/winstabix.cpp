@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (arg == "--version") {
-            std::puts("WinStabix4 V2.5");
+            std::puts("WinStabix4 V" WINSTABIX_VERSION);
             return 0;
         }
     }

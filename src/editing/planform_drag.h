@@ -3,9 +3,9 @@
 // the planform images forward their events to.
 //
 // Nothing changes while a button is held; a release yields the writes, which
-// the window applies in order, each as the text of its entry field (each one
-// running the wing's recalculation). All values of one release come from the
-// WingParams read at the release, so the order does not change the outcome.
+// the wing page hands to the document as one step. All values of one release
+// come from the WingParams read at the release, so their order does not
+// change the outcome.
 #pragma once
 
 #include <string>

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "model/number_format.h"
+#include "model/reference_wing.h"
 
 namespace ws {
 
@@ -121,30 +122,22 @@ PlanExtent planExtent(const std::vector<WingGeometry>& wings, const std::optiona
 }
 
 ReferenceValues referenceValues(const AircraftModel& model, int calcWingCount) {
-    ReferenceValues r;
-    double bestSpan = 0, bestArea = 0;
+    const int count = clampedWingCount(calcWingCount);
     std::array<WingPlanform, kMaxWings + 1> p{};
-    for (int w = 1; w <= clampedWingCount(calcWingCount); ++w) {
+    std::array<WingExtent, kMaxWings> extents{};
+    for (int w = 1; w <= count; ++w) {
         p[w] = Calc_W(model.wing[w]);
-        const double h = p[w].StationY[p[w].StationCount] - p[w].StationY[1];
-        const bool tie = roundInt(h * 10) == roundInt(bestSpan * 10);
-        if ((!tie && h > bestSpan) || (tie && p[w].WingArea > bestArea)) {
-            r.wing = w;
-            bestSpan = h;
-            bestArea = p[w].WingArea;
-        }
+        extents[std::size_t(w - 1)] = {p[w].StationY[p[w].StationCount] - p[w].StationY[1], p[w].WingArea};
     }
+    ReferenceValues r;
+    r.wing = referenceWing(std::span(extents.data(), std::size_t(count)));
     const WingPlanform& ref = p[r.wing];
     r.span = ref.WingSpan;
-    r.area = ref.WingArea;
-    r.chord = ref.WingMAC;
-    const double y0 = ref.StationY[1];
-    if (y0 != 0 && ref.WingArea > 0) {
-        const double c0 = ref.StationChord[1];
-        const double halfChordSquared = ref.WingMAC * ref.WingArea / 2;  // ∫c² dy over one half
-        r.area = ref.WingArea + 2 * c0 * y0;
-        r.chord = 2 * (c0 * c0 * y0 + halfChordSquared) / r.area;
-    }
+    // ∫c² dy over one half, from the mean chord.
+    const ReferenceArea area = referenceArea(ref.WingArea, ref.WingMAC, ref.WingMAC * ref.WingArea / 2,
+                                             ref.StationChord[1], ref.StationY[1]);
+    r.area = area.area;
+    r.chord = area.chord;
     return r;
 }
 

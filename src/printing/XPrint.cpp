@@ -30,10 +30,7 @@ DeviceRect pageRectangle(int dpiX) {
     return {roundInt(105 * f), roundInt(100 * f), roundInt(905 * f), roundInt(1320 * f)};
 }
 
-TXPrint::TXPrint() : Creator(QStringLiteral("WinStabix " WINSTABIX_VERSION)) {
-    Font = QFont(QStringLiteral("Arial"));
-    Font.setPixelSize(16);
-}
+TXPrint::TXPrint() : Creator(QStringLiteral("WinStabix " WINSTABIX_VERSION)) {}
 
 TXPrint::~TXPrint() {
     if (painter_.isActive()) painter_.end();

@@ -18,7 +18,6 @@ class QPrinter;
 
 namespace ws {
 
-enum class ScaleUnit { pscDot, pscMil, pscMetric10, pscMetric100 };
 enum class PrintOrientation { xpoPortrait, xpoLandscape };
 
 // A rectangle given by its edges, right and bottom exclusive, device pixels.
@@ -42,11 +41,8 @@ class TXPrint {
 
     // Settings of every job, as the dialog leaves them.
     double MarginLeft = 0, MarginTop = 0, MarginRight = 0, MarginBottom = 0;  // beyond the printable area
-    ScaleUnit Scale = ScaleUnit::pscDot;
     PrintOrientation Orientation = PrintOrientation::xpoPortrait;
     int Copies = 1;
-    int TextAngle = 0;                                 // tenths of a degree
-    QFont Font;                                        // Arial, 16 pixels
     QString Title = QStringLiteral("XPrintSet Demo");  // the job's name and the PDF's title
     QString Creator;                                   // "WinStabix" and the version
 

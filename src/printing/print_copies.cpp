@@ -19,8 +19,8 @@ PrintViews printViews(const PrintJobInput& input) {
     v.RefOutline.assign(e.RefOutline.begin(), e.RefOutline.begin() + std::max(e.RefOutlineCount, 0));
     v.LatticeValid = input.LatticeValid && calc.latticeBuilt;
     v.display = stabilityDisplay(input.stability, e.RefArea, e.RefChord, e.AnpAircraft, input.manual);
-    v.ScrollBar1 = input.ScrollBar1;
-    v.ScrollBar2 = input.ScrollBar2;
+    v.elevation = input.elevation;
+    v.azimuth = input.azimuth;
     return v;
 }
 
@@ -39,7 +39,7 @@ void draw3DCopy(Canvas& canvas, const PrintViews& v, double scale) {
     clearAircraftView(canvas);
     if (!v.calculated) return;
     View3DPoints points{};
-    d_3d(canvas, v.aircraft, v.ScrollBar1, v.ScrollBar2, scale, points);
+    d_3d(canvas, v.aircraft, v.elevation, v.azimuth, scale, points);
 }
 
 PrintCopies drawPrintCopies(const PrintViews& views) {

@@ -24,7 +24,7 @@ struct PrintViews {
     std::vector<OutlinePoint> RefOutline;
     bool LatticeValid = false;
     StabilityDisplay display;
-    int ScrollBar1 = 80, ScrollBar2 = 250;
+    int elevation = 80, azimuth = 250;  // 3-D view, bar positions
 };
 
 PrintViews printViews(const PrintJobInput& input);

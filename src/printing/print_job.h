@@ -1,16 +1,8 @@
 // The print command: the summary page composed from plain values, then the
 // "Printer" dialog that sends it to a printer or a PDF file, where it is
 // drawn at the printer's resolution.
-//
-// Hookup in the main window (Button6, SpeedButton5 and Print1 all call it):
-//   ws::PrintJobInput in;
-//   in.model = &model();  in.calc = &calculation();  in.stability = calculation().stability;
-//   in.manual = RadioButton16->isChecked();  in.LatticeValid = LatticeValid;
-//   in.ScrollBar1 = ScrollBar1->value();  in.ScrollBar2 = ScrollBar2->value();
-//   const ws::SummaryPage page = ws::composeSummaryPage(in);
-//   form3->showPage(page.print, ws::pdfFileNameFor(model().AircraftFileName));
-// where form3 is one ws::TForm3 made beside the main window.
-// Available only while ResultsValid holds for a finished calculation.
+// The window's print controls (ui/print_controls.h) fill the input from the
+// document; available only while a finished calculation's results are valid.
 #pragma once
 
 #include <QImage>

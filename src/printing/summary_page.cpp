@@ -77,7 +77,7 @@ std::vector<PageText> summaryTexts(const PrintJobInput& v) {
     const StabilityNumbers& s = v.stability;
     const Evaluation& e = v.calc->evaluation;
 
-    out.push_back({0, 0, QStringLiteral("WinStabix4  V2.5 ")});
+    out.push_back({0, 0, QStringLiteral("WinStabix4  V" WINSTABIX_VERSION " ")});
     out.push_back({0, 20, text(v.model->AircraftFileName)});
     out.push_back({0, 563, say(QT_TRANSLATE_NOOP("SummaryPage", "Summary:"))});
 

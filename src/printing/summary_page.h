@@ -40,11 +40,11 @@ inline constexpr int kWingBlockTop[4] = {0, 683, 863, 1043};  // [1..3]
 struct PrintJobInput {
     const AircraftModel* model = nullptr;  // positions, heights, WingCount, AircraftFileName
     const CalcResult* calc = nullptr;      // a finished calculation (done()) of that aircraft
-    StabilityNumbers stability;            // as STABIL last computed them (calc->stability)
-    bool manual = false;                   // manual stability mode (RadioButton16)
+    StabilityNumbers stability;            // for the margin as it stands
+    bool manual = false;                   // one desired margin (RadioButton16)
     bool LatticeValid = true;              // lattice and reference wing drawn under the top view
-    int ScrollBar1 = 80;                   // 3-D elevation bar position
-    int ScrollBar2 = 250;                  // 3-D azimuth bar position
+    int elevation = 80;                    // 3-D view, bar position (ScrollBar1)
+    int azimuth = 250;                     // 3-D view, bar position (ScrollBar2)
 };
 
 // One text of the page; its cell's top-left corner at (x, y).

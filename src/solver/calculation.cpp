@@ -85,9 +85,7 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
         planforms[w] = Calc_W(model.wing[w]);
         WingResult& wr = result.wings[w];
         wr.planform = planforms[w];
-        wr.labels = wingLabelTexts(planforms[w]);
         wr.AnpRelative = 0;
-        wr.anpLabel.clear();
         posX[w] = model.wing[w].WingPosX;
         posZ[w] = model.wing[w].WingPosZ;
     }
@@ -124,10 +122,8 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
     }
     result.stability.MarginDesired = limitedMargin(options.marginDesired);
     if (result.done()) {
-        for (int w = 1; w <= kMaxWings; ++w) {
+        for (int w = 1; w <= kMaxWings; ++w)
             result.wings[w].AnpRelative = result.evaluation.AnpWing[w] - posX[w];
-            result.wings[w].anpLabel = anpLabelText(result.wings[w].AnpRelative);
-        }
     } else {
         result.evaluation = {};
     }

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <vector>
 
 #include "model/aircraft.h"
@@ -37,9 +36,7 @@ enum class CalcOutcome { Done, Refused };
 
 struct WingResult {
     WingPlanform planform;   // recalculated with the current position
-    WingLabelTexts labels;   // its five value labels
-    double AnpRelative = 0;  // AnpWing − WingPosX, what Label_anp shows
-    std::string anpLabel;    // Label_anp text (" 85.3mm"); empty when refused
+    double AnpRelative = 0;  // AnpWing − WingPosX, what Label_anp shows; 0 when refused
 };
 
 struct CalcResult {

@@ -1,6 +1,8 @@
 #include "solver/evaluation.h"
 
-#include "model/number_format.h"
+#include <algorithm>
+
+#include "model/reference_wing.h"
 
 namespace ws {
 
@@ -49,32 +51,25 @@ Evaluation WIRBEL_ERG(const Lattice& lattice, const double* gamma, const WingPla
     }
     e.AnpAircraft = -M / L;
 
-    // Spans equal to 0.1 mm are a tie, decided by area: a literal comparison
-    // would let rounding noise choose a half-size tail.
-    double bestSpan = 0, bestArea = 0;
-    e.RefWing = 1;
+    std::array<WingExtent, kMaxWings> extents{};
     for (int w = 1; w <= sizes.CalcWingCount; ++w) {
-        if (sizes.WingStrips[w] < 1) continue;
-        const double h = lattice.vortexYR(sizes.WingStrips[w], w) - lattice.vortexYL(1, w);
-        const bool tie = roundInt(h * 10) == roundInt(bestSpan * 10);
-        if ((!tie && h > bestSpan) || (tie && e.WingArea[w] > bestArea)) {
-            e.RefWing = w;
-            bestSpan = h;
-            bestArea = e.WingArea[w];
-        }
+        WingExtent& x = extents[std::size_t(w - 1)];
+        x.present = sizes.WingStrips[w] >= 1;
+        if (x.present) x.halfSpan = lattice.vortexYR(sizes.WingStrips[w], w) - lattice.vortexYL(1, w);
+        x.area = e.WingArea[w];
     }
+    e.RefWing = referenceWing(std::span(extents.data(), std::size_t(std::max(sizes.CalcWingCount, 0))));
 
     const int r = e.RefWing;
     e.RefArea = e.WingArea[r];
     e.RefChord = e.WingMAC[r];
     if (sizes.WingStrips[r] > 0) {
-        const double y0 = lattice.vortexYL(1, r);
-        if (y0 != 0) {
-            const int cp = sizes.ChordPanels[r];
-            const double c0 = lattice.cornerXL(cp + 1, 1, r) - lattice.cornerXL(1, 1, r);
-            e.RefArea = e.RefArea + 2 * c0 * y0;
-            e.RefChord = 2 * (c0 * c0 * y0 + Q[r]) / e.RefArea;
-        }
+        const int cp = sizes.ChordPanels[r];
+        const double c0 = lattice.cornerXL(cp + 1, 1, r) - lattice.cornerXL(1, 1, r);
+        const ReferenceArea ref =
+            referenceArea(e.WingArea[r], e.WingMAC[r], Q[r], c0, lattice.vortexYL(1, r));
+        e.RefArea = ref.area;
+        e.RefChord = ref.chord;
     }
 
     const WingPlanform& p = wings[r];

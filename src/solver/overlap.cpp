@@ -10,10 +10,6 @@ bool UEBERSCHNEID(double tipQ, double rootQ, double tipP, double rootP) {
     return tipQ > rootP && rootQ < tipP;
 }
 
-std::string heightFieldText(int height) {
-    return std::to_string(height);
-}
-
 namespace {
 
 struct Separation {

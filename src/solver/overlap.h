@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 
 #include "model/aircraft.h"
 #include "solver/lattice.h"
@@ -25,8 +24,5 @@ struct OverlapResult {
 // taken front to back by x (ties: wing 1, then 3, then 2).
 OverlapResult KONFLIKT(int calcWingCount, const std::array<int, kMaxWings + 1>& WingPosX,
                        const std::array<int, kMaxWings + 1>& WingPosZ, const WingPlanforms& wings);
-
-// The text a moved height is written into its field with: "-24".
-std::string heightFieldText(int height);
 
 }  // namespace ws

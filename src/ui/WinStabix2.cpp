@@ -1,30 +1,37 @@
 #include "ui/WinStabix2.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QUndoStack>
 
-#include "model/entry_rule.h"
-#include "ui/aircraft_document.h"
+#include "files/file_io.h"
+#include "files/settings_file.h"
+#include "printing/Unit3.h"
+#include "texts/catalogue.h"
+#include "ui/Unit2.h"
+#include "ui/aircraft_page.h"
 #include "ui/controls.h"
 #include "ui/design_scale.h"
+#include "ui/export_commands.h"
 #include "ui/image_widget.h"
-#include "ui/position_sketch.h"
-#include "ui/recent_files.h"
+#include "ui/open_aircraft.h"
+#include "ui/print_controls.h"
+#include "ui/remarks_page.h"
+#include "ui/settings_location.h"
 #include "ui/ui_texts.h"
-#include "ui/wing_binding.h"
-#include "views/canvas.h"
+#include "ui/wing_page.h"
 
 namespace ws {
 
@@ -56,36 +63,36 @@ constexpr QSize kClientSize(987, 732);
 }  // namespace
 
 TForm1::TForm1(QWidget* parent, const QStringList& arguments, FileDialogs dialogs)
-    : QMainWindow(parent),
-      commandLine_(arguments),
-      dialogs_(std::move(dialogs)),
-      recent_(new RecentFiles),
-      makePrintDialog_(standardPrintDialog) {
+    : QMainWindow(parent), commandLine_(arguments) {
+    const Settings settings = loadSettingsFile(settingsFileToRead());
+    // The settings' language first, so that the start-up remarks are written in it.
+    doc_ = new AircraftDocument(settings.language, this);
     buildWindow();
-    Create1();
-    connectHandlers();
-    connectStabilityControls();
-    connectFileCommands();
+    files_ = new FileCommands(*doc_, this, std::move(dialogs), chrome_.Open2, chrome_.Save2, chrome_.Save3,
+                              chrome_.Recent1);
+    print_ = new PrintControls(*doc_, this, chrome_.Print1);
+    exports_ = new ExportCommands(
+        this, [this] { return doc_->exportSource(); }, [this] { return print_->dialog(); });
+    exports_->attach(chrome_.Export1, {chrome_.ExportSvg1, chrome_.ExportDxf1, chrome_.ExportAvl1},
+                     chrome_.Template1);
+    exports_->retitle();
+    connectCommands();
     connectLanguageCommands();
+    resize(settings.width.value_or(width()), settings.height.value_or(height()));
+    if (settings.left || settings.top)
+        move(settings.left.value_or(pos().x()), settings.top.value_or(pos().y()));
+    showDocument();
+    // Used as given: on a case-sensitive file system a lower-cased path is another file.
+    if (commandLine_.size() == 1) files_->openAircraftFile(commandLine_.front());
+    // The window keeps its design texts until the end of the start-up.
+    if (doc_->language() != Language::English) rewriteTexts();
 }
 
 TForm1::~TForm1() {
-    // The history's last signals would reach a window half taken down.
-    doc_->undoStack()->disconnect(this);
+    // The pages go before the document they show, and no page change reaches the window on the way.
+    PageControl1->disconnect(this);
+    delete PageControl1;
     delete doc_;
-    delete recent_;
-}
-
-const AircraftModel& TForm1::model() const {
-    return doc_->model();
-}
-
-const WingPlanform& TForm1::planform(int w) const {
-    return doc_->planform(w);
-}
-
-const CalcResult& TForm1::calculation() const {
-    return doc_->calculation();
 }
 
 void TForm1::buildWindow() {
@@ -103,91 +110,115 @@ void TForm1::buildWindow() {
     client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(client);
     chrome_ = buildMainChrome(this, client);
+    attachUndoActions(chrome_, doc_->undoStack());
 
     PageControl1 = new QTabWidget(client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(design(0, 27, 966, 702));
-    aircraft_ = buildAircraftPage(PageControl1);
-    for (int w = 1; w <= kMaxWings; ++w) wings_[w] = buildWingPage(PageControl1, w);
-    remarks_ = buildRemarksPage(PageControl1);
-    PageControl1->setCurrentWidget(aircraft_.page);
+    aircraft_ = new AircraftPage(*doc_, mouse_, chrome_.Calculate1, chrome_.Print1);
+    PageControl1->addTab(aircraft_, QString());
+    Memo1 = aircraft_->messageBox();
+    for (int w = 1; w <= kMaxWings; ++w) {
+        wings_[w] = new WingPage(*doc_, mouse_, w);
+        PageControl1->addTab(wings_[w], QString());
+    }
+    remarks_ = new RemarksPage(*doc_);
+    PageControl1->addTab(remarks_, QString());
+    PageControl1->setCurrentWidget(aircraft_);
 
     applyDesignCaptions(this);
     applyAccessibleNames(this);
     showCalculateHint();
-
-    // Off until their handlers are connected; printing waits for a calculation.
-    for (QAction* a :
-         {chrome_.Open2, chrome_.Save2, chrome_.Save3, chrome_.Print1, chrome_.ExportSvg1, chrome_.ExportDxf1,
-          chrome_.ExportAvl1, chrome_.Template1, chrome_.german1, chrome_.Info1})
-        a->setEnabled(false);
-    // The big button is the same command as the tool button.
-    connect(aircraft_.Button4, &QPushButton::clicked, chrome_.Calculate1, &QAction::trigger);
-    connect(chrome_.Calculate1, &QAction::enabledChanged, aircraft_.Button4, &QWidget::setEnabled);
-    connect(aircraft_.Button6, &QPushButton::clicked, chrome_.Print1, &QAction::trigger);
+    // A text field would take Ctrl+Z for its own history; the document's is the only one.
+    for (QLineEdit* field : findChildren<QLineEdit*>()) field->installEventFilter(this);
+    findChild<QPlainTextEdit*>(QStringLiteral("Memo2"))->installEventFilter(this);
     setAcceptDrops(true);
 
-    applyWingCountTable(2);
     setMinimumSize(minimumWindowSize());
     resize(design(kClientSize.width()), design(kClientSize.height()) + menuBar()->sizeHint().height());
 }
 
-void TForm1::connectHandlers() {
-    // What the user types goes to the document; the document's change comes
-    // back through showChange, like an undo does.
-    for (int w = 1; w <= kMaxWings; ++w) {
-        const auto fields = loadOrder(wings_[w], aircraft_, w);
-        for (int i = 0; i < kWingValueCount; ++i) {
-            connect(fields[i], &QLineEdit::textChanged, this,
-                    [this, w, i](const QString& text) { doc_->editField(w, i, text); });
-            fields[i]->installEventFilter(this);
-        }
-        for (int k = 1; k <= kMaxTrapeziums; ++k)
-            connect(wings_[w].trap[k], &QRadioButton::toggled, this, [this, w, k](bool on) {
-                if (on) doc_->chooseTrapCount(w, k);
-            });
-        connect(aircraft_.wingCount[w], &QRadioButton::toggled, this, [this, w](bool on) {
-            if (on) doc_->chooseWingCount(w);
-        });
-    }
-    connect(remarks_.Memo2, &QPlainTextEdit::textChanged, this,
-            [this] { doc_->editRemarks(remarks_.Memo2->toPlainText()); });
-    // The document's history is the only one: Ctrl+Z means the same everywhere.
-    remarks_.Memo2->setUndoRedoEnabled(false);
-    remarks_.Memo2->installEventFilter(this);
-    aircraft_.Edit31->installEventFilter(this);
-
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
-    connect(chrome_.wing11, &QAction::triggered, this,
-            [this] { PageControl1->setCurrentWidget(wings_[1].page); });
-    connect(chrome_.wing21, &QAction::triggered, this,
-            [this] { PageControl1->setCurrentWidget(wings_[2].page); });
-    connect(chrome_.wing31, &QAction::triggered, this,
-            [this] { PageControl1->setCurrentWidget(wings_[3].page); });
-    connect(chrome_.aircraft1, &QAction::triggered, this,
-            [this] { PageControl1->setCurrentWidget(aircraft_.page); });
+void TForm1::connectCommands() {
+    connect(doc_, &AircraftDocument::stateChanged, this, &TForm1::showState);
+    connect(doc_, &AircraftDocument::resultsChanged, this, &TForm1::showMessages);
+    connect(chrome_.Calculate1, &QAction::triggered, this, &TForm1::calculateCommand);
+    connect(files_, &FileCommands::opened, this, [this] {
+        // The file's aircraft is drawn already: no recalculation for the page change.
+        const QSignalBlocker quiet(PageControl1);
+        PageControl1->setCurrentWidget(aircraft_);
+    });
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+    const std::pair<QAction*, QWidget*> pages[] = {{chrome_.wing11, wings_[1]},
+                                                   {chrome_.wing21, wings_[2]},
+                                                   {chrome_.wing31, wings_[3]},
+                                                   {chrome_.aircraft1, aircraft_}};
+    for (const auto& [action, page] : pages)
+        connect(action, &QAction::triggered, this, [this, page] { PageControl1->setCurrentWidget(page); });
     connect(chrome_.Exit1, &QAction::triggered, this, &QWidget::close);
-    connectViewControls();
-    connectPlanformMouse();
-    connectPrintCommand();
+    for (ImageWidget* view : findChildren<ImageWidget*>())
+        connect(view, &ImageWidget::devicePixelRatioChanged, this, &TForm1::followScreenDensity);
 }
 
-void TForm1::connectDocument() {
-    connect(doc_, &AircraftDocument::aircraftChanged, this, &TForm1::showChange);
-    connect(doc_, &AircraftDocument::resultsWithdrawn, this, &TForm1::showResultsWithdrawn);
-    connect(doc_, &AircraftDocument::fileNameChanged, this, &TForm1::showFileName);
-    connect(doc_, &AircraftDocument::modifiedChanged, this, &QWidget::setWindowModified);
-    QUndoStack* history = doc_->undoStack();
-    connect(chrome_.Undo1, &QAction::triggered, history, &QUndoStack::undo);
-    connect(chrome_.Redo1, &QAction::triggered, history, &QUndoStack::redo);
-    connect(history, &QUndoStack::indexChanged, this, [this] { showUndoTexts(); });
-    connect(history, &QUndoStack::cleanChanged, this, [this] { showUndoTexts(); });
-    showUndoTexts();
+void TForm1::showDocument() {
+    aircraft_->showDocument();
+    for (int w = 1; w <= kMaxWings; ++w) wings_[w]->showDocument();
+    remarks_->showDocument();
+    showState();
+    showMessages();
+}
+
+void TForm1::showState() {
+    const DocumentResults& r = doc_->results();
+    const int wings = doc_->model().WingCount;
+    chrome_.Calculate1->setEnabled(!r.running && !r.calculated);
+    chrome_.Print1->setEnabled(!r.running && r.LatticeValid);
+    chrome_.Save3->setEnabled(doc_->hasFile());
+    chrome_.wing21->setEnabled(wings >= 2);
+    chrome_.wing31->setEnabled(wings >= 3);
+    {
+        // Taking out the current page moves to another one; it needs no recalculation.
+        const QSignalBlocker quiet(PageControl1);
+        showPage(PageControl1, wings_[2], wings >= 2);
+        showPage(PageControl1, wings_[3], wings >= 3);
+    }
+    Memo1->setVisible(!r.running && r.messagesShown());
+    aircraft_->showState();
+    showFileName();
+    // The calculation blocks the event loop: what it starts with is painted now.
+    if (r.running) repaint();
+}
+
+void TForm1::showMessages() {
+    const std::vector<Message>& messages = doc_->results().messages;
+    if (messages == shownMessages_) return;
+    shownMessages_ = messages;
+    Memo1->setPlainText(messageBoxText(messages));
+}
+
+void TForm1::showFileName() {
+    const QString name = displayedFileName(doc_->fileName());
+    chrome_.Lab_FName->setText(name);
+    setWindowTitle(
+        QStringLiteral(" WinStabix4  V" WINSTABIX_VERSION " - %1[*]").arg(QFileInfo(name).fileName()));
+    setWindowModified(doc_->isModified());
+}
+
+void TForm1::calculateCommand() {
+    {
+        const QSignalBlocker quiet(PageControl1);
+        PageControl1->setCurrentWidget(aircraft_);
+    }
+    aircraft_->Button4Click();
+    // Its results are laid out as a resize would.
+    if (doc_->results().LatticeValid) FormResize();
+}
+
+void TForm1::PageControl1Change() {
+    // Switching pages never throws results away.
+    if (!doc_->results().ResultsValid) doc_->recalculate();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    // A text field would take Ctrl+Z for its own undo; leave the keys to the
-    // window's Undo and Redo.
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
         if (chrome_.Undo1->shortcuts().contains(key) || chrome_.Redo1->shortcuts().contains(key)) return true;
@@ -195,216 +226,39 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::showUndoTexts() {
-    chrome_.Undo1->setEnabled(doc_->undoStack()->canUndo());
-    chrome_.Redo1->setEnabled(doc_->undoStack()->canRedo());
-    chrome_.Undo1->setText(undoText(doc_->undoStep()));
-    chrome_.Redo1->setText(redoText(doc_->redoStep()));
+void TForm1::FormClose() {
+    Settings s;
+    s.language = doc_->language();
+    // The size as resize() takes it back, so a start after a close restores it exactly.
+    s.width = width();
+    s.height = height();
+    s.left = pos().x();
+    s.top = pos().y();
+    // A folder that cannot take the file keeps its old one; nobody is told.
+    (void)writeFileSafely(settingsFileToWrite(), settingsFileBytes(s));
+    if (info_) info_->close();
+    if (TForm3* dialog = print_->printDialog()) dialog->close();
 }
 
-void TForm1::Create1() {
-    UiLanguage_ = Language::English;
-    checkScreenDensity();
-    applySettingsFile();
-    doc_ = new AircraftDocument(remarksPlaceholder(), this);
-    remarks_.Memo2->setPlainText(doc_->text().remarks);
-    connectDocument();
-    showFileName();
-    for (int w = 1; w <= kMaxWings; ++w) {
-        drawPositionSketch(aircraft_.picture[w]->image(), w);
-        aircraft_.picture[w]->update();
+void TForm1::closeEvent(QCloseEvent* event) {
+    // Exit, Ctrl+Q and the close box: unsaved changes are asked about first.
+    if (!files_->mayDiscardChanges()) {
+        event->ignore();
+        return;
     }
-    showResultsWithdrawn();
-    Calc();
-    openCommandLineFile();
-    for (int w = 1; w <= kMaxWings; ++w) drawSchematic(w);
-    if (UiLanguage_ != Language::English) rewriteTexts();
+    FormClose();
+    QMainWindow::closeEvent(event);
 }
 
-void TForm1::Calc_W(int w) {
-    drawPlanformView(w);
-    writeWingLabels(w);
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedAircraftFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
-void TForm1::Space1(int w) {
-    if (w > 0) Calc_W(w);
-    const auto lines = gapWarningLines();
-    for (int v = 1; v <= kMaxWings; ++v) {
-        const bool gap = model().wing[v].WingGap != 0;
-        setCaption(wings_[v].warning1, gap ? lines.first : QString());
-        setCaption(wings_[v].warning2, gap ? lines.second : QString());
-    }
-}
-
-void TForm1::Calc() {
-    aircraft_.ScrollBar3->setValue(100);
-    for (int w = 1; w <= kMaxWings; ++w) Calc_W(w);
-    clearTopView();
-    drawTopView();
-    draw3DView();
-    writeWingNames();
-    // A report can only be printed for a completed calculation.
-    withdrawPrint();
-    memoHead_ = errorBoxText();
-    aircraft_.Memo1->setPlainText(memoHead_);
-    aircraft_.Memo1->hide();
-}
-
-void TForm1::showResultsWithdrawn() {
-    // Any edit offers both calculate controls again, so that a refused wing
-    // can be mended and calculated from the big button as well.
-    enableCalculation();
-    withdrawPrint();
-    aircraft_.Image2->unsetCursor();
-    hideAerodynamicCentre();
-}
-
-void TForm1::showChange(const AircraftChange& change) {
-    const AircraftText& t = doc_->text();
-    using Kind = AircraftChange::Kind;
-    switch (change.kind) {
-        case Kind::Typed:
-        case Kind::Drag:
-        case Kind::MovedHeights: {
-            bool position = false;
-            std::array<bool, kMaxWings + 1> wing{}, gap{};
-            for (const auto& [w, i] : change.fields) {
-                QLineEdit* field = loadOrder(wings_[w], aircraft_, w)[i];
-                if (field->text() != t.field[w][i]) {
-                    const QSignalBlocker quiet(field);
-                    field->setText(t.field[w][i]);
-                }
-                position = position || i == kPosXField || i == kPosZField;
-                wing[w] = true;
-                gap[w] = gap[w] || i == kGapField;
-            }
-            // The calculation's own heights: the fields only, its results stay on screen.
-            if (change.quiet) return;
-            if (position) {
-                Calc();
-                return;
-            }
-            for (int w = 1; w <= kMaxWings; ++w)
-                if (gap[w])
-                    Space1(w);
-                else if (wing[w])
-                    Calc_W(w);
-            return;
-        }
-        case Kind::TrapCount: {
-            const int w = change.wing;
-            const QSignalBlocker quiet(wings_[w].trap[t.TrapCount[w]]);
-            wings_[w].trap[t.TrapCount[w]]->setChecked(true);
-            trapeziumChoice(w, t.TrapCount[w]);
-            return;
-        }
-        case Kind::WingCount: {
-            const QSignalBlocker quiet(aircraft_.wingCount[t.WingCount]);
-            aircraft_.wingCount[t.WingCount]->setChecked(true);
-            wingCountChoice(t.WingCount);
-            return;
-        }
-        case Kind::Remarks:
-            if (remarks_.Memo2->toPlainText() != t.remarks) {
-                const QSignalBlocker quiet(remarks_.Memo2);
-                remarks_.Memo2->setPlainText(t.remarks);
-            }
-            return;
-        case Kind::Everything:
-            break;
-    }
-    for (int w = 1; w <= kMaxWings; ++w) {
-        const QSignalBlocker quietTrap(wings_[w].trap[t.TrapCount[w]]);
-        wings_[w].trap[t.TrapCount[w]]->setChecked(true);
-        const QSignalBlocker quietCount(aircraft_.wingCount[w]);
-        aircraft_.wingCount[w]->setChecked(w == t.WingCount);
-        const auto fields = loadOrder(wings_[w], aircraft_, w);
-        for (int i = 0; i < kWingValueCount; ++i) {
-            const QSignalBlocker quiet(fields[i]);
-            fields[i]->setText(t.field[w][i]);
-        }
-    }
-    {
-        const QSignalBlocker quiet(remarks_.Memo2);
-        remarks_.Memo2->setPlainText(t.remarks);
-    }
-    applyWingCountTable(t.WingCount);
-    for (int w = 1; w <= kMaxWings; ++w) {
-        showTrapeziumFields(wings_[w], t.TrapCount[w]);
-        drawSchematic(w);
-    }
-    Calc();
-    Space1(0);
-}
-
-void TForm1::trapeziumChoice(int w, int k) {
-    drawSchematic(w);
-    showTrapeziumFields(wings_[w], k);
-    Calc_W(w);
-}
-
-void TForm1::wingCountChoice(int k) {
-    applyWingCountTable(k);
-    Calc();
-}
-
-void TForm1::PageControl1Change() {
-    // Switching pages never throws results away.
-    if (!doc_->ResultsValid()) Calc();
-}
-
-void TForm1::applyWingCountTable(int k) {
-    // Hiding the current page moves to another one; Calc follows anyway.
-    const QSignalBlocker quiet(PageControl1);
-    showPage(PageControl1, wings_[2].page, k >= 2);
-    showPage(PageControl1, wings_[3].page, k >= 3);
-    for (int w = 2; w <= kMaxWings; ++w) {
-        const bool used = k >= w;
-        aircraft_.picture[w]->setVisible(used);
-        aircraft_.posX[w]->setVisible(used);
-        aircraft_.posZ[w]->setVisible(used);
-    }
-    chrome_.wing21->setEnabled(k >= 2);
-    chrome_.wing31->setEnabled(k >= 3);
-}
-
-void TForm1::withdrawPrint() {
-    aircraft_.Button6->hide();
-    chrome_.Print1->setEnabled(false);
-}
-
-void TForm1::enableCalculation() {
-    chrome_.Calculate1->setEnabled(true);
-}
-
-void TForm1::hideAerodynamicCentre() {
-    for (int w = 1; w <= kMaxWings; ++w) {
-        wings_[w].anpCaption->setEnabled(false);
-        wings_[w].anpValue->hide();
-    }
-}
-
-void TForm1::writeWingLabels(int w) {
-    const WingLabelTexts t = wingLabelTexts(planform(w));
-    const WingPage& g = wings_[w];
-    setCaption(g.valueB, QString::fromStdString(t.b));
-    setCaption(g.valueS, QString::fromStdString(t.s));
-    setCaption(g.valueLm, QString::fromStdString(t.lm));
-    setCaption(g.valueLam, QString::fromStdString(t.lam));
-    setCaption(g.valueR25, QString::fromStdString(t.r25));
-}
-
-void TForm1::writeWingNames() {
-    for (int w = 1; w <= kMaxWings; ++w) {
-        drawWingPictureName(aircraft_.picture[w]->image(), w);
-        aircraft_.picture[w]->update();
-    }
-}
-
-// The one key no menu shows.
-void TForm1::showCalculateHint() {
-    chrome_.Calculate1->setToolTip(QStringLiteral("%1 (%2)").arg(
-        captionText("SpeedButton4"), QKeySequence(Qt::Key_F5).toString(QKeySequence::NativeText)));
+void TForm1::dropEvent(QDropEvent* event) {
+    const QString path = droppedAircraftFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    if (files_->mayDiscardChanges()) files_->openAircraftFile(path);
 }
 
 }  // namespace ws

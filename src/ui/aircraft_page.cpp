@@ -1,33 +1,28 @@
 #include "ui/aircraft_page.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QTabWidget>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "ui/controls.h"
+#include "ui/countdown_label.h"
 #include "ui/design_scale.h"
 #include "ui/image_widget.h"
+#include "ui/position_sketch.h"
 #include "ui/wing_controls.h"
 
 namespace ws {
 
 namespace {
-
-QScrollBar* makeScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation, const QRect& place,
-                          int minimum, int maximum, int position) {
-    auto* bar = new QScrollBar(orientation, parent);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setGeometry(design(place));
-    bar->setRange(minimum, maximum);
-    bar->setValue(position);
-    return bar;
-}
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QRect& place, const QColor& textColour) {
     auto* button = new QPushButton(parent);
@@ -39,98 +34,179 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QRect& place, c
 
 const QColor kGreen(0, 128, 0);
 
+void showText(QLineEdit* field, const QString& text) {
+    if (field->text() == text) return;
+    const QSignalBlocker quiet(field);
+    field->setText(text);
+}
+
 }  // namespace
 
-AircraftPage buildAircraftPage(QTabWidget* tabs) {
-    AircraftPage a;
-    a.page = new QWidget;
-    a.page->setObjectName(QStringLiteral("TabSheet5"));
-    tabs->addTab(a.page, QString());
-    QWidget* p = a.page;
+AircraftPage::AircraftPage(AircraftDocument& doc, MouseState& mouse, QAction* calculate, QAction* print,
+                           QWidget* parent)
+    : QWidget(parent), doc_(doc) {
+    setObjectName(QStringLiteral("TabSheet5"));
 
-    a.Panel1 = new QFrame(p);
-    a.Panel1->setObjectName(QStringLiteral("Panel1"));
-    a.Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    a.Panel1->setGeometry(design(0, 0, 276, 38));
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(design(0, 0, 276, 38));
     const char* countNames[] = {nullptr, "RadioButton1", "RadioButton2", "RadioButton3"};
     const QRect countPlaces[] = {{}, {10, 10, 90, 21}, {100, 10, 88, 21}, {187, 10, 87, 21}};
     for (int k = 1; k <= kMaxWings; ++k) {
-        a.wingCount[k] = makeRadio(a.Panel1, countNames[k], countPlaces[k]);
-        setTextColour(a.wingCount[k], Qt::black);
+        wingCount_[k] = makeRadio(panel, countNames[k], countPlaces[k]);
+        setTextColour(wingCount_[k], Qt::black);
+        connect(wingCount_[k], &QRadioButton::toggled, this, [this, k](bool on) {
+            if (on) doc_.chooseWingCount(k);
+        });
     }
-    a.wingCount[2]->setChecked(true);
 
-    a.Label23 = makeLabel(p, "Label23", 10, 52);
-    setTextColour(a.Label23, Qt::black);
+    setTextColour(makeLabel(this, "Label23", 10, 52), Qt::black);
 
     // The fields stand on their sketches, so the sketches come first.
     const QRect picturePlaces[] = {{}, {20, 69, 211, 103}, {20, 177, 211, 105}, {20, 286, 211, 103}};
     const QRect xPlaces[] = {{}, {59, 89, 51, 24}, {59, 197, 51, 24}, {59, 305, 51, 24}};
     const QRect zPlaces[] = {{}, {128, 118, 50, 24}, {128, 226, 50, 24}, {128, 335, 50, 24}};
+    for (int w = 1; w <= kMaxWings; ++w)
+        picture_[w] =
+            new ImageWidget(this, QString::fromLatin1(wingControlNames(w).picture), design(picturePlaces[w]));
     for (int w = 1; w <= kMaxWings; ++w) {
         const WingControlNames& n = wingControlNames(w);
-        a.picture[w] = new ImageWidget(p, QString::fromLatin1(n.picture), design(picturePlaces[w]));
-    }
-    for (int w = 1; w <= kMaxWings; ++w) {
-        const WingControlNames& n = wingControlNames(w);
-        const WingEntry defaults = defaultWingEntry(w);
-        a.posX[w] = makeEdit(p, n.posX, xPlaces[w], wingColour(w));
-        a.posX[w]->setText(QString::number(defaults.posX));
-        a.posZ[w] = makeEdit(p, n.posZ, zPlaces[w], wingColour(w));
-        a.posZ[w]->setText(QString::number(defaults.posZ));
+        posX_[w] = makeEdit(this, n.posX, xPlaces[w], wingColour(w));
+        posZ_[w] = makeEdit(this, n.posZ, zPlaces[w], wingColour(w));
+        connect(posX_[w], &QLineEdit::textChanged, this,
+                [this, w](const QString& text) { doc_.editField(w, kPosXField, text); });
+        connect(posZ_[w], &QLineEdit::textChanged, this,
+                [this, w](const QString& text) { doc_.editField(w, kPosZField, text); });
     }
 
-    a.Button4 = makeButton(p, "Button4", {0, 400, 241, 41}, Qt::black);
-    a.Label24 = makeLabel(p, "Label24", 91, 408);
-    setTextColour(a.Label24, kGreen);
-    a.Label24->hide();
-    a.Label_w = makeLabel(p, "Label_w", 28, 428);
-    setTextColour(a.Label_w, kGreen);
-    a.Label_w->hide();
+    Button4 = makeButton(this, "Button4", {0, 400, 241, 41}, Qt::black);
+    connect(Button4, &QPushButton::clicked, calculate, &QAction::trigger);
+    connect(calculate, &QAction::enabledChanged, Button4, &QWidget::setEnabled);
+    Label24 = makeLabel(this, "Label24", 91, 408);
+    setTextColour(Label24, kGreen);
+    Label24->hide();
+    Label_w = makeLabel(this, "Label_w", 28, 428);
+    setTextColour(Label_w, kGreen);
 
-    a.RadioButton15 = makeRadio(p, "RadioButton15", {0, 450, 238, 21});
-    setTextColour(a.RadioButton15, Qt::black);
-    a.RadioButton15->setChecked(true);
-    a.RadioButton16 = makeRadio(p, "RadioButton16", {0, 471, 238, 21});
-    setTextColour(a.RadioButton16, Qt::black);
+    RadioButton15 = makeRadio(this, "RadioButton15", {0, 450, 238, 21});
+    setTextColour(RadioButton15, Qt::black);
+    RadioButton16 = makeRadio(this, "RadioButton16", {0, 471, 238, 21});
+    setTextColour(RadioButton16, Qt::black);
     // Their parent also holds the wing-count buttons (in Panel1), which Qt's
     // automatic exclusivity would otherwise count as the same choice.
-    auto* mode = new QButtonGroup(p);
-    mode->addButton(a.RadioButton15);
-    mode->addButton(a.RadioButton16);
+    auto* mode = new QButtonGroup(this);
+    mode->addButton(RadioButton15);
+    mode->addButton(RadioButton16);
+    connect(RadioButton16, &QRadioButton::toggled, this, [this](bool on) { doc_.chooseStability(on); });
 
-    a.Label22 = makeLabel(p, "Label22", 10, 493);
-    a.Label22->hide();
-    a.Edit31 = makeEdit(p, "Edit31", {11, 513, 46, 24}, Qt::black);
-    a.Edit31->setText(QStringLiteral("7.5"));
-    a.Edit31->hide();
-    a.Label21 = makeLabel(p, "Label21", 70, 518);
-    setTextColour(a.Label21, Qt::black);
-    a.Label21->hide();
-    a.Button6 = makeButton(p, "Button6", {155, 522, 80, 31}, kGreen);
-    a.Button6->hide();
+    Label22 = makeLabel(this, "Label22", 10, 493);
+    Edit31 = makeEdit(this, "Edit31", {11, 513, 46, 24}, Qt::black);
+    connect(Edit31, &QLineEdit::textChanged, this, [this](const QString& text) { doc_.editMargin(text); });
+    Label21 = makeLabel(this, "Label21", 70, 518);
+    setTextColour(Label21, Qt::black);
+    Button6 = makeButton(this, "Button6", {155, 522, 80, 31}, kGreen);
+    connect(Button6, &QPushButton::clicked, print, &QAction::trigger);
 
-    a.Memo1 = new QPlainTextEdit(p);
-    a.Memo1->setObjectName(QStringLiteral("Memo1"));
-    a.Memo1->setGeometry(design(0, 561, 247, 96));
-    setTextColour(a.Memo1, Qt::red);
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setGeometry(design(0, 561, 247, 96));
+    setTextColour(Memo1, Qt::red);
 
-    a.ScrollBar3 = makeScrollBar(p, "ScrollBar3", Qt::Vertical, {247, 55, 21, 258}, 10, 100, 100);
-    a.ScrollBar3->hide();
-    a.ScrollBar4 = makeScrollBar(p, "ScrollBar4", Qt::Vertical, {223, 423, 21, 130}, 10, 97, 75);
-    a.ScrollBar4->hide();
+    views_ = new AircraftViews(doc_, mouse, this);
 
-    a.Image2 = new ImageWidget(p, QStringLiteral("Image2"), design(276, 0, 694, 369));
-    a.Image3 = new ImageWidget(p, QStringLiteral("Image3"), design(276, 396, 684, 246));
-    a.ScrollBar1 = makeScrollBar(p, "ScrollBar1", Qt::Vertical, {252, 423, 21, 228}, 0, 90, 80);
-    a.ScrollBar2 = makeScrollBar(p, "ScrollBar2", Qt::Horizontal, {276, 633, 680, 19}, 0, 360, 250);
+    connect(&doc_, &AircraftDocument::aircraftChanged, this, &AircraftPage::showChange);
+    connect(&doc_, &AircraftDocument::recalculated, this, &AircraftPage::writeWingNames);
+    connect(&doc_, &AircraftDocument::stabilityChanged, this, &AircraftPage::showStability);
+}
 
-    // Print-size copies and the page image of the printed summary.
-    a.Image4 = new ImageWidget(p, QStringLiteral("Image4"), design(276, 10, 736, 406));
-    a.Image7 = new ImageWidget(p, QStringLiteral("Image7"), design(276, 384, 776, 246));
-    a.Image_P = new ImageWidget(p, QStringLiteral("Image_P"), design(433, -89, 985, 1502));
-    for (ImageWidget* hidden : {a.Image4, a.Image7, a.Image_P}) hidden->hide();
-    return a;
+void AircraftPage::showDocument() {
+    const AircraftText& t = doc_.text();
+    for (int w = 1; w <= kMaxWings; ++w) {
+        showText(posX_[w], t.field[w][kPosXField]);
+        showText(posZ_[w], t.field[w][kPosZField]);
+        drawPositionSketch(picture_[w]->image(), w);
+    }
+    writeWingNames();
+    showStability();
+    showState();
+    views_->redraw();
+}
+
+void AircraftPage::showChange(const AircraftChange& change) {
+    if (change.kind == AircraftChange::Kind::Everything) {
+        showDocument();
+        return;
+    }
+    const AircraftText& t = doc_.text();
+    for (const auto& [w, i] : change.fields) {
+        if (i == kPosXField) showText(posX_[w], t.field[w][i]);
+        if (i == kPosZField) showText(posZ_[w], t.field[w][i]);
+    }
+}
+
+void AircraftPage::showState() {
+    const DocumentResults& r = doc_.results();
+    const int wings = doc_.model().WingCount;
+    {
+        const QSignalBlocker quiet(wingCount_[wings]);
+        wingCount_[wings]->setChecked(true);
+    }
+    for (int w = 2; w <= kMaxWings; ++w) {
+        picture_[w]->setVisible(wings >= w);
+        posX_[w]->setVisible(wings >= w);
+        posZ_[w]->setVisible(wings >= w);
+    }
+    Button4->setVisible(!r.running);
+    Label_w->setVisible(r.running);
+    // A report can only be printed for a finished calculation.
+    Button6->setVisible(!r.running && r.LatticeValid);
+    const bool manual = doc_.stabilityChoice().manual;
+    for (QWidget* control :
+         {static_cast<QWidget*>(Label22), static_cast<QWidget*>(Edit31), static_cast<QWidget*>(Label21)})
+        control->setVisible(manual);
+}
+
+void AircraftPage::showStability() {
+    const StabilityChoice& choice = doc_.stabilityChoice();
+    {
+        QRadioButton* chosen = choice.manual ? RadioButton16 : RadioButton15;
+        const QSignalBlocker quiet(chosen);
+        chosen->setChecked(true);
+    }
+    showText(Edit31, choice.marginText);
+}
+
+void AircraftPage::Button4Click() {
+    CountdownLabel countdown(Label24);
+    doc_.calculate([&countdown](int stepsLeft) { countdown(stepsLeft); });
+    countdown.finish();
+    QApplication::beep();
+}
+
+void AircraftPage::writeWingNames() {
+    for (int w = 1; w <= kMaxWings; ++w) {
+        drawWingPictureName(picture_[w]->image(), w);
+        picture_[w]->update();
+    }
+}
+
+QRect AircraftPage::fixedControls() const {
+    const std::vector<const QWidget*> followers = views_->followers();
+    QRect used;
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (std::find(followers.begin(), followers.end(), control) == followers.end())
+            used |= control->geometry();
+    return used;
+}
+
+void AircraftPage::changeEvent(QEvent* event) {
+    // The drawn words: the wing names, the stability rows and the flight direction.
+    if (event->type() == QEvent::LanguageChange) {
+        writeWingNames();
+        views_->redraw();
+    }
+    QWidget::changeEvent(event);
 }
 
 }  // namespace ws

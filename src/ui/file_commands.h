@@ -1,21 +1,22 @@
-// The window's side of the aircraft files: the dialogs and questions the
-// file commands ask and the messages they show (a seam, so tests can answer
-// them), and the entry fields in the order a loaded aircraft fills them.
+// Open, Save as and Save: the file dialogs, the question before unsaved
+// changes are lost, the recent files and files dropped on the window; the
+// document reads and writes the file. The dialogs and messages are a seam,
+// so tests can answer them.
 #pragma once
 
+#include <QObject>
 #include <QString>
-#include <array>
 #include <functional>
 
-#include "model/aircraft.h"
-#include "ui/wing_page.h"
+#include "document/aircraft_document.h"
+#include "ui/recent_files.h"
 
-class QLineEdit;
+class QAction;
+class QMenu;
+class QMimeData;
 class QWidget;
 
 namespace ws {
-
-struct AircraftPage;
 
 // The answer to "save the changes first?".
 enum class SaveAnswer { Save, Discard, Cancel };
@@ -34,8 +35,37 @@ struct FileDialogs {
 // QFileDialog with the filter "*.da4", QMessageBox for the rest.
 FileDialogs standardFileDialogs();
 
-// The sixteen fields of wing w in the order a load writes them: chords 1..5,
-// gap, spans 1..4, offsets 2..5, x, z.
-std::array<QLineEdit*, 16> loadOrder(const WingPage& wing, const AircraftPage& aircraft, int w);
+// The local *.da4 file among dropped ones; empty when there is none.
+QString droppedAircraftFile(const QMimeData* data);
+
+class FileCommands : public QObject {
+    Q_OBJECT
+  public:
+    // On the File menu's Open (Open2), Save as (Save2) and Save (Save3) and its recent files.
+    FileCommands(AircraftDocument& doc, QWidget* window, FileDialogs dialogs, QAction* open, QAction* saveAs,
+                 QAction* save, QMenu* recent);
+
+    // Each asks before an unsaved change would be lost; false when nothing was opened or saved.
+    bool Load1Click();
+    bool openAircraftFile(const QString& path);
+    bool Save();
+    bool SaveAs();
+    // True unless the user keeps the changes (Cancel, or a save that failed).
+    bool mayDiscardChanges();
+
+  signals:
+    void opened();
+
+  private:
+    bool saveTo(const std::string& fileName);
+    void openRecent(const QString& path);
+    void rebuildRecentMenu();
+
+    AircraftDocument& doc_;
+    QWidget* window_;
+    FileDialogs dialogs_;
+    QMenu* recentMenu_;
+    RecentFiles recent_;
+};
 
 }  // namespace ws

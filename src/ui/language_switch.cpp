@@ -1,18 +1,15 @@
-// The language menu, the rewrite of every fixed text of the window on
-// QEvent::LanguageChange, and the redraws of what carries drawn texts. Also
-// the info dialog, whose texts follow the language.
+// The language menu and the rewrite of every fixed text of the window on
+// QEvent::LanguageChange (the pages redraw their drawn words on the same
+// event); also the info dialog, whose texts follow the language.
 #include <QAction>
-#include <QCoreApplication>
 #include <QEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QTabWidget>
 
-#include "texts/translation.h"
 #include "ui/Unit2.h"
 #include "ui/WinStabix2.h"
-#include "ui/aircraft_document.h"
 #include "ui/controls.h"
 #include "ui/export_commands.h"
 #include "ui/ui_texts.h"
@@ -55,29 +52,14 @@ Language TForm1::menuLanguage(const QAction* item) const {
     const Language own = item == chrome_.francais1 ? Language::French
                          : item == chrome_.spain1  ? Language::Spanish
                                                    : Language::German;
-    return UiLanguage_ == own ? Language::English : own;
+    return doc_->language() == own ? Language::English : own;
 }
 
 void TForm1::connectLanguageCommands() {
-    for (QAction* item : {chrome_.german1, chrome_.francais1, chrome_.spain1}) {
-        connect(item, &QAction::triggered, this, [this, item] { setLanguage(menuLanguage(item)); });
-        item->setEnabled(true);
-        item->setVisible(true);
-    }
-    connect(chrome_.Info1, &QAction::triggered, this, [this] { Info1Click(); });
-    chrome_.Info1->setEnabled(true);
+    for (QAction* item : {chrome_.german1, chrome_.francais1, chrome_.spain1})
+        connect(item, &QAction::triggered, this, [this, item] { doc_->setLanguage(menuLanguage(item)); });
+    connect(chrome_.Info1, &QAction::triggered, this, &TForm1::Info1Click);
     nameLanguages();
-}
-
-void TForm1::german1Click() {
-    setLanguage(menuLanguage(chrome_.german1));
-}
-
-void TForm1::setLanguage(Language language) {
-    UiLanguage_ = language;
-    useLanguage(language);
-    // The change event reaches every window now, not at the next turn of the loop.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 void TForm1::nameLanguages() {
@@ -90,34 +72,26 @@ void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
+// The captions; the pages redraw their drawn words on the same event.
 void TForm1::rewriteTexts() {
     applyCaptions(this, PageControl1);
     applyAccessibleNames(this);
     nameLanguages();
-    showUndoTexts();
+    attachUndoActions(chrome_, doc_->undoStack());
     showCalculateHint();
-
-    // The drawn texts: stability rows, flight direction, schematics, gap
-    // warnings and the wing names.
-    if (document().ResultsValid()) {
-        STABIL();
-    } else {
-        // Nothing for STABIL to draw, but the flight-direction caption is shown all the same.
-        clearTopView();
-        drawTopView();
-    }
-    for (int w = 1; w <= kMaxWings; ++w) drawSchematic(w);
-    Space1(0);
-    writeWingNames();
-
-    // Only the untouched head line of the hidden box follows; messages a
+    // Only the untouched head line of the box follows; messages a
     // calculation wrote stay in the language they were written in.
-    QPlainTextEdit* memo = aircraft_.Memo1;
-    if (memo->isHidden() && memo->toPlainText() == memoHead_) {
-        memoHead_ = errorBoxText();
-        memo->setPlainText(memoHead_);
+    if (!doc_->results().messagesShown()) {
+        shownMessages_.clear();
+        showMessages();
     }
     if (exports_) exports_->retitle();
+}
+
+// The one key no menu shows.
+void TForm1::showCalculateHint() {
+    chrome_.Calculate1->setToolTip(QStringLiteral("%1 (%2)").arg(
+        captionText("SpeedButton4"), QKeySequence(Qt::Key_F5).toString(QKeySequence::NativeText)));
 }
 
 void TForm1::Info1Click() {

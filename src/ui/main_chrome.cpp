@@ -9,9 +9,11 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include "ui/controls.h"
 #include "ui/design_scale.h"
+#include "ui/ui_texts.h"
 
 namespace ws {
 
@@ -80,8 +82,6 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     c.Open1->addSeparator();
     c.Exit1 = makeAction(c.Open1, "Exit1");
     c.EEdit1 = makeMenu(bar, "EEdit1");
-    c.Undo1 = makeAction(c.EEdit1, "Undo1");
-    c.Redo1 = makeAction(c.EEdit1, "Redo1");
     c.EEdit1->addSeparator();
     c.wing11 = makeAction(c.EEdit1, "wing11");
     c.wing21 = makeAction(c.EEdit1, "wing21");
@@ -101,9 +101,6 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     setKeys(c.Save3, QKeySequence::Save, {});
     setKeys(c.Print1, QKeySequence::Print, {});
     setKeys(c.Exit1, QKeySequence::Quit, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
-    setKeys(c.Undo1, QKeySequence::Undo, {});
-    setKeys(c.Redo1, QKeySequence::Redo,
-            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     setKeys(c.Calculate1, QKeySequence::Refresh, {QKeySequence(Qt::Key_F5)});
 
     // Under the buttons, and deaf to the mouse, so it never swallows their clicks.
@@ -137,6 +134,21 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
         button->setDefaultAction(action);
     }
     return c;
+}
+
+void attachUndoActions(MainChrome& c, QUndoStack* history) {
+    QAction* undo = history->createUndoAction(c.EEdit1, captionText("Undo1"));
+    QAction* redo = history->createRedoAction(c.EEdit1, captionText("Redo1"));
+    undo->setObjectName(QStringLiteral("Undo1"));
+    redo->setObjectName(QStringLiteral("Redo1"));
+    setKeys(undo, QKeySequence::Undo, {});
+    setKeys(redo, QKeySequence::Redo,
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QAction* first = c.EEdit1->actions().value(0);
+    c.EEdit1->insertActions(first, {undo, redo});
+    for (QAction* old : {c.Undo1, c.Redo1}) delete old;
+    c.Undo1 = undo;
+    c.Redo1 = redo;
 }
 
 }  // namespace ws

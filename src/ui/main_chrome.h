@@ -6,6 +6,7 @@ class QLabel;
 class QMainWindow;
 class QMenu;
 class QToolButton;
+class QUndoStack;
 class QWidget;
 
 namespace ws {
@@ -23,8 +24,8 @@ struct MainChrome {
     QAction* Template1 = nullptr;  // the 1:1 template
     QMenu* Recent1 = nullptr;      // the last aircraft files, most recent first
     QAction* Exit1 = nullptr;
-    QMenu* EEdit1 = nullptr;  // "Edit"
-    QAction* Undo1 = nullptr;
+    QMenu* EEdit1 = nullptr;   // "Edit"
+    QAction* Undo1 = nullptr;  // the history's own actions (attachUndoActions)
     QAction* Redo1 = nullptr;
     QAction* wing11 = nullptr;
     QAction* wing21 = nullptr;
@@ -48,5 +49,10 @@ struct MainChrome {
 // `client` (the area below the menu bar). Each tool button shows its menu
 // command's action; the shortcuts are Qt's standard keys. Captions come later.
 MainChrome buildMainChrome(QMainWindow* window, QWidget* client);
+
+// Undo1 and Redo1 at the top of "Edit": the history's own actions, named
+// after the step in the language in force. Made anew on a language switch,
+// which they cannot follow by themselves.
+void attachUndoActions(MainChrome& chrome, QUndoStack* history);
 
 }  // namespace ws

@@ -22,13 +22,20 @@ inline ModifierState modifierState(Qt::MouseButtons buttons, Qt::KeyboardModifie
 
 inline Qt::CursorShape qtCursor(CursorShape shape) {
     switch (shape) {
-    case CursorShape::Cross: return Qt::CrossCursor;
-    case CursorShape::SizeHor: return Qt::SizeHorCursor;
-    case CursorShape::SizeVer: return Qt::SizeVerCursor;
-    case CursorShape::SizeAll: return Qt::SizeAllCursor;
-    case CursorShape::Arrow: return Qt::ArrowCursor;
-    case CursorShape::Drag: return Qt::OpenHandCursor;
-    case CursorShape::PointingHand: return Qt::PointingHandCursor;
+        case CursorShape::Cross:
+            return Qt::CrossCursor;
+        case CursorShape::SizeHor:
+            return Qt::SizeHorCursor;
+        case CursorShape::SizeVer:
+            return Qt::SizeVerCursor;
+        case CursorShape::SizeAll:
+            return Qt::SizeAllCursor;
+        case CursorShape::Arrow:
+            return Qt::ArrowCursor;
+        case CursorShape::Drag:
+            return Qt::OpenHandCursor;
+        case CursorShape::PointingHand:
+            return Qt::PointingHandCursor;
     }
     return Qt::ArrowCursor;
 }

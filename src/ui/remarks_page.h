@@ -1,17 +1,24 @@
-// The remarks page: one free-text box, the aircraft's remarks.
+// The remarks page (TabSheet4): one free-text box, the aircraft's remarks.
+// The document's history is the only one, so the box keeps none of its own.
 #pragma once
 
+#include <QWidget>
+
+#include "document/aircraft_document.h"
+
 class QPlainTextEdit;
-class QTabWidget;
-class QWidget;
 
 namespace ws {
 
-struct RemarksPage {
-    QWidget* page = nullptr;  // TabSheet4
+class RemarksPage : public QWidget {
+    Q_OBJECT
+  public:
+    explicit RemarksPage(AircraftDocument& doc, QWidget* parent = nullptr);
+    void showDocument();
+
+  private:
+    AircraftDocument& doc_;
     QPlainTextEdit* Memo2 = nullptr;
 };
-
-RemarksPage buildRemarksPage(QTabWidget* tabs);
 
 }  // namespace ws

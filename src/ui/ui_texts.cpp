@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "document/aircraft_text.h"
 #include "texts/catalogue.h"
 #include "ui/wing_controls.h"
 
@@ -109,18 +110,10 @@ std::vector<TextRow> makeAccessibleNameTable() {
     };
     for (int w = 1; w <= kMaxWings; ++w) {
         const WingControlNames& n = wingControlNames(w);
-        add(n.gap, QT_TRANSLATE_NOOP("Window", "Centre gap of wing %1, mm"), w);
-        for (int k = 1; k <= kMaxTrapeziums; ++k) {
-            add(n.span[k], QT_TRANSLATE_NOOP("Window", "Span of trapezium %2 of wing %1, mm"), w, k);
-            add(n.chord[k + 1], QT_TRANSLATE_NOOP("Window", "Tip chord of trapezium %2 of wing %1, mm"), w,
-                k);
-            add(n.offset[k + 1],
-                QT_TRANSLATE_NOOP("Window", "Leading-edge offset at the tip of trapezium %2 of wing %1, mm"),
-                w, k);
+        for (int field = 0; field < kWingValueCount; ++field) {
+            const FieldWords words = fieldWords(field);
+            add(fieldObjectName(w, field), words.source, w, words.trapezium);
         }
-        add(n.chord[1], QT_TRANSLATE_NOOP("Window", "Root chord of wing %1, mm"), w);
-        add(n.posX, QT_TRANSLATE_NOOP("Window", "Position x of wing %1, mm"), w);
-        add(n.posZ, QT_TRANSLATE_NOOP("Window", "Height z of wing %1, mm"), w);
         add(n.planform, QT_TRANSLATE_NOOP("Window", "Planform of wing %1"), w);
         add(n.schematic, QT_TRANSLATE_NOOP("Window", "Dimension sketch of wing %1"), w);
         add(n.picture, QT_TRANSLATE_NOOP("Window", "Position sketch of wing %1"), w);
@@ -130,9 +123,6 @@ std::vector<TextRow> makeAccessibleNameTable() {
     add("Memo2", QT_TRANSLATE_NOOP("Window", "Remarks"));
     add("Image2", QT_TRANSLATE_NOOP("Window", "Top view of the aircraft"));
     add("Image3", QT_TRANSLATE_NOOP("Window", "3-D view of the aircraft"));
-    add("Image4", QT_TRANSLATE_NOOP("Window", "Print copy of the top view"));
-    add("Image7", QT_TRANSLATE_NOOP("Window", "Print copy of the 3-D view"));
-    add("Image_P", QT_TRANSLATE_NOOP("Window", "Print page"));
     add("ScrollBar1", QT_TRANSLATE_NOOP("Window", "Elevation of the 3-D view"));
     add("ScrollBar2", QT_TRANSLATE_NOOP("Window", "Azimuth of the 3-D view"));
     add("ScrollBar3", QT_TRANSLATE_NOOP("Window", "Zoom of the top view"));
@@ -196,10 +186,6 @@ QString errorBoxText() {
     return messageText({MessageCode::ErrorHead});
 }
 
-QString remarksPlaceholder() {
-    return say(QT_TRANSLATE_NOOP("Window", "insert your remarks her:"));
-}
-
 // The project has no address beyond its README, whose "Contact" says how to
 // reach it; the same in every language.
 constexpr const char* kContact = "README.md#contact";
@@ -246,53 +232,6 @@ QString saveFailedText(const QString& reason) {
 }  // namespace ws
 
 namespace ws {
-
-namespace {
-
-// The object name of field `field` (load order) of wing w.
-std::string wingFieldName(int w, int field) {
-    const WingControlNames& n = wingControlNames(w);
-    if (field < kGapField) return n.chord[field + 1];
-    if (field == kGapField) return n.gap;
-    if (field < kOffsetField) return n.span[field - kSpanField + 1];
-    if (field < kPosXField) return n.offset[field - kOffsetField + 2];
-    return field == kPosXField ? n.posX : n.posZ;
-}
-
-}  // namespace
-
-QString stepName(const AircraftChange& step) {
-    const QString wing = QString::number(step.wing);
-    switch (step.kind) {
-        case AircraftChange::Kind::Typed: {
-            const auto [w, field] = step.fields.front();
-            return accessibleNameText(wingFieldName(w, field));
-        }
-        case AircraftChange::Kind::Drag:
-            return say(QT_TRANSLATE_NOOP("Window", "Drag on the planform of wing %1")).arg(wing);
-        case AircraftChange::Kind::MovedHeights:
-            return say(QT_TRANSLATE_NOOP("Window", "Heights moved by the calculation"));
-        case AircraftChange::Kind::TrapCount:
-            return say(QT_TRANSLATE_NOOP("Window", "Trapezium count of wing %1")).arg(wing);
-        case AircraftChange::Kind::WingCount:
-            return say(QT_TRANSLATE_NOOP("Window", "Wing count"));
-        case AircraftChange::Kind::Remarks:
-            return say(QT_TRANSLATE_NOOP("Window", "Remarks"));
-        case AircraftChange::Kind::Everything:
-            break;
-    }
-    return {};
-}
-
-QString undoText(const std::optional<AircraftChange>& step) {
-    const QString head = captionText("Undo1");
-    return step ? head + QStringLiteral(": ") + stepName(*step) : head;
-}
-
-QString redoText(const std::optional<AircraftChange>& step) {
-    const QString head = captionText("Redo1");
-    return step ? head + QStringLiteral(": ") + stepName(*step) : head;
-}
 
 QString askSaveText() {
     return say(QT_TRANSLATE_NOOP("Window", "The aircraft has changes that are not saved. Save them first?"));

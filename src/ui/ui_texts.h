@@ -6,12 +6,9 @@
 
 #include <QString>
 #include <array>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "ui/aircraft_document.h"
 
 namespace ws {
 
@@ -54,9 +51,6 @@ std::pair<QString, QString> gapWarningLines();
 // What the message box holds before a calculation writes into it.
 QString errorBoxText();
 
-// The remarks page's text at start-up.
-QString remarksPlaceholder();
-
 // The info dialog's lines, keyed by the names of its labels (Label1 ... Label8).
 const std::vector<TextRow>& infoTextTable();
 QString infoText(const std::string& name);
@@ -69,11 +63,6 @@ QString aircraftFileFilter();
 // A failed aircraft save: a first line, then `reason`, which names the file.
 QString saveFailedText(const QString& reason);
 
-// The document commands.
-// Undo and Redo named after the step they take back or do again.
-QString stepName(const AircraftChange& step);
-QString undoText(const std::optional<AircraftChange>& step);
-QString redoText(const std::optional<AircraftChange>& step);
 // The question before unsaved changes would be lost, and its three buttons.
 QString askSaveText();
 std::array<QString, 3> askSaveButtons();  // Save, Discard, Cancel

@@ -7,17 +7,17 @@
 #include <QFontMetrics>
 #include <QMenuBar>
 #include <QResizeEvent>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <algorithm>
 
 #include "ui/WinStabix2.h"
-#include "ui/aircraft_document.h"
+#include "ui/aircraft_page.h"
 #include "ui/design_scale.h"
 #include "ui/image_widget.h"
-#include "ui/position_sketch.h"
+#include "ui/remarks_page.h"
+#include "ui/wing_page.h"
 #include "views/stability_view.h"
 
 namespace ws {
@@ -45,7 +45,8 @@ int atLeastOne(int v) {
     return std::max(v, 1);
 }
 
-// Top view: its height from the page height, as FormResize sets it.
+// Top view: its height from the page height, as FormResize sets it; it
+// stands at the page's top.
 int topViewHeight(int pageHeight, int top) {
     return int(pageHeight * 0.6) - top - 2;
 }
@@ -54,68 +55,38 @@ int topViewHeight(int pageHeight, int top) {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // The first resize comes before the document exists.
-    if (doc_) FormResize();
+    // The first resize comes before the pages exist.
+    if (remarks_) FormResize();
 }
 
 void TForm1::FormResize() {
-    aircraft_.ScrollBar3->setValue(100);
+    BarPositions fitted = doc_->viewBars();
+    fitted.topZoom = 100;
+    doc_->setViewBars(fitted);
 
     const int menu = isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
     const int clientHeight = height() - menu;
     PageControl1->setGeometry(0, kTabTop, atLeastOne(width() - kTabRightMargin),
                               atLeastOne(clientHeight - kTabTop - kTabBottomMargin));
     const QSize page = pageSize(PageControl1);
-    const int pw = page.width();
-    const int ph = page.height();
-
-    for (int w = 1; w <= kMaxWings; ++w) {
-        ImageWidget* planform = wings_[w].planform;
-        planform->setImageSize({atLeastOne(pw - planform->x() - 2), atLeastOne(ph - planform->y() - 6)});
-        Calc_W(w);
-    }
-
-    ImageWidget* top = aircraft_.Image2;
-    const int upperPart = int(ph * 0.6);
-    top->setImageSize({atLeastOne(pw - top->x() - 1), atLeastOne(upperPart - top->y() - 2)});
-    clearTopView();
-
-    ImageWidget* view3D = aircraft_.Image3;
-    view3D->move(view3D->x(), upperPart - top->y() - 1);
-    view3D->setImageSize({atLeastOne(pw - view3D->x() - 1), atLeastOne(ph - top->y() - top->height() - 21)});
-    clear3DView();
-
-    if (!doc_->ResultsValid()) Calc();
-    clearTopView();
-    drawTopView();
-    STABIL();
-    draw3DView();
-
-    QScrollBar* azimuth = aircraft_.ScrollBar2;
-    azimuth->setGeometry(azimuth->x(), ph - azimuth->height() - 4, atLeastOne(pw - azimuth->x()),
-                         azimuth->height());
-    QScrollBar* elevation = aircraft_.ScrollBar1;
-    elevation->setGeometry(elevation->x(), view3D->y(), elevation->width(), atLeastOne(ph - view3D->y() - 4));
+    for (int w = 1; w <= kMaxWings; ++w) wings_[w]->fitTo(page);
+    aircraft_->fitTo(page);
+    if (!doc_->results().ResultsValid) doc_->recalculate();
+    for (int w = 1; w <= kMaxWings; ++w) wings_[w]->redraw();
+    aircraft_->redraw();
 }
 
 QSize TForm1::minimumWindowSize() const {
-    // Pictures and bars that follow the window's size, and the print images
-    // that are never shown, hold no place of their own.
-    std::vector<const QWidget*> followers{aircraft_.Image2,     aircraft_.Image3, aircraft_.ScrollBar1,
-                                          aircraft_.ScrollBar2, aircraft_.Image4, aircraft_.Image7,
-                                          aircraft_.Image_P};
-    for (int w = 1; w <= kMaxWings; ++w) followers.push_back(wings_[w].planform);
-    QRect used;
-    for (int i = 0; i < PageControl1->count(); ++i)
-        for (const QWidget* control :
-             PageControl1->widget(i)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (std::find(followers.begin(), followers.end(), control) == followers.end())
-                used |= control->geometry();
+    // Pictures and bars that follow the window's size hold no place of their own.
+    QRect used = aircraft_->fixedControls();
+    for (int w = 1; w <= kMaxWings; ++w) used |= wings_[w]->fixedControls();
+    for (const QWidget* control : remarks_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        used |= control->geometry();
 
     // The last stability row with its text cell, above the view's grey frame.
     const int rowsBottom = kNeutralPointRow + QFontMetrics(defaultCanvasFont()).height() + 1;
     int pageHeight = used.bottom() + 1;
-    while (topViewHeight(pageHeight, aircraft_.Image2->y()) < rowsBottom) ++pageHeight;
+    while (topViewHeight(pageHeight, 0) < rowsBottom) ++pageHeight;
 
     const QSize frame = PageControl1->size() - pageSize(PageControl1);
     const int menu = menuBar()->sizeHint().height();
@@ -128,21 +99,8 @@ void TForm1::followScreenDensity() {
     bool stale = false;
     for (ImageWidget* view : findChildren<ImageWidget*>()) stale = view->followDevicePixelRatio() || stale;
     if (!stale) return;
-    for (int w = 1; w <= kMaxWings; ++w) {
-        drawPositionSketch(aircraft_.picture[w]->image(), w);
-        drawSchematic(w);
-    }
-    writeWingNames();
+    showDocument();
     FormResize();
-}
-
-void TForm1::clear3DView() {
-    ImageWidget* view = aircraft_.Image3;
-    {
-        Canvas c(view->image());
-        clearAircraftView(c);
-    }
-    view->update();
 }
 
 }  // namespace ws

@@ -1,5 +1,7 @@
 #include "ui/wing_controls.h"
 
+#include "document/aircraft_text.h"
+
 namespace ws {
 
 const WingControlNames& wingControlNames(int w) {
@@ -54,6 +56,15 @@ WingFieldPlaces wingFieldPlaces(int w) {
         p.span[3].left = 689;
     }
     return p;
+}
+
+const char* fieldObjectName(int w, int field) {
+    const WingControlNames& n = wingControlNames(w);
+    if (field < kGapField) return n.chord[field - kChordField + 1];
+    if (field == kGapField) return n.gap;
+    if (field < kOffsetField) return n.span[field - kSpanField + 1];
+    if (field < kPosXField) return n.offset[field - kOffsetField + 2];
+    return field == kPosXField ? n.posX : n.posZ;
 }
 
 }  // namespace ws

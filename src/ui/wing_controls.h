@@ -58,4 +58,8 @@ struct WingFieldPlaces {
 // w = 1..3
 WingFieldPlaces wingFieldPlaces(int w);
 
+// The object name of wing w's field `field` in the document's load order
+// (document/aircraft_text.h): chords 1..5, gap, spans 1..4, offsets 2..5, x, z.
+const char* fieldObjectName(int w, int field);
+
 }  // namespace ws

@@ -1,29 +1,57 @@
 #include "ui/wing_page.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTabWidget>
+#include <QSignalBlocker>
+#include <cmath>
 
+#include "editing/planform_drag.h"
 #include "ui/controls.h"
 #include "ui/design_scale.h"
 #include "ui/image_widget.h"
-#include "ui/wing_binding.h"
+#include "ui/mouse_support.h"
+#include "ui/ui_texts.h"
 #include "ui/wing_controls.h"
+#include "views/canvas.h"
+#include "views/dimension_schematic.h"
+#include "views/planform_view.h"
 
 namespace ws {
 
 namespace {
 
-QRect fieldRect(const FieldPlace& p) {
-    return {p.left, p.top, p.width, kFieldHeight};
-}
-
 QFont warningFont() {
     QFont font = windowFont(16);
     font.setBold(true);
     return font;
+}
+
+const QColor kHandleFieldYellow(255, 255, 0);
+
+void setFieldBackground(QLineEdit* field, const QColor& colour) {
+    QPalette p = field->palette();
+    if (p.color(QPalette::Base) == colour) return;
+    p.setColor(QPalette::Base, colour);
+    field->setPalette(p);
+}
+
+// The field of the editing rules as its place in the document's field order.
+int fieldIndex(WingField f) {
+    const int i = static_cast<int>(f);
+    if (f == WingField::Gap) return kGapField;
+    if (f == WingField::RootChord) return kChordField;
+    if (f <= WingField::Span4) return kSpanField + i - static_cast<int>(WingField::Span1);
+    // Trapezium i's offset and tip chord belong to station i + 1.
+    if (f <= WingField::Offset4) return kOffsetField + i - static_cast<int>(WingField::Offset1);
+    return kChordField + 1 + i - static_cast<int>(WingField::Chord1);
+}
+
+PlanformFrame planformFrameOf(const ImageWidget* view, double scale) {
+    return {scale, view->image().width(), view->image().height()};
 }
 
 constexpr int kCaptionLeft = 27;
@@ -33,71 +61,217 @@ constexpr int kRowTop[] = {414, 433, 453, 473, 492, 512};
 
 }  // namespace
 
-WingPage buildWingPage(QTabWidget* tabs, int w) {
+WingPage::WingPage(AircraftDocument& doc, MouseState& mouse, int w, QWidget* parent)
+    : QWidget(parent), doc_(doc), mouse_(mouse), w_(w) {
     const WingControlNames& n = wingControlNames(w);
     const WingFieldPlaces places = wingFieldPlaces(w);
-    const WingEntry defaults = defaultWingEntry(w);
     const QColor colour = wingColour(w);
+    setObjectName(QString::fromLatin1(n.page));
 
-    WingPage g;
-    g.page = new QWidget;
-    g.page->setObjectName(QString::fromLatin1(n.page));
-    tabs->addTab(g.page, QString());
-    QWidget* p = g.page;
-
-    g.panel = new QFrame(p);
-    g.panel->setObjectName(QString::fromLatin1(n.panel));
-    g.panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    g.panel->setGeometry(design(0, 0, 523, 41));
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QString::fromLatin1(n.panel));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(design(0, 0, 523, 41));
     const QRect trapPlaces[] = {
         {}, {10, 10, 111, 21}, {138, 10, 119, 21}, {263, 10, 122, 21}, {391, 10, 122, 21}};
-    for (int k = 1; k <= kMaxTrapeziums; ++k) g.trap[k] = makeRadio(g.panel, n.trap[k], trapPlaces[k]);
-    g.trap[1]->setChecked(true);
-
-    // The fields lie on the sketch, each beside the arrow of its dimension.
-    g.schematic = new ImageWidget(p, QString::fromLatin1(n.schematic), design(20, 49, 923, 246));
-    g.gap = makeEdit(p, n.gap, fieldRect(places.gap), colour);
-    g.gap->setText(QString::number(defaults.gap));
     for (int k = 1; k <= kMaxTrapeziums; ++k) {
-        g.span[k] = makeEdit(p, n.span[k], fieldRect(places.span[k]), colour);
-        g.span[k]->setText(QString::number(defaults.span[k]));
-    }
-    for (int j = 2; j <= kMaxStations; ++j) {
-        g.offset[j] = makeEdit(p, n.offset[j], fieldRect(places.offset[j]), colour);
-        g.offset[j]->setText(QString::number(defaults.offset[j]));
-    }
-    for (int j = 1; j <= kMaxStations; ++j) {
-        g.chord[j] = makeEdit(p, n.chord[j], fieldRect(places.chord[j]), colour);
-        g.chord[j]->setText(QString::number(defaults.chord[j]));
+        trap_[k] = makeRadio(panel, n.trap[k], trapPlaces[k]);
+        connect(trap_[k], &QRadioButton::toggled, this, [this, k](bool on) {
+            if (on) doc_.chooseTrapCount(w_, k);
+        });
     }
 
-    showTrapeziumFields(g, 1);
+    // The fields lie on the sketch, each beside the arrow of its dimension;
+    // made in this order, so that Tab walks them so.
+    schematic_ = new ImageWidget(this, QString::fromLatin1(n.schematic), design(20, 49, 923, 246));
+    auto place = [](const FieldPlace& p) { return QRect(p.left, p.top, p.width, kFieldHeight); };
+    auto makeField = [&](int field, const FieldPlace& p) {
+        field_[field] = makeEdit(this, fieldObjectName(w, field), place(p), colour);
+        connect(field_[field], &QLineEdit::textChanged, this,
+                [this, field](const QString& text) { doc_.editField(w_, field, text); });
+    };
+    makeField(kGapField, places.gap);
+    for (int k = 1; k <= kMaxTrapeziums; ++k) makeField(kSpanField + k - 1, places.span[k]);
+    for (int j = 2; j <= kMaxStations; ++j) makeField(kOffsetField + j - 2, places.offset[j]);
+    for (int j = 1; j <= kMaxStations; ++j) makeField(kChordField + j - 1, places.chord[j]);
 
-    g.planform = new ImageWidget(p, QString::fromLatin1(n.planform), design(345, 295, 601, 336));
+    planform_ = new ImageWidget(this, QString::fromLatin1(n.planform), design(345, 295, 601, 336));
+    planform_->setCursor(qtCursor(CursorShape::Cross));
+    connect(planform_, &ImageWidget::mouseDown, this,
+            [this](Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+                PlanformMouseDown(x, y);
+            });
+    connect(planform_, &ImageWidget::mouseMove, this, &WingPage::PlanformMouseMove);
+    connect(planform_, &ImageWidget::mouseUp, this,
+            [this](Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y) {
+                PlanformMouseUp(buttons, modifiers, x, y);
+            });
 
-    g.warning1 = makeLabel(p, n.warning1, 7, 315);
-    g.warning2 = makeLabel(p, n.warning2, places.warning2Left, 345);
-    for (QLabel* line : {g.warning1, g.warning2}) {
+    warning_ = {makeLabel(this, n.warning1, 7, 315), makeLabel(this, n.warning2, places.warning2Left, 345)};
+    for (QLabel* line : warning_) {
         line->setFont(warningFont());
         setTextColour(line, Qt::red);
     }
-
-    g.captionB = makeLabel(p, n.captionB, kCaptionLeft, kRowTop[0]);
-    g.captionS = makeLabel(p, n.captionS, kCaptionLeft, kRowTop[1]);
-    g.captionLm = makeLabel(p, n.captionLm, kCaptionLeft, kRowTop[2]);
-    g.captionLam = makeLabel(p, n.captionLam, kCaptionLeft, kRowTop[3]);
-    g.captionR25 = makeLabel(p, n.captionR25, kCaptionLeft, kRowTop[4]);
-    g.valueB = makeLabel(p, n.valueB, kValueLeft, kRowTop[0]);
-    g.valueS = makeLabel(p, n.valueS, kValueLeft, kRowTop[1]);
-    g.valueLm = makeLabel(p, n.valueLm, kValueLeft, kRowTop[2]);
-    g.valueLam = makeLabel(p, n.valueLam, kValueLeft, kRowTop[3]);
-    g.valueR25 = makeLabel(p, n.valueR25, kValueLeft, kRowTop[4]);
+    const char* captions[] = {n.captionB, n.captionS, n.captionLm, n.captionLam, n.captionR25};
+    for (int row = 0; row < 5; ++row) makeLabel(this, captions[row], kCaptionLeft, kRowTop[row]);
+    const char* values[] = {n.valueB, n.valueS, n.valueLm, n.valueLam, n.valueR25};
+    for (int row = 0; row < 5; ++row) value_[row] = makeLabel(this, values[row], kValueLeft, kRowTop[row]);
     // Grey until a calculation has produced the aerodynamic centre.
-    g.anpCaption = makeLabel(p, n.anpCaption, kCaptionLeft, kRowTop[5]);
-    g.anpCaption->setEnabled(false);
-    g.anpValue = makeLabel(p, n.anpValue, kValueLeft, kRowTop[5]);
-    g.anpValue->setEnabled(false);
-    return g;
+    anpCaption_ = makeLabel(this, n.anpCaption, kCaptionLeft, kRowTop[5]);
+    anpCaption_->setEnabled(false);
+    anpValue_ = makeLabel(this, n.anpValue, kValueLeft, kRowTop[5]);
+    anpValue_->setEnabled(false);
+
+    connect(&doc_, &AircraftDocument::aircraftChanged, this, &WingPage::showChange);
+    connect(&doc_, &AircraftDocument::resultsChanged, this, &WingPage::showResults);
+}
+
+void WingPage::showDocument() {
+    const AircraftText& t = doc_.text();
+    for (int i = 0; i < kPosXField; ++i) {
+        const QSignalBlocker quiet(field_[i]);
+        field_[i]->setText(t.field[w_][i]);
+    }
+    {
+        const QSignalBlocker quiet(trap_[t.TrapCount[w_]]);
+        trap_[t.TrapCount[w_]]->setChecked(true);
+    }
+    showTrapeziumFields();
+    drawSchematic();
+    Space1();
+    Calc_W();
+    showResults();
+}
+
+void WingPage::showChange(const AircraftChange& change) {
+    using Kind = AircraftChange::Kind;
+    if (change.kind == Kind::Everything) {
+        showDocument();
+        return;
+    }
+    if (change.kind == Kind::TrapCount) {
+        if (change.wing != w_) return;
+        const int k = doc_.text().TrapCount[w_];
+        const QSignalBlocker quiet(trap_[k]);
+        trap_[k]->setChecked(true);
+        drawSchematic();
+        showTrapeziumFields();
+        Calc_W();
+        return;
+    }
+    bool mine = false, gap = false;
+    for (const auto& [w, i] : change.fields) {
+        if (w != w_ || i >= kPosXField) continue;
+        mine = true;
+        gap = gap || i == kGapField;
+        if (field_[i]->text() != doc_.text().field[w][i]) {
+            const QSignalBlocker quiet(field_[i]);
+            field_[i]->setText(doc_.text().field[w][i]);
+        }
+    }
+    if (gap) Space1();
+    // A whole-aircraft change draws every wing with its recalculation.
+    if (mine && !change.wholeAircraft()) Calc_W();
+}
+
+void WingPage::showTrapeziumFields() {
+    const int count = doc_.text().TrapCount[w_];
+    // Span, tip chord and tip offset of trapeziums 2..4 come and go with the count.
+    for (int k = 2; k <= kMaxTrapeziums; ++k)
+        for (int field : {kSpanField + k - 1, kChordField + k, kOffsetField + k - 1})
+            field_[field]->setVisible(k <= count);
+}
+
+void WingPage::Calc_W() {
+    const DocumentResults& r = doc_.results();
+    // Results loaded from a file carry no wing's own aerodynamic centre: no mark then.
+    const double anp = r.calc.evaluation.AnpWing[w_];
+    const bool mark = r.ResultsValid && std::isfinite(anp);
+    {
+        Canvas c(planform_->image());
+        planformScale_ =
+            drawPlanformView(c, doc_.planform(w_), w_, mark, anp - doc_.model().wing[w_].WingPosX);
+    }
+    planform_->update();
+    const WingLabelTexts t = wingLabelTexts(doc_.planform(w_));
+    const std::string* texts[] = {&t.b, &t.s, &t.lm, &t.lam, &t.r25};
+    for (int row = 0; row < 5; ++row) setCaption(value_[row], QString::fromStdString(*texts[row]));
+}
+
+void WingPage::Space1() {
+    const auto lines = gapWarningLines();
+    const bool gap = doc_.model().wing[w_].WingGap != 0;
+    setCaption(warning_[0], gap ? lines.first : QString());
+    setCaption(warning_[1], gap ? lines.second : QString());
+}
+
+void WingPage::showResults() {
+    const DocumentResults& r = doc_.results();
+    // A file's results have no wing's own centre; only a calculation's do.
+    const bool shown = r.LatticeValid;
+    if (shown) setCaption(anpValue_, QString::fromStdString(anpLabelText(r.calc.wings[w_].AnpRelative)));
+    anpCaption_->setEnabled(shown);
+    anpValue_->setVisible(shown);
+    Calc_W();
+}
+
+void WingPage::drawSchematic() {
+    {
+        Canvas c(schematic_->image());
+        d_w(c, doc_.text().TrapCount[w_]);
+    }
+    schematic_->update();
+}
+
+void WingPage::fitTo(QSize page) {
+    planform_->setImageSize(
+        {std::max(page.width() - planform_->x() - 2, 1), std::max(page.height() - planform_->y() - 6, 1)});
+}
+
+QRect WingPage::fixedControls() const {
+    QRect used;
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != planform_) used |= control->geometry();
+    return used;
+}
+
+void WingPage::changeEvent(QEvent* event) {
+    // The drawn words and the warning follow the language.
+    if (event->type() == QEvent::LanguageChange) {
+        drawSchematic();
+        Space1();
+    }
+    QWidget::changeEvent(event);
+}
+
+QLineEdit* WingPage::fieldOf(WingField f) const {
+    return field_[fieldIndex(f)];
+}
+
+void WingPage::PlanformMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y) {
+    const PlanformHover hover =
+        planformMouseMove(mouse_, doc_.model().wing[w_], planformFrameOf(planform_, planformScale_), {x, y},
+                          modifierState(buttons, modifiers));
+    planform_->setCursor(qtCursor(hover.cursor));
+    const QColor normal = QApplication::palette().color(QPalette::Base);
+    for (WingField f : kWingFieldsInTableOrder)
+        setFieldBackground(fieldOf(f), hover.highlighted.contains(f) ? kHandleFieldYellow : normal);
+}
+
+void WingPage::PlanformMouseDown(int x, int y) {
+    planformMouseDown(mouse_, doc_.model().wing[w_], planformFrameOf(planform_, planformScale_), {x, y});
+}
+
+void WingPage::PlanformMouseUp(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y) {
+    const std::string gapText = doc_.text().field[w_][kGapField].toStdString();
+    // The writes are computed at once from the wing as it stands and make one step.
+    const std::vector<FieldWrite> writes =
+        planformMouseUp(mouse_, doc_.model().wing[w_], planformFrameOf(planform_, planformScale_), {x, y},
+                        modifierState(buttons, modifiers), gapText);
+    std::vector<std::pair<int, QString>> fields;
+    for (const FieldWrite& write : writes)
+        fields.emplace_back(fieldIndex(write.field), QString::fromStdString(write.text));
+    doc_.writeFields(w_, fields);
 }
 
 }  // namespace ws

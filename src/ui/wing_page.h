@@ -1,50 +1,70 @@
-// A wing page: the trapezium choice, the entry fields over the dimension
-// sketch, the centre-gap warning, the planform view and the value labels.
+// A wing page (TabSheet1..3): the trapezium choice, the entry fields over
+// the dimension sketch, the centre-gap warning, the planform view whose
+// corners can be dragged, and the value labels. It shows wing w of the
+// document and sends the user's edits to it. Design pixels, see design_scale.h.
 #pragma once
 
+#include <QWidget>
 #include <array>
 
-#include "model/aircraft.h"
+#include "document/aircraft_document.h"
+#include "editing/mouse_state.h"
+#include "editing/wing_fields.h"
 
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class QTabWidget;
-class QWidget;
 
 namespace ws {
 
 class ImageWidget;
 
-struct WingPage {
-    QWidget* page = nullptr;
-    QFrame* panel = nullptr;
-    std::array<QRadioButton*, kMaxTrapeziums + 1> trap{};  // [1..4]
-    ImageWidget* schematic = nullptr;
-    ImageWidget* planform = nullptr;
-    QLineEdit* gap = nullptr;
-    std::array<QLineEdit*, kMaxTrapeziums + 1> span{};  // [1..4]
-    std::array<QLineEdit*, kMaxStations + 1> chord{};   // [1..5]
-    std::array<QLineEdit*, kMaxStations + 1> offset{};  // [2..5]
-    QLabel* warning1 = nullptr;
-    QLabel* warning2 = nullptr;
-    QLabel* captionB = nullptr;
-    QLabel* captionS = nullptr;
-    QLabel* captionLm = nullptr;
-    QLabel* captionR25 = nullptr;
-    QLabel* captionLam = nullptr;
-    QLabel* valueB = nullptr;
-    QLabel* valueS = nullptr;
-    QLabel* valueLm = nullptr;
-    QLabel* valueR25 = nullptr;
-    QLabel* valueLam = nullptr;
-    QLabel* anpCaption = nullptr;
-    QLabel* anpValue = nullptr;
-};
+class WingPage : public QWidget {
+    Q_OBJECT
+  public:
+    // `mouse` is shared with the other views of the window.
+    WingPage(AircraftDocument& doc, MouseState& mouse, int w, QWidget* parent = nullptr);
 
-// Adds wing w's page (w = 1..3) to `tabs` in its design state, the fields
-// holding the start-up wing; captions come later.
-WingPage buildWingPage(QTabWidget* tabs, int w);
+    // Everything from the document: fields, choice, pictures and labels.
+    void showDocument();
+    // The planform view takes the rest of the page, of size `page`.
+    void fitTo(QSize page);
+    // The planform view and the value labels anew (Calc_W1..3).
+    void redraw() { Calc_W(); }
+    // Pixels per mm of the planform view as last drawn; the mouse editing reads it.
+    double PlanformScale() const { return planformScale_; }
+    // The controls of fixed place (all but the planform view), in page pixels.
+    QRect fixedControls() const;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void showChange(const AircraftChange& change);
+    void showTrapeziumFields();
+    // The planform view and the value labels (Calc_W1..3).
+    void Calc_W();
+    // The centre-gap warning of this wing.
+    void Space1();
+    void showResults();
+    void drawSchematic();
+    QLineEdit* fieldOf(WingField f) const;
+    void PlanformMouseDown(int x, int y);
+    void PlanformMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
+    void PlanformMouseUp(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
+
+    AircraftDocument& doc_;
+    MouseState& mouse_;
+    const int w_;
+    std::array<QRadioButton*, kMaxTrapeziums + 1> trap_{};  // [1..4]
+    std::array<QLineEdit*, kPosXField> field_{};            // in load order; x and z are on the aircraft page
+    ImageWidget* schematic_ = nullptr;
+    ImageWidget* planform_ = nullptr;
+    std::array<QLabel*, 2> warning_{};
+    std::array<QLabel*, 5> value_{};  // b, s, lm, lam, r25
+    QLabel* anpCaption_ = nullptr;
+    QLabel* anpValue_ = nullptr;
+    double planformScale_ = 0;
+};
 
 }  // namespace ws

@@ -167,14 +167,6 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2) {
     painter_->fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), brush_);
 }
 
-int Canvas::textWidth(const QString& text) const {
-    return QFontMetrics(font_).horizontalAdvance(text);
-}
-
-int Canvas::textHeight() const {
-    return QFontMetrics(font_).height();
-}
-
 void Canvas::textOut(int x, int y, const QString& text) {
     const QFontMetrics metrics(font_);
     painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), brush_);
@@ -183,17 +175,6 @@ void Canvas::textOut(int x, int y, const QString& text) {
     painter_->drawText(QPoint(x, y + metrics.ascent()), text);
     painter_->restore();
     applyPen();
-}
-
-void Canvas::copyRect(const QRect& dest, const QImage& source, const QRect& sourceRect) {
-    painter_->drawImage(dest, source, sourceRect);
-}
-
-void Canvas::stretchDraw(const QRect& dest, const QImage& picture) {
-    painter_->save();
-    painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter_->drawImage(dest, picture);
-    painter_->restore();
 }
 
 }  // namespace ws

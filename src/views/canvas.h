@@ -49,9 +49,6 @@ class Canvas {
     void setBrushColor(const QColor& color);
     void setFont(const QFont& font);
     void setFontColor(const QColor& color);
-    QColor penColor() const { return pen_.color(); }
-    int penWidth() const { return pen_.width(); }
-    QColor brushColor() const { return brush_; }
     const QFont& font() const { return font_; }
 
     void moveTo(int x, int y);
@@ -67,10 +64,6 @@ class Canvas {
     // Text whose cell (advance × line height) is filled with the brush colour;
     // (x, y) is the cell's top-left corner.
     void textOut(int x, int y, const QString& text);
-    int textWidth(const QString& text) const;
-    int textHeight() const;
-    void copyRect(const QRect& dest, const QImage& source, const QRect& sourceRect);
-    void stretchDraw(const QRect& dest, const QImage& picture);
 
   private:
     void begin();

@@ -44,10 +44,10 @@ void MulMatrix(const Matrix4& A, const Matrix4& B, Matrix4& Out) {
     }
 }
 
-View3DMatrices viewMatrices(int ScrollBar1, int ScrollBar2) {
+View3DMatrices viewMatrices(int elevation, int azimuth) {
     constexpr double kDegree = std::numbers::pi / 180;
-    const double theta1 = (90 - ScrollBar1) * kDegree;
-    const double theta2 = (360 - ScrollBar2) * kDegree;
+    const double theta1 = (90 - elevation) * kDegree;
+    const double theta2 = (360 - azimuth) * kDegree;
     View3DMatrices m;
     m.Rz = m.Rx = m.T = m.P = identity();
     m.Rz[0][0] = std::cos(theta2);
@@ -78,8 +78,8 @@ void Trans(View3DPoints& points, const Matrix4& M) {
     }
 }
 
-View3DMatrices Calc3D(View3DPoints& points, int ScrollBar1, int ScrollBar2) {
-    const View3DMatrices m = viewMatrices(ScrollBar1, ScrollBar2);
+View3DMatrices Calc3D(View3DPoints& points, int elevation, int azimuth) {
+    const View3DMatrices m = viewMatrices(elevation, azimuth);
     Trans(points, m.M);
     return m;
 }
@@ -116,14 +116,14 @@ void fillView3DPoints(View3DPoints& points, const AircraftDrawing& aircraft, dou
     setPoint(points[39], 20, -90, 0);
 }
 
-void d_3d(Canvas& canvas, const AircraftDrawing& aircraft, int ScrollBar1, int ScrollBar2, double View3DScale,
+void d_3d(Canvas& canvas, const AircraftDrawing& aircraft, int elevation, int azimuth, double View3DScale,
           View3DPoints& points) {
     const int cx = canvas.width() / 2;
     const int cy = canvas.height() / 2;
     clearAircraftView(canvas);
 
     fillView3DPoints(points, aircraft, View3DScale);
-    Calc3D(points, ScrollBar1, ScrollBar2);
+    Calc3D(points, elevation, azimuth);
 
     const auto pixel = [&](int record) {
         const Point3D& p = points[static_cast<std::size_t>(record)];

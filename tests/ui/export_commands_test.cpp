@@ -19,7 +19,7 @@ class ExportCommandsTest : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        ExportDialogs& d = form->exportCommands()->dialogs;
+        ExportDialogs& d = form->exportCommands().dialogs;
         d.saveName = [this](QWidget*, const QString& title, const QString& suggested, const QString& filter) {
             asked << title << suggested << filter;
             return exportAnswer;
@@ -93,7 +93,7 @@ TEST_F(ExportCommandsTest, GeometryAlwaysMarksOnlyWithValidResults) {
     };
     exportAll(false);  // never calculated
     get<QPushButton>("Button4")->click();
-    ASSERT_TRUE(doc().ResultsValid());
+    ASSERT_TRUE(results().ResultsValid);
     exportAll(true);
     // A change withdraws the results; a refused calculation brings none.
     const WingControlNames& n = wingControlNames(1);
@@ -102,7 +102,7 @@ TEST_F(ExportCommandsTest, GeometryAlwaysMarksOnlyWithValidResults) {
     get<QLineEdit>(n.span[1])->setText("3000");
     exportAll(false);
     get<QPushButton>("Button4")->click();
-    ASSERT_FALSE(doc().ResultsValid());
+    ASSERT_FALSE(results().ResultsValid);
     exportAll(false);
 }
 
@@ -125,12 +125,12 @@ TEST_F(ExportCommandsTest, TemplateGoesToThePrintDialogUnlessCancelled) {
     QAction* command = get<QAction>("PrintTemplate");
     command->trigger();
     EXPECT_EQ(wingsOffered, 2);
-    EXPECT_FALSE(form->printDialog() && form->printDialog()->isVisible());
+    EXPECT_FALSE(form->printControls().printDialog() && form->printControls().printDialog()->isVisible());
     templateAnswer = TemplateChoice{2, false};
     command->trigger();
-    ASSERT_NE(form->printDialog(), nullptr);
-    EXPECT_TRUE(form->printDialog()->isVisible());
-    form->printDialog()->close();
+    ASSERT_NE(form->printControls().printDialog(), nullptr);
+    EXPECT_TRUE(form->printControls().printDialog()->isVisible());
+    form->printControls().printDialog()->close();
 }
 
 }  // namespace

@@ -41,10 +41,10 @@ class MouseEditing : public MainWindowTest {
     // centre gap the root corners of both halves coincide and 2 and 4 win).
     std::optional<QPoint> pixelOf(int w, int handle) {
         const QImage& image = planform(w)->image();
-        const PlanformFrame frame{form->PlanformScale(w), image.width(), image.height()};
+        const PlanformFrame frame{planformScale(w), image.width(), image.height()};
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                if (hitTest(form->model().wing[w], frame, {x, y}) == handle) return QPoint(x, y);
+                if (hitTest(doc().model().wing[w], frame, {x, y}) == handle) return QPoint(x, y);
         return std::nullopt;
     }
 };
@@ -75,7 +75,7 @@ TEST_F(MouseEditing, ReleasedDragWritesWholeMillimetresAndRecalculates) {
         const WingControlNames& n = wingControlNames(w);
         const std::optional<QPoint> rootTrailing = pixelOf(w, 4);
         ASSERT_TRUE(rootTrailing) << w;
-        const double scale = form->PlanformScale(w);
+        const double scale = planformScale(w);
         const int before = field(n.chord[1])->text().toInt();
         const QString area = get<QLabel>(n.valueS)->text();
         drag(planform(w), *rootTrailing, *rootTrailing + QPoint(0, 20));

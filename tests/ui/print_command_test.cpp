@@ -30,7 +30,7 @@ class PrintCommand : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        form->setPrintDialogFactory([this](QWidget* parent) {
+        form->printControls().setPrintDialogFactory([this](QWidget* parent) {
             auto* dialog = new TForm3(std::make_unique<PdfOnly>(), parent);
             dialog->reportFailure = [this](const QString& why) { reported << why; };
             dialog->askPdfFileName = [this](const QString& suggested) {
@@ -52,20 +52,20 @@ class PrintCommand : public MainWindowTest {
 
 TEST_F(PrintCommand, OnlyAFinishedCalculationPrints) {
     EXPECT_FALSE(printable());
-    form->Print1Click();
-    EXPECT_EQ(form->printDialog(), nullptr);
+    form->printControls().Print1Click();
+    EXPECT_EQ(form->printControls().printDialog(), nullptr);
 
     get<QPushButton>("Button4")->click();
-    ASSERT_TRUE(doc().ResultsValid());
+    ASSERT_TRUE(results().ResultsValid);
     EXPECT_TRUE(printable());
     get<QPushButton>("Button6")->click();
-    ASSERT_NE(form->printDialog(), nullptr);
-    EXPECT_TRUE(form->printDialog()->isVisible());
-    const QImage& page = form->printedPage().Image_P;
+    ASSERT_NE(form->printControls().printDialog(), nullptr);
+    EXPECT_TRUE(form->printControls().printDialog()->isVisible());
+    const QImage& page = form->printControls().printedPage().Image_P;
     EXPECT_EQ(page.size(), QSize(985, 1502));
     EXPECT_NE(page.pixelColor(200, 200), QColor(Qt::white));  // the top view's copy
     // Printing does not withdraw the results it prints.
-    EXPECT_TRUE(doc().ResultsValid());
+    EXPECT_TRUE(results().ResultsValid);
     EXPECT_TRUE(printable());
 
     get<QLineEdit>("Edit4")->setText("250");
@@ -75,7 +75,7 @@ TEST_F(PrintCommand, OnlyAFinishedCalculationPrints) {
 TEST_F(PrintCommand, TheDialogWritesThePageIntoAPdfFile) {
     get<QPushButton>("Button4")->click();
     get<QToolButton>("SpeedButton5")->click();
-    TForm3* dialog = form->printDialog();
+    TForm3* dialog = form->printControls().printDialog();
     ASSERT_NE(dialog, nullptr);
     dialog->ButtonClose->click();  // "Print"; Button1 is "Cancel"
     EXPECT_TRUE(reported.isEmpty()) << reported.join('\n').toStdString();

@@ -30,7 +30,7 @@ TEST_F(SmallestWindow, HoldsEveryControlAndEveryResultRowAfterACalculation) {
         get<QRadioButton>(four)->setChecked(true);
     form->show();
     get<QPushButton>("Button4")->click();
-    ASSERT_TRUE(doc().ResultsValid());
+    ASSERT_TRUE(results().ResultsValid);
     auto* tabs = get<QTabWidget>("PageControl1");
     for (const QSize& size : {form->minimumSize(), form->minimumSize() + QSize(37, 23)}) {
         form->resize(size);

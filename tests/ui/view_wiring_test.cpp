@@ -23,8 +23,8 @@ TEST_F(ViewWiring, WingEditRedrawsItsPlanformAtTheScaleTheEditingReads) {
     get<QLineEdit>("Edit4")->setText("400");
     const QImage after = image("Image1");
     EXPECT_NE(before, after);
-    EXPECT_EQ(form->PlanformScale(1), ws::PlanformScale(form->planform(1), after.width(), after.height()));
-    EXPECT_GT(form->PlanformScale(1), 0);
+    EXPECT_EQ(planformScale(1), ws::PlanformScale(doc().planform(1), after.width(), after.height()));
+    EXPECT_GT(planformScale(1), 0);
 }
 
 TEST_F(ViewWiring, TrapeziumChoiceRedrawsTheSchematic) {
@@ -51,17 +51,18 @@ TEST_F(ViewWiring, PositionAndAngleChangesRedrawTheAircraftViews) {
 
 TEST_F(ViewWiring, PlanformMarksTheWingsOwnCentreOnlyAfterACalculation) {
     get<QPushButton>("Button4")->click();
-    ASSERT_TRUE(doc().ResultsValid());
-    const double anp = form->calculation().evaluation.AnpWing[1] - form->model().wing[1].WingPosX;
+    ASSERT_TRUE(results().ResultsValid);
+    const double anp = results().calc.evaluation.AnpWing[1] - doc().model().wing[1].WingPosX;
     const QImage marked = image("Image1");
     const int x0 = marked.width() / 2;
-    const int row = int(std::nearbyint(anp * form->PlanformScale(1) + marked.height() / 3));
+    const int row = int(std::nearbyint(anp * planformScale(1) + marked.height() / 3));
     EXPECT_EQ(marked.pixelColor(x0 + 4, row), QColor(Qt::black));
 
     // Results kept in a file name no wing's centre: the old mark must go.
-    doc().setStoredResults(297000, 272, 90);
-    form->FormResize();  // redraws every view, keeping results
-    ASSERT_TRUE(doc().ResultsValid());
+    const std::string file = (folder / "calculated.da4").string();
+    ASSERT_FALSE(doc().save(file));
+    ASSERT_FALSE(doc().open(file));
+    ASSERT_TRUE(results().ResultsValid);
     EXPECT_NE(image("Image1").pixelColor(x0 + 4, row), QColor(Qt::black));
 }
 

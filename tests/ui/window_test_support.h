@@ -24,10 +24,14 @@
 #include <string>
 
 #include "../files/temp_folder.h"
+#include "document/aircraft_document.h"
 #include "texts/translation.h"
 #include "ui/WinStabix2.h"
-#include "ui/aircraft_document.h"
+#include "ui/aircraft_page.h"
+#include "ui/export_commands.h"
+#include "ui/print_controls.h"
 #include "ui/recent_files.h"
+#include "ui/wing_page.h"
 
 namespace ws::testing {
 
@@ -77,6 +81,11 @@ class WindowTest : public ::testing::Test {
     }
 
     AircraftDocument& doc() { return form->document(); }
+    const DocumentResults& results() { return doc().results(); }
+    const AircraftViews& views() { return get<AircraftPage>("TabSheet5")->views(); }
+    double planformScale(int w) {
+        return get<WingPage>(("TabSheet" + std::to_string(w)).c_str())->PlanformScale();
+    }
 
     template <class T>
     T* get(const char* name) {

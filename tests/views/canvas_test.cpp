@@ -52,20 +52,6 @@ TEST(Canvas, TextCellTakesBrushColour) {
     EXPECT_TRUE(ink);
 }
 
-TEST(Canvas, StretchedPictureFillsItsRectangleAndCopyRectMovesPixels) {
-    QImage picture(4, 4, QImage::Format_RGB32);
-    picture.fill(Qt::green);
-    QImage source = test::blankImage(10, 10);
-    source.setPixelColor(3, 4, Qt::magenta);
-    const QImage image = painted(60, 40, [&](Canvas& c) {
-        c.stretchDraw(QRect(5, 5, 20, 10), picture);
-        c.copyRect(QRect(40, 20, 10, 10), source, QRect(0, 0, 10, 10));
-    });
-    expectColourAt(image, Qt::green, {QPoint(5, 5), QPoint(24, 14)});
-    expectColourAt(image, Qt::magenta, {QPoint(43, 24)});
-    expectColourAt(image, Qt::white, {QPoint(25, 14), QPoint(24, 15), QPoint(42, 24)});
-}
-
 // The four-trapezium dimension schematic (lines of widths 1 and 4, arrow
 // heads, texts) at device pixel ratio `ratio`.
 QImage schematicAt(qreal ratio) {

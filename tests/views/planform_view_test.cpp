@@ -26,15 +26,6 @@ Drawn drawn(const WingPlanform& p, int wing = 1, bool results = false, double an
     return d;
 }
 
-TEST(PlanformView, DefaultWingFitsBySpanAndReturnsItsScale) {
-    // The span term 601 / 2.03 / 550 is smaller than the chord term 336 / 1.6 / 310.
-    const double s = drawn(defaultWing(1)).scale;
-    EXPECT_DOUBLE_EQ(s, 601 / 2.03 / 550);
-    EXPECT_DOUBLE_EQ(PlanformScale(defaultWing(1), 601, 336), s);
-    // A short wide image fits by chord instead.
-    EXPECT_DOUBLE_EQ(PlanformScale(defaultWing(1), 601, 100), 100 / 1.6 / 310);
-}
-
 TEST(PlanformView, OutlineInWingColourAtMappedCorners) {
     // x0 = 300, y0 = 112, s = 0.53829: tip leading edge (550, 30) at (596, 128),
     // tip trailing edge (550, 260) at (596, 252), root trailing edge (0, 310) at (300, 279).

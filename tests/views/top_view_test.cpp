@@ -49,21 +49,6 @@ QColor atMm(const QImage& image, const TopViewTransform& t, double x, double y) 
               t.TopViewOriginY + roundInt(x * t.TopViewScale));
 }
 
-TEST(TopView, StartupAircraftFitting) {
-    // Span term 694 / 2.03 / 550 = 0.622; chord term 369 / 1.26 / (770 - 0) = 0.380 wins.
-    const TopViewTransform t = fitTopView(startup(), kW, kH);
-    EXPECT_DOUBLE_EQ(t.TopViewBaseScale, 369 / 1.26 / 770);
-    EXPECT_DOUBLE_EQ(t.TopViewScale, t.TopViewBaseScale);
-    EXPECT_DOUBLE_EQ(t.View3DScale, t.TopViewBaseScale);
-    EXPECT_EQ(t.centreColumn, 347);
-    EXPECT_EQ(t.TopViewOriginY, 53);  // round(369 / 7 = 52.7)
-    EXPECT_EQ(t.width, kW);
-    // The shared transform: y to the left of the centre line, x down from row 53.
-    EXPECT_EQ(t.toPixel(0, 0), QPoint(347, 53));
-    EXPECT_EQ(t.toPixel(100, 100),
-              QPoint(roundInt(347 - 100 * t.TopViewScale), roundInt(53 + 100 * t.TopViewScale)));
-}
-
 TEST(TopView, WingColoursAtTheirPositions) {
     // Wing 1 tip leading edge (550, 30) at (556, 64); wing 2 (x 680) tip trailing edge
     // (120, 80) at (393, 342).

@@ -16,63 +16,6 @@ using test::countColour;
 constexpr int kW = 684;  // the 3-D view of the design layout
 constexpr int kH = 246;
 
-TEST(View3D, MulMatrixMayWriteOverItsInputs) {
-    Matrix4 A{}, B{};
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) {
-            A[r][c] = r + 2 * c;
-            B[r][c] = (r == c ? 2 : 0) + (c == 3 ? r : 0);
-        }
-    Matrix4 expected{};
-    MulMatrix(A, B, expected);
-    // Row 1 of A is (1, 3, 5, 7), column 3 of B (0, 1, 2, 5); column 0 of B is (2, 0, 0, 0).
-    EXPECT_EQ(expected[1][3], 48);
-    EXPECT_EQ(expected[2][0], 4);
-    Matrix4 out = A;
-    MulMatrix(out, B, out);
-    EXPECT_EQ(out, expected);
-    out = B;
-    MulMatrix(A, out, out);
-    EXPECT_EQ(out, expected);
-}
-
-TEST(View3D, ProjectionTurnsByAzimuthThenElevation) {
-    // Start positions: elevation 10 degrees, azimuth 110 degrees.
-    const double t1 = 10 * std::numbers::pi / 180;
-    const double t2 = 110 * std::numbers::pi / 180;
-    View3DPoints points{};
-    points[5] = {300, -120, 40, 0, 0};
-    Calc3D(points, 80, 250);
-    const double a1 = 300 * std::cos(t2) + 120 * std::sin(t2);
-    const double b1 = 300 * std::sin(t2) - 120 * std::cos(t2);
-    const double b2 = b1 * std::cos(t1) - 40 * std::sin(t1);
-    const double c2 = b1 * std::sin(t1) + 40 * std::cos(t1);
-    const double w = 1 + b2 / 10000;
-    EXPECT_NEAR(points[5].u, a1 / w, 1e-9);
-    EXPECT_NEAR(points[5].v, c2 / w, 1e-9);
-}
-
-TEST(View3D, PointBehindTheViewerKeepsItsLastProjection) {
-    // Elevation bar 90, azimuth bar 360: no turn, so w = 1 + b / 10000.
-    View3DPoints points{};
-    points[7] = {10, -10000, 30, 7.5, -3.25};
-    Calc3D(points, 90, 360);
-    EXPECT_EQ(points[7].u, 7.5);
-    EXPECT_EQ(points[7].v, -3.25);
-    points[7].b = -9000;
-    Calc3D(points, 90, 360);
-    EXPECT_NEAR(points[7].u, 10 / 0.1, 1e-9);
-    EXPECT_NEAR(points[7].v, 30 / 0.1, 1e-9);
-}
-
-TEST(View3D, ZoomBarScalesFromTheTopViewScale) {
-    EXPECT_DOUBLE_EQ(ScrollBar4Change(75, 0.38), 0.38);
-    EXPECT_DOUBLE_EQ(ScrollBar4Change(97, 0.5), 3 * 0.5 * 0.04);
-    EXPECT_DOUBLE_EQ(ScrollBar4Change(10, 0.5), 90 * 0.5 * 0.04);
-    EXPECT_EQ(ScrollBar4Change(75, 0), 0.0001);
-    EXPECT_EQ(ScrollBar4Change(100, 1), 0.0001);
-}
-
 struct Drawn3D {
     QImage image;
     View3DPoints points{};

@@ -1,0 +1,271 @@
+#include "document/aircraft_document.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QUndoCommand>
+#include <QUndoStack>
+#include <algorithm>
+
+#include "model/entry_rule.h"
+#include "texts/catalogue.h"
+#include "texts/translation.h"
+
+namespace ws {
+
+namespace {
+
+// Steps that merge with the one before while the same thing is typed.
+constexpr int kTypingId = 1;
+constexpr int kRemarksId = 2;
+
+}  // namespace
+
+bool DocumentResults::messagesShown() const {
+    return std::any_of(messages.begin(), messages.end(),
+                       [](const Message& m) { return m.code != MessageCode::ErrorHead; });
+}
+
+double StabilityChoice::marginDesired() const {
+    return marginFromText(marginText.toStdString());
+}
+
+// One change of the aircraft: the whole text before and after (the strings
+// are shared, so this is cheap) and what the pages must redraw.
+class AircraftStep : public QUndoCommand {
+  public:
+    AircraftStep(AircraftDocument* doc, AircraftText before, AircraftText after, AircraftChange change,
+                 int mergeId)
+        : doc_(doc),
+          before_(std::move(before)),
+          after_(std::move(after)),
+          change_(std::move(change)),
+          mergeId_(mergeId) {
+        setText(stepName(change_));
+    }
+
+    void redo() override {
+        doc_->apply(after_, change_);
+        // Undone and done again, the heights are a change like any other.
+        change_.quiet = false;
+    }
+    void undo() override { doc_->apply(before_, change_); }
+    int id() const override { return mergeId_; }
+    const AircraftChange& change() const { return change_; }
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* next = static_cast<const AircraftStep*>(other);
+        if (next->change_.kind != change_.kind || next->change_.fields != change_.fields) return false;
+        after_ = next->after_;
+        // Typed and taken back: no step at all.
+        setObsolete(after_.field == before_.field && after_.remarks == before_.remarks);
+        return true;
+    }
+
+  private:
+    AircraftDocument* doc_;
+    AircraftText before_, after_;
+    AircraftChange change_;
+    int mergeId_;
+};
+
+AircraftDocument::AircraftDocument(Language language, QObject* parent)
+    : QObject(parent), undo_(new QUndoStack(this)) {
+    useLanguage(language);
+    text_ = startupText();
+    recompute();
+    connect(undo_, &QUndoStack::cleanChanged, this, &AircraftDocument::stateChanged);
+}
+
+AircraftDocument::~AircraftDocument() {
+    // The history's last signals must not reach a document half taken down.
+    undo_->disconnect(this);
+}
+
+bool AircraftDocument::isModified() const {
+    return !undo_->isClean();
+}
+
+void AircraftDocument::push(AircraftText after, AircraftChange change, int mergeId) {
+    undo_->push(new AircraftStep(this, text_, std::move(after), std::move(change), mergeId));
+}
+
+void AircraftDocument::editField(int w, int field, const QString& text) {
+    if (text_.field[w][field] == text) return;
+    AircraftText after = text_;
+    after.field[w][field] = text;
+    AircraftChange change(AircraftChange::Kind::Typed);
+    change.fields.emplace_back(w, field);
+    push(std::move(after), std::move(change), kTypingId);
+}
+
+void AircraftDocument::writeFields(int w, const std::vector<std::pair<int, QString>>& writes) {
+    AircraftText after = text_;
+    AircraftChange change(AircraftChange::Kind::Drag, w);
+    for (const auto& [field, text] : writes) {
+        after.field[w][field] = text;
+        change.fields.emplace_back(w, field);
+    }
+    if (after.field == text_.field) return;
+    push(std::move(after), std::move(change), -1);
+}
+
+void AircraftDocument::chooseTrapCount(int w, int k) {
+    if (text_.TrapCount[w] == k) return;
+    AircraftText after = text_;
+    after.TrapCount[w] = k;
+    push(std::move(after), AircraftChange(AircraftChange::Kind::TrapCount, w), -1);
+}
+
+void AircraftDocument::chooseWingCount(int k) {
+    if (text_.WingCount == k) return;
+    AircraftText after = text_;
+    after.WingCount = k;
+    push(std::move(after), AircraftChange(AircraftChange::Kind::WingCount), -1);
+}
+
+void AircraftDocument::editRemarks(const QString& text) {
+    if (text_.remarks == text) return;
+    AircraftText after = text_;
+    after.remarks = text;
+    push(std::move(after), AircraftChange(AircraftChange::Kind::Remarks), kRemarksId);
+}
+
+void AircraftDocument::apply(const AircraftText& text, const AircraftChange& change) {
+    text_ = text;
+    recompute();
+    if (change.quiet) {
+        emit aircraftChanged(change);
+        return;
+    }
+    const bool hadResults = results_.ResultsValid;
+    withdraw();
+    results_.calculated = false;
+    emit aircraftChanged(change);
+    if (change.wholeAircraft())
+        recalculate();
+    else if (hadResults)
+        emit resultsChanged();
+    emit stateChanged();
+}
+
+void AircraftDocument::recompute() {
+    model_.WingCount = model_.CalcWingCount = text_.WingCount;
+    for (int w = 1; w <= kMaxWings; ++w) {
+        const auto& f = text_.field[w];
+        auto value = [&f](int i) { return entryValue(f[i].toStdString()); };
+        WingEntry e;
+        for (int j = 1; j <= kMaxStations; ++j) e.chord[j] = value(kChordField + j - 1);
+        e.gap = value(kGapField);
+        for (int k = 1; k <= kMaxTrapeziums; ++k) e.span[k] = value(kSpanField + k - 1);
+        for (int j = 2; j <= kMaxStations; ++j) e.offset[j] = value(kOffsetField + j - 2);
+        e.posX = value(kPosXField);
+        e.posZ = value(kPosZField);
+        model_.wing[w] = paramsFromEntry(e, text_.TrapCount[w]);
+        planform_[w] = Calc_W(model_.wing[w]);
+    }
+    model_.remarks = text_.remarks.toStdString();
+}
+
+void AircraftDocument::withdraw() {
+    results_.ResultsValid = false;
+    results_.LatticeValid = false;
+}
+
+void AircraftDocument::recalculate() {
+    withdraw();
+    results_.messages = {{MessageCode::ErrorHead}};
+    if (bars_.topZoom != 100) {
+        bars_.topZoom = 100;
+        emit viewBarsChanged();
+    }
+    emit recalculated();
+    emit resultsChanged();
+    emit stateChanged();
+}
+
+void AircraftDocument::calculate(const ProgressFn& progress) {
+    results_.running = true;
+    recalculate();
+    CalcOptions options;
+    options.marginDesired = choice_.marginDesired();
+    options.progress = progress;
+    CalcResult& calc = results_.calc;
+    runCalculation(model_, options, workspace_, calc);
+    results_.messages = calc.memo;
+    if (calc.WingsMoved) {
+        AircraftText after = text_;
+        AircraftChange change(AircraftChange::Kind::MovedHeights);
+        change.quiet = true;
+        for (int w = 1; w <= kMaxWings; ++w) {
+            if (calc.WingPosZ[w] == model_.wing[w].WingPosZ) continue;
+            after.field[w][kPosZField] = QString::number(calc.WingPosZ[w]);
+            change.fields.emplace_back(w, kPosZField);
+        }
+        if (!change.fields.empty()) push(std::move(after), std::move(change), -1);
+    }
+    results_.ResultsValid = results_.LatticeValid = calc.done();
+    results_.calculated = true;
+    results_.running = false;
+    emit resultsChanged();
+    emit stateChanged();
+}
+
+void AircraftDocument::chooseStability(bool manual) {
+    if (choice_.manual == manual) return;
+    choice_.manual = manual;
+    // Either choice starts from the fitted top view.
+    if (bars_.topZoom != 100) {
+        bars_.topZoom = 100;
+        emit viewBarsChanged();
+    }
+    emit stabilityChanged();
+    emit stateChanged();
+}
+
+void AircraftDocument::editMargin(const QString& text) {
+    if (choice_.marginText == text) return;
+    choice_.marginText = text;
+    emit stabilityChanged();
+}
+
+StabilityNumbers AircraftDocument::stability() const {
+    if (!results_.ResultsValid) return {};
+    const Evaluation& e = results_.calc.evaluation;
+    return stabilityNumbers(model_.CalcWingCount, e.AnpAircraft, e.RefChord, choice_.marginDesired());
+}
+
+ExportSource AircraftDocument::exportSource() const {
+    ExportSource source{model_, std::nullopt, {}};
+    const Evaluation& e = results_.calc.evaluation;
+    if (results_.ResultsValid)
+        source.marks = stabilityMarks(model_.CalcWingCount, e.AnpAircraft, e.RefArea, e.RefChord,
+                                      choice_.marginDesired(), choice_.manual);
+    source.words = exportWords(source.marks);
+    return source;
+}
+
+void AircraftDocument::setViewBars(const BarPositions& bars) {
+    if (bars == bars_) return;
+    bars_ = bars;
+    emit viewBarsChanged();
+}
+
+Language AircraftDocument::language() const {
+    return languageInForce();
+}
+
+void AircraftDocument::setLanguage(Language language) {
+    useLanguage(language);
+    nameSteps();
+    // The change event reaches every window now, not at the next turn of the loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+void AircraftDocument::nameSteps() {
+    for (int i = 0; i < undo_->count(); ++i) {
+        // The stack hands out its steps as const; they are this document's own.
+        auto* step = const_cast<AircraftStep*>(static_cast<const AircraftStep*>(undo_->command(i)));
+        step->setText(stepName(step->change()));
+    }
+}
+
+}  // namespace ws

@@ -1,0 +1,156 @@
+// The aircraft being edited and every choice around it: the entries and
+// remarks (aircraft_text.h), the last calculation's results with their
+// validity and messages, the stability choice and desired margin, the bars
+// of the aircraft views, the language in force, the file, whether it
+// changed since it was opened or saved, and the history of changes. It
+// changes only through its own operations and tells the pages what changed
+// by signals; the pages only show it. QtCore and QtGui (QUndoStack) only.
+//
+// Every change of the aircraft is one undoable step and withdraws the
+// results, which no longer belong to it. Lengths are mm, x rearwards.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "document/aircraft_text.h"
+#include "editing/view_drag.h"
+#include "export/export_source.h"
+#include "files/aircraft_file.h"
+#include "files/file_io.h"
+#include "model/language.h"
+#include "model/planform.h"
+#include "solver/calculation.h"
+#include "solver/workspace.h"
+
+class QUndoStack;
+
+namespace ws {
+
+// The last calculation and what it means for the aircraft as it stands.
+struct DocumentResults {
+    CalcResult calc;            // its numbers count only while ResultsValid
+    bool ResultsValid = false;  // results of this aircraft: a calculation's or a file's
+    bool LatticeValid = false;  // calc's lattice is this aircraft's (a finished calculation)
+    bool calculated = false;    // the calculate command ran on the aircraft as it stands
+    bool running = false;       // the calculate command is running
+    // The message box (Memo1), one entry per line; the head line alone has
+    // nothing to say and stays hidden.
+    std::vector<Message> messages{{MessageCode::ErrorHead}};
+    bool messagesShown() const;
+};
+
+// Automatic range or one desired margin (RadioButton15/16, Edit31).
+struct StabilityChoice {
+    bool manual = false;
+    QString marginText = QStringLiteral("7.5");  // percent, as typed
+    double marginDesired() const;
+};
+
+class AircraftDocument : public QObject {
+    Q_OBJECT
+  public:
+    // The start-up aircraft, unmodified; `language` is put in force first,
+    // so the start-up remarks are written in it.
+    explicit AircraftDocument(Language language = Language::English, QObject* parent = nullptr);
+    ~AircraftDocument() override;
+
+    const AircraftText& text() const { return text_; }
+    // By the entry rule from text(); AircraftFileName is the name Save writes to.
+    const AircraftModel& model() const { return model_; }
+    const WingPlanform& planform(int w) const { return planform_[w]; }
+
+    // ---- Steps, each undoable and named by stepName() -----------------
+    // One field typed: keystrokes in the same field make one step.
+    void editField(int w, int field, const QString& text);
+    // Several fields of wing w written at once (a planform drag).
+    void writeFields(int w, const std::vector<std::pair<int, QString>>& writes);
+    void chooseTrapCount(int w, int k);
+    void chooseWingCount(int k);
+    // The remarks typed: consecutive edits make one step.
+    void editRemarks(const QString& text);
+    QUndoStack* undoStack() const { return undo_; }
+    bool isModified() const;
+
+    // ---- The calculation ------------------------------------------------
+    // The whole-aircraft recalculation: results withdrawn, the message box
+    // back to its hidden head line, the top view fitted again.
+    void recalculate();
+    // The calculate command: the recalculation, the whole chain, then its
+    // results, their validity and the heights it moved (one step of their
+    // own) together. `progress` hears the elimination's steps still to go.
+    void calculate(const ProgressFn& progress = {});
+    const DocumentResults& results() const { return results_; }
+
+    // ---- The stability choice ---------------------------------------------
+    const StabilityChoice& stabilityChoice() const { return choice_; }
+    void chooseStability(bool manual);
+    void editMargin(const QString& text);
+    // The centre-of-gravity numbers of the results and the margin as they
+    // stand; zero without results.
+    StabilityNumbers stability() const;
+    // What the exports read: the aircraft and, while results are valid, its marks.
+    ExportSource exportSource() const;
+
+    // ---- The aircraft views' bars (printing reads the 3-D angles) ---------
+    const BarPositions& viewBars() const { return bars_; }
+    void setViewBars(const BarPositions& bars);
+
+    // ---- The language in force, kept by the texts library -----------------
+    Language language() const;
+    // Puts `language` in force: every window gets QEvent::LanguageChange
+    // now, and the history's steps are named in it.
+    void setLanguage(Language language);
+
+    // ---- The file ----------------------------------------------------------
+    // The file last opened or saved ("Unknown.da4" before), as title and label show it.
+    const std::string& fileName() const { return fileName_; }
+    // Opened from or saved to a file (else Save goes through Save as).
+    bool hasFile() const { return hasFile_; }
+    // Reads the aircraft file at `path` (the system's bytes), its name from
+    // here on: a fresh history, unmodified, and the results it claims
+    // calculated again. A refused file changes nothing and says why.
+    std::optional<FileError> open(const std::string& path);
+    // Writes the aircraft, with its results while valid: unmodified from here on.
+    std::optional<FileError> save(const std::string& path);
+    // The name a Save would write to; the file shown stays.
+    void setFileName(const std::string& name);
+
+  signals:
+    void aircraftChanged(const ws::AircraftChange& change);
+    // The whole aircraft drawn anew (a position, the wing count, a file, the
+    // start of a calculation).
+    void recalculated();
+    void resultsChanged();
+    void stabilityChanged();
+    void viewBarsChanged();
+    // Anything the commands' states follow: running, calculated, validity,
+    // the wing count, the file and its modified mark.
+    void stateChanged();
+
+  private:
+    friend class AircraftStep;
+    void push(AircraftText after, AircraftChange change, int mergeId);
+    void apply(const AircraftText& text, const AircraftChange& change);
+    void recompute();
+    void withdraw();
+    void nameSteps();
+
+    AircraftText text_;
+    AircraftModel model_;
+    std::array<WingPlanform, kMaxWings + 1> planform_{};
+    QUndoStack* undo_;
+    std::string fileName_ = "Unknown.da4";
+    bool hasFile_ = false;
+    DocumentResults results_;
+    SolverWorkspace workspace_;
+    StabilityChoice choice_;
+    BarPositions bars_;
+};
+
+}  // namespace ws

@@ -1,0 +1,91 @@
+#include "document/aircraft_text.h"
+
+#include <QCoreApplication>
+
+#include "model/number_format.h"
+
+namespace ws {
+
+namespace {
+
+QString say(const char* source) {
+    return QCoreApplication::translate("Window", source);
+}
+
+}  // namespace
+
+bool AircraftChange::wholeAircraft() const {
+    if (kind == Kind::WingCount || kind == Kind::Everything) return true;
+    for (const auto& [w, i] : fields)
+        if (i == kPosXField || i == kPosZField) return true;
+    return false;
+}
+
+AircraftText startupText() {
+    AircraftText t;
+    for (int w = 1; w <= kMaxWings; ++w) {
+        const auto values = loadOrderValues(defaultWingEntry(w));
+        for (int i = 0; i < kWingValueCount; ++i) t.field[w][i] = QString::number(values[i]);
+    }
+    t.remarks = say(QT_TRANSLATE_NOOP("Window", "insert your remarks her:"));
+    return t;
+}
+
+std::array<std::int32_t, kWingValueCount> loadOrderValues(const WingEntry& e) {
+    return {e.chord[1], e.chord[2], e.chord[3],  e.chord[4],  e.chord[5],  e.gap,       e.span[1], e.span[2],
+            e.span[3],  e.span[4],  e.offset[2], e.offset[3], e.offset[4], e.offset[5], e.posX,    e.posZ};
+}
+
+AircraftText aircraftText(const LoadedAircraft& loaded) {
+    AircraftText t;
+    t.WingCount = loaded.model.WingCount;
+    for (int w = 1; w <= kMaxWings; ++w) {
+        t.TrapCount[w] = loaded.model.wing[w].TrapCount;
+        const auto values = loadOrderValues(loaded.entries[w]);
+        for (int i = 0; i < kWingValueCount; ++i)
+            t.field[w][i] = QString::fromStdString(padded(values[i], 4));
+    }
+    t.remarks = QString::fromStdString(loaded.model.remarks);
+    return t;
+}
+
+FieldWords fieldWords(int field) {
+    if (field == kChordField) return {QT_TRANSLATE_NOOP("Window", "Root chord of wing %1, mm"), 0};
+    if (field < kGapField)
+        return {QT_TRANSLATE_NOOP("Window", "Tip chord of trapezium %2 of wing %1, mm"), field - kChordField};
+    if (field == kGapField) return {QT_TRANSLATE_NOOP("Window", "Centre gap of wing %1, mm"), 0};
+    if (field < kOffsetField)
+        return {QT_TRANSLATE_NOOP("Window", "Span of trapezium %2 of wing %1, mm"), field - kSpanField + 1};
+    if (field < kPosXField)
+        return {QT_TRANSLATE_NOOP("Window", "Leading-edge offset at the tip of trapezium %2 of wing %1, mm"),
+                field - kOffsetField + 1};
+    if (field == kPosXField) return {QT_TRANSLATE_NOOP("Window", "Position x of wing %1, mm"), 0};
+    return {QT_TRANSLATE_NOOP("Window", "Height z of wing %1, mm"), 0};
+}
+
+QString stepName(const AircraftChange& step) {
+    const QString wing = QString::number(step.wing);
+    switch (step.kind) {
+        case AircraftChange::Kind::Typed: {
+            const auto [w, field] = step.fields.front();
+            const FieldWords words = fieldWords(field);
+            QString name = say(words.source).arg(w);
+            return words.trapezium ? name.arg(words.trapezium) : name;
+        }
+        case AircraftChange::Kind::Drag:
+            return say(QT_TRANSLATE_NOOP("Window", "Drag on the planform of wing %1")).arg(wing);
+        case AircraftChange::Kind::MovedHeights:
+            return say(QT_TRANSLATE_NOOP("Window", "Heights moved by the calculation"));
+        case AircraftChange::Kind::TrapCount:
+            return say(QT_TRANSLATE_NOOP("Window", "Trapezium count of wing %1")).arg(wing);
+        case AircraftChange::Kind::WingCount:
+            return say(QT_TRANSLATE_NOOP("Window", "Wing count"));
+        case AircraftChange::Kind::Remarks:
+            return say(QT_TRANSLATE_NOOP("Window", "Remarks"));
+        case AircraftChange::Kind::Everything:
+            break;
+    }
+    return {};
+}
+
+}  // namespace ws

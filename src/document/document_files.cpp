@@ -1,0 +1,79 @@
+// The document's file: opening replaces the aircraft and its history, saving
+// marks it unmodified. The results a file claims are calculated again.
+#include <QUndoStack>
+#include <limits>
+#include <variant>
+
+#include "document/aircraft_document.h"
+#include "solver/stored_results.h"
+
+namespace ws {
+
+std::optional<FileError> AircraftDocument::open(const std::string& path) {
+    const auto read = loadAircraftFile(std::filesystem::path(path));
+    if (const auto* error = std::get_if<FileError>(&read)) return *error;
+    // Missing result lines keep the results as they are; loading makes them the file's.
+    const Evaluation& e = results_.calc.evaluation;
+    const LoadedAircraft loaded = applyAircraftFile(std::get<AircraftFileContent>(read), model_,
+                                                    {e.RefArea, e.RefChord, e.AnpAircraft});
+    // The file's values first, so that the history's steps cannot reach back past them.
+    undo_->clear();
+    text_ = aircraftText(loaded);
+    model_.AircraftFileName = fileName_ = path;
+    hasFile_ = true;
+    recompute();
+    withdraw();
+    results_.calculated = false;
+    results_.messages = {{MessageCode::ErrorHead}};
+    bars_.topZoom = 100;
+
+    StoredResults kept = loaded.results;
+    bool keep = loaded.ResultsValid;
+    if (const auto claimed = loaded.claimedResults()) {
+        // Shown are the results of this aircraft, never the file's word for them.
+        CalcOptions options;
+        options.marginDesired = choice_.marginDesired();
+        CalcResult& calc = results_.calc;
+        calculateWithStoredResults(model_, claimed, options, workspace_, calc);
+        results_.messages = calc.memo;
+        keep = calc.done();
+        kept = {calc.evaluation.RefArea, calc.evaluation.RefChord, calc.evaluation.AnpAircraft};
+    }
+    if (keep) {
+        // A file keeps no lattice and no wing's own centre: the planform views mark none.
+        Evaluation& shown = results_.calc.evaluation;
+        shown.RefArea = kept.RefArea;
+        shown.RefChord = kept.RefChord;
+        shown.AnpAircraft = kept.AnpAircraft;
+        shown.RefOutlineCount = 0;
+        for (double& anp : shown.AnpWing) anp = std::numeric_limits<double>::quiet_NaN();
+        results_.ResultsValid = true;
+    }
+    emit aircraftChanged(AircraftChange());
+    emit viewBarsChanged();
+    emit recalculated();
+    emit resultsChanged();
+    emit stateChanged();
+    return std::nullopt;
+}
+
+std::optional<FileError> AircraftDocument::save(const std::string& path) {
+    std::optional<StoredResults> stored;
+    if (results_.ResultsValid) {
+        const Evaluation& e = results_.calc.evaluation;
+        stored = StoredResults{e.RefArea, e.RefChord, e.AnpAircraft};
+    }
+    if (auto failure = writeFileSafely(std::filesystem::path(path), aircraftFileBytes(model_, stored)))
+        return failure;
+    model_.AircraftFileName = fileName_ = path;
+    hasFile_ = true;
+    undo_->setClean();
+    emit stateChanged();
+    return std::nullopt;
+}
+
+void AircraftDocument::setFileName(const std::string& name) {
+    model_.AircraftFileName = name;
+}
+
+}  // namespace ws

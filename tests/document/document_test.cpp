@@ -1,0 +1,253 @@
+// The document without a window: every kind of step undone and done again,
+// the calculate command and what withdraws its results, the stability
+// choice, the language switch and the file's state.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QSignalSpy>
+#include <QUndoStack>
+#include <functional>
+
+#include "../files/temp_folder.h"
+#include "document/aircraft_document.h"
+#include "texts/catalogue.h"
+
+namespace ws::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kExamples = WINSTABIX_EXAMPLES;
+const fs::path kData = WINSTABIX_TEST_DATA;
+
+class Document : public ::testing::Test {
+  protected:
+    void TearDown() override { doc.setLanguage(Language::English); }
+    bool hasLine(MessageCode code) const {
+        for (const Message& m : doc.results().messages)
+            if (m.code == code) return true;
+        return false;
+    }
+    std::string rows(bool manual) const {
+        const Evaluation& e = doc.results().calc.evaluation;
+        const StabilityRows r = stabilityRows(doc.stability(), e.RefArea, e.RefChord, e.AnpAircraft);
+        return manual ? r.cgDesired : r.cgFront + "|" + r.cgRear;
+    }
+
+    TempFolder folder;
+    AircraftDocument doc;
+};
+
+TEST_F(Document, EveryKindOfStepIsOneStepThatUndoAndRedoRestore) {
+    struct Case {
+        const char* what;
+        std::function<void(AircraftDocument&)> change;
+        const char* name;
+        bool whole;  // the whole aircraft is recalculated
+    };
+    const Case cases[] = {
+        {"typed", [](AircraftDocument& d) { d.editField(1, 1, "2"), d.editField(1, 1, "25"); },
+         "Tip chord of trapezium 1 of wing 1, mm", false},
+        {"drag",
+         [](AircraftDocument& d) {
+             d.writeFields(1, {{kChordField, "330"}, {kSpanField, "560"}});
+         },
+         "Drag on the planform of wing 1", false},
+        {"trapeziums", [](AircraftDocument& d) { d.chooseTrapCount(1, 3); }, "Trapezium count of wing 1",
+         false},
+        {"wings", [](AircraftDocument& d) { d.chooseWingCount(3); }, "Wing count", true},
+        {"position", [](AircraftDocument& d) { d.editField(2, kPosXField, "700"); },
+         "Position x of wing 2, mm", true},
+        {"gap", [](AircraftDocument& d) { d.editField(2, kGapField, "4"); }, "Centre gap of wing 2, mm",
+         false},
+        {"remarks", [](AircraftDocument& d) { d.editRemarks("a"), d.editRemarks("ab"); }, "Remarks", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        AircraftDocument d;
+        d.calculate();
+        const int steps = d.undoStack()->count();
+        const AircraftText before = d.text();
+        const AircraftModel model = d.model();
+        QSignalSpy whole(&d, &AircraftDocument::recalculated);
+        c.change(d);
+        const AircraftText after = d.text();
+        EXPECT_EQ(d.undoStack()->count(), steps + 1);
+        EXPECT_EQ(d.undoStack()->undoText(), c.name);
+        EXPECT_EQ(whole.count() > 0, c.whole);
+        EXPECT_TRUE(d.isModified());
+        EXPECT_FALSE(d.results().ResultsValid);
+
+        d.undoStack()->undo();
+        EXPECT_EQ(d.text().field, before.field);
+        EXPECT_EQ(d.text().remarks, before.remarks);
+        EXPECT_EQ(d.text().TrapCount, before.TrapCount);
+        EXPECT_EQ(d.model().WingCount, model.WingCount);
+        EXPECT_EQ(d.planform(1).WingArea, Calc_W(model.wing[1]).WingArea);
+        EXPECT_FALSE(d.results().calculated);
+        d.undoStack()->redo();
+        EXPECT_EQ(d.text().field, after.field);
+        EXPECT_EQ(d.text().remarks, after.remarks);
+        EXPECT_FALSE(d.results().ResultsValid);
+    }
+}
+
+TEST_F(Document, TheCalculationsHeightsAreTheBatchProgramsAndUndoneAsOneStep) {
+    doc.editField(2, kPosZField, "0");
+    const CalcResult expected = runCalculation(doc.model());
+    ASSERT_TRUE(expected.WingsMoved);
+    doc.calculate();
+    EXPECT_EQ(doc.undoStack()->count(), 2);
+    for (int w = 1; w <= kMaxWings; ++w) EXPECT_EQ(doc.model().wing[w].WingPosZ, expected.WingPosZ[w]) << w;
+    EXPECT_TRUE(doc.results().messagesShown());
+    EXPECT_TRUE(hasLine(MessageCode::WingsMoved));
+    doc.undoStack()->undo();
+    EXPECT_EQ(doc.text().field[2][kPosZField], "0");
+    EXPECT_EQ(doc.undoStack()->count(), 2);
+}
+
+TEST_F(Document, CalculateAndWhatWithdrawsItsResults) {
+    EXPECT_FALSE(doc.results().calculated);
+    QSignalSpy state(&doc, &AircraftDocument::stateChanged);
+    bool runningSeen = false;
+    QObject::connect(&doc, &AircraftDocument::stateChanged,
+                     [&] { runningSeen = runningSeen || doc.results().running; });
+    int progress = 0;
+    doc.calculate([&](int) { ++progress; });
+    EXPECT_TRUE(runningSeen);
+    EXPECT_GT(progress, 0);
+    const DocumentResults& r = doc.results();
+    EXPECT_FALSE(r.running);
+    EXPECT_TRUE(r.ResultsValid && r.LatticeValid && r.calculated);
+    EXPECT_FALSE(r.messagesShown());
+    EXPECT_EQ(r.calc.evaluation.AnpAircraft, runCalculation(doc.model()).evaluation.AnpAircraft);
+    EXPECT_FALSE(doc.isModified());  // a calculation without moved heights changes no entry
+
+    // A page's whole redraw keeps the calculate command off and fits the top
+    // view again; an edit brings the command back.
+    BarPositions zoomed;
+    zoomed.topZoom = 60;
+    doc.setViewBars(zoomed);
+    doc.recalculate();
+    EXPECT_FALSE(r.ResultsValid);
+    EXPECT_TRUE(r.calculated);
+    EXPECT_EQ(doc.viewBars().topZoom, 100);
+    doc.calculate();
+    doc.editRemarks("x");
+    EXPECT_FALSE(r.ResultsValid || r.LatticeValid || r.calculated);
+
+    // A refused aircraft: no results, the refusal in the message box, until the next edit.
+    doc.editField(1, kChordField, "10");
+    doc.editField(1, kChordField + 1, "10");
+    doc.editField(1, kSpanField, "3000");
+    doc.calculate();
+    EXPECT_FALSE(r.ResultsValid);
+    EXPECT_TRUE(r.calculated);
+    EXPECT_TRUE(hasLine(MessageCode::LessAspectRatio));
+    EXPECT_TRUE(r.messagesShown());
+    doc.editField(1, kSpanField, "550");  // a wing's own field: the box keeps its lines
+    EXPECT_TRUE(r.messagesShown());
+    EXPECT_FALSE(r.calculated);
+    doc.editField(1, kPosXField, "1");  // the whole aircraft: back to the hidden head line
+    EXPECT_FALSE(r.messagesShown());
+}
+
+TEST_F(Document, StabilityChoiceAndMarginGiveTheRows) {
+    doc.calculate();
+    BarPositions zoomed;
+    zoomed.topZoom = 60;
+    doc.setViewBars(zoomed);
+    const struct {
+        bool manual;
+        const char* margin;
+        const char* rows;
+    } cases[] = {
+        {false, "7.5", "x_cg (16%): 50.2mm   |x_cg (8%): 72.0mm   "},
+        {true, "7.5", "x_cg (7.5%): 73.3mm     "},
+        {true, "12,25", "x_cg (12.2%): 60.4mm     "},
+        {true, "", "x_cg (0.0%): 93.7mm     "},
+        {false, "", "x_cg (16%): 50.2mm   |x_cg (8%): 72.0mm   "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.margin);
+        doc.chooseStability(c.manual);
+        doc.editMargin(c.margin);
+        EXPECT_EQ(rows(c.manual), c.rows);
+        EXPECT_EQ(doc.exportSource().marks->manual, c.manual);
+    }
+    EXPECT_EQ(doc.viewBars().topZoom, 100);  // a change of the choice fits the top view again
+    EXPECT_FALSE(doc.isModified());          // the choice is no change of the aircraft
+    doc.editField(1, kChordField, "300");
+    EXPECT_FALSE(doc.exportSource().marks);
+}
+
+TEST_F(Document, TheLanguageInForceNamesTheStepsAndReachesEveryObject) {
+    struct Listener : QObject {
+        int changes = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            changes += e->type() == QEvent::LanguageChange;
+            return false;
+        }
+    } listener;
+    QCoreApplication::instance()->installEventFilter(&listener);
+    doc.editField(1, kChordField, "300");
+    doc.chooseTrapCount(2, 2);
+    doc.setLanguage(Language::German);
+    QCoreApplication::instance()->removeEventFilter(&listener);
+    EXPECT_GT(listener.changes, 0);
+    EXPECT_EQ(doc.language(), Language::German);
+    EXPECT_EQ(doc.undoStack()->undoText(), "Trapezanzahl von Flügel 2");
+    doc.undoStack()->undo();
+    EXPECT_EQ(doc.undoStack()->undoText(), "Wurzeltiefe von Flügel 1, mm");
+    // The start-up remarks are written in the language in force, and stay as written.
+    EXPECT_EQ(AircraftDocument(Language::German).text().remarks,
+              "Bemerkungen können in diesem Feld eingegeben werden:");
+    EXPECT_EQ(doc.text().remarks, "insert your remarks her:");
+}
+
+TEST_F(Document, OpenAndSaveKeepTheFilesStateAndResults) {
+    const fs::path copy = folder / "copy.da4";
+    // Stored results: calculated again, shown without lattice, written back byte for byte.
+    ASSERT_FALSE(doc.open((kData / "with-results.da4").string()));
+    EXPECT_TRUE(doc.hasFile());
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.undoStack()->count(), 0);
+    EXPECT_EQ(doc.fileName(), (kData / "with-results.da4").string());
+    EXPECT_TRUE(doc.results().ResultsValid);
+    EXPECT_FALSE(doc.results().LatticeValid || doc.results().calculated || doc.results().messagesShown());
+    EXPECT_NEAR(doc.results().calc.evaluation.RefChord, 271.98, 0.005);
+    ASSERT_FALSE(doc.save(copy.string()));
+    EXPECT_EQ(readBytes(copy), readBytes(kData / "with-results.da4"));
+
+    // Claims that are not this aircraft's are replaced, with a notice.
+    ASSERT_FALSE(doc.open((kData / "damaged" / "results-disagree.da4").string()));
+    EXPECT_TRUE(doc.results().ResultsValid);
+    EXPECT_TRUE(hasLine(MessageCode::StoredResultsReplaced));
+    EXPECT_TRUE(doc.results().messagesShown());
+
+    // A refused file changes nothing.
+    doc.editField(1, kChordField, "300");
+    const auto refused = doc.open((kData / "damaged" / "binary-rubbish.da4").string());
+    ASSERT_TRUE(refused);
+    EXPECT_FALSE(refused->reason.empty());
+    EXPECT_EQ(doc.text().field[1][kChordField], "300");
+    EXPECT_TRUE(doc.isModified());
+
+    // An edit withdraws the results: the file gets "0" three times. A failed
+    // save keeps the name and the modified mark.
+    ASSERT_TRUE(doc.save((folder / "missing" / "x.da4").string()));
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.fileName(), (kData / "damaged" / "results-disagree.da4").string());
+    ASSERT_FALSE(doc.save(copy.string()));
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_NE(readBytes(copy).find("\r\n \r\n0\r\n0\r\n0\r\n \r\n"), std::string::npos);
+
+    // The name a Save writes to may change without the file shown.
+    doc.setFileName("other.da4");
+    EXPECT_EQ(doc.model().AircraftFileName, "other.da4");
+    EXPECT_EQ(doc.fileName(), copy.string());
+}
+
+}  // namespace
+}  // namespace ws::testing
