@@ -107,6 +107,18 @@
         <source>The results stored in the file are incomplete and were calculated again.</source>
         <translation>Die in der Datei gespeicherten Ergebnisse sind unvollständig und wurden neu berechnet.</translation>
     </message>
+    <message>
+        <source>%1 files were named at start; none was opened. Open one at a time.</source>
+        <translation>Beim Start wurden %1 Dateien genannt; keine wurde geöffnet. Bitte nur eine Datei öffnen.</translation>
+    </message>
+    <message>
+        <source>No home folder: settings are not kept.</source>
+        <translation>Kein Home-Verzeichnis: Einstellungen werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The home folder does not exist: settings are not kept.</source>
+        <translation>Das Home-Verzeichnis existiert nicht: Einstellungen werden nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

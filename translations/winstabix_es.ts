@@ -107,6 +107,18 @@
         <source>The results stored in the file are incomplete and were calculated again.</source>
         <translation>Los resultados guardados en el archivo están incompletos y se han calculado de nuevo.</translation>
     </message>
+    <message>
+        <source>%1 files were named at start; none was opened. Open one at a time.</source>
+        <translation>Se indicaron %1 archivos al iniciar; no se abrió ninguno. Abra uno cada vez.</translation>
+    </message>
+    <message>
+        <source>No home folder: settings are not kept.</source>
+        <translation>No hay carpeta personal: los ajustes no se guardan.</translation>
+    </message>
+    <message>
+        <source>The home folder does not exist: settings are not kept.</source>
+        <translation>La carpeta personal no existe: los ajustes no se guardan.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

@@ -107,6 +107,18 @@
         <source>The results stored in the file are incomplete and were calculated again.</source>
         <translation>Les résultats enregistrés dans le fichier sont incomplets et ont été recalculés.</translation>
     </message>
+    <message>
+        <source>%1 files were named at start; none was opened. Open one at a time.</source>
+        <translation>%1 fichiers ont été indiqués au démarrage ; aucun n&apos;a été ouvert. Ouvrez-en un à la fois.</translation>
+    </message>
+    <message>
+        <source>No home folder: settings are not kept.</source>
+        <translation>Pas de dossier personnel : les réglages ne sont pas conservés.</translation>
+    </message>
+    <message>
+        <source>The home folder does not exist: settings are not kept.</source>
+        <translation>Le dossier personnel n&apos;existe pas : les réglages ne sont pas conservés.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

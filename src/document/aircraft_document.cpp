@@ -147,6 +147,12 @@ void AircraftDocument::apply(const AircraftText& text, const AircraftChange& cha
     emit stateChanged();
 }
 
+void AircraftDocument::addNotice(const Message& notice) {
+    results_.messages.push_back(notice);
+    emit resultsChanged();
+    emit stateChanged();
+}
+
 void AircraftDocument::recompute() {
     model_.WingCount = model_.CalcWingCount = text_.WingCount;
     for (int w = 1; w <= kMaxWings; ++w) {

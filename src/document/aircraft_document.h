@@ -86,6 +86,9 @@ class AircraftDocument : public QObject {
     // own) together. `progress` hears the elimination's steps still to go.
     void calculate(const ProgressFn& progress = {});
     const DocumentResults& results() const { return results_; }
+    // A line of the window's own (not the calculation's) added to the
+    // message box; the next recalculation clears it with the rest.
+    void addNotice(const Message& notice);
 
     // ---- The stability choice ---------------------------------------------
     const StabilityChoice& stabilityChoice() const { return choice_; }

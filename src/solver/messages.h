@@ -27,6 +27,8 @@ enum class MessageCode {
     TrailingEdgeSwept,        // a: the same
     StoredResultsReplaced,    // a file's stored results did not belong to its aircraft
     StoredResultsIncomplete,  // the file ended inside its results
+    FilesNotOpened,           // a: the files named at start, more than one
+    NoSettingsFolder,         // a: 0 no home at all, 1 the home named does not exist
     TrapeziumFailed,          // a: the wing, b: the trapezium; Newton did not converge
     MoreTipChord,
     Itmax,         // a: itmax

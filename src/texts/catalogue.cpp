@@ -35,6 +35,15 @@ QString messageText(const Message& m) {
     switch (m.code) {
         case MessageCode::ErrorHead:
             return say(QT_TRANSLATE_NOOP("Calculation", "Error: "));
+        case MessageCode::FilesNotOpened:
+            return say(QT_TRANSLATE_NOOP(
+                           "Calculation",
+                           "%1 files were named at start; none was opened. Open one at a time."))
+                .arg(number(m.a));
+        case MessageCode::NoSettingsFolder:
+            return m.a == 0 ? say(QT_TRANSLATE_NOOP("Calculation", "No home folder: settings are not kept."))
+                            : say(QT_TRANSLATE_NOOP(
+                                  "Calculation", "The home folder does not exist: settings are not kept."));
         case MessageCode::Attention:
             return say(QT_TRANSLATE_NOOP("Calculation", "Attention:"));
         case MessageCode::WingsMoved:
