@@ -187,6 +187,13 @@
     </message>
 </context>
 <context>
+    <name>Print</name>
+    <message>
+        <source>The template would take %1 sheets, more than %2: it is not printed.</source>
+        <translation>Die Schablone bräuchte %1 Blätter, mehr als %2: sie wird nicht gedruckt.</translation>
+    </message>
+</context>
+<context>
     <name>Stability</name>
     <message>
         <source>x_cg (%1%): %2mm</source>

@@ -187,6 +187,13 @@
     </message>
 </context>
 <context>
+    <name>Print</name>
+    <message>
+        <source>The template would take %1 sheets, more than %2: it is not printed.</source>
+        <translation>Le gabarit demanderait %1 feuilles, plus de %2 : il n&apos;est pas imprimé.</translation>
+    </message>
+</context>
+<context>
     <name>Stability</name>
     <message>
         <source>x_cg (%1%): %2mm</source>
