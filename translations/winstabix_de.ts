@@ -617,5 +617,17 @@
         <source>%1 character(s) of the remarks cannot be stored in an aircraft file and were saved as &quot;?&quot;.</source>
         <translation>%1 Zeichen der Bemerkungen kann eine Flugzeugdatei nicht speichern; sie wurden als &quot;?&quot; gespeichert.</translation>
     </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite it?</source>
+        <translation>%1 wurde seit dem Öffnen oder Speichern von einem anderen Programm geändert. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Speichern unter…</translation>
+    </message>
 </context>
 </TS>

@@ -617,5 +617,17 @@
         <source>%1 character(s) of the remarks cannot be stored in an aircraft file and were saved as &quot;?&quot;.</source>
         <translation>%1 carácter(es) de las observaciones no se pueden guardar en un archivo de avión y se guardaron como «?».</translation>
     </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite it?</source>
+        <translation>%1 fue modificado por otro programa desde que se abrió o guardó. ¿Sobrescribirlo?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Guardar como…</translation>
+    </message>
 </context>
 </TS>

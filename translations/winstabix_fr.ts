@@ -617,5 +617,17 @@
         <source>%1 character(s) of the remarks cannot be stored in an aircraft file and were saved as &quot;?&quot;.</source>
         <translation>%1 caractère(s) des remarques ne peuvent pas être enregistrés dans un fichier d&apos;avion et ont été enregistrés comme « ? ».</translation>
     </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite it?</source>
+        <translation>%1 a été modifié par un autre programme depuis son ouverture ou son enregistrement. L&apos;écraser ?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Écraser</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Enregistrer sous…</translation>
+    </message>
 </context>
 </TS>

@@ -123,6 +123,11 @@ class AircraftDocument : public QObject {
     std::optional<FileError> save(const std::string& path);
     // The name a Save would write to; the file shown stays.
     void setFileName(const std::string& name);
+    // True when `path` is the file last opened or saved and its contents are
+    // no longer those this document read or wrote (another program or window
+    // wrote it since). A file gone or unreadable counts as unchanged: a save
+    // loses nothing there.
+    bool changedOnDisk(const std::string& path) const;
 
   signals:
     void aircraftChanged(const ws::AircraftChange& change);
@@ -150,6 +155,7 @@ class AircraftDocument : public QObject {
     QUndoStack* undo_;
     std::string fileName_ = "Unknown.da4";
     bool hasFile_ = false;
+    std::optional<std::size_t> diskContents_;  // hash of the file's bytes when opened or saved
     DocumentResults results_;
     SolverWorkspace workspace_;
     StabilityChoice choice_;
