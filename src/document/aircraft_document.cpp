@@ -148,6 +148,7 @@ void AircraftDocument::apply(const AircraftText& text, const AircraftChange& cha
 }
 
 void AircraftDocument::addNotice(const Message& notice) {
+    notices_.push_back(notice);
     results_.messages.push_back(notice);
     emit resultsChanged();
     emit stateChanged();
@@ -179,6 +180,8 @@ void AircraftDocument::withdraw() {
 void AircraftDocument::recalculate() {
     withdraw();
     results_.messages = {{MessageCode::ErrorHead}};
+    // A resize or page change recalculates too; the window's notices stay until a calculation or an open.
+    results_.messages.insert(results_.messages.end(), notices_.begin(), notices_.end());
     if (bars_.topZoom != 100) {
         bars_.topZoom = 100;
         emit viewBarsChanged();
@@ -196,6 +199,7 @@ void AircraftDocument::calculate(const ProgressFn& progress) {
     options.progress = progress;
     CalcResult& calc = results_.calc;
     runCalculation(model_, options, workspace_, calc);
+    notices_.clear();
     results_.messages = calc.memo;
     if (calc.WingsMoved) {
         AircraftText after = text_;

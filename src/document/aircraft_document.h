@@ -87,7 +87,7 @@ class AircraftDocument : public QObject {
     void calculate(const ProgressFn& progress = {});
     const DocumentResults& results() const { return results_; }
     // A line of the window's own (not the calculation's) added to the
-    // message box; the next recalculation clears it with the rest.
+    // message box; it stays until the next calculation or open.
     void addNotice(const Message& notice);
 
     // ---- The stability choice ---------------------------------------------
@@ -157,6 +157,7 @@ class AircraftDocument : public QObject {
     bool hasFile_ = false;
     std::optional<std::size_t> diskContents_;  // hash of the file's bytes when opened or saved
     DocumentResults results_;
+    std::vector<Message> notices_;  // the window's own lines in the message box
     SolverWorkspace workspace_;
     StabilityChoice choice_;
     BarPositions bars_;

@@ -35,6 +35,7 @@ std::optional<FileError> AircraftDocument::open(const std::string& path) {
     recompute();
     withdraw();
     results_.calculated = false;
+    notices_.clear();
     results_.messages = {{MessageCode::ErrorHead}};
     bars_.topZoom = 100;
 
