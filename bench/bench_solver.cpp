@@ -47,7 +47,7 @@ AircraftModel generated3000() {
         WingEntry e;
         e.chord = {0, 600, 500, 60, 40, 20};
         e.span = {0, 150, 40, 50, 5};
-        e.offset = {0, 0, 50, 500, 520, 540};
+        e.offset = {0, 0, 50, 270, 290, 310};
         e.posX = (w - 1) * 1500;
         e.posZ = (w - 1) * 150;
         m.wing[w] = paramsFromEntry(e, 4);

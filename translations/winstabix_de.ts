@@ -103,6 +103,34 @@
         <source>Not converged: no finer lattice could be calculated; the value is the window&apos;s lattice&apos;s.</source>
         <translation>Nicht konvergiert: kein feineres Gitter ließ sich berechnen; der Wert ist der des Fenstergitters.</translation>
     </message>
+    <message>
+        <source>The aerodynamic center lies outside this wing!</source>
+        <translation>Der Neutralpunkt liegt außerhalb dieses Flügels!</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (leading edge swept %1°, at most 80°)!</source>
+        <translation>Bitte dieses Trapez verändern (Vorderkante %1° gepfeilt, höchstens 80°)!</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (trailing edge swept %1°, at most 80°)!</source>
+        <translation>Bitte dieses Trapez verändern (Hinterkante %1° gepfeilt, höchstens 80°)!</translation>
+    </message>
+    <message>
+        <source>The results stored in the file are incomplete and were calculated again.</source>
+        <translation>Die in der Datei gespeicherten Ergebnisse sind unvollständig und wurden neu berechnet.</translation>
+    </message>
+    <message>
+        <source>%1 files were named at start; none was opened. Open one at a time.</source>
+        <translation>Beim Start wurden %1 Dateien genannt; keine wurde geöffnet. Bitte nur eine Datei öffnen.</translation>
+    </message>
+    <message>
+        <source>No home folder: settings are not kept.</source>
+        <translation>Kein Home-Verzeichnis: Einstellungen werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The home folder does not exist: settings are not kept.</source>
+        <translation>Das Home-Verzeichnis existiert nicht: Einstellungen werden nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -168,6 +196,13 @@
     <message>
         <source>One half with the centre line</source>
         <translation>Eine Hälfte mit der Mittellinie</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>The template would take %1 sheets, more than %2: it is not printed.</source>
+        <translation>Die Schablone bräuchte %1 Blätter, mehr als %2: sie wird nicht gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -601,6 +636,18 @@
     <message>
         <source>Converged neutral point</source>
         <translation>Konvergierter Neutralpunkt</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite it?</source>
+        <translation>%1 wurde seit dem Öffnen oder Speichern von einem anderen Programm geändert. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Speichern unter…</translation>
     </message>
 </context>
 </TS>

@@ -103,6 +103,34 @@
         <source>Not converged: no finer lattice could be calculated; the value is the window&apos;s lattice&apos;s.</source>
         <translation>No convergido: no se pudo calcular ninguna malla más fina; el valor es el de la malla de la ventana.</translation>
     </message>
+    <message>
+        <source>The aerodynamic center lies outside this wing!</source>
+        <translation>¡El punto neutro está fuera de esta ala!</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (leading edge swept %1°, at most 80°)!</source>
+        <translation>¡Modifique este trapecio (borde de ataque con flecha de %1°, como máximo 80°)!</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (trailing edge swept %1°, at most 80°)!</source>
+        <translation>¡Modifique este trapecio (borde de salida con flecha de %1°, como máximo 80°)!</translation>
+    </message>
+    <message>
+        <source>The results stored in the file are incomplete and were calculated again.</source>
+        <translation>Los resultados guardados en el archivo están incompletos y se han calculado de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 files were named at start; none was opened. Open one at a time.</source>
+        <translation>Se indicaron %1 archivos al iniciar; no se abrió ninguno. Abra uno cada vez.</translation>
+    </message>
+    <message>
+        <source>No home folder: settings are not kept.</source>
+        <translation>No hay carpeta personal: los ajustes no se guardan.</translation>
+    </message>
+    <message>
+        <source>The home folder does not exist: settings are not kept.</source>
+        <translation>La carpeta personal no existe: los ajustes no se guardan.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -168,6 +196,13 @@
     <message>
         <source>One half with the centre line</source>
         <translation>Una semiala con el eje central</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>The template would take %1 sheets, more than %2: it is not printed.</source>
+        <translation>La plantilla necesitaría %1 hojas, más de %2: no se imprime.</translation>
     </message>
 </context>
 <context>
@@ -601,6 +636,18 @@
     <message>
         <source>Converged neutral point</source>
         <translation>Punto neutro convergido</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite it?</source>
+        <translation>%1 fue modificado por otro programa desde que se abrió o guardó. ¿Sobrescribirlo?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Guardar como…</translation>
     </message>
 </context>
 </TS>

@@ -103,6 +103,34 @@
         <source>Not converged: no finer lattice could be calculated; the value is the window&apos;s lattice&apos;s.</source>
         <translation>Non convergé : aucun maillage plus fin n&apos;a pu être calculé ; la valeur est celle du maillage de la fenêtre.</translation>
     </message>
+    <message>
+        <source>The aerodynamic center lies outside this wing!</source>
+        <translation>Le foyer se trouve en dehors de cette aile !</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (leading edge swept %1°, at most 80°)!</source>
+        <translation>Veuillez modifier ce trapèze (bord d&apos;attaque en flèche de %1°, au plus 80°) !</translation>
+    </message>
+    <message>
+        <source>Please change this trapezium (trailing edge swept %1°, at most 80°)!</source>
+        <translation>Veuillez modifier ce trapèze (bord de fuite en flèche de %1°, au plus 80°) !</translation>
+    </message>
+    <message>
+        <source>The results stored in the file are incomplete and were calculated again.</source>
+        <translation>Les résultats enregistrés dans le fichier sont incomplets et ont été recalculés.</translation>
+    </message>
+    <message>
+        <source>%1 files were named at start; none was opened. Open one at a time.</source>
+        <translation>%1 fichiers ont été indiqués au démarrage ; aucun n&apos;a été ouvert. Ouvrez-en un à la fois.</translation>
+    </message>
+    <message>
+        <source>No home folder: settings are not kept.</source>
+        <translation>Pas de dossier personnel : les réglages ne sont pas conservés.</translation>
+    </message>
+    <message>
+        <source>The home folder does not exist: settings are not kept.</source>
+        <translation>Le dossier personnel n&apos;existe pas : les réglages ne sont pas conservés.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -168,6 +196,13 @@
     <message>
         <source>One half with the centre line</source>
         <translation>Une demi-aile avec l’axe central</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>The template would take %1 sheets, more than %2: it is not printed.</source>
+        <translation>Le gabarit demanderait %1 feuilles, plus de %2 : il n&apos;est pas imprimé.</translation>
     </message>
 </context>
 <context>
@@ -601,6 +636,18 @@
     <message>
         <source>Converged neutral point</source>
         <translation>Foyer convergé</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite it?</source>
+        <translation>%1 a été modifié par un autre programme depuis son ouverture ou son enregistrement. L&apos;écraser ?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Écraser</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Enregistrer sous…</translation>
     </message>
 </context>
 </TS>

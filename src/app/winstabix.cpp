@@ -14,7 +14,11 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "ui/WinStabix2.h"
@@ -53,6 +57,42 @@ int screenshot(ws::TForm1& window, const QString& file, int page) {
     return result;
 }
 
+// A factor as Qt reads it: a finite number above 0.
+bool validFactor(std::string_view text) {
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc{} && end == text.data() + text.size() && std::isfinite(value) && value > 0;
+}
+
+// "1.5" or "2;1" or "DP-1=2;HDMI-1=1", as QT_SCREEN_SCALE_FACTORS lists them.
+bool validFactorList(std::string_view list) {
+    while (true) {
+        const std::size_t end = list.find(';');
+        std::string_view entry = list.substr(0, end);
+        if (const std::size_t equals = entry.rfind('='); equals != std::string_view::npos)
+            entry.remove_prefix(equals + 1);
+        if (!entry.empty() && !validFactor(entry)) return false;
+        if (end == std::string_view::npos) return true;
+        list.remove_prefix(end + 1);
+    }
+}
+
+// Qt takes a scale factor of 0 or below as it comes: no window at all, or a
+// crash in the first repaint. Such a setting is dropped before Qt reads it.
+void dropInvalidScaleSettings() {
+    const struct {
+        const char* name;
+        bool (*valid)(std::string_view);
+    } settings[] = {{"QT_SCALE_FACTOR", validFactor}, {"QT_SCREEN_SCALE_FACTORS", validFactorList}};
+    for (const auto& setting : settings) {
+        const char* value = std::getenv(setting.name);
+        if (!value || setting.valid(value)) continue;
+        std::fprintf(stderr, "winstabix: %s=%s ignored: a scale factor is a number above 0\n", setting.name,
+                     value);
+        ::unsetenv(setting.name);
+    }
+}
+
 const char kUsage[] =
     "Usage: winstabix [FILE.da4]\n"
     "Calculates the pitch stability of a model aircraft in a window;\n"
@@ -76,6 +116,7 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    dropInvalidScaleSettings();
     QApplication app(argc, argv);
     ws::keepNativeArguments(argc, argv);
     QApplication::setApplicationName(QStringLiteral("WinStabix4"));

@@ -2,9 +2,16 @@
 //   winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--json] [--save OUT.da4] [--panels N]
 //                  [--converged] [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]
 // Exit status 0 when calculated, 1 when the calculation refused the aircraft,
-// 2 on a bad command line or a file that cannot be read or written.
+// 2 on a bad command line, a file that cannot be read or written, or output
+// that did not reach standard output.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +45,7 @@ constexpr const char* kUsage =
     "  --lang en|de|fr|es  language of the calculation's messages (default en)\n"
     "  --json          print one JSON object instead of the text report\n"
     "  --save OUT.da4  write the aircraft, with its results when calculated\n"
+    "                  (OUT - : to standard output, instead of the report)\n"
     "  --panels N      panels aimed at for the largest wing, 100 to 3000 (default 400);\n"
     "                  for convergence studies, the window always uses 400; a target\n"
     "                  beyond the 3000 unknowns gives way to the finest that fits\n"
@@ -47,19 +55,17 @@ constexpr const char* kUsage =
     "  --svg OUT.svg   write the planform drawing at true scale (SVG)\n"
     "  --dxf OUT.dxf   write the planform drawing for CAD (DXF R12, mm)\n"
     "  --avl OUT.avl   write the aircraft as input for the vortex-lattice program AVL\n"
-    "                  (the drawings carry the stability marks only when calculated)\n";
-
-// Coarser lattices give lift slopes far from any converged value.
-constexpr int kFewestPanels = 100;
+    "                  (the drawings carry the stability marks only when calculated;\n"
+    "                  - for standard output, as with --save)\n";
 
 struct Options {
-    std::optional<std::string> input;   // aircraft file to load
-    std::optional<std::string> saveTo;  // --save
-    std::optional<std::string> svgTo, dxfTo, avlTo;
-    ws::Language language = ws::Language::English;  // --lang
-    bool json = false;                              // --json
-    bool converged = false;                         // --converged
-    int panels = ws::kTargetPanels;                 // --panels
+    std::optional<std::string> input;                // aircraft file to load
+    std::optional<std::string> saveTo;               // --save
+    std::optional<std::string> svgTo, dxfTo, avlTo;  // "-": standard output
+    ws::Language language = ws::Language::English;   // --lang
+    bool json = false;                               // --json
+    bool converged = false;                          // --converged
+    int panels = ws::kTargetPanels;                  // --panels
     bool help = false;
 };
 
@@ -68,12 +74,12 @@ struct CommandLine {
     std::string error;  // empty when the command line is fine
 };
 
-// A whole number of panels from kFewestPanels to the unknowns' limit.
+// A whole number of panels from ws::kFewestPanels to the unknowns' limit.
 std::optional<int> panelCount(std::string_view text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-    if (value < kFewestPanels || value > ws::kMaxUnknowns) return std::nullopt;
+    if (value < ws::kFewestPanels || value > ws::kMaxUnknowns) return std::nullopt;
     return value;
 }
 
@@ -104,7 +110,7 @@ std::string takeArgument(int argc, char** argv, int& i, Options& options) {
         const std::string_view text = argv[++i];
         const std::optional<int> panels = panelCount(text);
         if (!panels)
-            return "--panels takes a whole number from " + std::to_string(kFewestPanels) + " to " +
+            return "--panels takes a whole number from " + std::to_string(ws::kFewestPanels) + " to " +
                    std::to_string(ws::kMaxUnknowns) + ", not " + std::string(text);
         options.panels = *panels;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -122,6 +128,61 @@ CommandLine parseCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc && line.error.empty(); ++i)
         line.error = takeArgument(argc, argv, i, line.options);
     return line;
+}
+
+constexpr std::string_view kStandardOutput = "-";
+
+struct Output {
+    const char* option;
+    const std::optional<std::string>& path;
+};
+
+std::array<Output, 4> outputsOf(const Options& o) {
+    return {{{"--save", o.saveTo}, {"--svg", o.svgTo}, {"--dxf", o.dxfTo}, {"--avl", o.avlTo}}};
+}
+
+bool toStandardOutput(const Options& o) {
+    for (const Output& out : outputsOf(o))
+        if (out.path == kStandardOutput) return true;
+    return false;
+}
+
+// Whether `path` is the regular file standard output was opened on (a shell's
+// "> FILE"): an output there would be mixed with, or renamed away from, what is printed.
+bool isStandardOutputFile(const std::string& path) {
+    struct stat out {
+    }, file{};
+    return ::fstat(STDOUT_FILENO, &out) == 0 && S_ISREG(out.st_mode) && ::stat(path.c_str(), &file) == 0 &&
+           file.st_dev == out.st_dev && file.st_ino == out.st_ino;
+}
+
+// What keeps the outputs from being written, found before anything is: two
+// outputs to one file (standard output's file too), a drawing over the
+// aircraft file read, a target the safe save refuses.
+std::optional<std::string> outputProblem(const Options& o) {
+    const auto outputs = outputsOf(o);
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const Output& a = outputs[i];
+        if (!a.path) continue;
+        for (std::size_t j = i + 1; j < outputs.size(); ++j) {
+            const Output& b = outputs[j];
+            if (!b.path) continue;
+            const bool bothStandard = *a.path == kStandardOutput && *b.path == kStandardOutput;
+            if (bothStandard ||
+                (*a.path != kStandardOutput && *b.path != kStandardOutput && ws::sameFile(*a.path, *b.path)))
+                return std::string(a.option) + " and " + b.option +
+                       (bothStandard ? std::string(" both go to standard output")
+                                     : " name the same file \"" + *b.path + "\"") +
+                       "; each output needs its own";
+        }
+        if (*a.path == kStandardOutput) continue;
+        if (i > 0 && o.input && ws::sameFile(*o.input, *a.path))
+            return std::string(a.option) + " names the aircraft file \"" + *a.path + "\" that is read";
+        if (auto error = ws::checkSaveTarget(*a.path)) return error->reason;
+        if (isStandardOutputFile(*a.path))
+            return std::string(a.option) + " names the file \"" + *a.path + "\" that standard output goes to";
+    }
+    return std::nullopt;
 }
 
 // The aircraft to work on: the file's, or the start-up aircraft without one.
@@ -143,6 +204,12 @@ std::variant<Aircraft, ws::FileError> loadAircraft(const Options& options) {
     return aircraft;
 }
 
+std::optional<ws::FileError> writeOutput(const std::string& path, const std::string& bytes) {
+    if (path != kStandardOutput) return ws::writeFileSafely(path, bytes);
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    return std::nullopt;
+}
+
 // The drawings and the AVL input asked for, with the stability marks only
 // when the aircraft was calculated; stops at the first failed write.
 std::optional<ws::FileError> writeExports(const Options& options, const ws::AircraftModel& model,
@@ -157,7 +224,7 @@ std::optional<ws::FileError> writeExports(const Options& options, const ws::Airc
         {options.svgTo, ws::svgDrawing}, {options.dxfTo, ws::dxfDrawing}, {options.avlTo, ws::avlInput}};
     for (const auto& [path, write] : exports) {
         if (!path) continue;
-        if (auto error = ws::writeFileSafely(*path, write(source))) return error;
+        if (auto error = writeOutput(*path, write(source))) return error;
     }
     return std::nullopt;
 }
@@ -165,6 +232,15 @@ std::optional<ws::FileError> writeExports(const Options& options, const ws::Airc
 int fail(const std::string& message) {
     std::fprintf(stderr, "winstabix-calc: %s\n", message.c_str());
     return kExitFailure;
+}
+
+// Whether everything printed reached standard output (a full disk, /dev/full,
+// a closed pipe), said only once it has been flushed.
+std::optional<std::string> standardOutputFailure() {
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return std::nullopt;
+    return std::string("cannot write to standard output: ") +
+           (errno != 0 ? std::strerror(errno) : "writing failed");
 }
 
 }  // namespace
@@ -177,9 +253,11 @@ int main(int argc, char** argv) {
     }
     if (line.options.help) {
         std::fputs(kUsage, stdout);
+        if (const auto failure = standardOutputFailure()) return fail(*failure);
         return 0;
     }
 
+    if (const auto problem = outputProblem(line.options)) return fail(*problem);
     auto loaded = loadAircraft(line.options);
     if (const auto* error = std::get_if<ws::FileError>(&loaded)) return fail(error->reason);
     const Aircraft& aircraft = std::get<Aircraft>(loaded);
@@ -213,13 +291,18 @@ int main(int argc, char** argv) {
         wording.convergedCgRear = convergedRows.cgRear;
         wording.convergedNotes = ws::messageLines(converged.notes);
     }
-    if (line.options.json)
+    if (toStandardOutput(line.options)) {
+        // Standard output carries that output alone; what the report would say goes to stderr.
+        if (result.memoShown)
+            for (const std::string& message : wording.messages) std::fprintf(stderr, "%s\n", message.c_str());
+    } else if (line.options.json) {
         std::fputs(ws::jsonReport(line.options.input.value_or(""), aircraft.model, result, wording, estimate)
                        .c_str(),
                    stdout);
-    else
+    } else {
         std::fputs(ws::textReport(aircraft.model, result, wording, line.options.panels, estimate).c_str(),
                    stdout);
+    }
 
     if (line.options.saveTo) {
         std::optional<ws::StoredResults> results;
@@ -227,8 +310,9 @@ int main(int argc, char** argv) {
             results = ws::StoredResults{result.evaluation.RefArea, result.evaluation.RefChord,
                                         result.evaluation.AnpAircraft};
         const std::string bytes = ws::aircraftFileBytes(aircraft.model, results);
-        if (const auto error = ws::writeFileSafely(*line.options.saveTo, bytes)) return fail(error->reason);
+        if (const auto error = writeOutput(*line.options.saveTo, bytes)) return fail(error->reason);
     }
     if (const auto error = writeExports(line.options, aircraft.model, result)) return fail(error->reason);
+    if (const auto failure = standardOutputFailure()) return fail(*failure);
     return ws::calcExitStatus(result);
 }

@@ -164,6 +164,13 @@ void AircraftDocument::apply(const AircraftText& text, const AircraftChange& cha
     emit stateChanged();
 }
 
+void AircraftDocument::addNotice(const Message& notice) {
+    notices_.push_back(notice);
+    results_.messages.push_back(notice);
+    emit resultsChanged();
+    emit stateChanged();
+}
+
 void AircraftDocument::recompute() {
     model_.WingCount = model_.CalcWingCount = text_.WingCount;
     for (int w = 1; w <= kMaxWings; ++w) {
@@ -190,6 +197,8 @@ void AircraftDocument::withdraw() {
 void AircraftDocument::recalculate() {
     withdraw();
     results_.messages = {{MessageCode::ErrorHead}};
+    // A resize or page change recalculates too; the window's notices stay until a calculation or an open.
+    results_.messages.insert(results_.messages.end(), notices_.begin(), notices_.end());
     if (bars_.topZoom != 100) {
         bars_.topZoom = 100;
         emit viewBarsChanged();
@@ -216,6 +225,7 @@ void AircraftDocument::calculate(const ProgressFn& progress) {
     } else {
         runCalculation(model_, options, workspace_, calc);
     }
+    notices_.clear();
     results_.messages = calc.memo;
     if (converged_ && convergedRun_.done())
         results_.messages.insert(results_.messages.end(), convergedRun_.notes.begin(),

@@ -95,6 +95,9 @@ class AircraftDocument : public QObject {
     // lattice's values; a change withdraws the results.
     bool convergedNeutralPoint() const { return converged_; }
     void setConvergedNeutralPoint(bool on);
+    // A line of the window's own (not the calculation's) added to the
+    // message box; it stays until the next calculation or open.
+    void addNotice(const Message& notice);
 
     // ---- The stability choice ---------------------------------------------
     const StabilityChoice& stabilityChoice() const { return choice_; }
@@ -129,6 +132,11 @@ class AircraftDocument : public QObject {
     std::optional<FileError> save(const std::string& path);
     // The name a Save would write to; the file shown stays.
     void setFileName(const std::string& name);
+    // True when `path` is the file last opened or saved and its contents are
+    // no longer those this document read or wrote (another program or window
+    // wrote it since). A file gone or unreadable counts as unchanged: a save
+    // loses nothing there.
+    bool changedOnDisk(const std::string& path) const;
 
   signals:
     void aircraftChanged(const ws::AircraftChange& change);
@@ -156,7 +164,9 @@ class AircraftDocument : public QObject {
     QUndoStack* undo_;
     std::string fileName_ = "Unknown.da4";
     bool hasFile_ = false;
+    std::optional<std::size_t> diskContents_;  // hash of the file's bytes when opened or saved
     DocumentResults results_;
+    std::vector<Message> notices_;  // the window's own lines in the message box
     SolverWorkspace workspace_;
     bool converged_ = false;
     ConvergedResult convergedRun_;

@@ -9,6 +9,16 @@
 
 namespace ws {
 
+namespace {
+
+std::optional<std::size_t> contentsHash(const std::string& path) {
+    const auto bytes = readWholeFile(std::filesystem::path(path), kMaxAircraftFileBytes, "");
+    if (const auto* s = std::get_if<std::string>(&bytes)) return std::hash<std::string>{}(*s);
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<FileError> AircraftDocument::open(const std::string& path) {
     const auto read = loadAircraftFile(std::filesystem::path(path));
     if (const auto* error = std::get_if<FileError>(&read)) return *error;
@@ -21,9 +31,11 @@ std::optional<FileError> AircraftDocument::open(const std::string& path) {
     text_ = aircraftText(loaded);
     model_.AircraftFileName = fileName_ = path;
     hasFile_ = true;
+    diskContents_ = contentsHash(path);
     recompute();
     withdraw();
     results_.calculated = false;
+    notices_.clear();
     results_.messages = {{MessageCode::ErrorHead}};
     bars_.topZoom = 100;
 
@@ -67,9 +79,16 @@ std::optional<FileError> AircraftDocument::save(const std::string& path) {
         return failure;
     model_.AircraftFileName = fileName_ = path;
     hasFile_ = true;
+    diskContents_ = contentsHash(path);
     undo_->setClean();
     emit stateChanged();
     return std::nullopt;
+}
+
+bool AircraftDocument::changedOnDisk(const std::string& path) const {
+    if (!hasFile_ || !diskContents_ || !sameFile(path, fileName_)) return false;
+    const auto now = contentsHash(path);
+    return now && *now != *diskContents_;
 }
 
 void AircraftDocument::setFileName(const std::string& name) {

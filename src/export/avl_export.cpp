@@ -17,7 +17,7 @@ std::string sixDecimals(double v) {
 
 std::string avlInput(const ExportSource& source) {
     const AircraftModel& model = source.model;
-    const int count = std::clamp(model.CalcWingCount, 1, kMaxWings);
+    const int count = clampedWingCount(model.CalcWingCount);
     WingPlanforms planforms{};
     for (int w = 1; w <= count; ++w) planforms[w] = Calc_W(model.wing[w]);
     // The sizes also of an aircraft the sizing refuses: AVL has limits of its own.

@@ -75,7 +75,7 @@ double centroidY(const WingPlanform& p) {
 }  // namespace
 
 std::vector<WingGeometry> wingGeometries(const AircraftModel& model) {
-    const int shown = std::clamp(model.WingCount, 1, kMaxWings);
+    const int shown = clampedWingCount(model.WingCount);
     std::array<int, kMaxWings> order{1, 2, 3};
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return model.wing[a].WingPosZ < model.wing[b].WingPosZ; });
@@ -122,7 +122,7 @@ PlanExtent planExtent(const std::vector<WingGeometry>& wings, const std::optiona
 }
 
 ReferenceValues referenceValues(const AircraftModel& model, int calcWingCount) {
-    const int count = std::clamp(calcWingCount, 1, kMaxWings);
+    const int count = clampedWingCount(calcWingCount);
     std::array<WingPlanform, kMaxWings + 1> p{};
     std::array<WingExtent, kMaxWings> extents{};
     for (int w = 1; w <= count; ++w) {

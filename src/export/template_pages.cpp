@@ -47,12 +47,15 @@ std::variant<TemplateLayout, TemplateError> templatePages(const ExportSource& so
     const double W = request.pageWidth, H = request.pageHeight, o = kTemplateOverlap;
     if (!(W >= kTemplateMinPage && H >= kTemplateMinPage))
         return TemplateError{"the printable area is smaller than " + numberText(kTemplateMinPage) + " x " +
-                             numberText(kTemplateMinPage) + " mm"};
+                                 numberText(kTemplateMinPage) + " mm",
+                             TemplateRefusal::PageTooSmall};
     const int wing = request.wing;
-    if (wing < 1 || wing > std::clamp(source.model.WingCount, 1, kMaxWings))
-        return TemplateError{"wing " + std::to_string(wing) + " is not in use"};
+    if (wing < 1 || wing > clampedWingCount(source.model.WingCount))
+        return TemplateError{"wing " + std::to_string(wing) + " is not in use",
+                             TemplateRefusal::WingNotInUse};
     const WingPlanform planform = Calc_W(source.model.wing[wing]);
-    if (!(planform.WingArea > 0)) return TemplateError{"wing " + std::to_string(wing) + " has no area"};
+    if (!(planform.WingArea > 0))
+        return TemplateError{"wing " + std::to_string(wing) + " has no area", TemplateRefusal::NoArea};
     WingGeometry geometry;
     for (const WingGeometry& g : wingGeometries(source.model)) {
         if (g.wing == wing) geometry = g;
@@ -78,6 +81,16 @@ std::variant<TemplateLayout, TemplateError> templatePages(const ExportSource& so
     const double wingTop = extent.xMin - kMargin;
     // On the first page the name, the bar and the rows stand above the drawing.
     const double top = wingTop - (o + kHeaderHeight + double(rows.size()) * kRowHeight);
+    // Counted before anything is laid out: a wing kilometres long would need millions.
+    const double columns = std::max(1.0, std::ceil((rightEdge - leftEdge - o) / (W - o) - 1e-9));
+    const double pageRows = std::max(1.0, std::ceil((bottom - top - o) / (H - o) - 1e-9));
+    const double sheets = columns * pageRows;
+    if (!(sheets <= kTemplateMaxSheets)) {
+        const long long count = sheets < 9e18 ? static_cast<long long>(sheets) : 9'000'000'000'000'000'000;
+        return TemplateError{"the template would take " + std::to_string(count) + " sheets, more than " +
+                                 std::to_string(kTemplateMaxSheets),
+                             TemplateRefusal::TooManySheets, count};
+    }
     drawing.push_back({0, wingTop, 0, bottom, TemplateStroke::CentreLine});
     for (const double side : request.bothHalves ? std::vector{1.0, -1.0} : std::vector{1.0}) {
         const double y = side * geometry.macY;
@@ -95,8 +108,8 @@ std::variant<TemplateLayout, TemplateError> templatePages(const ExportSource& so
 
     TemplateLayout layout;
     layout.wing = wing;
-    layout.columns = std::max(1, int(std::ceil((rightEdge - leftEdge - o) / (W - o) - 1e-9)));
-    layout.rows = std::max(1, int(std::ceil((bottom - top - o) / (H - o) - 1e-9)));
+    layout.columns = int(columns);
+    layout.rows = int(pageRows);
     const auto pageLeft = [&](int c) { return leftEdge + c * (W - o); };
     const auto pageTop = [&](int r) { return top + r * (H - o); };
 

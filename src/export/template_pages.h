@@ -24,6 +24,7 @@ namespace ws {
 constexpr double kTemplateOverlap = 10;    // mm shared by neighbouring pages
 constexpr double kTemplateScaleBar = 100;  // mm
 constexpr double kTemplateMinPage = 130;   // mm: the bar, the overlaps and a margin must fit
+constexpr int kTemplateMaxSheets = 200;    // more is no building template but a runaway
 
 struct TemplateRequest {
     int wing = 1;            // 1..3
@@ -67,12 +68,17 @@ struct TemplateLayout {
     std::vector<TemplatePage> pages;  // row by row
 };
 
+enum class TemplateRefusal { PageTooSmall, WingNotInUse, NoArea, TooManySheets };
+
 struct TemplateError {
-    std::string reason;
+    std::string reason;  // English, for logs and the batch program
+    TemplateRefusal refusal = TemplateRefusal::PageTooSmall;
+    long long sheets = 0;  // TooManySheets: how many the wing would take
 };
 
 // The whole template, or why it cannot be made (a page smaller than
-// kTemplateMinPage either way, a wing not in use or without area).
+// kTemplateMinPage either way, a wing not in use or without area, more than
+// kTemplateMaxSheets sheets), decided before any page is laid out.
 std::variant<TemplateLayout, TemplateError> templatePages(const ExportSource& source,
                                                           const TemplateRequest& request);
 

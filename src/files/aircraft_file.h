@@ -33,6 +33,7 @@ struct StoredResults {
     double RefArea = 0;      // reference area, mm²
     double RefChord = 0;     // reference chord, mm
     double AnpAircraft = 0;  // x of the aircraft's aerodynamic centre, mm, aircraft frame
+    bool complete = true;    // read: the file did not end inside lines 55..57
 };
 
 // ---- Writing ---------------------------------------------------------------
@@ -63,8 +64,8 @@ constexpr std::uintmax_t kMaxAircraftFileBytes = std::uintmax_t{1} << 20;
 // refused with the first offending line ("line 12 is not a whole number",
 // "the file ends after line 26; an aircraft file has at least 53 lines").
 // Numbers beyond the 32-bit range saturate. The result lines read leniently:
-// a line that is not a number reads 0. Accepts CR LF, LF and CR line ends;
-// bytes of any value pass into the remarks.
+// a line that is not a number reads 0. Accepts CR LF, LF and CR line ends
+// and skips a UTF-8 byte-order mark; bytes of any value pass into the remarks.
 std::variant<AircraftFileContent, FileError> parseAircraftFile(std::string_view bytes);
 
 // The aircraft after loading a file into `current`.
@@ -80,10 +81,12 @@ struct LoadedAircraft {
 };
 
 // The loading rules: a wing count outside 1..3 or a trapezium count outside
-// 1..4 keeps the current choice; CalcWingCount follows WingCount; the remarks
-// become a single blank unless the file has some; a missing RefArea line
-// gives 0, missing RefChord and AnpAircraft lines keep `currentResults`.
-// AircraftFileName is left to the caller.
+// 1..4 takes the nearest end of its range (clampedWingCount,
+// clampedTrapCount); CalcWingCount follows WingCount; the remarks become a
+// single blank unless the file has some; a missing RefArea line gives 0,
+// missing RefChord and AnpAircraft lines keep `currentResults`, and
+// `results.complete` says whether the file ended inside its result lines.
+// Of `current` only AircraftFileName is kept, which is left to the caller.
 LoadedAircraft applyAircraftFile(const AircraftFileContent& file, const AircraftModel& current,
                                  const StoredResults& currentResults = {});
 
@@ -97,8 +100,9 @@ std::variant<AircraftFileContent, FileError> loadAircraftFile(const std::filesys
 // The dialogs' pattern "*.da4" or "*.DA4" names no file: loading it reads nothing.
 bool isFileNamePattern(std::string_view name);
 
-// `name` with ".da4" appended unless it already holds ".da4" or ".DA4"
-// anywhere (plane -> plane.da4; plane.DA4 and x.da4.bak unchanged).
+// `name` with ".da4" appended unless its last component already holds ".da4"
+// or ".DA4" anywhere (plane -> plane.da4; plane.DA4 and x.da4.bak unchanged;
+// models.da4/plane -> models.da4/plane.da4).
 std::string withAircraftExtension(std::string_view name);
 
 }  // namespace ws

@@ -9,9 +9,12 @@ bool isFileNamePattern(std::string_view name) {
 }
 
 std::string withAircraftExtension(std::string_view name) {
+    // The folders' names do not count.
+    const std::size_t slash = name.find_last_of('/');
+    const std::string_view file = slash == std::string_view::npos ? name : name.substr(slash + 1);
     std::string result(name);
     // Case-sensitive on purpose: "plane.Da4" gets a second extension.
-    if (result.find(".da4") == std::string::npos && result.find(".DA4") == std::string::npos)
+    if (file.find(".da4") == std::string_view::npos && file.find(".DA4") == std::string_view::npos)
         result += ".da4";
     return result;
 }

@@ -44,6 +44,9 @@ WingEntry wingAt(const std::array<std::int32_t, kIntegerLines>& values, std::siz
 }  // namespace
 
 std::variant<AircraftFileContent, FileError> parseAircraftFile(std::string_view bytes) {
+    // Editors that save as UTF-8 may put a byte-order mark before line 1.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     LineCursor cursor(bytes);
     std::array<std::int32_t, kIntegerLines> values{};
     for (int n = 1; n <= kIntegerLines; ++n) {
@@ -87,13 +90,11 @@ LoadedAircraft applyAircraftFile(const AircraftFileContent& file, const Aircraft
                                  const StoredResults& currentResults) {
     LoadedAircraft loaded;
     AircraftModel& m = loaded.model;
-    m = current;
-    if (file.wingCount >= 1 && file.wingCount <= kMaxWings) m.WingCount = file.wingCount;
+    m.AircraftFileName = current.AircraftFileName;
+    m.WingCount = clampedWingCount(file.wingCount);
     m.CalcWingCount = m.WingCount;
     for (int w = 1; w <= kMaxWings; ++w) {
-        const int count = file.trapCount[w];
-        const int trapCount = count >= 1 && count <= kMaxTrapeziums ? count : current.wing[w].TrapCount;
-        m.wing[w] = paramsFromEntry(file.wing[w], trapCount);
+        m.wing[w] = paramsFromEntry(file.wing[w], clampedTrapCount(file.trapCount[w]));
         loaded.entries[w] = file.wing[w];
     }
     m.remarks = file.remarks.value_or(" ");
@@ -104,6 +105,7 @@ LoadedAircraft applyAircraftFile(const AircraftFileContent& file, const Aircraft
     loaded.ResultsValid = loaded.results.RefArea > 0;
     for (const std::optional<double>& value : {file.RefArea, file.RefChord, file.AnpAircraft})
         loaded.resultsStored = loaded.resultsStored || value.value_or(0) != 0;
+    loaded.results.complete = file.AnpAircraft.has_value();
     return loaded;
 }
 

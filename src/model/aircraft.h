@@ -15,6 +15,16 @@ constexpr int kMaxWings = 3;
 constexpr int kMaxTrapeziums = 4;
 constexpr int kMaxStations = kMaxTrapeziums + 1;
 
+// The one rule for counts from outside (files, command lines): a count
+// beyond its range takes the nearest end, so that what is read never
+// depends on what was shown before.
+constexpr int clampedWingCount(int count) {
+    return count < 1 ? 1 : count > kMaxWings ? kMaxWings : count;
+}
+constexpr int clampedTrapCount(int count) {
+    return count < 1 ? 1 : count > kMaxTrapeziums ? kMaxTrapeziums : count;
+}
+
 // One wing as the user typed it: the sixteen entry fields, signs as entered.
 struct WingEntry {
     std::int32_t gap = 0;                  // Edit01: half width of the centre gap

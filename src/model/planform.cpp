@@ -32,7 +32,7 @@ NtrapResult NTRAP_SPEZIAL(int n, const std::array<double, 6>& x, const std::arra
 
 WingPlanform Calc_W(const WingParams& p) {
     WingPlanform w;
-    w.StationCount = std::clamp(p.TrapCount, 1, kMaxTrapeziums) + 1;
+    w.StationCount = clampedTrapCount(p.TrapCount) + 1;
     for (int j = 1; j <= kMaxStations; ++j) {
         w.StationX[j] = double(p.WingPosX) + (j == 1 ? 0.0 : double(p.OffsetMm[j]));
         w.StationY[j] = j == 1 ? double(p.WingGap) : double(p.StationYMm[j]);
@@ -52,6 +52,8 @@ WingLabelTexts wingLabelTexts(const WingPlanform& w) {
             fixed(w.WingMAC, 1, 4) + "mm", fixed(w.WingR25, 1, 4) + "mm", fixed(w.WingAspect, 1, 4)};
 }
 
-std::string anpLabelText(double anpRelative) { return fixed(anpRelative, 1, 4) + "mm"; }
+std::string anpLabelText(double anpRelative) {
+    return fixed(anpRelative, 1, 4) + "mm";
+}
 
 }  // namespace ws

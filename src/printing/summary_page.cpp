@@ -96,7 +96,7 @@ std::vector<PageText> summaryTexts(const PrintJobInput& v) {
     stabilityRow(623, recommendedLow + m(s.MarginLow, 0, 0) + "%: ", s.CgRear);
     stabilityRow(643, desired + m(s.MarginDesired, 0, 1) + "%: ", s.CgDesired);
 
-    const int wings = std::clamp(v.calc->CalcWingCount, 1, kMaxWings);
+    const int wings = clampedWingCount(v.calc->CalcWingCount);
     for (int w = 1; w <= wings; ++w) addWingBlock(out, v, w);
     return out;
 }

@@ -1,5 +1,6 @@
 #include "printing/template_print.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <cmath>
 #include <memory>
@@ -78,8 +79,15 @@ PaperDocument templateDocument(const ExportSource& source, int wing, bool bothHa
         const TemplateRequest request{wing, bothHalves, double(size.width()) / kPaperUnitsPerMm,
                                       double(size.height()) / kPaperUnitsPerMm};
         auto made = templatePages(source, request);
-        if (const auto* error = std::get_if<TemplateError>(&made))
+        if (const auto* error = std::get_if<TemplateError>(&made)) {
+            // The count is the one refusal a user can act on; it is said in the window's language.
+            if (error->refusal == TemplateRefusal::TooManySheets)
+                return QCoreApplication::translate(
+                           "Print", "The template would take %1 sheets, more than %2: it is not printed.")
+                    .arg(error->sheets)
+                    .arg(kTemplateMaxSheets);
             return QString::fromStdString(error->reason);
+        }
         const auto layout = std::make_shared<const TemplateLayout>(std::get<TemplateLayout>(std::move(made)));
         std::vector<PrintPage> pages;
         for (std::size_t i = 0; i < layout->pages.size(); ++i) {

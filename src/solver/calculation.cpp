@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "solver/overlap.h"
+#include "solver/plausibility.h"
 
 namespace ws {
 
@@ -24,31 +25,7 @@ bool allFinite(const StabilityNumbers& s) {
            std::isfinite(s.MarginDesired);
 }
 
-// The x-range the wings of the lattice cover, frontmost leading edge to
-// rearmost trailing edge.
-std::pair<double, double> coveredRange(const Lattice& lattice) {
-    const auto [frontL, rearL] = std::minmax_element(lattice.CornerXL.begin(), lattice.CornerXL.end());
-    const auto [frontR, rearR] = std::minmax_element(lattice.CornerXR.begin(), lattice.CornerXR.end());
-    if (frontL == lattice.CornerXL.end() || frontR == lattice.CornerXR.end()) return {0, 0};
-    return {std::min(*frontL, *frontR), std::max(*rearL, *rearR)};
-}
-
 }  // namespace
-
-std::optional<Refusal> refusedAsImplausible(const Lattice& lattice, const Evaluation& e) {
-    Refusal refusal;
-    for (int w = 1; w <= lattice.sizes.CalcWingCount; ++w) {
-        if (!(e.LiftSlopeWing[w] > 0))
-            refusal.add({MessageCode::CannotCalculateWing, w}, {MessageCode::NoLift});
-    }
-    if (!(e.RefArea > 0) || !(e.RefChord > 0))
-        refusal.add({MessageCode::CannotCalculateAircraft}, {MessageCode::NoReference});
-    const auto [front, rear] = coveredRange(lattice);
-    if (!(e.AnpAircraft >= front && e.AnpAircraft <= rear))
-        refusal.add({MessageCode::CannotCalculateAircraft}, {MessageCode::NeutralPointOffWings});
-    if (refusal.lines.empty()) return std::nullopt;
-    return refusal;
-}
 
 int fittedTarget(const WingPlanforms& wings, int calcWingCount, int targetPanels) {
     // Finer targets than the window's may overshoot a capacity; the finest
@@ -88,6 +65,7 @@ std::optional<Refusal> calculateLattice(const WingPlanforms& planforms, const Ca
     // The report shows the sizes also of a refused lattice.
     result.sizes = sizes ? *sizes : latticeSizes(planforms, count, result.targetPanels);
     if (!sizes) return std::move(sizes).refusal();
+    if (std::optional<Refusal> swept = refusedAsTooSwept(planforms, count)) return swept;
 
     Outcome<Lattice> lattice =
         TRAWY2(*sizes, planforms, result.WingPosZ, workspace.newton, std::move(result.lattice));
@@ -111,7 +89,7 @@ std::optional<Refusal> calculateLattice(const WingPlanforms& planforms, const Ca
 void runCalculation(const AircraftModel& model, const CalcOptions& options, SolverWorkspace& workspace,
                     CalcResult& result) {
     result.outcome = CalcOutcome::Refused;
-    result.CalcWingCount = std::clamp(model.CalcWingCount, 1, kMaxWings);
+    result.CalcWingCount = clampedWingCount(model.CalcWingCount);
     result.WingsMoved = false;
     result.latticeBuilt = false;
     result.sizes = {};

@@ -75,16 +75,10 @@ CalcResult runCalculation(const AircraftModel& model, const CalcOptions& options
 // is, and so is kTargetPanels when none fits.
 int fittedTarget(const WingPlanforms& wings, int calcWingCount, int targetPanels);
 
-// Finite results that still cannot be right, refused with their lines: a
-// wing whose lift slope is not above 0, a reference area or chord not above
-// 0, a neutral point outside the x-range of the lattice's wings (frontmost
-// leading edge to rearmost trailing edge).
-std::optional<Refusal> refusedAsImplausible(const Lattice& lattice, const Evaluation& evaluation);
-
 // The solving half of the chain on a finished lattice: EINFLUSS, LOES,
 // WIRBEL_ERG and the checks of the results. Refused when the system could
-// not be solved (the LOES lines), a result is not finite, or the results
-// are implausible (above).
+// not be solved (the LOES lines), a result is not finite, or
+// refusedAsImplausible (plausibility.h) refuses the results.
 Outcome<Evaluation> solveAndEvaluate(const Lattice& lattice, const WingPlanforms& wings,
                                      const CalcOptions& options, SolverWorkspace& workspace);
 

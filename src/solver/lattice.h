@@ -22,6 +22,7 @@ constexpr int kMaxStrips = 300;
 constexpr int kMaxChordPanels = 300;
 constexpr int kMaxUnknowns = 3000;
 constexpr int kTargetPanels = 400;  // of the largest wing, what the window always uses
+constexpr int kFewestPanels = 100;  // the coarsest target: coarser ones are far from any converged value
 constexpr int kTrimIterations = 20;
 
 // The planforms of wings 1..3 (element 0 unused).

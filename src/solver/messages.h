@@ -23,11 +23,17 @@ enum class MessageCode {
     TrapeziumNoChord,  // trapezium of width without chord
     TooManyPanels,     // a: the unknowns
     NotFinite,
-    NoLift,                 // a wing's lift slope not above 0
-    NoReference,            // reference area or chord not above 0
-    NeutralPointOffWings,   // outside the x-range of the lattice's wings
-    StoredResultsReplaced,  // a file's stored results did not belong to its aircraft
-    TrapeziumFailed,        // a: the wing, b: the trapezium; Newton did not converge
+    NoLift,                   // a wing's lift slope not above 0
+    NoReference,              // reference area or chord not above 0
+    NeutralPointOffWings,     // outside the x-range of the lattice's wings
+    WingCentreOffWing,        // a wing's aerodynamic centre outside its own x-range
+    LeadingEdgeSwept,         // a: the sweep in tenths of a degree, more than 80°
+    TrailingEdgeSwept,        // a: the same
+    StoredResultsReplaced,    // a file's stored results did not belong to its aircraft
+    StoredResultsIncomplete,  // the file ended inside its results
+    FilesNotOpened,           // a: the files named at start, more than one
+    NoSettingsFolder,         // a: 0 no home at all, 1 the home named does not exist
+    TrapeziumFailed,          // a: the wing, b: the trapezium; Newton did not converge
     MoreTipChord,
     Itmax,         // a: itmax
     TrimSingular,  // the lines below were written in German only

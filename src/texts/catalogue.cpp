@@ -17,6 +17,10 @@ QString number(long long value, int width = 0) {
     return QString::fromStdString(padded(value, width));
 }
 
+QString tenths(long long value) {
+    return QString::fromStdString(fixed(double(value) / 10, 1));
+}
+
 QString row(const char* source) {
     return QCoreApplication::translate("Stability", source);
 }
@@ -31,6 +35,15 @@ QString messageText(const Message& m) {
     switch (m.code) {
         case MessageCode::ErrorHead:
             return say(QT_TRANSLATE_NOOP("Calculation", "Error: "));
+        case MessageCode::FilesNotOpened:
+            return say(QT_TRANSLATE_NOOP(
+                           "Calculation",
+                           "%1 files were named at start; none was opened. Open one at a time."))
+                .arg(number(m.a));
+        case MessageCode::NoSettingsFolder:
+            return m.a == 0 ? say(QT_TRANSLATE_NOOP("Calculation", "No home folder: settings are not kept."))
+                            : say(QT_TRANSLATE_NOOP(
+                                  "Calculation", "The home folder does not exist: settings are not kept."));
         case MessageCode::Attention:
             return say(QT_TRANSLATE_NOOP("Calculation", "Attention:"));
         case MessageCode::WingsMoved:
@@ -59,6 +72,21 @@ QString messageText(const Message& m) {
             return say(QT_TRANSLATE_NOOP("Calculation", "The reference wing has no area or chord!"));
         case MessageCode::NeutralPointOffWings:
             return say(QT_TRANSLATE_NOOP("Calculation", "The neutral point lies outside the wings!"));
+        case MessageCode::WingCentreOffWing:
+            return say(QT_TRANSLATE_NOOP("Calculation", "The aerodynamic center lies outside this wing!"));
+        case MessageCode::LeadingEdgeSwept:
+            return say(QT_TRANSLATE_NOOP(
+                           "Calculation",
+                           "Please change this trapezium (leading edge swept %1°, at most 80°)!"))
+                .arg(tenths(m.a));
+        case MessageCode::TrailingEdgeSwept:
+            return say(QT_TRANSLATE_NOOP(
+                           "Calculation",
+                           "Please change this trapezium (trailing edge swept %1°, at most 80°)!"))
+                .arg(tenths(m.a));
+        case MessageCode::StoredResultsIncomplete:
+            return say(QT_TRANSLATE_NOOP(
+                "Calculation", "The results stored in the file are incomplete and were calculated again."));
         case MessageCode::StoredResultsReplaced:
             return say(QT_TRANSLATE_NOOP(
                 "Calculation",

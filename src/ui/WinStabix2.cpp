@@ -85,6 +85,9 @@ TForm1::TForm1(QWidget* parent, const QStringList& arguments, FileDialogs dialog
     showDocument();
     // Used as given: on a case-sensitive file system a lower-cased path is another file.
     if (commandLine_.size() == 1) files_->openAircraftFile(commandLine_.front());
+    if (commandLine_.size() > 1) doc_->addNotice({MessageCode::FilesNotOpened, commandLine_.size()});
+    if (const SettingsPlace place = settingsPlace(false); place.missing != NoUserFolder::None)
+        doc_->addNotice({MessageCode::NoSettingsFolder, place.missing == NoUserFolder::NoHome ? 0 : 1});
     // The window keeps its design texts until the end of the start-up.
     if (doc_->language() != Language::English) rewriteTexts();
 }

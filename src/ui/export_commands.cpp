@@ -135,7 +135,7 @@ bool exportAircraft(ExportFormat format, const ExportSource& source, QWidget* pa
 
 bool printTemplate(const ExportSource& source, TForm3& printDialog, QWidget* parent,
                    const ExportDialogs& dialogs) {
-    const int wingCount = std::clamp(source.model.WingCount, 1, kMaxWings);
+    const int wingCount = clampedWingCount(source.model.WingCount);
     const auto choice =
         dialogs.templateChoice ? dialogs.templateChoice(parent, wingCount) : std::optional<TemplateChoice>();
     if (!choice) return false;

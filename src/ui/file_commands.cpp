@@ -34,6 +34,23 @@ FileDialogs standardFileDialogs() {
     d.save = [](QWidget* parent, const QString& suggested) {
         return QFileDialog::getSaveFileName(parent, saveDialogTitle(), suggested, aircraftFileFilter());
     };
+    d.askOverwrite = [](QWidget* parent, const QString& name) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("WinStabix4"), changedOnDiskText(name),
+                        QMessageBox::Save | QMessageBox::SaveAll | QMessageBox::Cancel, parent);
+        const auto texts = changedOnDiskButtons();
+        box.button(QMessageBox::Save)->setText(texts[0]);
+        box.button(QMessageBox::SaveAll)->setText(texts[1]);
+        box.button(QMessageBox::Cancel)->setText(texts[2]);
+        box.setDefaultButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+            case QMessageBox::Save:
+                return ChangedAnswer::Overwrite;
+            case QMessageBox::SaveAll:
+                return ChangedAnswer::SaveAs;
+            default:
+                return ChangedAnswer::Cancel;
+        }
+    };
     d.askSave = [](QWidget* parent) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("WinStabix4"), askSaveText(),
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
@@ -156,6 +173,16 @@ bool FileCommands::Save() {
 }
 
 bool FileCommands::saveTo(const std::string& fileName) {
+    if (doc_.changedOnDisk(fileName) && dialogs_.askOverwrite) {
+        switch (dialogs_.askOverwrite(window_, displayedFileName(fileName))) {
+            case ChangedAnswer::Overwrite:
+                break;
+            case ChangedAnswer::SaveAs:
+                return SaveAs();
+            case ChangedAnswer::Cancel:
+                return false;
+        }
+    }
     if (const auto failure = doc_.save(fileName)) {
         // The window stays as it was: the shown name is still the file a Save writes.
         if (dialogs_.warn) dialogs_.warn(window_, saveFailedText(QString::fromStdString(failure->reason)));

@@ -20,6 +20,7 @@ namespace ws {
 
 // The answer to "save the changes first?".
 enum class SaveAnswer { Save, Discard, Cancel };
+enum class ChangedAnswer { Overwrite, SaveAs, Cancel };
 
 struct FileDialogs {
     // The file chosen in the open dialog ("*.da4", starting in `folder`), empty when cancelled.
@@ -28,6 +29,8 @@ struct FileDialogs {
     std::function<QString(QWidget* parent, const QString& suggested)> save;
     // Asked before unsaved changes would be lost.
     std::function<SaveAnswer(QWidget* parent)> askSave;
+    // Asked before a save replaces a file changed on disk since; none overwrites.
+    std::function<ChangedAnswer(QWidget* parent, const QString& name)> askOverwrite;
     // A file that did not open or save, or what a save could not keep.
     std::function<void(QWidget* parent, const QString& text)> warn;
 };

@@ -2,6 +2,9 @@
 
 #include <QFileInfo>
 #include <QSettings>
+#include <optional>
+
+#include "ui/settings_location.h"
 
 namespace ws {
 
@@ -9,17 +12,24 @@ namespace {
 
 const QString kKey = QStringLiteral("recentFiles");
 
-// Not the application's name: the window's title is "WinStabix4", and this
-// must not meet another program's settings.
-QSettings settings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("WinStabix"),
-                     QStringLiteral("WinStabix"));
+// Beside the settings file, in the program's one configuration folder; with no
+// folder for the user there is nothing to keep.
+std::optional<QSettings> settings(bool creatingFolder) {
+    const UserFolder folder = applicationFolder(UserFolderKind::Config, creatingFolder);
+    if (!folder.path) return std::nullopt;
+    return std::optional<QSettings>(
+        std::in_place, QString::fromStdString((*folder.path / "recent.ini").string()), QSettings::IniFormat);
+}
+
+void store(const QStringList& list) {
+    if (auto s = settings(true)) s->setValue(kKey, list);
 }
 
 }  // namespace
 
 QStringList RecentFiles::paths() const {
-    return settings().value(kKey).toStringList();
+    const auto s = settings(false);
+    return s ? s->value(kKey).toStringList() : QStringList();
 }
 
 void RecentFiles::add(const QString& path) {
@@ -28,13 +38,13 @@ void RecentFiles::add(const QString& path) {
     list.removeAll(absolute);
     list.prepend(absolute);
     while (list.size() > kMaxCount) list.removeLast();
-    settings().setValue(kKey, list);
+    store(list);
 }
 
 void RecentFiles::remove(const QString& path) {
     QStringList list = paths();
     list.removeAll(path);
-    settings().setValue(kKey, list);
+    store(list);
 }
 
 }  // namespace ws

@@ -1,5 +1,6 @@
 // The aircraft files last opened or saved, most recent first, kept across
-// runs in the program's QSettings (organisation and application "WinStabix").
+// runs in "recent.ini" in the program's configuration folder, beside its
+// settings file (none kept when the user has no such folder).
 #pragma once
 
 #include <QString>

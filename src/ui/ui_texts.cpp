@@ -243,6 +243,17 @@ std::array<QString, 3> askSaveButtons() {
             say(QT_TRANSLATE_NOOP("Window", "Cancel"))};
 }
 
+QString changedOnDiskText(const QString& name) {
+    return say(QT_TRANSLATE_NOOP(
+                   "Window", "%1 was changed by another program since it was opened or saved. Overwrite it?"))
+        .arg(name);
+}
+
+std::array<QString, 3> changedOnDiskButtons() {
+    return {say(QT_TRANSLATE_NOOP("Window", "Overwrite")), say(QT_TRANSLATE_NOOP("Window", "Save as…")),
+            say(QT_TRANSLATE_NOOP("Window", "Cancel"))};
+}
+
 QString openFailedText(const QString& reason) {
     return say(QT_TRANSLATE_NOOP("Window", "The aircraft file was not opened.")) + QLatin1Char('\n') + reason;
 }

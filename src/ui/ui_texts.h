@@ -66,6 +66,8 @@ QString saveFailedText(const QString& reason);
 // The question before unsaved changes would be lost, and its three buttons.
 QString askSaveText();
 std::array<QString, 3> askSaveButtons();  // Save, Discard, Cancel
+QString changedOnDiskText(const QString& name);
+std::array<QString, 3> changedOnDiskButtons();  // Overwrite, Save as, Cancel
 // A file that did not open: a first line, then `reason`.
 QString openFailedText(const QString& reason);
 QString vanishedFileText(const QString& path);

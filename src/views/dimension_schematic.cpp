@@ -2,15 +2,14 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-
+#include "model/aircraft.h"
 #include "views/arrows.h"
 #include "views/view_colors.h"
 
 namespace ws {
 
 void d_w(Canvas& canvas, int trapCount) {
-    const int n = std::clamp(trapCount, 1, 4);
+    const int n = clampedTrapCount(trapCount);
 
     canvas.setBrushColor(schematicSilver());
     canvas.setPenColor(schematicSilver());

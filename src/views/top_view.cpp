@@ -30,7 +30,7 @@ TopViewTransform fitTopView(const AircraftDrawing& aircraft, int width, int heig
     std::array<double, kMaxWings + 1> halfSpan{0, 1, 1, 1};
     std::array<double, kMaxWings + 1> rear{0, 1, 1, 1};
     std::array<double, kMaxWings + 1> front{0, 0, 0, 0};
-    const int N = std::clamp(aircraft.CalcWingCount, 1, kMaxWings);
+    const int N = clampedWingCount(aircraft.CalcWingCount);
     for (int k = 1; k <= N; ++k) {
         const WingOutline w = outlineOf(aircraft.planform[k]);
         halfSpan[k] = w.y[w.n];
@@ -108,7 +108,7 @@ TopViewTransform d_1d(Canvas& canvas, const AircraftDrawing& aircraft, const Top
     canvas.textOut(cx + 4, H - 20, QStringLiteral("x"));
     canvas.textOut(W - 20, y0 - 16, QStringLiteral("y"));
 
-    const int shown = std::clamp(aircraft.WingCount, 1, kMaxWings);
+    const int shown = clampedWingCount(aircraft.WingCount);
     for (const int wing : heightOrder(aircraft.WingPosZ)) {
         if (wing <= shown) d_1d_w(canvas, aircraft, wing, view);
     }

@@ -150,9 +150,9 @@ void d_3d(Canvas& canvas, const AircraftDrawing& aircraft, int elevation, int az
     path({35, 34, 36});
     path({38, 34, 39});
 
-    const int shown = std::clamp(aircraft.WingCount, 1, kMaxWings);
+    const int shown = clampedWingCount(aircraft.WingCount);
     for (int k = 1; k <= shown; ++k) {
-        const int n = std::clamp(aircraft.planform[k].StationCount - 1, 1, kMaxTrapeziums);
+        const int n = clampedTrapCount(aircraft.planform[k].StationCount - 1);
         const int R = kRightBase[k];
         const int L = kLeftBase[k];
         canvas.setPenColor(viewWingColor(k));

@@ -6,7 +6,7 @@ namespace ws {
 
 WingOutline outlineOf(const WingPlanform& planform) {
     WingOutline w;
-    w.n = std::clamp(planform.StationCount - 1, 1, kMaxTrapeziums);
+    w.n = clampedTrapCount(planform.StationCount - 1);
     w.g = planform.StationY[1];
     w.c0 = planform.StationChord[1];
     for (int i = 1; i <= kMaxTrapeziums; ++i) {

@@ -90,21 +90,52 @@ TEST(TemplatePages, RecommendedCentreOfGravityOnTheFirstPageWithResults) {
     EXPECT_TRUE(hasLine(*pageNamed(layout, "A9"), TemplateStroke::CentreOfGravity, 65, 34 + 55, 65, 42 + 55));
 }
 
+// A wing of the given half span, chord 200 mm.
+AircraftModel wingOfHalfSpan(int halfSpan) {
+    AircraftModel model = glider3m();
+    WingEntry entry{};
+    entry.span[1] = halfSpan;
+    entry.chord[1] = entry.chord[2] = 200;
+    model.wing[1] = paramsFromEntry(entry, 1);
+    return model;
+}
+
 TEST(TemplatePages, Refusals) {
+    using R = TemplateRefusal;
     const struct {
+        AircraftModel model;
         int wing;
         double width, height;
+        R refusal;
+        long long sheets;  // 0: made
         const char* reason;
     } cases[] = {
-        {1, 120, 277, "the printable area is smaller than 130 x 130 mm"},
-        {1, 190, 129, "the printable area is smaller than 130 x 130 mm"},
-        {2, 190, 277, "wing 2 is not in use"},
+        {glider3m(), 1, 120, 277, R::PageTooSmall, 0, "the printable area is smaller than 130 x 130 mm"},
+        {glider3m(), 1, 190, 129, R::PageTooSmall, 0, "the printable area is smaller than 130 x 130 mm"},
+        {glider3m(), 2, 190, 277, R::WingNotInUse, 0, "wing 2 is not in use"},
+        // Both halves 2 x (18000 + 5) mm wide: (36010 - 10) / 180 = 200 pages in one row.
+        {wingOfHalfSpan(18000), 1, 190, 277, R::TooManySheets, 0, ""},
+        {wingOfHalfSpan(18001), 1, 190, 277, R::TooManySheets, 201,
+         "the template would take 201 sheets, more than 200"},
+        // The 10 km wing: 10010 / 180 = 55.6 columns, one row.
+        {wingOfHalfSpan(5000000), 1, 190, 277, R::TooManySheets, 55556,
+         "the template would take 55556 sheets, more than 200"},
     };
     for (const auto& c : cases) {
-        const auto made =
-            templatePages({glider3m(), std::nullopt, kWords}, {c.wing, true, c.width, c.height});
-        ASSERT_TRUE(std::holds_alternative<TemplateError>(made)) << c.reason;
-        EXPECT_EQ(std::get<TemplateError>(made).reason, c.reason);
+        SCOPED_TRACE(c.reason);
+        const auto made = templatePages({c.model, std::nullopt, kWords}, {c.wing, true, c.width, c.height});
+        const bool refused = *c.reason || c.sheets;
+        ASSERT_EQ(std::holds_alternative<TemplateError>(made), refused);
+        if (!refused) {
+            EXPECT_EQ(std::get<TemplateLayout>(made).pages.size(), 200u);
+            continue;
+        }
+        const TemplateError& error = std::get<TemplateError>(made);
+        EXPECT_EQ(error.refusal, c.refusal);
+        EXPECT_EQ(error.sheets, c.sheets);
+        if (*c.reason) {
+            EXPECT_EQ(error.reason, c.reason);
+        }
     }
 }
 

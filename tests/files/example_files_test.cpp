@@ -48,23 +48,6 @@ TEST(ExampleFiles, StartupFileIsTheStartupAircraft) {
               aircraftFileBytes(startupAircraft(), std::nullopt));
 }
 
-// Wing counts, spans and the flying wing's sweep show in the batch program's label lines.
-TEST(ExampleFiles, LayoutsAreWhatTheirNamesSay) {
-    const LoadedAircraft glider = loadExample("glider.da4");
-    EXPECT_EQ(glider.model.wing[1].TrapCount, 3);
-    const LoadedAircraft canard = loadExample("canard.da4");
-    EXPECT_LT(canard.model.wing[3].WingPosX, canard.model.wing[1].WingPosX);  // canard in front
-    EXPECT_GT(canard.model.wing[2].WingPosX, canard.model.wing[1].WingPosX);  // tail behind
-    const LoadedAircraft flyingWing = loadExample("flying-wing.da4");
-    EXPECT_EQ(flyingWing.model.wing[1].TrapCount, 2);
-    for (const LoadedAircraft* a : {&glider, &canard, &flyingWing}) {
-        EXPECT_GT(a->model.remarks.size(), 40u);
-        for (int w = 1; w <= a->model.WingCount; ++w)
-            for (int j = 1; j <= a->model.wing[w].TrapCount + 1; ++j)
-                EXPECT_GT(a->model.wing[w].ChordMm[j], 0) << "wing " << w << " station " << j;
-    }
-}
-
 // Wings behind one another sit far enough apart in height that the
 // calculation need not move them: more than 12 % of the rear wing's mean chord.
 TEST(ExampleFiles, WingsBehindOneAnotherAreApartInHeight) {

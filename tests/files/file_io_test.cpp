@@ -1,15 +1,23 @@
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
-
+#include <cstring>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <variant>
 
 #include "files/file_io.h"
@@ -32,30 +40,44 @@ void expectErrorNaming(const std::optional<FileError>& error, const std::string&
     EXPECT_NE(error->reason.find(name), std::string::npos) << error->reason;
 }
 
+// New names up to the system's limit, then replaced keeping the mode.
 TEST(SafeSave, CreatesAndReplacesKeepingPermissionsAndLeavingNothingElseBehind) {
-    TempFolder folder;
-    const fs::path target = folder / "plane.da4";
-    ASSERT_FALSE(writeFileSafely(target, "first\r\n").has_value());
-    EXPECT_EQ(readBytes(target), "first\r\n");
-    const fs::perms kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(target, kept);
-    for (const std::string& bytes : {std::string("second\0x", 8), std::string()}) {
-        EXPECT_FALSE(writeFileSafely(target, bytes).has_value());
-        EXPECT_EQ(readBytes(target), bytes);
-        EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, kept);
+    for (const std::string& name : {std::string("plane.da4"), std::string(255, 'n')}) {
+        TempFolder folder;
+        const fs::path target = folder / name;
+        ASSERT_FALSE(writeFileSafely(target, "first\r\n").has_value());
+        EXPECT_EQ(readBytes(target), "first\r\n");
+        const fs::perms kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+        fs::permissions(target, kept);
+        for (const std::string& bytes : {std::string("second\0x", 8), std::string()}) {
+            EXPECT_FALSE(writeFileSafely(target, bytes).has_value());
+            EXPECT_EQ(readBytes(target), bytes);
+            EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, kept);
+        }
+        EXPECT_EQ(entriesIn(folder.path()), 1u);
     }
-    EXPECT_EQ(entriesIn(folder.path()), 1u);
 }
 
-TEST(SafeSave, TakenTemporaryNamesAndLinksAreLeftAlone) {
+// Temporary files of interrupted saves never make a save fail, and only
+// this program's that no save is using are removed.
+TEST(SafeSave, LeftoversOfInterruptedSavesAreRemovedOnesInUseKept) {
     TempFolder folder;
-    // Another save's temporary file must not be reused.
-    writeBytes(folder / ".plane.da4.tmp", "another save");
     const fs::path real = folder / "plane.da4";
+    writeBytes(real, "old");
+    for (int n = 0; n < 1000; ++n)
+        writeBytes(folder / (".plane.da4.tmp" + (n ? std::to_string(n) : "")), "x");
+    writeBytes(folder / ".plane.da4.bakq1w2e3", "copy of an interrupted save in place");
+    writeBytes(folder / ".plane.da4.tmp-mine", "not made by this program");
+    writeBytes(folder / ".plane.da4.tmpbusy", "another save's");
+    const int busy = ::open((folder / ".plane.da4.tmpbusy").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+
     ASSERT_FALSE(writeFileSafely(real, "new").has_value());
+    ::close(busy);
     EXPECT_EQ(readBytes(real), "new");
-    EXPECT_EQ(readBytes(folder / ".plane.da4.tmp"), "another save");
-    EXPECT_EQ(entriesIn(folder.path()), 2u);
+    EXPECT_EQ(readBytes(folder / ".plane.da4.tmpbusy"), "another save's");
+    EXPECT_TRUE(fs::exists(folder / ".plane.da4.tmp-mine"));
+    EXPECT_EQ(entriesIn(folder.path()), 3u);
 
     const fs::path link = folder / "link.da4";
     fs::create_symlink("plane.da4", link);
@@ -64,50 +86,29 @@ TEST(SafeSave, TakenTemporaryNamesAndLinksAreLeftAlone) {
     EXPECT_EQ(readBytes(real), "through the link");
 }
 
-TEST(SafeSave, MissingFolderIsAnErrorNamingTheFile) {
-    TempFolder folder;
-    const fs::path target = folder / "no-such-folder" / "plane.da4";
-    const auto error = writeFileSafely(target, "x");
-    expectErrorNaming(error, target.string());
-    expectErrorNaming(error, "does not exist");
-    EXPECT_FALSE(fs::exists(target));
-}
-
-TEST(SafeSave, FailureLeavesTheOldFileAsItWas) {
-    TempFolder folder;
-    // Tests may run as root, who may write anywhere: a path through a regular
-    // file and a folder in the target's place fail for everyone.
-    const fs::path regular = folder / "somefile";
-    writeBytes(regular, "old content");
-    expectErrorNaming(writeFileSafely(regular / "plane.da4", "new"), "plane.da4");
-    EXPECT_EQ(readBytes(regular), "old content");
-
-    const fs::path asFolder = folder / "plane.da4";
-    fs::create_directory(asFolder);
-    writeBytes(asFolder / "inside", "kept");
-    expectErrorNaming(writeFileSafely(asFolder, "new"), "plane.da4");
-    EXPECT_EQ(readBytes(asFolder / "inside"), "kept");
-    EXPECT_EQ(entriesIn(folder.path()), 2u);  // no temporary file left over
-}
-
 // A full disk, as far as one process can tell: a file-size limit makes the
-// write fail halfway through.
+// write fail halfway through, by rename and in place (a hard-linked file).
 TEST(SafeSave, WriteFailingHalfwayLeavesTheOldFile) {
-    TempFolder folder;
-    const fs::path target = folder / "plane.da4";
-    writeBytes(target, "old content");
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto error = writeFileSafely(target, std::string(100000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    expectErrorNaming(error, target.string());
-    EXPECT_EQ(readBytes(target), "old content");
-    EXPECT_EQ(entriesIn(folder.path()), 1u);
+    for (const bool linked : {false, true}) {
+        SCOPED_TRACE(linked);
+        TempFolder folder;
+        const fs::path target = folder / "plane.da4";
+        writeBytes(target, "old content");
+        if (linked) fs::create_hard_link(target, folder / "other-name.da4");
+        rlimit saved{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const auto error = writeFileSafely(target, std::string(100000, 'x'));
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        expectErrorNaming(error, target.string());
+        EXPECT_EQ(readBytes(target), "old content");
+        EXPECT_EQ(fs::hard_link_count(target), linked ? 2u : 1u);
+        EXPECT_EQ(entriesIn(folder.path()), linked ? 2u : 1u);
+    }
 }
 
 // A socket bound at `path`; the descriptor stays open for the test.
@@ -134,7 +135,11 @@ TEST(SafeSave, OnlyRegularFilesOrNewNamesAreTargets) {
     fs::create_symlink("/dev/null", folder / "to-device");
     writeBytes(folder / "read-only", "kept");
     fs::permissions(folder / "read-only", fs::perms::owner_read | fs::perms::group_read);
+    fs::create_symlink("/dev/stdout", folder / "log.da4");
+    fs::create_symlink("/proc/self/fd", folder / "descriptors");
+    writeBytes(folder / "regular", "kept");
     const std::size_t before = entriesIn(folder.path());
+    const char* const kDescriptor = "not a file but a link to an open descriptor";
 
     const std::pair<fs::path, const char*> cases[] = {
         {folder / "fifo", "not a regular file but a FIFO"},
@@ -145,34 +150,131 @@ TEST(SafeSave, OnlyRegularFilesOrNewNamesAreTargets) {
         {folder / "to-device", "not a regular file but a device"},
         {"/dev/null", "not a regular file but a device"},
         {folder / "read-only", "the file is write-protected"},  // also for root
+        {folder / "no-such-folder" / "plane.da4", "does not exist"},
+        {folder / "regular" / "plane.da4", "Not a directory"},  // fails for root too
+        {"/dev/stdout", kDescriptor},
+        {"/dev/stderr", kDescriptor},
+        {"/dev/fd/1", kDescriptor},
+        {"/proc/self/fd/2", kDescriptor},
+        {folder / "log.da4", kDescriptor},
+        {folder / "descriptors" / "1", kDescriptor},
+        {"/proc/self/environ", "not a file but an entry of the process file system"},
+        {"", "no file name was given"},
     };
     for (const auto& [target, reason] : cases) {
-        const auto error = writeFileSafely(target, "new");
-        expectErrorNaming(error, target.string());
-        expectErrorNaming(error, reason);
+        for (const auto& error : {checkSaveTarget(target), writeFileSafely(target, "new")}) {
+            expectErrorNaming(error, target.string());
+            expectErrorNaming(error, reason);
+        }
     }
     EXPECT_EQ(entriesIn(folder.path()), before);
     EXPECT_EQ(readBytes(folder / "read-only"), "kept");
+    EXPECT_EQ(readBytes(folder / "regular"), "kept");
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
     EXPECT_FALSE(fs::exists(folder / "missing"));
 }
 
-TEST(SafeSave, NamesUpToTheSystemLimitAndTheOwnerKept) {
-    TempFolder folder;
-    const fs::path longest = folder / std::string(255, 'n');
-    for (const char* bytes : {"first", "second"}) {
-        ASSERT_FALSE(writeFileSafely(longest, bytes).has_value());
-        EXPECT_EQ(readBytes(longest), bytes);
+constexpr uid_t kNobody = 65534;
+constexpr uid_t kSomeoneElse = 12345;
+
+// An ACL with an entry for kSomeoneElse as the kernel keeps it
+// (system.posix_acl_access: version 2, then little-endian entries).
+std::string aclWithOneUser() {
+    std::string blob;
+    const auto put = [&blob](std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) blob += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    put(2, 4);
+    constexpr std::uint32_t kNone = 0xFFFFFFFF;
+    for (const auto& [tag, perm, id] :
+         {std::tuple{0x01u, 6u, kNone}, std::tuple{0x02u, 4u, kSomeoneElse}, std::tuple{0x04u, 4u, kNone},
+          std::tuple{0x10u, 4u, kNone}, std::tuple{0x20u, 4u, kNone}}) {
+        put(tag, 2);
+        put(perm, 2);
+        put(id, 4);
     }
-    if (::geteuid() != 0) GTEST_SKIP() << "giving a file away needs root";
-    const fs::path theirs = folder / "theirs.da4";
-    writeBytes(theirs, "old");
-    ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
-    ASSERT_FALSE(writeFileSafely(theirs, "new").has_value());
-    struct stat st {};
-    ASSERT_EQ(::stat(theirs.c_str(), &st), 0);
-    EXPECT_EQ(st.st_uid, 65534u);
-    EXPECT_EQ(st.st_gid, 65534u);
+    return blob;
+}
+
+std::string attribute(const fs::path& file, const char* name) {
+    std::string value(256, '\0');
+    const ssize_t n = ::getxattr(file.c_str(), name, value.data(), value.size());
+    return n < 0 ? std::string() : value.substr(0, static_cast<std::size_t>(n));
+}
+
+// Saves `file` as user `uid` (its own group alone) in a child process;
+// whether the save succeeded.
+bool savedAs(uid_t uid, const fs::path& file, const std::string& bytes) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool ok = ::setgroups(0, nullptr) == 0 && ::setgid(uid) == 0 && ::setuid(uid) == 0 &&
+                        !writeFileSafely(file, bytes).has_value();
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+// A save keeps what makes the file itself: its owner and group, its other
+// names, its extended attributes and ACL entries, also where a user may
+// write the file but neither give a new one away nor rename over it.
+TEST(SafeSave, TheFileKeepsItsIdentity) {
+    if (::geteuid() != 0) GTEST_SKIP() << "files of other users and saves as another user need root";
+    const fs::perms open = fs::perms::all;
+    const struct {
+        const char* name;
+        uid_t owner, group;
+        fs::perms folderMode;
+        uid_t saver;  // 0: this process, as root
+        const char* attribute;
+        std::string value;
+        bool linked;
+    } cases[] = {
+        {"another user's file, saved by root", kNobody, kNobody, open, 0, nullptr, "", false},
+        {"another user's writable file", kSomeoneElse, kSomeoneElse, open, kNobody, nullptr, "", false},
+        {"the user's file in a group not theirs", kNobody, kSomeoneElse, open, kNobody, nullptr, "", false},
+        {"another user's file in a sticky folder", kSomeoneElse, kSomeoneElse, open | fs::perms::sticky_bit,
+         kNobody, nullptr, "", false},
+        {"a file with a second name", 0, 0, open, 0, nullptr, "", true},
+        {"an extended attribute", 0, 0, open, 0, "user.winstabix", "kept", false},
+        {"an ACL entry", 0, 0, open, 0, "system.posix_acl_access", aclWithOneUser(), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder outer;
+        const fs::path folder = outer / "shared";
+        fs::create_directory(folder);
+        fs::permissions(folder, c.folderMode);
+        const fs::path file = folder / "plane.da4";
+        writeBytes(file, "old contents");
+        ASSERT_EQ(::chown(file.c_str(), c.owner, c.group), 0);
+        ASSERT_EQ(::chmod(file.c_str(), 0666), 0);
+        if (c.linked) fs::create_hard_link(file, folder / "other-name.da4");
+        if (c.attribute && ::setxattr(file.c_str(), c.attribute, c.value.data(), c.value.size(), 0) != 0) {
+            std::printf("[  SKIPPED ] %s: this file system refuses %s (%s)\n", c.name, c.attribute,
+                        std::strerror(errno));
+            continue;
+        }
+        struct stat before {};
+        ASSERT_EQ(::stat(file.c_str(), &before), 0);
+
+        ASSERT_TRUE(c.saver ? savedAs(c.saver, file, "new contents")
+                            : !writeFileSafely(file, "new contents").has_value());
+        struct stat after {};
+        ASSERT_EQ(::stat(file.c_str(), &after), 0);
+        EXPECT_EQ(readBytes(file), "new contents");
+        EXPECT_EQ(after.st_uid, c.owner);
+        EXPECT_EQ(after.st_gid, c.group);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        if (c.linked) {
+            EXPECT_EQ(readBytes(folder / "other-name.da4"), "new contents");
+        }
+        if (c.attribute) {
+            EXPECT_EQ(attribute(file, c.attribute), c.value);
+        }
+        EXPECT_EQ(entriesIn(folder), c.linked ? 2u : 1u);  // no copy or temporary file left
+    }
 }
 
 TEST(ReadWholeFile, OnlyRegularFilesUpToTheLimitAndNeverBlocking) {

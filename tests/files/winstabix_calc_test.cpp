@@ -110,19 +110,7 @@ TEST(WinstabixCalc, SaveWritesTheAircraftWithItsNewResults) {
     EXPECT_EQ(aircraftFileBytes(reloaded().model, std::nullopt), testing::readBytes(glider));
 }
 
-TEST(WinstabixCalc, FailuresSayWhyAndExitWithTwo) {
-    testing::TempFolder folder;
-    const std::string missing = (folder / "missing.da4").string();
-    const CalcRun notThere = runCalc(quote(missing));
-    EXPECT_EQ(notThere.status, 2);
-    EXPECT_EQ(notThere.out, "");
-    EXPECT_NE(notThere.err.find(missing), std::string::npos) << notThere.err;
-
-    const std::string nowhere = (folder / "no-folder" / "out.da4").string();
-    const CalcRun badSave = runCalc("--save " + quote(nowhere));
-    EXPECT_EQ(badSave.status, 2);
-    EXPECT_NE(badSave.err.find(nowhere), std::string::npos) << badSave.err;
-
+TEST(WinstabixCalc, BadCommandLinesExitWithTwo) {
     for (const char* args :
          {"--bogus", "--save", "--lang it", "a.da4 b.da4", "--panels 99", "--panels 3001"}) {
         const CalcRun bad = runCalc(args);
@@ -140,6 +128,7 @@ TEST(WinstabixCalc, FilesThatAreNoAircraftExitWithTwo) {
     std::string glider = testing::readBytes(fs::path(WINSTABIX_EXAMPLES) / "glider.da4");
     testing::writeBytes(folder / "cut.da4", glider.substr(0, glider.size() / 3));
     const std::pair<std::string, const char*> cases[] = {
+        {(folder / "missing.da4").string(), "No such file or directory"},
         {fifo.string(), "not a regular file but a FIFO"},
         {"/dev/zero", "not a regular file but a device"},
         {folder.path().string(), "not a regular file but a folder"},
@@ -155,6 +144,85 @@ TEST(WinstabixCalc, FilesThatAreNoAircraftExitWithTwo) {
     EXPECT_FALSE(fs::exists(folder / "out.da4"));
 }
 
+// Outputs that would lose what is there are refused before anything is
+// written; output that does not arrive fails.
+TEST(WinstabixCalc, OutputsGoWhereAskedOrNowhere) {
+    testing::TempFolder folder;
+    const fs::path log = folder / "results.log";
+    const fs::path copy = folder / "copy.da4";
+    const fs::path twice = folder / "twice.da4";
+    const std::string glider = testing::readBytes(fs::path(WINSTABIX_EXAMPLES) / "glider.da4");
+    const auto q = [&folder](const char* name) { return quote((folder / name).string()); };
+    const auto named = [&folder](const char* name) { return "\"" + (folder / name).string() + "\""; };
+    const char* const kDescriptor = "not a file but a link to an open descriptor";
+    const struct {
+        std::string args;
+        int status;
+        std::string err;  // what stderr says, after "winstabix-calc: "
+    } cases[] = {
+        {q("copy.da4") + " --save /dev/stdout >> " + q("results.log"), 2,
+         "cannot save \"/dev/stdout\": " + std::string(kDescriptor)},
+        {"--help > /dev/full", 2, "cannot write to standard output: No space left on device"},
+        {q("copy.da4") + " --json > /dev/full", 2,
+         "cannot write to standard output: No space left on device"},
+        {q("copy.da4") + " --save " + q("twice.da4") + " --svg " + q("twice.da4"), 2,
+         "--save and --svg name the same file " + named("twice.da4") + "; each output needs its own"},
+        {q("copy.da4") + " --dxf " + q("copy.da4"), 2,
+         "--dxf names the aircraft file " + named("copy.da4") + " that is read"},
+        {q("copy.da4") + " --save - --avl -", 2,
+         "--save and --avl both go to standard output; each output needs its own"},
+        {q("copy.da4") + " --svg " + q("results.log") + " >> " + q("results.log"), 2,
+         "--svg names the file " + named("results.log") + " that standard output goes to"},
+        {q("copy.da4") + " --save " + q("copy.da4"), 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        testing::writeBytes(log, "old log\n");
+        testing::writeBytes(copy, glider);
+        const CalcRun run = runCalc(c.args);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.err, c.err.empty() ? "" : "winstabix-calc: " + c.err + "\n");
+        EXPECT_EQ(testing::readBytes(log), "old log\n");
+        EXPECT_FALSE(fs::exists(twice));
+        EXPECT_TRUE(testing::readBytes(copy).starts_with(glider.substr(0, glider.find(" \r\n"))));
+    }
+    // "-" is standard output, which then carries the aircraft file alone.
+    const CalcRun toStandardOutput = runCalc(q("copy.da4") + " --save -");
+    EXPECT_EQ(toStandardOutput.status, 0);
+    const CalcRun saved = runCalc(q("copy.da4") + " --save " + q("saved.da4"));
+    EXPECT_EQ(toStandardOutput.out, testing::readBytes(folder / "saved.da4"));
+}
+
+// Aircraft that calculated into answers without a word: refused with the
+// reason, and counts out of range clamped.
+TEST(WinstabixCalc, HostileAircraftGiveTheirOutcome) {
+    const std::string damaged = std::string(WINSTABIX_TEST_DATA) + "/damaged/";
+    const struct {
+        const char* file;
+        int status;
+        const char* line;
+    } cases[] = {
+        {"sweep-90-degrees.da4", 1,
+         "Can not calculate Wing  1 / Trapezium 1.\n"
+         "Please change this trapezium (leading edge swept 90.0°, at most 80°)!\n"},
+        {"wing-centre-off-wing.da4", 1,
+         "Can not calculate wing-2. \nThe aerodynamic center lies outside this wing!\n"},
+        // One wing of four trapeziums.
+        {"counts-zero-and-seven.da4", 0,
+         "\nwing 1: chord panels 9, strips 57 (18 24 7 8), lift slope 5.06, anp 89.6mm\npanels: 513\n"},
+    };
+    for (const auto& c : cases) {
+        const CalcRun run = runCalc(quote(damaged + c.file));
+        EXPECT_EQ(run.status, c.status) << c.file;
+        EXPECT_NE(run.out.find(c.line), std::string::npos) << run.out;
+    }
+    // With standard output taken by the aircraft file, the reasons go to stderr.
+    const CalcRun piped = runCalc(quote(damaged + cases[0].file) + " --save -");
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_TRUE(piped.out.starts_with("   2\r\n")) << piped.out;
+    EXPECT_NE(piped.err.find(cases[0].line), std::string::npos) << piped.err;
+}
+
 // Results a file claims are calculated again: a notice when they were not the
 // aircraft's, none for a file the program saved itself; exit 0 either way.
 TEST(WinstabixCalc, StoredResultsAreCalculatedAgain) {
@@ -163,16 +231,42 @@ TEST(WinstabixCalc, StoredResultsAreCalculatedAgain) {
     ASSERT_EQ(runCalc(example("glider.da4") + " --save " + saved).status, 0);
     const std::string notice =
         "The results stored in the file did not belong to this aircraft and were calculated again.";
-    const std::string disagree = quote(std::string(WINSTABIX_TEST_DATA) + "/damaged/results-disagree.da4");
+    const std::string fine = quote((folder / "fine.da4").string());
+    const CalcRun finest = runCalc(example("glider.da4") + " --panels 3000 --save " + fine);
+    ASSERT_EQ(finest.status, 0);
+    EXPECT_NE(finest.out.find(
+                  " panels for the largest wing instead of 3000, the finest lattice within 3000 unknowns\n"),
+              std::string::npos)
+        << finest.out;
+    // An aircraft whose lattices differ by 20 % of the chord, saved on the finest.
+    const std::string odd = quote((folder / "odd.da4").string());
+    ASSERT_EQ(
+        runCalc(quote(std::string(WINSTABIX_TEST_DATA) + "/damaged/results-odd-aircraft-100-panels.da4") +
+                " --panels 3000 --save " + odd)
+            .status,
+        0);
+    const std::string incomplete = "The results stored in the file are incomplete and were calculated again.";
+    const std::string damaged = std::string(WINSTABIX_TEST_DATA) + "/damaged/";
+    const std::string disagree = quote(damaged + "results-disagree.da4");
     const struct {
         std::string args;
-        bool notice;
-    } cases[] = {{saved, false}, {disagree, true}, {"--json " + disagree, true}};
-    EXPECT_NE(runCalc(disagree).out.find("\nx_ac: 115.0mm\n"), std::string::npos);  // not the stored 120.00
+        std::string notice;  // empty: none
+    } cases[] = {
+        {saved, ""},
+        {fine, ""},
+        {fine + " --panels 100", ""},
+        {saved + " --panels 3000", ""},
+        {odd + " --panels 100", ""},
+        {disagree, notice},
+        {"--json " + disagree, notice},
+        {quote(damaged + "results-cut-after-area.da4"), incomplete},
+    };
+    EXPECT_NE(runCalc(disagree).out.find("\nx_ac: 115.0mm\n"), std::string::npos);  // not the stored 130.00
     for (const auto& c : cases) {
         const CalcRun run = runCalc(c.args);
         EXPECT_EQ(run.status, 0) << c.args;
-        EXPECT_EQ(run.out.find(notice) != std::string::npos, c.notice) << run.out;
+        for (const std::string* line : {&notice, &incomplete})
+            EXPECT_EQ(run.out.find(*line) != std::string::npos, *line == c.notice) << c.args << run.out;
     }
 }
 
@@ -200,16 +294,6 @@ TEST(WinstabixCalc, ConvergedEstimateAfterTheReport) {
             EXPECT_NE(run.out.find(part), std::string::npos) << part << run.out;
     }
     EXPECT_EQ(runCalc("--json").out.find("converged"), std::string::npos);
-}
-
-TEST(WinstabixCalc, FinestPanelsThatFitAreTakenAndSaid) {
-    const CalcRun fine = runCalc(example("glider.da4") + " --panels 3000");
-    EXPECT_EQ(fine.status, 0) << fine.out;
-    EXPECT_NE(fine.out.find(
-                  " panels for the largest wing instead of 3000, the finest lattice within 3000 unknowns\n"),
-              std::string::npos)
-        << fine.out;
-    EXPECT_EQ(runCalc(example("glider.da4") + " --panels 100").status, 0);
 }
 
 // A name that is not UTF-8 still gives valid JSON, and its file opens.

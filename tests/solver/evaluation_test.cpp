@@ -156,34 +156,6 @@ TEST(Chain, RefusedRunKeepsSizesAndHasNoResults) {
     EXPECT_EQ(r.stability.MarginDesired, 7.5);
 }
 
-TEST(Chain, ResultsThatCannotBeRightAreRefused) {
-    const CalcResult r = runCalculation(startupAircraft());
-    ASSERT_TRUE(r.done());
-    // The wings cover x from the main wing's root leading edge to the tail's root trailing edge.
-    const double front = 0, rear = 680 + 90;
-    using M = MessageCode;
-    const std::vector<Message> offWings = {{M::CannotCalculateAircraft}, {M::NeutralPointOffWings}};
-    const struct {
-        void (*spoil)(Evaluation&, double front, double rear);
-        std::vector<Message> lines;
-    } cases[] = {
-        {[](Evaluation&, double, double) {}, {}},
-        {[](Evaluation& e, double, double) { e.LiftSlopeWing[2] = -0.01; },
-         {{M::CannotCalculateWing, 2}, {M::NoLift}}},
-        {[](Evaluation& e, double, double) { e.RefChord = 0; },
-         {{M::CannotCalculateAircraft}, {M::NoReference}}},
-        {[](Evaluation& e, double front, double) { e.AnpAircraft = front - 0.01; }, offWings},
-        {[](Evaluation& e, double, double rear) { e.AnpAircraft = rear; }, {}},
-        {[](Evaluation& e, double, double rear) { e.AnpAircraft = rear + 0.01; }, offWings},
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
-        Evaluation e = r.evaluation;
-        cases[i].spoil(e, front, rear);
-        const std::optional<Refusal> refusal = refusedAsImplausible(r.lattice, e);
-        EXPECT_EQ(refusal ? refusal->lines : std::vector<Message>{}, cases[i].lines);
-    }
-}
 
 TEST(Chain, MarginBeyondTheLimitIsTakenAsTheLimit) {
     for (const auto& [margin, taken] : {std::pair{std::numeric_limits<double>::infinity(), 1000.0},

@@ -45,15 +45,16 @@ inline AircraftModel aircraftOf(std::initializer_list<WingSpec> wings) {
     return m;
 }
 
-// Three stubby wings of four trapeziums; the narrow tips of small chord need
-// many strips, so the tip span sets the unknowns (5 gives exactly 3000).
+// Three stubby wings of four trapeziums (swept less than 80°); the narrow
+// tips of small chord need many strips, so the tip span sets the unknowns
+// (5 gives exactly 3000).
 inline AircraftModel stubby(int tipSpan) {
     AircraftModel m = startupAircraft();
     m.WingCount = m.CalcWingCount = 3;
     for (int w = 1; w <= 3; ++w)
         m.wing[w] = params(WingSpec{{600, 500, 60, 40, 20},
                                     {150, 40, 50, tipSpan},
-                                    {50, 500, 520, 540},
+                                    {50, 270, 290, 310},
                                     4,
                                     (w - 1) * 1500,
                                     (w - 1) * 150,

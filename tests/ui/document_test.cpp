@@ -221,6 +221,8 @@ TEST_F(Document, RecentFilesLastAcrossARestartAndAVanishedOneIsDropped) {
         get<QAction>("Open2")->trigger();
     }
     EXPECT_TRUE(get<QMenu>("Recent1")->isEnabled());
+    // One configuration folder for all the program keeps.
+    EXPECT_TRUE(fs::exists(configSettingsFile().parent_path() / "recent.ini"));
     form.reset();
     start();
     auto entries = [&] {

@@ -198,6 +198,38 @@ TEST_F(FileCommands, AFailedSaveShowsTheReasonAndKeepsOldFileAndName) {
     EXPECT_TRUE(saveFailedText("x").startsWith("Das Flugzeug wurde nicht gespeichert."));
 }
 
+TEST_F(FileCommands, ASaveOverAFileChangedOnDiskAsksFirst) {
+    const fs::path file = folder / "shared.da4";
+    fs::copy_file(kExamples / "glider.da4", file);
+    start({text(file)});
+    // Unchanged on disk: no question.
+    get<QAction>("Save3")->trigger();
+    EXPECT_EQ(overwriteAsked, 0);
+    // Another window saved a touched copy of the same bytes: still no question.
+    writeBytes(file, readBytes(file));
+    get<QAction>("Save3")->trigger();
+    EXPECT_EQ(overwriteAsked, 0);
+
+    const std::string theirs = readBytes(kExamples / "canard.da4");
+    writeBytes(file, theirs);
+    get<QAction>("Save3")->trigger();  // Cancel keeps their file
+    EXPECT_EQ(overwriteAsked, 1);
+    EXPECT_EQ(readBytes(file), theirs);
+    overwriteAnswer = ChangedAnswer::SaveAs;
+    saveAnswer = text(folder / "mine.da4");
+    get<QAction>("Save3")->trigger();
+    EXPECT_EQ(readBytes(file), theirs);
+    EXPECT_EQ(readBytes(folder / "mine.da4"), readBytes(kExamples / "glider.da4"));
+    EXPECT_EQ(overwriteAsked, 2);
+    // Save as made "mine" the file; changed there too, Overwrite replaces it.
+    writeBytes(folder / "mine.da4", theirs);
+    overwriteAnswer = ChangedAnswer::Overwrite;
+    get<QAction>("Save3")->trigger();
+    EXPECT_EQ(overwriteAsked, 3);
+    EXPECT_EQ(readBytes(folder / "mine.da4"), readBytes(kExamples / "glider.da4"));
+    EXPECT_TRUE(failures.isEmpty());
+}
+
 TEST_F(FileCommands, ThreeLinesOfRemarksAndAWingCountSurviveARoundTrip) {
     start();
     get<QRadioButton>("RadioButton3")->click();

@@ -129,6 +129,11 @@ TEST_F(StartUp, TwoArgumentsOpenNothingAndAFileThatCannotBeOpenedIsReported) {
     EXPECT_EQ(get<QLineEdit>("Edit4")->text(), "310");
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
     EXPECT_FALSE(get<QAction>("Save3")->isEnabled());
+    // ... and says so in the message box.
+    EXPECT_EQ(results().messages.back(), (Message{MessageCode::FilesNotOpened, 2}));
+    doc().recalculate();  // as the first resize does
+    EXPECT_TRUE(get<QPlainTextEdit>("Memo1")->isVisibleTo(form.get()));
+    EXPECT_TRUE(get<QPlainTextEdit>("Memo1")->toPlainText().contains("2 files were named at start"));
 
     // A file that cannot be read is refused with its reason; nothing changes.
     form.reset();

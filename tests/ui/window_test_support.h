@@ -76,6 +76,10 @@ class WindowTest : public ::testing::Test {
             ++changesAsked;
             return changesAnswer;
         };
+        d.askOverwrite = [this](QWidget*, const QString&) {
+            ++overwriteAsked;
+            return overwriteAnswer;
+        };
         d.warn = [this](QWidget*, const QString& text) { failures << text; };
         form = std::make_unique<TForm1>(nullptr, arguments, d);
     }
@@ -127,7 +131,9 @@ class WindowTest : public ::testing::Test {
     QString openFolder, saveSuggested;  // where the dialogs started
     int openAsked = 0, saveAsked = 0, changesAsked = 0;
     SaveAnswer changesAnswer = SaveAnswer::Cancel;  // to "save the changes first?"
-    QStringList failures;                           // what the message boxes said
+    int overwriteAsked = 0;
+    ChangedAnswer overwriteAnswer = ChangedAnswer::Cancel;  // to "changed on disk: overwrite?"
+    QStringList failures;                                   // what the message boxes said
 
   private:
     std::filesystem::path previous_;

@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <filesystem>
+#include <string>
+
+#include "../files/temp_folder.h"
+
+namespace ws::testing {
+namespace {
+
+// Scale settings Qt would take as they come (no window, or a crash in the
+// first repaint) are dropped with a word on stderr; the window then shows
+// and calculates as at 100 %.
+TEST(CommandLine, InvalidScaleSettingsAreIgnoredWithAWarning) {
+    const struct {
+        const char* variable;
+        const char* value;
+        bool warned;
+    } cases[] = {
+        {"QT_SCALE_FACTOR", "-2", true},
+        {"QT_SCALE_FACTOR", "0", true},
+        {"QT_SCALE_FACTOR", "abc", true},
+        {"QT_SCREEN_SCALE_FACTORS", "2;-1", true},
+        {"QT_SCREEN_SCALE_FACTORS", "X-1=2;Y-2=1.5", false},
+    };
+    TempFolder folder;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        const std::filesystem::path picture = folder / "window.png";
+        std::filesystem::remove(picture);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", QString::fromStdString(folder.path().string()));
+        env.insert(c.variable, c.value);
+        program.setProcessEnvironment(env);
+        program.start(WINSTABIX_WINDOW, {"--screenshot", QString::fromStdString(picture.string()),
+                                         "calculated", QString(WINSTABIX_EXAMPLES) + "/canard.da4"});
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0);
+        EXPECT_TRUE(std::filesystem::file_size(picture) > 0);
+        const std::string warning = std::string("winstabix: ") + c.variable + "=" + c.value +
+                                    " ignored: a scale factor is a number above 0\n";
+        EXPECT_EQ(program.readAllStandardError().toStdString().find(warning) != std::string::npos, c.warned);
+    }
+}
+
+}  // namespace
+}  // namespace ws::testing
