@@ -21,6 +21,7 @@ std::optional<FileError> AircraftDocument::open(const std::string& path) {
     text_ = aircraftText(loaded);
     model_.AircraftFileName = fileName_ = path;
     hasFile_ = true;
+    balanceNotes_ = loaded.balanceNotes;
     recompute();
     withdraw();
     results_.calculated = false;
@@ -53,6 +54,7 @@ std::optional<FileError> AircraftDocument::open(const std::string& path) {
     emit viewBarsChanged();
     emit recalculated();
     emit resultsChanged();
+    emit balanceChanged();
     emit stateChanged();
     return std::nullopt;
 }
