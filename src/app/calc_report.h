@@ -24,8 +24,8 @@ namespace ws {
 // the reference chord, the static margin, the status, the ballast and the
 // move, then the balance's messages.
 struct ReportWording {
-    std::string neutralPoint, cgFront, cgRear;  // the stability rows
-    std::vector<std::string> messages;          // one per entry of result.memo
+    std::string neutralPoint, cgFront, cgRear;      // the stability rows
+    std::vector<std::string> messages;              // one per entry of result.memo
     std::vector<std::string> balanceMessages = {};  // one per entry of the balance figures' messages
     std::string balanceStatus = {}, ballast = {}, move = {};  // worded balance results, when referenced
 };

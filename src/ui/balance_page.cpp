@@ -61,21 +61,11 @@ struct CaptionPlace {
 // Captions of the page, left column then right column; their words are in
 // the window's caption table (ui_texts.cpp).
 constexpr CaptionPlace kCaptions[] = {
-    {"LabelBalanceItems", 10, 48},
-    {"LabelWeighing", 450, 48},
-    {"LabelSupportX", 560, 70},
-    {"LabelSupportReading", 650, 70},
-    {"LabelSupport1", 450, 92},
-    {"LabelSupport2", 450, 122},
-    {"LabelBallastAt", 450, 166},
-    {"LabelBalanceResults", 450, 206},
-    {"LabelBalanceMass", 460, 230},
-    {"LabelBalanceCg", 460, 252},
-    {"LabelBalanceChord", 460, 274},
-    {"LabelBalanceMargin", 460, 296},
-    {"LabelBalanceTarget", 460, 318},
-    {"LabelBallast", 460, 346},
-    {"LabelMove", 460, 402},
+    {"LabelBalanceItems", 10, 48},    {"LabelWeighing", 450, 48},        {"LabelSupportX", 560, 70},
+    {"LabelSupportReading", 650, 70}, {"LabelSupport1", 450, 92},        {"LabelSupport2", 450, 122},
+    {"LabelBallastAt", 450, 166},     {"LabelBalanceResults", 450, 206}, {"LabelBalanceMass", 460, 230},
+    {"LabelBalanceCg", 460, 252},     {"LabelBalanceChord", 460, 274},   {"LabelBalanceMargin", 460, 296},
+    {"LabelBalanceTarget", 460, 318}, {"LabelBallast", 460, 346},        {"LabelMove", 460, 402},
 };
 
 constexpr int kValueLeft = 680;
@@ -161,12 +151,13 @@ BalancePage::BalancePage(AircraftDocument& doc, QWidget* parent) : QWidget(paren
         doc_.editBalance(std::move(after), BalanceField::BallastAt);
     });
 
-    const char* valueNames[] = {"BalanceMassValue",   "BalanceCgValue",     "BalanceChordValue", "BalanceMarginValue",
-                                "BalanceTargetValue", "BalanceBallastValue", "BalanceMoveValue"};
+    const char* valueNames[] = {"BalanceMassValue",   "BalanceCgValue",     "BalanceChordValue",
+                                "BalanceMarginValue", "BalanceTargetValue", "BalanceBallastValue",
+                                "BalanceMoveValue"};
     for (std::size_t i = 0; i < value_.size(); ++i) {
         const bool wide = i >= 5;
-        value_[i] = makeLabel(this, valueNames[i], wide ? 470 : kValueLeft, wide ? (i == 5 ? 366 : 422) : kValueTop[i],
-                              !wide);
+        value_[i] = makeLabel(this, valueNames[i], wide ? 470 : kValueLeft,
+                              wide ? (i == 5 ? 366 : 422) : kValueTop[i], !wide);
         setTextColour(value_[i], Qt::blue);
         if (wide) {
             value_[i]->setWordWrap(true);
@@ -234,7 +225,8 @@ void BalancePage::cellChanged(QTableWidgetItem* item) {
     if (item->column() == kMovableColumn) {
         const bool marked = item->checkState() == Qt::Checked;
         const int movable = doc_.balance().movable;
-        if (marked != (movable == row)) doc_.editBalance(withMovable(doc_.balance(), row), BalanceField::Movable, row);
+        if (marked != (movable == row))
+            doc_.editBalance(withMovable(doc_.balance(), row), BalanceField::Movable, row);
         return;
     }
     const ItemColumn column = item->column() == kNameColumn   ? ItemColumn::Name
@@ -301,12 +293,13 @@ void BalancePage::showFigures() {
     QStringList lines;
     QColor colour = Qt::red;
     if (!f.known) {
-        for (std::size_t i = 0; i < f.messages.size() && i < 3; ++i) lines << balanceMessageText(f.messages[i]);
+        for (std::size_t i = 0; i < f.messages.size() && i < 3; ++i)
+            lines << balanceMessageText(f.messages[i]);
         if (f.messages.size() > 3) lines.back() += QStringLiteral(" …");
     } else if (!f.referenced) {
         colour = Qt::black;
-        lines << say(QT_TRANSLATE_NOOP("Window",
-                                       "Calculate the aerodynamic center for the margin, the status and the ballast."));
+        lines << say(QT_TRANSLATE_NOOP(
+            "Window", "Calculate the aerodynamic center for the margin, the status and the ballast."));
     } else {
         colour = f.status == BalanceStatus::InRange ? kGreen : Qt::red;
         lines << balanceStatusText(f);
@@ -323,15 +316,14 @@ void BalancePage::showFigures() {
     remove_->setEnabled(row > 0);
     up_->setEnabled(row > 1);
     down_->setEnabled(row > 0 && row < rows);
-    ballastAt_->setPlaceholderText(fromUtf8(fixed(
-        f.known ? f.ballastAt : frontmostWingPoint(doc_.model()), 0)));
+    ballastAt_->setPlaceholderText(
+        fromUtf8(fixed(f.known ? f.ballastAt : frontmostWingPoint(doc_.model()), 0)));
 }
 
 void BalancePage::writeTexts() {
-    table_->setHorizontalHeaderLabels({say(QT_TRANSLATE_NOOP("Window", "Name")),
-                                       say(QT_TRANSLATE_NOOP("Window", "Mass, g")),
-                                       say(QT_TRANSLATE_NOOP("Window", "x, mm")),
-                                       say(QT_TRANSLATE_NOOP("Window", "Movable"))});
+    table_->setHorizontalHeaderLabels(
+        {say(QT_TRANSLATE_NOOP("Window", "Name")), say(QT_TRANSLATE_NOOP("Window", "Mass, g")),
+         say(QT_TRANSLATE_NOOP("Window", "x, mm")), say(QT_TRANSLATE_NOOP("Window", "Movable"))});
     table_->setAccessibleName(say(QT_TRANSLATE_NOOP("Window", "Mass items")));
     const auto name = [](QWidget* w, BalanceField field, int row) {
         const QString words = say(balanceFieldWords(field));

@@ -45,7 +45,8 @@ std::vector<TextRow> makeCaptionTable() {
     add("TabSheet4", QT_TRANSLATE_NOOP("Window", " Remarks "));
     add("TabSheet6", QT_TRANSLATE_NOOP("Window", " Balance "));
     // The balance page.
-    add("LabelBalanceItems", QT_TRANSLATE_NOOP("Window", "Mass items (x rearwards from the root of wing 1):"));
+    add("LabelBalanceItems",
+        QT_TRANSLATE_NOOP("Window", "Mass items (x rearwards from the root of wing 1):"));
     add("LabelWeighing", QT_TRANSLATE_NOOP("Window", "Weighing on two supports:"));
     add("LabelSupportX", QT_TRANSLATE_NOOP("Window", "x, mm"));
     add("LabelSupportReading", QT_TRANSLATE_NOOP("Window", "reading, g"));

@@ -45,6 +45,7 @@ class Document : public MainWindowTest {
     Seen seen() {
         Seen s;
         for (QLineEdit* e : form->findChildren<QLineEdit*>()) s.fields << e->objectName() + "=" + e->text();
+        s.fields.sort();  // a page put back into the tabs comes last among the children
         s.remarks = get<QPlainTextEdit>("Memo2")->toPlainText();
         for (const char* name : {"Label_b1", "Label_s1", "Label_b2", "Label_s2", "Label_b3"})
             s.labels << textOf(name);

@@ -30,7 +30,8 @@ TEST_F(Layout, WindowMenusAndToolButtons) {
     // screen reader announces it; it comes back in its place.
     auto* tabs = get<QTabWidget>("PageControl1");
     const char* order[] = {"TabSheet5", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet6", "TabSheet4"};
-    const char* captions[] = {"     Aircraft    ", " Wing 1 ", "  Wing 2  ", " Wing 3 ", " Balance ", "Remarks"};
+    const char* captions[] = {"     Aircraft    ", " Wing 1 ",  "  Wing 2  ",
+                              " Wing 3 ",          " Balance ", "Remarks"};
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(tabs->tabBar());
     for (int wings : {3, 1, 2}) {
         SCOPED_TRACE(wings);

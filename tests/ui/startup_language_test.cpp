@@ -230,8 +230,8 @@ TEST_F(Languages, EveryVisibleTextIsEitherSwitchedOrFixed) {
     std::set<std::string> switched;
     for (const TextRow& row : captionTable()) switched.insert(row.name);
     // Language-free texts written by the program itself, and the languages' own names.
-    std::set<std::string> free = {"Lab_FName", "Label24", "german1", "francais1", "spain1", "BalanceStatus",
-                                  "Label_V2", "Label_V3"};
+    std::set<std::string> free = {"Lab_FName", "Label24",       "german1",  "francais1",
+                                  "spain1",    "BalanceStatus", "Label_V2", "Label_V3"};
     for (const char* value : {"Mass", "Cg", "Chord", "Margin", "Target", "Ballast", "Move"})
         free.insert(std::string("Balance") + value + "Value");
     for (int w = 1; w <= kMaxWings; ++w) {
