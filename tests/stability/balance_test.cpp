@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "files/aircraft_file.h"
 #include "files/balance_block.h"
 #include "stability/balance.h"
 
@@ -133,6 +134,15 @@ TEST(BalanceBlock, RoundTripAndDamagedBlocks) {
     EXPECT_EQ(back.balance, d);
     EXPECT_TRUE(back.notes.empty());
     EXPECT_TRUE(balanceBlockLines(BalanceData{}).empty());
+
+    // Through a whole file: the remarks come back as typed, the balance with them.
+    AircraftModel model = startupAircraft();
+    model.remarks = "my remarks";
+    model.balance = d;
+    const auto parsed = parseAircraftFile(aircraftFileBytes(model, std::nullopt));
+    const auto& content = std::get<AircraftFileContent>(parsed);
+    EXPECT_EQ(content.remarks, "my remarks");
+    EXPECT_EQ(content.balance, d);
 
     // Damaged: a line not understood, and no end line; the rest is read.
     const std::string damaged =

@@ -94,6 +94,8 @@ TEST_F(Document, EveryKindOfChangeIsOneStepThatUndoAndRedoRestore) {
         {"wings", [&] { get<QRadioButton>("RadioButton3")->click(); }, "Undo Wing count"},
         {"gap", [&] { QTest::keyClicks(get<QLineEdit>("Edit02"), "4"); }, "Undo Centre gap of wing 2, mm"},
         {"remarks", [&] { QTest::keyClicks(get<QPlainTextEdit>("Memo2"), "ab"); }, "Undo Remarks"},
+        {"balance", [&] { QTest::keyClicks(get<QLineEdit>("EditSupport1X"), "-50"); },
+         "Undo Position x of support 1, mm"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
