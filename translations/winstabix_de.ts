@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Balance</name>
+    <message>
+        <source>Enter the mass items: name, mass in g and x in mm.</source>
+        <translation>Massen eingeben: Name, Masse in g und x in mm.</translation>
+    </message>
+    <message>
+        <source>Item %1: the mass is not a number of grams.</source>
+        <translation>Posten %1: die Masse ist keine Zahl in Gramm.</translation>
+    </message>
+    <message>
+        <source>Item %1: the position x is not a number of millimetres.</source>
+        <translation>Posten %1: die Lage x ist keine Zahl in Millimetern.</translation>
+    </message>
+    <message>
+        <source>Item %1: a mass cannot be negative.</source>
+        <translation>Posten %1: eine Masse kann nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>Enter both supports: x in mm and the scale&apos;s reading in g.</source>
+        <translation>Beide Auflagen eingeben: x in mm und die Anzeige der Waage in g.</translation>
+    </message>
+    <message>
+        <source>Support %1: the position x and the reading must both be numbers.</source>
+        <translation>Auflage %1: Lage x und Anzeige müssen beide Zahlen sein.</translation>
+    </message>
+    <message>
+        <source>Support %1: a scale cannot read less than 0 g.</source>
+        <translation>Auflage %1: eine Waage zeigt nicht weniger als 0 g.</translation>
+    </message>
+    <message>
+        <source>Both supports stand at one x: the weighing cannot tell where the centre of gravity is.</source>
+        <translation>Beide Auflagen stehen bei einem x: die Wägung ergibt keinen Schwerpunkt.</translation>
+    </message>
+    <message>
+        <source>The masses add up to 0 g: there is no centre of gravity.</source>
+        <translation>Die Massen ergeben zusammen 0 g: es gibt keinen Schwerpunkt.</translation>
+    </message>
+    <message>
+        <source>The ballast place is not a number; the frontmost point is taken.</source>
+        <translation>Der Ballastort ist keine Zahl; der vorderste Punkt wird genommen.</translation>
+    </message>
+    <message>
+        <source>The weighing gives %1 g, the mass items add up to %2 g: an item is missing or a reading is wrong.</source>
+        <translation>Die Wägung ergibt %1 g, die Massen zusammen %2 g: ein Posten fehlt oder eine Anzeige ist falsch.</translation>
+    </message>
+    <message>
+        <source>Item %1 is marked movable but has no mass or position to move.</source>
+        <translation>Posten %1 ist verschiebbar markiert, hat aber keine Masse oder Lage.</translation>
+    </message>
+    <message>
+        <source>none needed</source>
+        <translation>keiner nötig</translation>
+    </message>
+    <message>
+        <source>cannot help there: tail-heavy, ballast must go ahead of x = %1 mm</source>
+        <translation>hilft dort nicht: schwanzlastig, Ballast muss vor x = %1 mm</translation>
+    </message>
+    <message>
+        <source>cannot help there: nose-heavy, ballast must go behind x = %1 mm</source>
+        <translation>hilft dort nicht: kopflastig, Ballast muss hinter x = %1 mm</translation>
+    </message>
+    <message>
+        <source>Balance data, line %1: not understood, left out.</source>
+        <translation>Auswiegedaten, Zeile %1: nicht verstanden, ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Balance data: the file ends after line %1 without the block&apos;s end line; what was there was read.</source>
+        <translation>Auswiegedaten: die Datei endet nach Zeile %1 ohne die Endzeile des Blocks; das Vorhandene wurde gelesen.</translation>
+    </message>
+    <message>
+        <source>Balance data: more than %1 mass items; those from line %2 on were left out.</source>
+        <translation>Auswiegedaten: mehr als %1 Massen; die ab Zeile %2 wurden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Balance data, line %1: a second movable item, read as an ordinary one.</source>
+        <translation>Auswiegedaten, Zeile %1: ein zweiter verschiebbarer Posten, als gewöhnlicher gelesen.</translation>
+    </message>
+    <message>
+        <source>within the recommended range</source>
+        <translation>im empfohlenen Bereich</translation>
+    </message>
+    <message>
+        <source>nose-heavy by %1 mm</source>
+        <translation>kopflastig um %1 mm</translation>
+    </message>
+    <message>
+        <source>tail-heavy by %1 mm</source>
+        <translation>schwanzlastig um %1 mm</translation>
+    </message>
+    <message>
+        <source> (behind the neutral point: unstable)</source>
+        <translation> (hinter dem Neutralpunkt: instabil)</translation>
+    </message>
+    <message>
+        <source>%1 g at x = %2 mm</source>
+        <translation>%1 g bei x = %2 mm</translation>
+    </message>
+    <message>
+        <source>move “%1” to x = %2 mm</source>
+        <translation>„%1“ nach x = %2 mm verschieben</translation>
+    </message>
+</context>
+<context>
     <name>Calculation</name>
     <message>
         <source>Error: </source>
@@ -227,6 +330,10 @@
         <source>x_ac: %1 ± %2mm</source>
         <translation>x_NP: %1 ± %2mm</translation>
     </message>
+    <message>
+        <source>x_cg now: %1mm</source>
+        <translation>x_SP jetzt: %1mm</translation>
+    </message>
 </context>
 <context>
     <name>SummaryPage</name>
@@ -281,6 +388,38 @@
     <message>
         <source>aerodynamic center: </source>
         <translation>Neutralpunkt:        </translation>
+    </message>
+    <message>
+        <source>Balance:</source>
+        <translation>Auswiegen:</translation>
+    </message>
+    <message>
+        <source>mass of the model:</source>
+        <translation>Masse des Modells:</translation>
+    </message>
+    <message>
+        <source>center of gravity:</source>
+        <translation>Schwerpunkt:</translation>
+    </message>
+    <message>
+        <source>in % of the ref. chord:</source>
+        <translation>in % der Bezugstiefe:</translation>
+    </message>
+    <message>
+        <source>static margin:</source>
+        <translation>Stabilitätsmaß:</translation>
+    </message>
+    <message>
+        <source>status:</source>
+        <translation>Zustand:</translation>
+    </message>
+    <message>
+        <source>ballast:</source>
+        <translation>Ballast:</translation>
+    </message>
+    <message>
+        <source>movable item:</source>
+        <translation>verschiebbarer Posten:</translation>
     </message>
 </context>
 <context>
@@ -648,6 +787,170 @@
     <message>
         <source>Save as…</source>
         <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <source>Name of mass item %1</source>
+        <translation>Name von Masse %1</translation>
+    </message>
+    <message>
+        <source>Mass of item %1, g</source>
+        <translation>Masse von Posten %1, g</translation>
+    </message>
+    <message>
+        <source>Position x of item %1, mm</source>
+        <translation>Lage x von Posten %1, mm</translation>
+    </message>
+    <message>
+        <source>Position x of support %1, mm</source>
+        <translation>Lage x von Auflage %1, mm</translation>
+    </message>
+    <message>
+        <source>Scale reading of support %1, g</source>
+        <translation>Waagenanzeige von Auflage %1, g</translation>
+    </message>
+    <message>
+        <source>Ballast place x, mm</source>
+        <translation>Ballastort x, mm</translation>
+    </message>
+    <message>
+        <source>Balance method</source>
+        <translation>Auswiegeverfahren</translation>
+    </message>
+    <message>
+        <source>New mass item</source>
+        <translation>Neue Masse</translation>
+    </message>
+    <message>
+        <source>Removal of mass item %1</source>
+        <translation>Entfernen von Masse %1</translation>
+    </message>
+    <message>
+        <source>Order of the mass items</source>
+        <translation>Reihenfolge der Massen</translation>
+    </message>
+    <message>
+        <source>Movable item</source>
+        <translation>Verschiebbarer Posten</translation>
+    </message>
+    <message>
+        <source>Calculate the aerodynamic center for the margin, the status and the ballast.</source>
+        <translation>Neutralpunkt berechnen für Stabilitätsmaß, Zustand und Ballast.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Mass, g</source>
+        <translation>Masse, g</translation>
+    </message>
+    <message>
+        <source>x, mm</source>
+        <translation>x, mm</translation>
+    </message>
+    <message>
+        <source>Movable</source>
+        <translation>Verschiebbar</translation>
+    </message>
+    <message>
+        <source>Mass items</source>
+        <translation>Massen</translation>
+    </message>
+    <message>
+        <source>Ballast place x, mm; empty: the frontmost point of the aircraft (shown greyed)</source>
+        <translation>Ballastort x, mm; leer: der vorderste Punkt des Flugzeugs (grau gezeigt)</translation>
+    </message>
+    <message>
+        <source>Tail volume V = S · |x + r25 − (x1 + r25_1)| / (S1 · lm1) against wing 1; usual for a tail plane: %1 to %2</source>
+        <translation>Leitwerksvolumen V = S · |x + r25 − (x1 + r25_1)| / (S1 · lm1) gegen Flügel 1; üblich für ein Höhenleitwerk: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>tail volume %1</source>
+        <translation>Leitwerksvolumen %1</translation>
+    </message>
+    <message>
+        <source>Tail volume of wing %1</source>
+        <translation>Leitwerksvolumen von Flügel %1</translation>
+    </message>
+    <message>
+        <source> Balance </source>
+        <translation> Auswiegen </translation>
+    </message>
+    <message>
+        <source>Mass items (x rearwards from the root of wing 1):</source>
+        <translation>Massen (x nach hinten ab der Wurzel von Flügel 1):</translation>
+    </message>
+    <message>
+        <source>Weighing on two supports:</source>
+        <translation>Wägung auf zwei Auflagen:</translation>
+    </message>
+    <message>
+        <source>reading, g</source>
+        <translation>Anzeige, g</translation>
+    </message>
+    <message>
+        <source>Support 1:</source>
+        <translation>Auflage 1:</translation>
+    </message>
+    <message>
+        <source>Support 2:</source>
+        <translation>Auflage 2:</translation>
+    </message>
+    <message>
+        <source>Ballast place x, mm:</source>
+        <translation>Ballastort x, mm:</translation>
+    </message>
+    <message>
+        <source>The model as built:</source>
+        <translation>Das Modell wie gebaut:</translation>
+    </message>
+    <message>
+        <source>total mass:</source>
+        <translation>Gesamtmasse:</translation>
+    </message>
+    <message>
+        <source>centre of gravity x:</source>
+        <translation>Schwerpunkt x:</translation>
+    </message>
+    <message>
+        <source>in % of the reference chord:</source>
+        <translation>in % der Bezugstiefe:</translation>
+    </message>
+    <message>
+        <source>static margin:</source>
+        <translation>Stabilitätsmaß:</translation>
+    </message>
+    <message>
+        <source>target (recommended):</source>
+        <translation>Ziel (empfohlen):</translation>
+    </message>
+    <message>
+        <source>ballast:</source>
+        <translation>Ballast:</translation>
+    </message>
+    <message>
+        <source>movable item:</source>
+        <translation>verschiebbarer Posten:</translation>
+    </message>
+    <message>
+        <source>Weighing on two supports</source>
+        <translation>Wägung auf zwei Auflagen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
     </message>
 </context>
 </TS>

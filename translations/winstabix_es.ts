@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Balance</name>
+    <message>
+        <source>Enter the mass items: name, mass in g and x in mm.</source>
+        <translation>Introduzca las masas: nombre, masa en g y x en mm.</translation>
+    </message>
+    <message>
+        <source>Item %1: the mass is not a number of grams.</source>
+        <translation>Elemento %1: la masa no es un número de gramos.</translation>
+    </message>
+    <message>
+        <source>Item %1: the position x is not a number of millimetres.</source>
+        <translation>Elemento %1: la posición x no es un número de milímetros.</translation>
+    </message>
+    <message>
+        <source>Item %1: a mass cannot be negative.</source>
+        <translation>Elemento %1: una masa no puede ser negativa.</translation>
+    </message>
+    <message>
+        <source>Enter both supports: x in mm and the scale&apos;s reading in g.</source>
+        <translation>Introduzca los dos apoyos: x en mm y la lectura de la báscula en g.</translation>
+    </message>
+    <message>
+        <source>Support %1: the position x and the reading must both be numbers.</source>
+        <translation>Apoyo %1: la posición x y la lectura deben ser números.</translation>
+    </message>
+    <message>
+        <source>Support %1: a scale cannot read less than 0 g.</source>
+        <translation>Apoyo %1: una báscula no puede marcar menos de 0 g.</translation>
+    </message>
+    <message>
+        <source>Both supports stand at one x: the weighing cannot tell where the centre of gravity is.</source>
+        <translation>Los dos apoyos están en la misma x: el pesaje no puede situar el centro de gravedad.</translation>
+    </message>
+    <message>
+        <source>The masses add up to 0 g: there is no centre of gravity.</source>
+        <translation>Las masas suman 0 g: no hay centro de gravedad.</translation>
+    </message>
+    <message>
+        <source>The ballast place is not a number; the frontmost point is taken.</source>
+        <translation>El lugar del lastre no es un número; se toma el punto más adelantado.</translation>
+    </message>
+    <message>
+        <source>The weighing gives %1 g, the mass items add up to %2 g: an item is missing or a reading is wrong.</source>
+        <translation>El pesaje da %1 g, las masas suman %2 g: falta un elemento o una lectura es errónea.</translation>
+    </message>
+    <message>
+        <source>Item %1 is marked movable but has no mass or position to move.</source>
+        <translation>El elemento %1 está marcado como móvil pero no tiene masa o posición que mover.</translation>
+    </message>
+    <message>
+        <source>none needed</source>
+        <translation>no hace falta</translation>
+    </message>
+    <message>
+        <source>cannot help there: tail-heavy, ballast must go ahead of x = %1 mm</source>
+        <translation>no sirve ahí: pesado de cola, el lastre debe ir delante de x = %1 mm</translation>
+    </message>
+    <message>
+        <source>cannot help there: nose-heavy, ballast must go behind x = %1 mm</source>
+        <translation>no sirve ahí: pesado de morro, el lastre debe ir detrás de x = %1 mm</translation>
+    </message>
+    <message>
+        <source>Balance data, line %1: not understood, left out.</source>
+        <translation>Datos de centrado, línea %1: no entendida, omitida.</translation>
+    </message>
+    <message>
+        <source>Balance data: the file ends after line %1 without the block&apos;s end line; what was there was read.</source>
+        <translation>Datos de centrado: el archivo termina tras la línea %1 sin la línea final del bloque; se leyó lo que había.</translation>
+    </message>
+    <message>
+        <source>Balance data: more than %1 mass items; those from line %2 on were left out.</source>
+        <translation>Datos de centrado: más de %1 masas; se omitieron las de la línea %2 en adelante.</translation>
+    </message>
+    <message>
+        <source>Balance data, line %1: a second movable item, read as an ordinary one.</source>
+        <translation>Datos de centrado, línea %1: un segundo elemento móvil, leído como uno normal.</translation>
+    </message>
+    <message>
+        <source>within the recommended range</source>
+        <translation>dentro del rango recomendado</translation>
+    </message>
+    <message>
+        <source>nose-heavy by %1 mm</source>
+        <translation>pesado de morro por %1 mm</translation>
+    </message>
+    <message>
+        <source>tail-heavy by %1 mm</source>
+        <translation>pesado de cola por %1 mm</translation>
+    </message>
+    <message>
+        <source> (behind the neutral point: unstable)</source>
+        <translation> (detrás del punto neutro: inestable)</translation>
+    </message>
+    <message>
+        <source>%1 g at x = %2 mm</source>
+        <translation>%1 g en x = %2 mm</translation>
+    </message>
+    <message>
+        <source>move “%1” to x = %2 mm</source>
+        <translation>mover «%1» a x = %2 mm</translation>
+    </message>
+</context>
+<context>
     <name>Calculation</name>
     <message>
         <source>Error: </source>
@@ -227,6 +330,10 @@
         <source>x_ac: %1 ± %2mm</source>
         <translation>x_PN: %1 ± %2mm</translation>
     </message>
+    <message>
+        <source>x_cg now: %1mm</source>
+        <translation>x_cg actual: %1mm</translation>
+    </message>
 </context>
 <context>
     <name>SummaryPage</name>
@@ -281,6 +388,38 @@
     <message>
         <source>aerodynamic center: </source>
         <translation>punto neutro:       </translation>
+    </message>
+    <message>
+        <source>Balance:</source>
+        <translation>Centrado:</translation>
+    </message>
+    <message>
+        <source>mass of the model:</source>
+        <translation>masa del modelo:</translation>
+    </message>
+    <message>
+        <source>center of gravity:</source>
+        <translation>centro de gravedad:</translation>
+    </message>
+    <message>
+        <source>in % of the ref. chord:</source>
+        <translation>en % de la cuerda de ref.:</translation>
+    </message>
+    <message>
+        <source>static margin:</source>
+        <translation>margen estático:</translation>
+    </message>
+    <message>
+        <source>status:</source>
+        <translation>estado:</translation>
+    </message>
+    <message>
+        <source>ballast:</source>
+        <translation>lastre:</translation>
+    </message>
+    <message>
+        <source>movable item:</source>
+        <translation>elemento móvil:</translation>
     </message>
 </context>
 <context>
@@ -648,6 +787,170 @@
     <message>
         <source>Save as…</source>
         <translation>Guardar como…</translation>
+    </message>
+    <message>
+        <source>Name of mass item %1</source>
+        <translation>Nombre de la masa %1</translation>
+    </message>
+    <message>
+        <source>Mass of item %1, g</source>
+        <translation>Masa del elemento %1, g</translation>
+    </message>
+    <message>
+        <source>Position x of item %1, mm</source>
+        <translation>Posición x del elemento %1, mm</translation>
+    </message>
+    <message>
+        <source>Position x of support %1, mm</source>
+        <translation>Posición x del apoyo %1, mm</translation>
+    </message>
+    <message>
+        <source>Scale reading of support %1, g</source>
+        <translation>Lectura de la báscula del apoyo %1, g</translation>
+    </message>
+    <message>
+        <source>Ballast place x, mm</source>
+        <translation>Lugar del lastre x, mm</translation>
+    </message>
+    <message>
+        <source>Balance method</source>
+        <translation>Método de centrado</translation>
+    </message>
+    <message>
+        <source>New mass item</source>
+        <translation>Nueva masa</translation>
+    </message>
+    <message>
+        <source>Removal of mass item %1</source>
+        <translation>Eliminación de la masa %1</translation>
+    </message>
+    <message>
+        <source>Order of the mass items</source>
+        <translation>Orden de las masas</translation>
+    </message>
+    <message>
+        <source>Movable item</source>
+        <translation>Elemento móvil</translation>
+    </message>
+    <message>
+        <source>Calculate the aerodynamic center for the margin, the status and the ballast.</source>
+        <translation>Calcule el punto neutro para el margen, el estado y el lastre.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Mass, g</source>
+        <translation>Masa, g</translation>
+    </message>
+    <message>
+        <source>x, mm</source>
+        <translation>x, mm</translation>
+    </message>
+    <message>
+        <source>Movable</source>
+        <translation>Móvil</translation>
+    </message>
+    <message>
+        <source>Mass items</source>
+        <translation>Masas</translation>
+    </message>
+    <message>
+        <source>Ballast place x, mm; empty: the frontmost point of the aircraft (shown greyed)</source>
+        <translation>Lugar del lastre x, mm; vacío: el punto más adelantado del avión (en gris)</translation>
+    </message>
+    <message>
+        <source>Tail volume V = S · |x + r25 − (x1 + r25_1)| / (S1 · lm1) against wing 1; usual for a tail plane: %1 to %2</source>
+        <translation>Volumen de cola V = S · |x + r25 − (x1 + r25_1)| / (S1 · lm1) respecto al ala 1; habitual para un estabilizador: %1 a %2</translation>
+    </message>
+    <message>
+        <source>tail volume %1</source>
+        <translation>volumen de cola %1</translation>
+    </message>
+    <message>
+        <source>Tail volume of wing %1</source>
+        <translation>Volumen de cola del ala %1</translation>
+    </message>
+    <message>
+        <source> Balance </source>
+        <translation> Centrado </translation>
+    </message>
+    <message>
+        <source>Mass items (x rearwards from the root of wing 1):</source>
+        <translation>Masas (x hacia atrás desde la raíz del ala 1):</translation>
+    </message>
+    <message>
+        <source>Weighing on two supports:</source>
+        <translation>Pesaje sobre dos apoyos:</translation>
+    </message>
+    <message>
+        <source>reading, g</source>
+        <translation>lectura, g</translation>
+    </message>
+    <message>
+        <source>Support 1:</source>
+        <translation>Apoyo 1:</translation>
+    </message>
+    <message>
+        <source>Support 2:</source>
+        <translation>Apoyo 2:</translation>
+    </message>
+    <message>
+        <source>Ballast place x, mm:</source>
+        <translation>Lugar del lastre x, mm:</translation>
+    </message>
+    <message>
+        <source>The model as built:</source>
+        <translation>El modelo tal como está:</translation>
+    </message>
+    <message>
+        <source>total mass:</source>
+        <translation>masa total:</translation>
+    </message>
+    <message>
+        <source>centre of gravity x:</source>
+        <translation>centro de gravedad x:</translation>
+    </message>
+    <message>
+        <source>in % of the reference chord:</source>
+        <translation>en % de la cuerda de referencia:</translation>
+    </message>
+    <message>
+        <source>static margin:</source>
+        <translation>margen estático:</translation>
+    </message>
+    <message>
+        <source>target (recommended):</source>
+        <translation>objetivo (recomendado):</translation>
+    </message>
+    <message>
+        <source>ballast:</source>
+        <translation>lastre:</translation>
+    </message>
+    <message>
+        <source>movable item:</source>
+        <translation>elemento móvil:</translation>
+    </message>
+    <message>
+        <source>Weighing on two supports</source>
+        <translation>Pesaje sobre dos apoyos</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
     </message>
 </context>
 </TS>

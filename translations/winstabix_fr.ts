@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Balance</name>
+    <message>
+        <source>Enter the mass items: name, mass in g and x in mm.</source>
+        <translation>Saisissez les masses : nom, masse en g et x en mm.</translation>
+    </message>
+    <message>
+        <source>Item %1: the mass is not a number of grams.</source>
+        <translation>Élément %1 : la masse n&apos;est pas un nombre de grammes.</translation>
+    </message>
+    <message>
+        <source>Item %1: the position x is not a number of millimetres.</source>
+        <translation>Élément %1 : la position x n&apos;est pas un nombre de millimètres.</translation>
+    </message>
+    <message>
+        <source>Item %1: a mass cannot be negative.</source>
+        <translation>Élément %1 : une masse ne peut pas être négative.</translation>
+    </message>
+    <message>
+        <source>Enter both supports: x in mm and the scale&apos;s reading in g.</source>
+        <translation>Saisissez les deux appuis : x en mm et la lecture de la balance en g.</translation>
+    </message>
+    <message>
+        <source>Support %1: the position x and the reading must both be numbers.</source>
+        <translation>Appui %1 : la position x et la lecture doivent être des nombres.</translation>
+    </message>
+    <message>
+        <source>Support %1: a scale cannot read less than 0 g.</source>
+        <translation>Appui %1 : une balance ne peut pas indiquer moins de 0 g.</translation>
+    </message>
+    <message>
+        <source>Both supports stand at one x: the weighing cannot tell where the centre of gravity is.</source>
+        <translation>Les deux appuis sont au même x : la pesée ne peut pas situer le centre de gravité.</translation>
+    </message>
+    <message>
+        <source>The masses add up to 0 g: there is no centre of gravity.</source>
+        <translation>Les masses totalisent 0 g : il n&apos;y a pas de centre de gravité.</translation>
+    </message>
+    <message>
+        <source>The ballast place is not a number; the frontmost point is taken.</source>
+        <translation>La place du lest n&apos;est pas un nombre ; le point le plus avant est pris.</translation>
+    </message>
+    <message>
+        <source>The weighing gives %1 g, the mass items add up to %2 g: an item is missing or a reading is wrong.</source>
+        <translation>La pesée donne %1 g, les masses totalisent %2 g : un élément manque ou une lecture est fausse.</translation>
+    </message>
+    <message>
+        <source>Item %1 is marked movable but has no mass or position to move.</source>
+        <translation>L&apos;élément %1 est marqué mobile mais n&apos;a ni masse ni position à déplacer.</translation>
+    </message>
+    <message>
+        <source>none needed</source>
+        <translation>aucun nécessaire</translation>
+    </message>
+    <message>
+        <source>cannot help there: tail-heavy, ballast must go ahead of x = %1 mm</source>
+        <translation>inutile à cet endroit : centrage arrière, le lest doit aller devant x = %1 mm</translation>
+    </message>
+    <message>
+        <source>cannot help there: nose-heavy, ballast must go behind x = %1 mm</source>
+        <translation>inutile à cet endroit : centrage avant, le lest doit aller derrière x = %1 mm</translation>
+    </message>
+    <message>
+        <source>Balance data, line %1: not understood, left out.</source>
+        <translation>Données de centrage, ligne %1 : incomprise, ignorée.</translation>
+    </message>
+    <message>
+        <source>Balance data: the file ends after line %1 without the block&apos;s end line; what was there was read.</source>
+        <translation>Données de centrage : le fichier finit après la ligne %1 sans la ligne de fin du bloc ; ce qui était là a été lu.</translation>
+    </message>
+    <message>
+        <source>Balance data: more than %1 mass items; those from line %2 on were left out.</source>
+        <translation>Données de centrage : plus de %1 masses ; celles à partir de la ligne %2 ont été ignorées.</translation>
+    </message>
+    <message>
+        <source>Balance data, line %1: a second movable item, read as an ordinary one.</source>
+        <translation>Données de centrage, ligne %1 : un second élément mobile, lu comme ordinaire.</translation>
+    </message>
+    <message>
+        <source>within the recommended range</source>
+        <translation>dans la plage recommandée</translation>
+    </message>
+    <message>
+        <source>nose-heavy by %1 mm</source>
+        <translation>centré avant de %1 mm</translation>
+    </message>
+    <message>
+        <source>tail-heavy by %1 mm</source>
+        <translation>centré arrière de %1 mm</translation>
+    </message>
+    <message>
+        <source> (behind the neutral point: unstable)</source>
+        <translation> (derrière le foyer : instable)</translation>
+    </message>
+    <message>
+        <source>%1 g at x = %2 mm</source>
+        <translation>%1 g à x = %2 mm</translation>
+    </message>
+    <message>
+        <source>move “%1” to x = %2 mm</source>
+        <translation>déplacer « %1 » à x = %2 mm</translation>
+    </message>
+</context>
+<context>
     <name>Calculation</name>
     <message>
         <source>Error: </source>
@@ -227,6 +330,10 @@
         <source>x_ac: %1 ± %2mm</source>
         <translation>x_F: %1 ± %2mm</translation>
     </message>
+    <message>
+        <source>x_cg now: %1mm</source>
+        <translation>x_cg actuel : %1mm</translation>
+    </message>
 </context>
 <context>
     <name>SummaryPage</name>
@@ -281,6 +388,38 @@
     <message>
         <source>aerodynamic center: </source>
         <translation>foyer:              </translation>
+    </message>
+    <message>
+        <source>Balance:</source>
+        <translation>Centrage :</translation>
+    </message>
+    <message>
+        <source>mass of the model:</source>
+        <translation>masse du modèle :</translation>
+    </message>
+    <message>
+        <source>center of gravity:</source>
+        <translation>centre de gravité :</translation>
+    </message>
+    <message>
+        <source>in % of the ref. chord:</source>
+        <translation>en % de la corde de réf. :</translation>
+    </message>
+    <message>
+        <source>static margin:</source>
+        <translation>marge statique :</translation>
+    </message>
+    <message>
+        <source>status:</source>
+        <translation>état :</translation>
+    </message>
+    <message>
+        <source>ballast:</source>
+        <translation>lest :</translation>
+    </message>
+    <message>
+        <source>movable item:</source>
+        <translation>élément mobile :</translation>
     </message>
 </context>
 <context>
@@ -648,6 +787,170 @@
     <message>
         <source>Save as…</source>
         <translation>Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>Name of mass item %1</source>
+        <translation>Nom de la masse %1</translation>
+    </message>
+    <message>
+        <source>Mass of item %1, g</source>
+        <translation>Masse de l&apos;élément %1, g</translation>
+    </message>
+    <message>
+        <source>Position x of item %1, mm</source>
+        <translation>Position x de l&apos;élément %1, mm</translation>
+    </message>
+    <message>
+        <source>Position x of support %1, mm</source>
+        <translation>Position x de l&apos;appui %1, mm</translation>
+    </message>
+    <message>
+        <source>Scale reading of support %1, g</source>
+        <translation>Lecture de la balance à l&apos;appui %1, g</translation>
+    </message>
+    <message>
+        <source>Ballast place x, mm</source>
+        <translation>Place du lest x, mm</translation>
+    </message>
+    <message>
+        <source>Balance method</source>
+        <translation>Méthode de centrage</translation>
+    </message>
+    <message>
+        <source>New mass item</source>
+        <translation>Nouvelle masse</translation>
+    </message>
+    <message>
+        <source>Removal of mass item %1</source>
+        <translation>Suppression de la masse %1</translation>
+    </message>
+    <message>
+        <source>Order of the mass items</source>
+        <translation>Ordre des masses</translation>
+    </message>
+    <message>
+        <source>Movable item</source>
+        <translation>Élément mobile</translation>
+    </message>
+    <message>
+        <source>Calculate the aerodynamic center for the margin, the status and the ballast.</source>
+        <translation>Calculez le foyer pour la marge, l&apos;état et le lest.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Mass, g</source>
+        <translation>Masse, g</translation>
+    </message>
+    <message>
+        <source>x, mm</source>
+        <translation>x, mm</translation>
+    </message>
+    <message>
+        <source>Movable</source>
+        <translation>Mobile</translation>
+    </message>
+    <message>
+        <source>Mass items</source>
+        <translation>Masses</translation>
+    </message>
+    <message>
+        <source>Ballast place x, mm; empty: the frontmost point of the aircraft (shown greyed)</source>
+        <translation>Place du lest x, mm ; vide : le point le plus avant de l&apos;avion (en grisé)</translation>
+    </message>
+    <message>
+        <source>Tail volume V = S · |x + r25 − (x1 + r25_1)| / (S1 · lm1) against wing 1; usual for a tail plane: %1 to %2</source>
+        <translation>Volume d&apos;empennage V = S · |x + r25 − (x1 + r25_1)| / (S1 · lm1) par rapport à l&apos;aile 1 ; habituel pour un stabilisateur : %1 à %2</translation>
+    </message>
+    <message>
+        <source>tail volume %1</source>
+        <translation>volume d&apos;empennage %1</translation>
+    </message>
+    <message>
+        <source>Tail volume of wing %1</source>
+        <translation>Volume d&apos;empennage de l&apos;aile %1</translation>
+    </message>
+    <message>
+        <source> Balance </source>
+        <translation> Centrage </translation>
+    </message>
+    <message>
+        <source>Mass items (x rearwards from the root of wing 1):</source>
+        <translation>Masses (x vers l&apos;arrière depuis l&apos;emplanture de l&apos;aile 1) :</translation>
+    </message>
+    <message>
+        <source>Weighing on two supports:</source>
+        <translation>Pesée sur deux appuis :</translation>
+    </message>
+    <message>
+        <source>reading, g</source>
+        <translation>lecture, g</translation>
+    </message>
+    <message>
+        <source>Support 1:</source>
+        <translation>Appui 1 :</translation>
+    </message>
+    <message>
+        <source>Support 2:</source>
+        <translation>Appui 2 :</translation>
+    </message>
+    <message>
+        <source>Ballast place x, mm:</source>
+        <translation>Place du lest x, mm :</translation>
+    </message>
+    <message>
+        <source>The model as built:</source>
+        <translation>Le modèle tel que construit :</translation>
+    </message>
+    <message>
+        <source>total mass:</source>
+        <translation>masse totale :</translation>
+    </message>
+    <message>
+        <source>centre of gravity x:</source>
+        <translation>centre de gravité x :</translation>
+    </message>
+    <message>
+        <source>in % of the reference chord:</source>
+        <translation>en % de la corde de référence :</translation>
+    </message>
+    <message>
+        <source>static margin:</source>
+        <translation>marge statique :</translation>
+    </message>
+    <message>
+        <source>target (recommended):</source>
+        <translation>cible (recommandée) :</translation>
+    </message>
+    <message>
+        <source>ballast:</source>
+        <translation>lest :</translation>
+    </message>
+    <message>
+        <source>movable item:</source>
+        <translation>élément mobile :</translation>
+    </message>
+    <message>
+        <source>Weighing on two supports</source>
+        <translation>Pesée sur deux appuis</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
     </message>
 </context>
 </TS>

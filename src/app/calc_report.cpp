@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "model/number_format.h"
+#include "stability/tail_volume.h"
 
 namespace ws {
 
@@ -134,6 +135,63 @@ class JsonWriter {
     }
 };
 
+const char* statusKey(BalanceStatus status) {
+    switch (status) {
+        case BalanceStatus::NoseHeavy:
+            return "nose_heavy";
+        case BalanceStatus::TailHeavy:
+            return "tail_heavy";
+        case BalanceStatus::InRange:
+            break;
+    }
+    return "in_range";
+}
+
+void balanceLines(std::string& out, const BalanceFigures& f, const ReportWording& wording) {
+    if (f.known) {
+        out += "balance: mass " + fixed(f.mass, 1) + "g, cg " + fixed(f.cg, 1) + "mm\n";
+        if (f.referenced) {
+            out += "balance: cg " + fixed(f.cgChordPercent, 1) + "% of the reference chord, static margin " +
+                   fixed(f.staticMargin, 1) + "%\n";
+            out += "balance: " + wording.balanceStatus + "\n";
+            out += "balance: target " + fixed(f.target, 1) + "mm, ballast at " + fixed(f.ballastAt, 1) +
+                   "mm: " + wording.ballast + "\n";
+            if (f.move) out += "balance: " + wording.move + "\n";
+        }
+    }
+    for (const std::string& line : wording.balanceMessages) out += "balance: " + line + "\n";
+}
+
+void balanceObject(JsonWriter& j, const BalanceFigures& f) {
+    const auto known = [&](const char* name, bool has, double v) {
+        j.key(name);
+        has ? j.number(v) : j.null();
+    };
+    const bool ref = f.known && f.referenced;
+    j.beginObject();
+    known("mass_g", f.known, f.mass);
+    known("cg", f.known, f.cg);
+    known("cg_mac_percent", ref, f.cgChordPercent);
+    known("static_margin_percent", ref, f.staticMargin);
+    j.key("status");
+    ref ? j.value(statusKey(f.status)) : j.null();
+    known("target", ref, f.target);
+    known("ballast_at", f.known, f.ballastAt);
+    known("ballast_g", ref && f.ballast.has_value(), f.ballast.value_or(0));
+    j.key("move_item");
+    if (ref && f.move) {
+        j.beginObject();
+        j.key("name");
+        j.value(f.move->name);
+        j.key("to_x");
+        j.number(f.move->toX);
+        j.endObject();
+    } else {
+        j.null();
+    }
+    j.endObject();
+}
+
 }  // namespace
 
 namespace {
@@ -232,6 +290,16 @@ void convergedObject(JsonWriter& j, const ConvergedResult& c, const ReportWordin
 
 }  // namespace
 
+std::optional<BalanceFigures> reportBalance(const AircraftModel& model, const CalcResult& r) {
+    if (model.balance.empty()) return std::nullopt;
+    std::optional<BalanceReference> reference;
+    if (r.done()) {
+        const Evaluation& e = r.evaluation;
+        reference = balanceReference(model, e.RefWing, e.RefChord, e.AnpAircraft, r.stability, false);
+    }
+    return balanceFigures(model.balance, frontmostWingPoint(model), reference);
+}
+
 std::string textReport(const AircraftModel& model, const CalcResult& r, const ReportWording& wording,
                        int requestedPanels, const ConvergedResult* converged) {
     std::string out;
@@ -262,6 +330,7 @@ std::string textReport(const AircraftModel& model, const CalcResult& r, const Re
         out += withoutTrailingBlanks(wording.cgFront) + "\n";
         out += withoutTrailingBlanks(wording.cgRear) + "\n";
     }
+    if (const auto balance = reportBalance(model, r)) balanceLines(out, *balance, wording);
     if (r.memoShown)
         for (const std::string& line : wording.messages) out += line + "\n";
     if (converged) out += convergedBlock(model, r, *converged, wording);
@@ -270,7 +339,6 @@ std::string textReport(const AircraftModel& model, const CalcResult& r, const Re
 
 std::string jsonReport(const std::string& file, const AircraftModel& model, const CalcResult& r,
                        const ReportWording& wording, const ConvergedResult* converged) {
-    (void)model;
     const bool done = r.done();
     const Evaluation& e = r.evaluation;
     JsonWriter j;
@@ -321,6 +389,8 @@ std::string jsonReport(const std::string& file, const AircraftModel& model, cons
         }
         j.key("label_anp");
         done ? j.value(anpLabelText(wr.AnpRelative)) : j.null();
+        j.key("tail_volume");
+        w > 1 ? j.number(tailVolume(r.wings[1].planform, p)) : j.null();
         j.endObject();
     }
     j.endArray();
@@ -352,7 +422,13 @@ std::string jsonReport(const std::string& file, const AircraftModel& model, cons
     j.beginArray();
     if (r.memoShown)
         for (const std::string& line : wording.messages) j.value(line);
+    for (const std::string& line : wording.balanceMessages) j.value(line);
     j.endArray();
+    j.key("balance");
+    if (const auto balance = reportBalance(model, r))
+        balanceObject(j, *balance);
+    else
+        j.null();
     if (converged) convergedObject(j, *converged, wording);
     j.endObject();
     return j.text + "\n";

@@ -3,8 +3,8 @@
 //   winstabix [FILE.da4]
 //   winstabix --help | --version
 //   winstabix --screenshot OUT.png PAGE [FILE.da4]
-//       PAGE: aircraft, wing1, wing2, wing3, remarks, or calculated (the
-//       aircraft page after a calculation)
+//       PAGE: aircraft, wing1, wing2, wing3, remarks, calculated (the
+//       aircraft page after a calculation) or balance (its page, calculated)
 //
 // The second form shows the window (with the file opened), saves a picture
 // of it and quits; it is how the pictures in docs/ are made (scripts/screenshot).
@@ -27,11 +27,12 @@
 
 namespace {
 
-const char* const kPages[] = {"aircraft", "wing1", "wing2", "wing3", "remarks", "calculated"};
+const char* const kPages[] = {"aircraft", "wing1", "wing2", "wing3", "remarks", "calculated", "balance"};
 constexpr int kCalculatedPage = 5;
+constexpr int kBalancePage = 6;
 
 int pageIndex(const QString& name) {
-    for (int i = 0; i <= kCalculatedPage; ++i)
+    for (int i = 0; i <= kBalancePage; ++i)
         if (name == QLatin1String(kPages[i])) return i;
     return -1;
 }
@@ -39,14 +40,19 @@ int pageIndex(const QString& name) {
 int screenshot(ws::TForm1& window, const QString& file, int page) {
     // The wing-3 page exists only with three wings.
     if (page == 3) window.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->setChecked(true);
-    const char* const sheets[] = {"TabSheet5", "TabSheet1", "TabSheet2",
-                                  "TabSheet3", "TabSheet4", "TabSheet5"};
+    const char* const sheets[] = {"TabSheet5", "TabSheet1", "TabSheet2", "TabSheet3",
+                                  "TabSheet4", "TabSheet5", "TabSheet6"};
     window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
         ->setCurrentWidget(window.findChild<QWidget*>(QString::fromLatin1(sheets[page])));
     window.show();
-    if (page == kCalculatedPage)
-        QTimer::singleShot(100, &window,
-                           [&] { window.findChild<QPushButton*>(QStringLiteral("Button4"))->click(); });
+    if (page == kCalculatedPage || page == kBalancePage)
+        QTimer::singleShot(100, &window, [&] {
+            window.findChild<QPushButton*>(QStringLiteral("Button4"))->click();
+            // The calculation shows the aircraft page.
+            if (page == kBalancePage)
+                window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+                    ->setCurrentWidget(window.findChild<QWidget*>(QStringLiteral("TabSheet6")));
+        });
     int result = 1;
     QTimer::singleShot(300, &window, [&] {
         result = window.grab().save(file) ? 0 : 1;

@@ -1,12 +1,14 @@
 // winstabix-calc: an aircraft file calculated without a window.
 //   winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--json] [--save OUT.da4] [--panels N]
 //                  [--converged] [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]
+//                  [--mass NAME:GRAMS:X_MM]... [--movable NAME] [--ballast-at X_MM]
 // Exit status 0 when calculated, 1 when the calculation refused the aircraft,
 // 2 on a bad command line, a file that cannot be read or written, or output
 // that did not reach standard output.
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -17,6 +19,7 @@
 #include <string_view>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include <QCoreApplication>
 
@@ -31,6 +34,8 @@
 #include "solver/calculation.h"
 #include "solver/converged.h"
 #include "solver/stored_results.h"
+#include "stability/balance.h"
+#include "texts/balance_texts.h"
 #include "texts/catalogue.h"
 #include "texts/translation.h"
 
@@ -41,6 +46,7 @@ constexpr int kExitFailure = 2;
 constexpr const char* kUsage =
     "usage: winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--json] [--save OUT.da4] [--panels N]\n"
     "                      [--converged] [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]\n"
+    "                      [--mass NAME:GRAMS:X_MM]... [--movable NAME] [--ballast-at X_MM]\n"
     "  FILE.da4        aircraft to load (default: the start-up aircraft)\n"
     "  --lang en|de|fr|es  language of the calculation's messages (default en)\n"
     "  --json          print one JSON object instead of the text report\n"
@@ -56,7 +62,10 @@ constexpr const char* kUsage =
     "  --dxf OUT.dxf   write the planform drawing for CAD (DXF R12, mm)\n"
     "  --avl OUT.avl   write the aircraft as input for the vortex-lattice program AVL\n"
     "                  (the drawings carry the stability marks only when calculated;\n"
-    "                  - for standard output, as with --save)\n";
+    "                  - for standard output, as with --save)\n"
+    "  --mass NAME:GRAMS:X_MM  a mass item added to the file's (repeatable)\n"
+    "  --movable NAME  the mass item that may move (the battery)\n"
+    "  --ballast-at X_MM  where ballast goes (default: the frontmost point)\n";
 
 struct Options {
     std::optional<std::string> input;                // aircraft file to load
@@ -66,6 +75,9 @@ struct Options {
     bool json = false;                               // --json
     bool converged = false;                          // --converged
     int panels = ws::kTargetPanels;                  // --panels
+    std::vector<ws::MassItemText> masses;            // --mass
+    std::optional<std::string> movable;              // --movable
+    std::optional<std::string> ballastAt;            // --ballast-at
     bool help = false;
 };
 
@@ -113,6 +125,29 @@ std::string takeArgument(int argc, char** argv, int& i, Options& options) {
             return "--panels takes a whole number from " + std::to_string(ws::kFewestPanels) + " to " +
                    std::to_string(ws::kMaxUnknowns) + ", not " + std::string(text);
         options.panels = *panels;
+    } else if (arg == "--mass") {
+        if (i + 1 >= argc) return "--mass needs NAME:GRAMS:X_MM";
+        const std::string text = argv[++i];
+        const std::size_t second = text.rfind(':');
+        const std::size_t first =
+            second == std::string::npos || second == 0 ? std::string::npos : text.rfind(':', second - 1);
+        if (first == std::string::npos) return "--mass takes NAME:GRAMS:X_MM, not " + text;
+        ws::MassItemText item{ws::oneLine(text.substr(0, first)), text.substr(first + 1, second - first - 1),
+                              text.substr(second + 1)};
+        const auto grams = ws::balanceNumber(item.mass);
+        if (!grams || *grams < 0 || !ws::balanceNumber(item.x))
+            return "--mass takes a mass of 0 g or more and an x in mm, not " + text;
+        if (int(options.masses.size()) >= ws::kMaxMassItems)
+            return "--mass: no more than " + std::to_string(ws::kMaxMassItems) + " items";
+        options.masses.push_back(std::move(item));
+    } else if (arg == "--movable") {
+        if (i + 1 >= argc) return "--movable needs the name of a mass item";
+        options.movable = argv[++i];
+    } else if (arg == "--ballast-at") {
+        if (i + 1 >= argc) return "--ballast-at needs an x in mm";
+        const std::string_view text = argv[++i];
+        if (!ws::balanceNumber(text)) return "--ballast-at takes an x in mm, not " + std::string(text);
+        options.ballastAt = std::string(text);
     } else if (arg.size() > 1 && arg[0] == '-') {
         return "unknown option " + std::string(arg);
     } else if (options.input) {
@@ -210,6 +245,26 @@ std::optional<ws::FileError> writeOutput(const std::string& path, const std::str
     return std::nullopt;
 }
 
+// The command line's mass items, movable item and ballast place over the
+// file's balance, or what is wrong.
+std::string addBalance(const Options& options, ws::AircraftModel& model) {
+    ws::BalanceData& b = model.balance;
+    for (const ws::MassItemText& item : options.masses) {
+        if (int(b.items.size()) >= ws::kMaxMassItems)
+            return "--mass: no more than " + std::to_string(ws::kMaxMassItems) + " items";
+        b.items.push_back(item);
+    }
+    if (options.movable) {
+        const auto it = std::find_if(b.items.begin(), b.items.end(), [&](const ws::MassItemText& item) {
+            return item.name == *options.movable;
+        });
+        if (it == b.items.end()) return "--movable: no mass item is called " + *options.movable;
+        b.movable = int(it - b.items.begin()) + 1;
+    }
+    if (options.ballastAt) b.ballastAt = *options.ballastAt;
+    return {};
+}
+
 // The drawings and the AVL input asked for, with the stability marks only
 // when the aircraft was calculated; stops at the first failed write.
 std::optional<ws::FileError> writeExports(const Options& options, const ws::AircraftModel& model,
@@ -220,6 +275,10 @@ std::optional<ws::FileError> writeExports(const Options& options, const ws::Airc
             ws::stabilityMarks(result.CalcWingCount, result.evaluation.AnpAircraft, result.evaluation.RefArea,
                                result.evaluation.RefChord, result.stability.MarginDesired, false);
     source.words = ws::exportWords(source.marks);
+    if (const auto balance = ws::reportBalance(model, result); balance && balance->known) {
+        source.actualCg = balance->cg;
+        source.words.actualCg = ws::actualCgRow(balance->cg);
+    }
     const std::pair<const std::optional<std::string>&, std::string (*)(const ws::ExportSource&)> exports[] = {
         {options.svgTo, ws::svgDrawing}, {options.dxfTo, ws::dxfDrawing}, {options.avlTo, ws::avlInput}};
     for (const auto& [path, write] : exports) {
@@ -260,7 +319,9 @@ int main(int argc, char** argv) {
     if (const auto problem = outputProblem(line.options)) return fail(*problem);
     auto loaded = loadAircraft(line.options);
     if (const auto* error = std::get_if<ws::FileError>(&loaded)) return fail(error->reason);
-    const Aircraft& aircraft = std::get<Aircraft>(loaded);
+    Aircraft& aircraft = std::get<Aircraft>(loaded);
+    if (const std::string error = addBalance(line.options, aircraft.model); !error.empty())
+        return fail(error);
 
     // The words come through the same translations as the window's.
     QCoreApplication app(argc, argv);
@@ -282,6 +343,16 @@ int main(int argc, char** argv) {
     wording.cgFront = rows.cgFront;
     wording.cgRear = rows.cgRear;
     wording.messages = ws::messageLines(result.memo);
+    const std::optional<ws::BalanceFigures> balance = ws::reportBalance(aircraft.model, result);
+    if (balance) {
+        for (const ws::BalanceMessage& m : balance->messages)
+            wording.balanceMessages.push_back(ws::balanceMessageText(m).toStdString());
+        if (balance->known && balance->referenced) {
+            wording.balanceStatus = ws::balanceStatusText(*balance).toStdString();
+            wording.ballast = ws::ballastText(*balance).toStdString();
+            if (balance->move) wording.move = ws::moveText(*balance->move).toStdString();
+        }
+    }
     if (estimate) {
         const ws::StabilityRows convergedRows =
             ws::stabilityRows(converged.stability, e.RefArea, e.RefChord, converged.AnpAircraft.value);

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "model/entry_rule.h"
+#include "texts/balance_texts.h"
 #include "texts/catalogue.h"
 #include "texts/translation.h"
 
@@ -17,6 +18,7 @@ namespace {
 // Steps that merge with the one before while the same thing is typed.
 constexpr int kTypingId = 1;
 constexpr int kRemarksId = 2;
+constexpr int kBalanceTypingId = 3;
 
 }  // namespace
 
@@ -53,10 +55,13 @@ class AircraftStep : public QUndoCommand {
     const AircraftChange& change() const { return change_; }
     bool mergeWith(const QUndoCommand* other) override {
         const auto* next = static_cast<const AircraftStep*>(other);
-        if (next->change_.kind != change_.kind || next->change_.fields != change_.fields) return false;
+        if (next->change_.kind != change_.kind || next->change_.fields != change_.fields ||
+            next->change_.balance != change_.balance || next->change_.balanceRow != change_.balanceRow)
+            return false;
         after_ = next->after_;
         // Typed and taken back: no step at all.
-        setObsolete(after_.field == before_.field && after_.remarks == before_.remarks);
+        setObsolete(after_.field == before_.field && after_.remarks == before_.remarks &&
+                    after_.balance == before_.balance);
         return true;
     }
 
@@ -146,9 +151,26 @@ void AircraftDocument::editRemarks(const QString& text) {
     push(std::move(after), AircraftChange(AircraftChange::Kind::Remarks), kRemarksId);
 }
 
+void AircraftDocument::editBalance(BalanceData after, BalanceField field, int row) {
+    if (after == text_.balance) return;
+    AircraftText text = text_;
+    text.balance = std::move(after);
+    AircraftChange change(AircraftChange::Kind::Balance);
+    change.balance = field;
+    change.balanceRow = row;
+    const bool typing = field == BalanceField::ItemName || field == BalanceField::ItemMass ||
+                        field == BalanceField::ItemX || field == BalanceField::SupportX ||
+                        field == BalanceField::SupportReading || field == BalanceField::BallastAt;
+    push(std::move(text), std::move(change), typing ? kBalanceTypingId : -1);
+}
+
 void AircraftDocument::apply(const AircraftText& text, const AircraftChange& change) {
     text_ = text;
     recompute();
+    if (change.kind == AircraftChange::Kind::Balance) {
+        emit balanceChanged();
+        return;
+    }
     if (change.quiet) {
         emit aircraftChanged(change);
         return;
@@ -187,6 +209,7 @@ void AircraftDocument::recompute() {
         planform_[w] = Calc_W(model_.wing[w]);
     }
     model_.remarks = text_.remarks.toStdString();
+    model_.balance = text_.balance;
 }
 
 void AircraftDocument::withdraw() {
@@ -286,6 +309,10 @@ ExportSource AircraftDocument::exportSource() const {
         source.marks = stabilityMarks(model_.CalcWingCount, e.AnpAircraft, e.RefArea, e.RefChord,
                                       choice_.marginDesired(), choice_.manual);
     source.words = exportWords(source.marks);
+    if (const BalanceFigures balance = balanceFigures(); balance.known) {
+        source.actualCg = balance.cg;
+        source.words.actualCg = actualCgRow(balance.cg);
+    }
     return source;
 }
 

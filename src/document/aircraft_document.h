@@ -28,6 +28,7 @@
 #include "solver/calculation.h"
 #include "solver/converged.h"
 #include "solver/workspace.h"
+#include "stability/balance.h"
 
 class QUndoStack;
 
@@ -81,6 +82,17 @@ class AircraftDocument : public QObject {
     void editRemarks(const QString& text);
     QUndoStack* undoStack() const { return undo_; }
     bool isModified() const;
+
+    // ---- The balance: the model as built -----------------------------------
+    const BalanceData& balance() const { return text_.balance; }
+    // One balance edit, `after` made by model/balance_data.h's edits; typing
+    // in one field of one row makes one step. The results stay: the
+    // aerodynamics did not change.
+    void editBalance(BalanceData after, BalanceField field, int row = 0);
+    // Mass and centre of gravity and, while results are valid, what they mean.
+    BalanceFigures balanceFigures() const;
+    // What a damaged balance block of the file opened lost.
+    const std::vector<BalanceFileNote>& balanceNotes() const { return balanceNotes_; }
 
     // ---- The calculation ------------------------------------------------
     // The whole-aircraft recalculation: results withdrawn, the message box
@@ -149,6 +161,8 @@ class AircraftDocument : public QObject {
     // Anything the commands' states follow: running, calculated, validity,
     // the wing count, the file and its modified mark.
     void stateChanged();
+    // The balance data (a step, a file); the figures follow results and stability too.
+    void balanceChanged();
 
   private:
     friend class AircraftStep;
@@ -172,6 +186,7 @@ class AircraftDocument : public QObject {
     ConvergedResult convergedRun_;
     StabilityChoice choice_;
     BarPositions bars_;
+    std::vector<BalanceFileNote> balanceNotes_;
 };
 
 }  // namespace ws

@@ -46,6 +46,7 @@ AircraftText aircraftText(const LoadedAircraft& loaded) {
             t.field[w][i] = QString::fromStdString(padded(values[i], 4));
     }
     t.remarks = QString::fromStdString(loaded.model.remarks);
+    t.balance = loaded.model.balance;
     return t;
 }
 
@@ -61,6 +62,36 @@ FieldWords fieldWords(int field) {
                 field - kOffsetField + 1};
     if (field == kPosXField) return {QT_TRANSLATE_NOOP("Window", "Position x of wing %1, mm"), 0};
     return {QT_TRANSLATE_NOOP("Window", "Height z of wing %1, mm"), 0};
+}
+
+const char* balanceFieldWords(BalanceField field) {
+    switch (field) {
+        case BalanceField::ItemName:
+            return QT_TRANSLATE_NOOP("Window", "Name of mass item %1");
+        case BalanceField::ItemMass:
+            return QT_TRANSLATE_NOOP("Window", "Mass of item %1, g");
+        case BalanceField::ItemX:
+            return QT_TRANSLATE_NOOP("Window", "Position x of item %1, mm");
+        case BalanceField::SupportX:
+            return QT_TRANSLATE_NOOP("Window", "Position x of support %1, mm");
+        case BalanceField::SupportReading:
+            return QT_TRANSLATE_NOOP("Window", "Scale reading of support %1, g");
+        case BalanceField::BallastAt:
+            return QT_TRANSLATE_NOOP("Window", "Ballast place x, mm");
+        case BalanceField::Method:
+            return QT_TRANSLATE_NOOP("Window", "Balance method");
+        case BalanceField::AddItem:
+            return QT_TRANSLATE_NOOP("Window", "New mass item");
+        case BalanceField::RemoveItem:
+            return QT_TRANSLATE_NOOP("Window", "Removal of mass item %1");
+        case BalanceField::ItemOrder:
+            return QT_TRANSLATE_NOOP("Window", "Order of the mass items");
+        case BalanceField::Movable:
+            return QT_TRANSLATE_NOOP("Window", "Movable item");
+        case BalanceField::None:
+            break;
+    }
+    return "";
 }
 
 QString stepName(const AircraftChange& step) {
@@ -82,6 +113,10 @@ QString stepName(const AircraftChange& step) {
             return say(QT_TRANSLATE_NOOP("Window", "Wing count"));
         case AircraftChange::Kind::Remarks:
             return say(QT_TRANSLATE_NOOP("Window", "Remarks"));
+        case AircraftChange::Kind::Balance: {
+            const QString name = say(balanceFieldWords(step.balance));
+            return name.contains(QLatin1String("%1")) ? name.arg(step.balanceRow) : name;
+        }
         case AircraftChange::Kind::Everything:
             break;
     }

@@ -11,6 +11,7 @@
 
 #include "files/aircraft_file.h"
 #include "model/aircraft.h"
+#include "model/balance_data.h"
 
 namespace ws {
 
@@ -30,11 +31,28 @@ struct AircraftText {
     std::array<int, kMaxWings + 1> TrapCount{0, 1, 1, 1};                     // [1..3]
     std::array<std::array<QString, kWingValueCount>, kMaxWings + 1> field{};  // [1..3]
     QString remarks;
+    BalanceData balance;
+};
+
+// What a balance step changed, and so its name.
+enum class BalanceField {
+    None,
+    ItemName,  // row
+    ItemMass,  // row
+    ItemX,     // row
+    SupportX,  // row: the support, 1 or 2
+    SupportReading,
+    BallastAt,
+    Method,
+    AddItem,
+    RemoveItem,  // row
+    ItemOrder,
+    Movable,
 };
 
 // What one step changed, so that the pages redraw only that.
 struct AircraftChange {
-    enum class Kind { Typed, Drag, MovedHeights, TrapCount, WingCount, Remarks, Everything };
+    enum class Kind { Typed, Drag, MovedHeights, TrapCount, WingCount, Remarks, Balance, Everything };
     explicit AircraftChange(Kind k = Kind::Everything, int w = 0) : kind(k), wing(w) {}
     Kind kind;
     std::vector<std::pair<int, int>> fields;  // Typed, Drag, MovedHeights: (wing, field index)
@@ -42,6 +60,8 @@ struct AircraftChange {
     // The calculation's own write of moved heights: only the fields follow,
     // nothing is recalculated or withdrawn.
     bool quiet = false;
+    BalanceField balance = BalanceField::None;  // Balance: what, and in which row
+    int balanceRow = 0;
     // A position, the wing count or everything: the whole aircraft is recalculated.
     bool wholeAircraft() const;
 };
@@ -62,6 +82,10 @@ struct FieldWords {
     int trapezium;
 };
 FieldWords fieldWords(int field);
+
+// The source text (context "Window") naming a balance field, with %1 for
+// its row or support: "Mass of item %1, g".
+const char* balanceFieldWords(BalanceField field);
 
 // A step's name in the language in force, as Undo and Redo show it.
 QString stepName(const AircraftChange& step);

@@ -32,6 +32,7 @@ std::optional<FileError> AircraftDocument::open(const std::string& path) {
     model_.AircraftFileName = fileName_ = path;
     hasFile_ = true;
     diskContents_ = contentsHash(path);
+    balanceNotes_ = loaded.balanceNotes;
     recompute();
     withdraw();
     results_.calculated = false;
@@ -65,6 +66,7 @@ std::optional<FileError> AircraftDocument::open(const std::string& path) {
     emit viewBarsChanged();
     emit recalculated();
     emit resultsChanged();
+    emit balanceChanged();
     emit stateChanged();
     return std::nullopt;
 }

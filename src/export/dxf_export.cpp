@@ -87,7 +87,7 @@ class DxfWriter {
 
 std::string dxfDrawing(const ExportSource& source) {
     const std::vector<WingGeometry> wings = wingGeometries(source.model);
-    const PlanExtent e = planExtent(wings, source.marks);
+    const PlanExtent e = drawingExtent(source);
     const StabilityDrawing marks = stabilityDrawing(source);
     const double front = e.xMin - kDrawingMargin, rear = e.xMax + kDrawingMargin;
 
@@ -124,13 +124,14 @@ std::string dxfDrawing(const ExportSource& source) {
     d.pair(40, 13.0);
     for (const double dash : {8.0, -2.0, 1.0, -2.0}) d.pair(49, dash);
     d.endTable();
-    d.beginTable("LAYER", int(wings.size()) + (source.marks ? 4 : 3));
+    d.beginTable("LAYER", int(wings.size()) + (source.marks ? 4 : 3) + (source.actualCg ? 1 : 0));
     d.layer("0", 7, "CONTINUOUS");
     for (const WingGeometry& w : wings)
         d.layer("WING" + std::to_string(w.wing), kWingColour[w.wing], "CONTINUOUS");
     d.layer("CENTRE_LINE", kGrey, "CENTER");
     d.layer("MAC", kGrey, "CONTINUOUS");
     if (source.marks) d.layer("STABILITY", kRed, "CONTINUOUS");
+    if (source.actualCg) d.layer("BALANCE", kBalanceDxfColour, "CONTINUOUS");
     d.endTable();
     d.beginTable("STYLE", 1);
     d.pair(0, std::string("STYLE"));
@@ -159,6 +160,11 @@ std::string dxfDrawing(const ExportSource& source) {
         }
     }
     for (const DrawingMark& m : marks.marks) {
+        if (m.balance) {
+            const double h = m.halfWidth;
+            d.closedPolyline("BALANCE", {{m.x1 - h, 0}, {m.x1, h}, {m.x1 + h, 0}, {m.x1, -h}});
+            continue;
+        }
         const int colour = m.red ? kRed : kBlue;
         d.line("STABILITY", {m.x1, -m.halfWidth}, {m.x1, m.halfWidth}, colour);
         if (m.x2 != m.x1) {
@@ -167,8 +173,8 @@ std::string dxfDrawing(const ExportSource& source) {
         }
     }
     for (const DrawingLabel& l : marks.labels) {
-        d.text("STABILITY", {l.x + kTextHeight / 2, l.leftSide ? -kMarkLabelGap : kMarkLabelGap}, l.text,
-               l.red ? kRed : kBlue, l.leftSide);
+        d.text(l.balance ? "BALANCE" : "STABILITY", {l.x + kTextHeight / 2, l.leftSide ? -kMarkLabelGap : kMarkLabelGap},
+               l.text, l.balance ? kBalanceDxfColour : l.red ? kRed : kBlue, l.leftSide);
     }
     double row = rear;
     for (const std::string& r : marks.rows) {

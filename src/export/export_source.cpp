@@ -22,7 +22,7 @@ StabilityMarks stabilityMarks(int calcWingCount, double anpAircraft, double refA
 }
 
 double recommendedCg(const StabilityMarks& m) {
-    return m.manual ? m.numbers.CgDesired : (m.numbers.CgFront + m.numbers.CgRear) / 2;
+    return recommendedCg(m.numbers, m.manual);
 }
 
 namespace {
@@ -117,6 +117,15 @@ PlanExtent planExtent(const std::vector<WingGeometry>& wings, const std::optiona
         take(marks->numbers.CgFront);
         take(marks->numbers.CgRear);
         if (marks->manual) take(marks->numbers.CgDesired);
+    }
+    return e;
+}
+
+PlanExtent drawingExtent(const ExportSource& source) {
+    PlanExtent e = planExtent(wingGeometries(source.model), source.marks);
+    if (source.actualCg) {
+        e.xMin = std::min(e.xMin, *source.actualCg);
+        e.xMax = std::max(e.xMax, *source.actualCg);
     }
     return e;
 }

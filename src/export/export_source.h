@@ -43,12 +43,14 @@ double recommendedCg(const StabilityMarks& marks);
 struct ExportWords {
     std::string wing;    // before a wing's number: "Wing"
     StabilityRows rows;  // as the top view writes them; unused without marks
+    std::string actualCg = {};  // the model's centre of gravity as built: "x_cg now: 78.4mm"
 };
 
 struct ExportSource {
     AircraftModel model;
     std::optional<StabilityMarks> marks;
     ExportWords words;
+    std::optional<double> actualCg = std::nullopt;  // x of the model's centre of gravity as built, when known
 };
 
 // One wing as drawn: closed outlines (one around both halves, or one per
@@ -75,6 +77,8 @@ std::vector<WingGeometry> wingGeometries(const AircraftModel& model);
 
 // Everything drawn: the outlines and, when given, the marks on the centre line.
 PlanExtent planExtent(const std::vector<WingGeometry>& wings, const std::optional<StabilityMarks>& marks);
+// The same for a drawing of `source`, its centre of gravity as built included.
+PlanExtent drawingExtent(const ExportSource& source);
 
 // The reference wing's values as the evaluation takes them, from the
 // planforms of wings 1..calcWingCount: the wing of largest root-to-tip

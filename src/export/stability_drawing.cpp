@@ -1,11 +1,24 @@
 #include "export/stability_drawing.h"
 
+#include <cmath>
+
 #include "model/number_format.h"
 
 namespace ws {
 
+namespace {
+constexpr double kBalanceLabelStep = 6;  // mm, about a text's height and a half
+}
+
 StabilityDrawing stabilityDrawing(const ExportSource& source) {
     StabilityDrawing d;
+    if (source.actualCg) {
+        const double x = *source.actualCg;
+        // Clear of the neutral point's label on the same side.
+        const bool near = source.marks && std::abs(source.marks->AnpAircraft - x) < kBalanceLabelStep;
+        d.marks.push_back({x, x, 3, false, true});
+        d.labels.push_back({near ? x + kBalanceLabelStep : x, source.words.actualCg, false, true, true});
+    }
     if (!source.marks) return d;
     const StabilityMarks& m = *source.marks;
     const StabilityRows& rows = source.words.rows;

@@ -57,7 +57,7 @@ std::string text(double x, double y, const std::string& s, const char* anchor) {
 }  // namespace
 
 SvgPage svgPage(const ExportSource& source) {
-    const PlanExtent e = planExtent(wingGeometries(source.model), source.marks);
+    const PlanExtent e = drawingExtent(source);
     const StabilityDrawing texts = stabilityDrawing(source);
     double labels = 0, rows = 0;
     for (const DrawingLabel& l : texts.labels) labels = std::max(labels, textWidth(l.text));
@@ -75,7 +75,7 @@ SvgPage svgPage(const ExportSource& source) {
 
 std::string svgDrawing(const ExportSource& source) {
     const SvgPage page = svgPage(source);
-    const PlanExtent e = planExtent(wingGeometries(source.model), source.marks);
+    const PlanExtent e = drawingExtent(source);
     const StabilityDrawing texts = stabilityDrawing(source);
     const double top = e.xMin - kDrawingMargin, bottom = e.xMax + kDrawingMargin;
 
@@ -109,17 +109,27 @@ std::string svgDrawing(const ExportSource& source) {
         }
         s += "</g>\n";
     }
-    if (source.marks) {
+    const auto colour = [](bool red, bool balance) {
+        return std::string(balance ? kBalanceSvgColour : red ? "#ff0000" : "#0000ff");
+    };
+    if (!texts.marks.empty()) {
         s += "<g id=\"stability\" stroke-width=\"0.5\">\n";
         for (const DrawingMark& m : texts.marks) {
-            s += "<g stroke=\"" + std::string(m.red ? "#ff0000" : "#0000ff") + "\">" +
+            if (m.balance) {
+                const double h = m.halfWidth;
+                s += "<polygon id=\"balance\" stroke=\"" + colour(false, true) + "\" fill=\"" + colour(false, true) +
+                     "\" points=\"0," + n(m.x1 - h) + " " + n(h) + "," + n(m.x1) + " 0," + n(m.x1 + h) + " " +
+                     n(-h) + "," + n(m.x1) + "\"/>\n";
+                continue;
+            }
+            s += "<g stroke=\"" + colour(m.red, false) + "\">" +
                  line(-m.halfWidth, m.x1, m.halfWidth, m.x1);
             if (m.x2 != m.x1) s += line(0, m.x1, 0, m.x2) + line(-m.halfWidth, m.x2, m.halfWidth, m.x2);
             s += "</g>\n";
         }
         s += "<g stroke=\"none\">\n";
         for (const DrawingLabel& l : texts.labels) {
-            s += "<g fill=\"" + std::string(l.red ? "#ff0000" : "#0000ff") + "\">" +
+            s += "<g fill=\"" + colour(l.red, l.balance) + "\">" +
                  text(l.leftSide ? -kMarkLabelGap : kMarkLabelGap, l.x + kFontSize / 3, l.text,
                       l.leftSide ? "end" : "start") +
                  "</g>\n";

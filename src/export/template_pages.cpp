@@ -67,7 +67,9 @@ std::variant<TemplateLayout, TemplateError> templatePages(const ExportSource& so
                                      " s=" + values.s + " lm=" + values.lm + " r25=" + values.r25 +
                                      " lam=" + values.lam};
     const StabilityDrawing marks = stabilityDrawing(source);
-    for (const DrawingLabel& l : marks.labels) rows.push_back(l.text);
+    // The centre of gravity as built belongs to the whole aircraft's drawings, not to a wing's template.
+    for (const DrawingLabel& l : marks.labels)
+        if (!l.balance) rows.push_back(l.text);
 
     // The drawing, in drawing coordinates.
     std::vector<TemplateLine> drawing;
@@ -98,6 +100,7 @@ std::variant<TemplateLayout, TemplateError> templatePages(const ExportSource& so
         drawing.push_back({y - 3, geometry.r25, y + 3, geometry.r25, TemplateStroke::Mac});
     }
     for (const DrawingMark& m : marks.marks) {
+        if (m.balance) continue;
         const TemplateStroke stroke = m.red ? TemplateStroke::NeutralPoint : TemplateStroke::CentreOfGravity;
         drawing.push_back({-m.halfWidth, m.x1, m.halfWidth, m.x1, stroke});
         if (m.x2 != m.x1) {

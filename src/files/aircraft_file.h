@@ -12,6 +12,7 @@
 //   55..57  RefArea (mm², 1 decimal), RefChord (mm, 2), AnpAircraft (x mm, 2); "0" without results
 //   58      " "
 //   59..    remarks, then a final line end
+//   then    the balance block, when there is balance data (files/balance_block.h)
 // Integers are right-aligned in at least four characters.
 #pragma once
 
@@ -23,6 +24,7 @@
 #include <string_view>
 #include <variant>
 
+#include "files/balance_block.h"
 #include "files/file_io.h"
 #include "model/aircraft.h"
 
@@ -54,6 +56,8 @@ struct AircraftFileContent {
     std::array<WingEntry, kMaxWings + 1> wing{};           // [1..3], the sixteen values as written
     std::optional<double> RefArea, RefChord, AnpAircraft;  // lines 55..57 when present
     std::optional<std::string> remarks;                    // line 59 onwards, UTF-8, '\n' between lines
+    BalanceData balance;                                   // the balance block, taken out of the remarks
+    std::vector<BalanceFileNote> balanceNotes;             // what a damaged block lost
 };
 
 // Files larger than this are no aircraft files (a full one is about 2 KiB).
@@ -66,6 +70,8 @@ constexpr std::uintmax_t kMaxAircraftFileBytes = std::uintmax_t{1} << 20;
 // Numbers beyond the 32-bit range saturate. The result lines read leniently:
 // a line that is not a number reads 0. Accepts CR LF, LF and CR line ends
 // and skips a UTF-8 byte-order mark; bytes of any value pass into the remarks.
+// A balance block is taken out of the remarks; a damaged one never refuses
+// the file.
 std::variant<AircraftFileContent, FileError> parseAircraftFile(std::string_view bytes);
 
 // The aircraft after loading a file into `current`.
@@ -73,6 +79,7 @@ struct LoadedAircraft {
     AircraftModel model;
     std::array<WingEntry, kMaxWings + 1> entries{};  // [1..3], values for the entry fields
     StoredResults results;
+    std::vector<BalanceFileNote> balanceNotes;
     bool ResultsValid = false;   // RefArea > 0
     bool resultsStored = false;  // a result line is not 0: the file claims results, right or wrong
     std::optional<StoredResults> claimedResults() const {
@@ -85,7 +92,8 @@ struct LoadedAircraft {
 // clampedTrapCount); CalcWingCount follows WingCount; the remarks become a
 // single blank unless the file has some; a missing RefArea line gives 0,
 // missing RefChord and AnpAircraft lines keep `currentResults`, and
-// `results.complete` says whether the file ended inside its result lines.
+// `results.complete` says whether the file ended inside its result lines;
+// the balance is the file's (none without a block).
 // Of `current` only AircraftFileName is kept, which is left to the caller.
 LoadedAircraft applyAircraftFile(const AircraftFileContent& file, const AircraftModel& current,
                                  const StoredResults& currentResults = {});

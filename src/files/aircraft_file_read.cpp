@@ -81,7 +81,11 @@ std::variant<AircraftFileContent, FileError> parseAircraftFile(std::string_view 
             remarks += '\n';
             remarks += cp1252ToUtf8(*line);
         }
-        file.remarks = std::move(remarks);
+        constexpr int kFirstRemarksLine = kIntegerLines + 6;
+        RemarksAndBalance split = splitBalanceBlock(remarks, kFirstRemarksLine);
+        file.remarks = std::move(split.remarks);
+        file.balance = std::move(split.balance);
+        file.balanceNotes = std::move(split.notes);
     }
     return file;
 }
@@ -98,6 +102,8 @@ LoadedAircraft applyAircraftFile(const AircraftFileContent& file, const Aircraft
         loaded.entries[w] = file.wing[w];
     }
     m.remarks = file.remarks.value_or(" ");
+    m.balance = file.balance;
+    loaded.balanceNotes = file.balanceNotes;
 
     loaded.results.RefArea = file.RefArea.value_or(0.0);
     loaded.results.RefChord = file.RefChord.value_or(currentResults.RefChord);

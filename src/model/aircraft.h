@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/balance_data.h"
+
 namespace ws {
 
 constexpr int kMaxWings = 3;
@@ -60,6 +62,7 @@ struct AircraftModel {
     int CalcWingCount = 2;                         // the calculation's copy of WingCount
     std::array<WingParams, kMaxWings + 1> wing{};  // [1..3]
     std::string remarks;                           // UTF-8, lines separated by '\n'
+    BalanceData balance;                           // mass items, weighing, ballast place
     std::string AircraftFileName = "Unknown.da4";
 };
 

@@ -26,4 +26,11 @@ ReferenceArea referenceArea(double area, double mac, double halfChordSquared, do
     return {filled, 2 * (rootChord * rootChord * gapY + halfChordSquared) / filled};
 }
 
+double referenceLeadingEdge(double area, double mac, double r25, double rootChord, double rootX, double gapY) {
+    const double own = r25 - mac / 4;
+    if (gapY == 0 || !(area > 0)) return own;
+    const double gap = 2 * rootChord * gapY;
+    return (area * own + gap * rootX) / (area + gap);
+}
+
 }  // namespace ws

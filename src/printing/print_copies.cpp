@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "texts/balance_texts.h"
 #include "views/lattice_from_solver.h"
 #include "views/view3d.h"
 
@@ -19,6 +20,7 @@ PrintViews printViews(const PrintJobInput& input) {
     v.RefOutline.assign(e.RefOutline.begin(), e.RefOutline.begin() + std::max(e.RefOutlineCount, 0));
     v.LatticeValid = input.LatticeValid && calc.latticeBuilt;
     v.display = stabilityDisplay(input.stability, e.RefArea, e.RefChord, e.AnpAircraft, input.manual);
+    if (input.balance.known) v.display.actualCg = BalanceMark{input.balance.cg, actualCgRow(input.balance.cg)};
     v.elevation = input.elevation;
     v.azimuth = input.azimuth;
     return v;

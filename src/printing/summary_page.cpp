@@ -9,6 +9,7 @@
 
 #include "model/number_format.h"
 #include "printing/print_copies.h"
+#include "texts/balance_texts.h"
 
 namespace ws {
 
@@ -58,6 +59,28 @@ void addWingBlock(std::vector<PageText>& out, const PrintJobInput& v, int w) {
     row(140, QT_TRANSLATE_NOOP("SummaryPage", "lift slope:"), m(v.calc->evaluation.LiftSlopeWing[w], 5, 2));
 }
 
+void addBalanceBlock(std::vector<PageText>& out, const PrintJobInput& v, int y) {
+    const BalanceFigures& f = v.balance;
+    out.push_back({0, y, say(QT_TRANSLATE_NOOP("SummaryPage", "Balance:"))});
+    const auto row = [&](const char* label, const QString& value) {
+        y += 20;
+        out.push_back({0, y, say(label)});
+        out.push_back({kBalanceValueColumn, y, value});
+    };
+    if (!f.known) {
+        if (!f.messages.empty()) out.push_back({0, y + 20, balanceMessageText(f.messages.front())});
+        return;
+    }
+    row(QT_TRANSLATE_NOOP("SummaryPage", "mass of the model:"), m(f.mass, 5, 1) + " g");
+    row(QT_TRANSLATE_NOOP("SummaryPage", "center of gravity:"), m(f.cg, 5, 1) + " mm");
+    if (!f.referenced) return;
+    row(QT_TRANSLATE_NOOP("SummaryPage", "in % of the ref. chord:"), m(f.cgChordPercent, 5, 1) + " %");
+    row(QT_TRANSLATE_NOOP("SummaryPage", "static margin:"), m(f.staticMargin, 5, 1) + " %");
+    row(QT_TRANSLATE_NOOP("SummaryPage", "status:"), balanceStatusText(f));
+    row(QT_TRANSLATE_NOOP("SummaryPage", "ballast:"), ballastText(f));
+    if (f.move) row(QT_TRANSLATE_NOOP("SummaryPage", "movable item:"), moveText(*f.move));
+}
+
 }  // namespace
 
 QString stationRow(const char* label, const std::array<double, 6>& station, int stationCount,
@@ -98,6 +121,7 @@ std::vector<PageText> summaryTexts(const PrintJobInput& v) {
 
     const int wings = clampedWingCount(v.calc->CalcWingCount);
     for (int w = 1; w <= wings; ++w) addWingBlock(out, v, w);
+    if (!v.model->balance.empty()) addBalanceBlock(out, v, kWingBlockTop[wings] + 180);
     return out;
 }
 

@@ -16,6 +16,7 @@
 
 #include "model/aircraft.h"
 #include "solver/calculation.h"
+#include "stability/balance.h"
 #include "stability/stability.h"
 #include "views/canvas.h"
 
@@ -34,6 +35,8 @@ inline constexpr int kWingLabelColumn = 320;  // right column of a wing block
 inline constexpr int kWingValueColumn = 510;
 inline constexpr int kRightLabelWidth = 20;                   // characters, blanks included
 inline constexpr int kWingBlockTop[4] = {0, 683, 863, 1043};  // [1..3]
+// The balance block stands where the next wing block would; its values at this column.
+inline constexpr int kBalanceValueColumn = 270;
 
 // Everything the print command reads, as plain values: no widget. The
 // pointers must stay valid while the page is composed; nothing is kept.
@@ -45,6 +48,7 @@ struct PrintJobInput {
     bool LatticeValid = true;              // lattice and reference wing drawn under the top view
     int elevation = 80;                    // 3-D view, bar position (ScrollBar1)
     int azimuth = 250;                     // 3-D view, bar position (ScrollBar2)
+    BalanceFigures balance;                // the model as built; no block while nothing is entered
 };
 
 // One text of the page; its cell's top-left corner at (x, y).
@@ -54,7 +58,8 @@ struct PageText {
     bool operator==(const PageText&) const = default;
 };
 
-// Every text of the page in drawing order, labels before their values.
+// Every text of the page in drawing order, labels before their values; the
+// "Balance" block below the wing blocks when the model has balance data.
 // Empty without a model and a calculation.
 std::vector<PageText> summaryTexts(const PrintJobInput& input);
 

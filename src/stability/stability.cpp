@@ -51,4 +51,8 @@ StabilityNumbers stabilityNumbers(int calcWingCount, double anpAircraft, double 
     return s;
 }
 
+double recommendedCg(const StabilityNumbers& s, bool manual) {
+    return manual ? s.CgDesired : (s.CgFront + s.CgRear) / 2;
+}
+
 }  // namespace ws

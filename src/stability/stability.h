@@ -29,6 +29,10 @@ double limitedMargin(double margin);  // NaN gives 0
 StabilityNumbers stabilityNumbers(int calcWingCount, double anpAircraft, double refChord,
                                   double marginDesired);
 
+// The x that stands for the recommended centre of gravity: the desired
+// position with a manual margin, the middle of the range otherwise.
+double recommendedCg(const StabilityNumbers& numbers, bool manual);
+
 // The text rows STABIL writes into the top view, trailing blanks included
 // (they overwrite what a longer row left there). Worded in the language of
 // the interface by the text catalogue above the core.

@@ -23,6 +23,7 @@
 #include "texts/catalogue.h"
 #include "ui/Unit2.h"
 #include "ui/aircraft_page.h"
+#include "ui/balance_page.h"
 #include "ui/controls.h"
 #include "ui/design_scale.h"
 #include "ui/export_commands.h"
@@ -126,6 +127,8 @@ void TForm1::buildWindow() {
         wings_[w] = new WingPage(*doc_, mouse_, w);
         PageControl1->addTab(wings_[w], QString());
     }
+    balance_ = new BalancePage(*doc_);
+    PageControl1->addTab(balance_, QString());
     remarks_ = new RemarksPage(*doc_);
     PageControl1->addTab(remarks_, QString());
     PageControl1->setCurrentWidget(aircraft_);
@@ -180,6 +183,7 @@ void TForm1::connectCommands() {
 void TForm1::showDocument() {
     aircraft_->showDocument();
     for (int w = 1; w <= kMaxWings; ++w) wings_[w]->showDocument();
+    balance_->showDocument();
     remarks_->showDocument();
     showState();
     showMessages();

@@ -1,5 +1,5 @@
 // The main window's frame: the menus and their actions, the tool buttons,
-// the tab control with its five pages, the file label and the message box.
+// the tab control with its six pages, the file label and the message box.
 // The document (document/aircraft_document.h) owns the aircraft and every
 // choice around it; each page shows it and sends the user's edits to it,
 // and the frame derives every command's state from it (showState).
@@ -21,6 +21,7 @@ class QTabWidget;
 namespace ws {
 
 class AircraftPage;
+class BalancePage;
 class ExportCommands;
 class PrintControls;
 class RemarksPage;
@@ -87,6 +88,7 @@ class TForm1 : public QMainWindow {
     QTabWidget* PageControl1 = nullptr;
     AircraftPage* aircraft_ = nullptr;
     std::array<WingPage*, kMaxWings + 1> wings_{};  // [1..3]
+    BalancePage* balance_ = nullptr;
     RemarksPage* remarks_ = nullptr;
     QPlainTextEdit* Memo1 = nullptr;      // the message box, on the aircraft page
     std::vector<Message> shownMessages_;  // what Memo1 holds

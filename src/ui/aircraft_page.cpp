@@ -18,6 +18,7 @@
 #include "ui/design_scale.h"
 #include "ui/image_widget.h"
 #include "ui/position_sketch.h"
+#include "ui/tail_volume_labels.h"
 #include "ui/wing_controls.h"
 
 namespace ws {
@@ -114,6 +115,7 @@ AircraftPage::AircraftPage(AircraftDocument& doc, MouseState& mouse, QAction* ca
     setTextColour(Memo1, Qt::red);
 
     views_ = new AircraftViews(doc_, mouse, this);
+    tailVolumes_ = new TailVolumeLabels(doc_, this);
 
     connect(&doc_, &AircraftDocument::aircraftChanged, this, &AircraftPage::showChange);
     connect(&doc_, &AircraftDocument::recalculated, this, &AircraftPage::writeWingNames);
@@ -205,6 +207,7 @@ void AircraftPage::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         writeWingNames();
         views_->redraw();
+        tailVolumes_->show();
     }
     QWidget::changeEvent(event);
 }

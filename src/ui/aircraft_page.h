@@ -21,6 +21,7 @@ class QRadioButton;
 namespace ws {
 
 class ImageWidget;
+class TailVolumeLabels;
 
 class AircraftPage : public QWidget {
     Q_OBJECT
@@ -67,6 +68,7 @@ class AircraftPage : public QWidget {
     QPushButton* Button6 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     AircraftViews* views_ = nullptr;
+    TailVolumeLabels* tailVolumes_ = nullptr;  // Label_V2, Label_V3
 };
 
 }  // namespace ws

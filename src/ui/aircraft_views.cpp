@@ -10,6 +10,7 @@
 #include "ui/image_widget.h"
 #include "ui/mouse_support.h"
 #include "views/canvas.h"
+#include "texts/balance_texts.h"
 #include "views/lattice_from_solver.h"
 
 namespace ws {
@@ -78,6 +79,32 @@ AircraftViews::AircraftViews(AircraftDocument& doc, MouseState& mouse, QWidget* 
     connect(&doc_, &AircraftDocument::resultsChanged, this, &AircraftViews::showResults);
     connect(&doc_, &AircraftDocument::stabilityChanged, this, [this] { STABIL(); });
     connect(&doc_, &AircraftDocument::viewBarsChanged, this, &AircraftViews::showBars);
+    connect(&doc_, &AircraftDocument::balanceChanged, this, &AircraftViews::showBalance);
+}
+
+std::optional<BalanceMark> AircraftViews::balanceMark() const {
+    const BalanceFigures f = doc_.balanceFigures();
+    if (!f.known) return std::nullopt;
+    return BalanceMark{f.cg, actualCgRow(f.cg)};
+}
+
+void AircraftViews::showBalance() {
+    if (doc_.results().ResultsValid) {
+        STABIL();
+    } else {
+        clearTopView();
+        drawTopView();
+    }
+}
+
+void AircraftViews::markBalance() {
+    const auto mark = balanceMark();
+    if (!mark) return;
+    {
+        Canvas c(Image2->image());
+        drawBalanceMark(c, *mark, topView_);
+    }
+    Image2->update();
 }
 
 void AircraftViews::moveBar(int BarPositions::*bar, int position) {
@@ -146,6 +173,7 @@ void AircraftViews::drawTopView() {
         topView_ = d_1d(c, aircraftDrawing(doc_.model()), topView_, false);
     }
     Image2->update();
+    markBalance();
 }
 
 void AircraftViews::draw3DView() {
@@ -163,6 +191,7 @@ StabilityDisplay AircraftViews::currentStabilityDisplay() const {
                                                 doc_.stabilityChoice().manual);
     if (const std::optional<double> error = doc_.results().anpError)
         display.rows.neutralPoint = convergedNeutralPointRow(e.AnpAircraft, error) + "    ";
+    display.actualCg = balanceMark();
     return display;
 }
 
@@ -208,6 +237,7 @@ void AircraftViews::ScrollBar3Change() {
             topView_ = d_1d(c, aircraftDrawing(doc_.model()), topView_, true);
         }
         Image2->update();
+        markBalance();
     }
     // The marks have moved away from their rows.
     if (topView_.TopViewScale > base) Zeiger();
@@ -250,7 +280,10 @@ void AircraftViews::Image4MouseUp(int x, int y) {
                                  release.drawLattice, topView_, false);
     }
     Image2->update();
-    if (release.runStabil) STABIL();
+    if (release.runStabil)
+        STABIL();
+    else
+        markBalance();
     applyTopViewCursor();
 }
 

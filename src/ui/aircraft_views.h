@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QSize>
+#include <optional>
 #include <vector>
 
 #include "document/aircraft_document.h"
@@ -48,6 +49,10 @@ class AircraftViews : public QObject {
     void showAircraft();
     void showResults();
     void showBars();
+    // The centre of gravity as built: drawn with the results, or over the bare top view.
+    void showBalance();
+    std::optional<BalanceMark> balanceMark() const;
+    void markBalance();
     void STABIL(bool keepZoom = false);
     void Zeiger();
     void ScrollBar3Change();

@@ -36,6 +36,7 @@ void PrintControls::Print1Click() {
     in.LatticeValid = r.LatticeValid;
     in.elevation = doc_.viewBars().elevation;
     in.azimuth = doc_.viewBars().azimuth;
+    in.balance = doc_.balanceFigures();
     page_ = composeSummaryPage(in);
     dialog()->showPage(page_.print, pdfFileNameFor(doc_.model().AircraftFileName));
 }

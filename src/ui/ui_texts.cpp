@@ -43,6 +43,30 @@ std::vector<TextRow> makeCaptionTable() {
     add("TabSheet3", QT_TRANSLATE_NOOP("Window", "  Wing 3 "));
     add("TabSheet5", QT_TRANSLATE_NOOP("Window", "  Aircraft  "));
     add("TabSheet4", QT_TRANSLATE_NOOP("Window", " Remarks "));
+    add("TabSheet6", QT_TRANSLATE_NOOP("Window", " Balance "));
+    // The balance page.
+    add("LabelBalanceItems",
+        QT_TRANSLATE_NOOP("Window", "Mass items (x rearwards from the root of wing 1):"));
+    add("LabelWeighing", QT_TRANSLATE_NOOP("Window", "Weighing on two supports:"));
+    add("LabelSupportX", QT_TRANSLATE_NOOP("Window", "x, mm"));
+    add("LabelSupportReading", QT_TRANSLATE_NOOP("Window", "reading, g"));
+    add("LabelSupport1", QT_TRANSLATE_NOOP("Window", "Support 1:"));
+    add("LabelSupport2", QT_TRANSLATE_NOOP("Window", "Support 2:"));
+    add("LabelBallastAt", QT_TRANSLATE_NOOP("Window", "Ballast place x, mm:"));
+    add("LabelBalanceResults", QT_TRANSLATE_NOOP("Window", "The model as built:"));
+    add("LabelBalanceMass", QT_TRANSLATE_NOOP("Window", "total mass:"));
+    add("LabelBalanceCg", QT_TRANSLATE_NOOP("Window", "centre of gravity x:"));
+    add("LabelBalanceChord", QT_TRANSLATE_NOOP("Window", "in % of the reference chord:"));
+    add("LabelBalanceMargin", QT_TRANSLATE_NOOP("Window", "static margin:"));
+    add("LabelBalanceTarget", QT_TRANSLATE_NOOP("Window", "target (recommended):"));
+    add("LabelBallast", QT_TRANSLATE_NOOP("Window", "ballast:"));
+    add("LabelMove", QT_TRANSLATE_NOOP("Window", "movable item:"));
+    add("BalanceItems", QT_TRANSLATE_NOOP("Window", "Mass items"));
+    add("BalanceWeighing", QT_TRANSLATE_NOOP("Window", "Weighing on two supports"));
+    add("BalanceAdd", QT_TRANSLATE_NOOP("Window", "Add"));
+    add("BalanceRemove", QT_TRANSLATE_NOOP("Window", "Remove"));
+    add("BalanceUp", QT_TRANSLATE_NOOP("Window", "Up"));
+    add("BalanceDown", QT_TRANSLATE_NOOP("Window", "Down"));
     add("RadioButton1", QT_TRANSLATE_NOOP("Window", "1 Wing"));
     add("RadioButton2", QT_TRANSLATE_NOOP("Window", "2 Wings"));
     add("RadioButton3", QT_TRANSLATE_NOOP("Window", "3 Wings"));

@@ -116,6 +116,7 @@ void drawStabilityRows(Canvas& canvas, const StabilityDisplay& display, const To
     }
     canvas.setPenWidth(1);
     canvas.setFontColor(Qt::black);
+    if (display.actualCg) drawBalanceMark(canvas, *display.actualCg, view);
 }
 
 void Zeiger(Canvas& canvas, const StabilityDisplay& display, const TopViewTransform& view) {

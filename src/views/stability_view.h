@@ -9,11 +9,13 @@
 #pragma once
 
 #include <QColor>
+#include <optional>
 #include <span>
 
 #include "solver/evaluation.h"
 #include "stability/stability.h"
 #include "texts/catalogue.h"
+#include "views/balance_mark.h"
 #include "views/canvas.h"
 #include "views/lattice_overlay.h"
 #include "views/top_view.h"
@@ -39,6 +41,7 @@ struct StabilityDisplay {
     double AnpAircraft = 0;
     double CgRear = 0, CgFront = 0, CgDesired = 0;
     bool manual = false;  // one desired row and tick instead of the automatic range
+    std::optional<BalanceMark> actualCg;  // the centre of gravity as built, when known
 };
 
 StabilityDisplay stabilityDisplay(const StabilityNumbers& numbers, double refArea, double refChord,

@@ -89,6 +89,22 @@ TEST(WinstabixCalc, RowsInEveryLanguageAndJson) {
     EXPECT_NE(json.out.find("\"calculated\":true"), std::string::npos) << json.out;
 }
 
+TEST(WinstabixCalc, BalanceOptionsReportAndRefuse) {
+    const std::string items = " --mass 'Motor unit:100:-100' --mass Battery:200:-50 --mass Airframe:700:100 ";
+    const CalcRun run = runCalc(example("glider.da4") + items + "--movable Battery --ballast-at 300");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("\nbalance: mass 1000.0g, cg 50.0mm\n"), std::string::npos) << run.out;
+    const CalcRun json = runCalc("--json " + example("glider.da4") + items + "--movable Battery");
+    EXPECT_NE(json.out.find("\"balance\":{\"mass_g\":1000,\"cg\":50,"), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"move_item\":{\"name\":\"Battery\""), std::string::npos) << json.out;
+    EXPECT_NE(runCalc("--json " + example("glider.da4")).out.find("\"balance\":null}"), std::string::npos);
+    for (const char* bad : {"--mass A:-1:0", "--mass A:1", "--mass A:1:0 --movable B", "--ballast-at x"}) {
+        const CalcRun refused = runCalc(example("glider.da4") + " " + bad);
+        EXPECT_EQ(refused.status, 2) << bad;
+        EXPECT_TRUE(refused.err.starts_with("winstabix-calc: --")) << refused.err;
+    }
+}
+
 TEST(WinstabixCalc, SaveWritesTheAircraftWithItsNewResults) {
     testing::TempFolder folder;
     const fs::path out = folder / "out.da4";

@@ -12,13 +12,13 @@ namespace ws {
 namespace {
 
 const std::vector<std::string> kTopKeys = {
-    "file",           "wing_count", "wings",    "panel_total", "target_panels", "wings_moved",
-    "anp_aircraft",   "ref_wing",   "ref_area", "ref_chord",   "margin_low",    "margin_high",
-    "margin_desired", "cg_front",   "cg_rear",  "cg_desired",  "calculated",    "messages"};
-const std::vector<std::string> kWingKeys = {"wing",      "span",      "area",         "mac",     "r25",
-                                            "aspect",    "z",         "chord_panels", "strips",  "lift_slope",
-                                            "anp",       "anp_rel",   "label_b",      "label_s", "label_lm",
-                                            "label_r25", "label_lam", "label_anp"};
+    "file",     "wing_count", "wings",      "panel_total", "target_panels", "wings_moved",    "anp_aircraft",
+    "ref_wing", "ref_area",   "ref_chord",  "margin_low",  "margin_high",   "margin_desired", "cg_front",
+    "cg_rear",  "cg_desired", "calculated", "messages",    "balance"};
+const std::vector<std::string> kWingKeys = {
+    "wing",         "span",      "area",       "mac",       "r25",        "aspect",  "z",
+    "chord_panels", "strips",    "lift_slope", "anp",       "anp_rel",    "label_b", "label_s",
+    "label_lm",     "label_r25", "label_lam",  "label_anp", "tail_volume"};
 
 // The order of the keys counts: ordered_json keeps it.
 using Json = nlohmann::ordered_json;

@@ -45,6 +45,7 @@ class Document : public MainWindowTest {
     Seen seen() {
         Seen s;
         for (QLineEdit* e : form->findChildren<QLineEdit*>()) s.fields << e->objectName() + "=" + e->text();
+        s.fields.sort();  // a page put back into the tabs comes last among the children
         s.remarks = get<QPlainTextEdit>("Memo2")->toPlainText();
         for (const char* name : {"Label_b1", "Label_s1", "Label_b2", "Label_s2", "Label_b3"})
             s.labels << textOf(name);
@@ -93,6 +94,8 @@ TEST_F(Document, EveryKindOfChangeIsOneStepThatUndoAndRedoRestore) {
         {"wings", [&] { get<QRadioButton>("RadioButton3")->click(); }, "Undo Wing count"},
         {"gap", [&] { QTest::keyClicks(get<QLineEdit>("Edit02"), "4"); }, "Undo Centre gap of wing 2, mm"},
         {"remarks", [&] { QTest::keyClicks(get<QPlainTextEdit>("Memo2"), "ab"); }, "Undo Remarks"},
+        {"balance", [&] { QTest::keyClicks(get<QLineEdit>("EditSupport1X"), "-50"); },
+         "Undo Position x of support 1, mm"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -44,7 +44,9 @@ TEST_F(FileCommands, OpenFillsEveryFieldRightAlignedAndTheLabels) {
 
     // Every field but the margin is loaded, as four right-aligned characters at least.
     for (QLineEdit* field : form->findChildren<QLineEdit*>()) {
-        if (field->objectName() == "Edit31") continue;
+        if (field->objectName() == "Edit31" || field->objectName().contains("Support") ||
+            field->objectName() == "EditBallastAt")
+            continue;
         EXPECT_EQ(field->text(), field->text().trimmed().rightJustified(4))
             << field->objectName().toStdString();
     }

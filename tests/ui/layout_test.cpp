@@ -29,14 +29,15 @@ TEST_F(Layout, WindowMenusAndToolButtons) {
     // The page of a wing not in use is out of the tab control, so that no
     // screen reader announces it; it comes back in its place.
     auto* tabs = get<QTabWidget>("PageControl1");
-    const char* order[] = {"TabSheet5", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4"};
-    const char* captions[] = {"     Aircraft    ", " Wing 1 ", "  Wing 2  ", " Wing 3 ", "Remarks"};
+    const char* order[] = {"TabSheet5", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet6", "TabSheet4"};
+    const char* captions[] = {"     Aircraft    ", " Wing 1 ",  "  Wing 2  ",
+                              " Wing 3 ",          " Balance ", "Remarks"};
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(tabs->tabBar());
     for (int wings : {3, 1, 2}) {
         SCOPED_TRACE(wings);
         get<QAbstractButton>(("RadioButton" + std::to_string(wings)).c_str())->click();
         int tab = 0;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 6; ++i) {
             if (i == 2 && wings < 2) continue;
             if (i == 3 && wings < 3) continue;
             EXPECT_EQ(tabs->widget(tab)->objectName(), order[i]);
@@ -104,7 +105,7 @@ TEST_F(Layout, EveryFieldHasItsOwnAccessibleName) {
     QList<QWidget*> fields;
     for (QLineEdit* e : form->findChildren<QLineEdit*>()) fields.append(e);
     for (QPlainTextEdit* e : form->findChildren<QPlainTextEdit*>()) fields.append(e);
-    EXPECT_EQ(fields.size(), 3 * 14 + 6 + 1 + 2);
+    EXPECT_EQ(fields.size(), 3 * 14 + 6 + 1 + 2 + 5);
     for (QWidget* field : fields) {
         const QString name = accessibleName(field);
         EXPECT_FALSE(name.isEmpty()) << field->objectName().toStdString();

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "files/aircraft_file.h"
+#include "files/balance_block.h"
+#include "stability/balance.h"
+
+namespace ws {
+namespace {
+
+// Worked by hand: Motor 100 g at −100, Battery 200 g at −50, Airframe 700 g
+// at 100: 1000 g, moment −10000 − 10000 + 70000 = 50000 g·mm, cg 50.0 mm.
+// Neutral point 90, chord 200 with its leading edge at 0: cg at 25 % of the
+// chord, margin (90 − 50) / 200 = 20 %. Range 55..65, target 60: nose-heavy
+// by 5 mm. Ballast at 300: 1000 · 10 / 240 = 41.67 g; the battery to
+// −50 + 1000 · 10 / 200 = 0.
+BalanceData example() {
+    BalanceData d;
+    d.items = {{"Motor", "100", "-100"}, {"Battery", "200", "-50"}, {"Airframe", "700", "100"}};
+    d.movable = 2;
+    return d;
+}
+
+const BalanceReference kReference{90, 200, 0, 60, 55, 65};
+
+double cgWith(BalanceData d, const MassItemText& extra) {
+    d.items.push_back(extra);
+    std::vector<BalanceMessage> errors;
+    return itemsMass(d, errors)->cg;
+}
+
+TEST(Balance, WorkedExampleBallastAndMoveLandOnTheTarget) {
+    struct Case {
+        const char* ballastAt;
+        BalanceStatus status;
+        double offBy;
+        std::optional<double> ballast;
+        std::optional<BalanceCode> noBallast;
+    } cases[] = {
+        {"300", BalanceStatus::NoseHeavy, 5, 10000.0 / 240, std::nullopt},
+        {"", BalanceStatus::NoseHeavy, 5, std::nullopt, BalanceCode::BallastBehindNeeded},  // at −100
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ballastAt);
+        BalanceData d = example();
+        d.ballastAt = c.ballastAt;
+        const BalanceFigures f = balanceFigures(d, -20, kReference);
+        ASSERT_TRUE(f.known && f.referenced);
+        EXPECT_DOUBLE_EQ(f.mass, 1000);
+        EXPECT_DOUBLE_EQ(f.cg, 50);
+        EXPECT_DOUBLE_EQ(f.cgChordPercent, 25);
+        EXPECT_DOUBLE_EQ(f.staticMargin, 20);
+        EXPECT_EQ(f.status, c.status);
+        EXPECT_DOUBLE_EQ(f.offBy, c.offBy);
+        EXPECT_FALSE(f.unstable);
+        ASSERT_EQ(f.ballast.has_value(), c.ballast.has_value());
+        if (c.ballast) {
+            EXPECT_NEAR(*f.ballast, *c.ballast, 1e-9);
+            EXPECT_NEAR(cgWith(d, {"Lead", std::to_string(*f.ballast), c.ballastAt}), 60, 0.1);
+        }
+        if (c.noBallast) {
+            EXPECT_EQ(f.noBallast->code, *c.noBallast);
+        }
+        ASSERT_TRUE(f.move);
+        EXPECT_DOUBLE_EQ(f.move->toX, 0);
+        BalanceData moved = d;
+        moved.items[1].x = std::to_string(f.move->toX);
+        std::vector<BalanceMessage> errors;
+        EXPECT_NEAR(itemsMass(moved, errors)->cg, 60, 0.1);
+    }
+    // Tail-heavy behind the neutral point: ballast at the frontmost point −20,
+    // 100 · 40 / 80 = 50 g.
+    BalanceData tail;
+    tail.items = {{"Airframe", "100", "100"}};
+    const BalanceFigures f = balanceFigures(tail, -20, kReference);
+    EXPECT_EQ(f.status, BalanceStatus::TailHeavy);
+    EXPECT_TRUE(f.unstable);
+    EXPECT_DOUBLE_EQ(f.offBy, 35);
+    EXPECT_DOUBLE_EQ(f.ballastAt, -20);
+    EXPECT_DOUBLE_EQ(f.ballast.value_or(0), 50);
+}
+
+TEST(Balance, WeighingAgreesWithTheItems) {
+    BalanceData d = example();
+    d.method = BalanceMethod::Weighing;
+    d.supports = {SupportText{"0", "750"}, SupportText{"200", "250"}};
+    const BalanceFigures f = balanceFigures(d, 0, std::nullopt);
+    EXPECT_DOUBLE_EQ(f.mass, 1000);
+    EXPECT_DOUBLE_EQ(f.cg, 50);
+    EXPECT_TRUE(f.messages.empty());
+    d.supports[1].reading = "100";  // readings that do not add up to the items
+    EXPECT_EQ(balanceFigures(d, 0, std::nullopt).messages.front().code, BalanceCode::MethodsDisagree);
+}
+
+TEST(Balance, BadInputSaysWhy) {
+    struct Case {
+        std::vector<MassItemText> items;
+        std::array<SupportText, 2> supports;
+        BalanceCode code;
+        int index;
+    } cases[] = {
+        {{}, {}, BalanceCode::NoItems, 0},
+        {{{"A", "abc", "0"}}, {}, BalanceCode::MassNotNumber, 1},
+        {{{"A", "1", "0"}, {"B", "-5", "0"}}, {}, BalanceCode::NegativeMass, 2},
+        {{{"A", "1", "1e3"}}, {}, BalanceCode::PositionNotNumber, 1},
+        {{{"A", "0", "10"}}, {}, BalanceCode::ZeroTotal, 0},
+        {{}, {SupportText{"5", "100"}, SupportText{"5", "200"}}, BalanceCode::SupportsTogether, 0},
+        {{}, {SupportText{"5", "100"}, SupportText{"x", "200"}}, BalanceCode::SupportNotNumber, 2},
+        {{}, {SupportText{"0", "0"}, SupportText{"10", "0"}}, BalanceCode::ZeroTotal, 0},
+    };
+    for (const Case& c : cases) {
+        BalanceData d;
+        d.items = c.items;
+        d.supports = c.supports;
+        if (!c.supports[0].x.empty()) d.method = BalanceMethod::Weighing;
+        const BalanceFigures f = balanceFigures(d, 0, kReference);
+        EXPECT_FALSE(f.known);
+        ASSERT_FALSE(f.messages.empty());
+        EXPECT_EQ(f.messages.front().code, c.code);
+        EXPECT_EQ(f.messages.front().index, c.index);
+    }
+    EXPECT_EQ(balanceNumber(" 12,5 "), 12.5);
+}
+
+TEST(BalanceBlock, RoundTripAndDamagedBlocks) {
+    BalanceData d = example();
+    d.items[0].name = R"(Motor; 3\4")";
+    d.method = BalanceMethod::Weighing;
+    d.supports = {SupportText{"-50", "420"}, SupportText{"250", "180"}};
+    d.ballastAt = "-150";
+    std::string remarks = "my remarks";
+    for (const std::string& line : balanceBlockLines(d)) remarks += "\n" + line;
+    const RemarksAndBalance back = splitBalanceBlock(remarks, 59);
+    EXPECT_EQ(back.remarks, "my remarks");
+    EXPECT_EQ(back.balance, d);
+    EXPECT_TRUE(back.notes.empty());
+    EXPECT_TRUE(balanceBlockLines(BalanceData{}).empty());
+
+    // Through a whole file: the remarks come back as typed, the balance with them.
+    AircraftModel model = startupAircraft();
+    model.remarks = "my remarks";
+    model.balance = d;
+    const auto parsed = parseAircraftFile(aircraftFileBytes(model, std::nullopt));
+    const auto& content = std::get<AircraftFileContent>(parsed);
+    EXPECT_EQ(content.remarks, "my remarks");
+    EXPECT_EQ(content.balance, d);
+
+    // Damaged: a line not understood, and no end line; the rest is read.
+    const std::string damaged =
+        "x\n" + std::string(kBalanceStartLine) + "\nitem: A; 10; 5\nbogus\nitem: B; 20; 8";
+    const RemarksAndBalance read = splitBalanceBlock(damaged, 59);
+    EXPECT_EQ(read.remarks, "x");
+    ASSERT_EQ(read.balance.items.size(), 2u);
+    EXPECT_EQ(read.balance.items[1].name, "B");
+    const std::vector<BalanceFileNote> notes = {{BalanceFileCode::LineNotUnderstood, 62},
+                                                {BalanceFileCode::NoEndLine, 63}};
+    EXPECT_EQ(read.notes, notes);
+}
+
+}  // namespace
+}  // namespace ws
