@@ -14,6 +14,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -304,7 +305,7 @@ std::optional<std::string> standardOutputFailure() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
     const CommandLine line = parseCommandLine(argc, argv);
     if (!line.error.empty()) {
         std::fprintf(stderr, "winstabix-calc: %s\n%s", line.error.c_str(), kUsage);
@@ -386,4 +387,8 @@ int main(int argc, char** argv) {
     if (const auto error = writeExports(line.options, aircraft.model, result)) return fail(error->reason);
     if (const auto failure = standardOutputFailure()) return fail(*failure);
     return ws::calcExitStatus(result);
+} catch (const std::exception& error) {
+    // Out of memory on a huge lattice, say: a reason and status 2, not an abort.
+    std::fprintf(stderr, "winstabix-calc: %s\n", error.what());
+    return kExitFailure;
 }
