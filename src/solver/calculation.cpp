@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "solver/entry_check.h"
 #include "solver/overlap.h"
 
 namespace ws {
@@ -129,8 +130,9 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
         messages.shown = true;
     }
 
-    result.sizes = fittedLatticeSizes(planforms, result.CalcWingCount, messages, options.targetPanels,
-                                      result.targetPanels);
+    if (!refuseMissingEntries(model, result.CalcWingCount, messages))
+        result.sizes = fittedLatticeSizes(planforms, result.CalcWingCount, messages, options.targetPanels,
+                                          result.targetPanels);
     if (!messages.CalcAbort) {
         TRAWY2(result.sizes, planforms, result.WingPosZ, result.lattice, workspace.newton, messages);
         result.latticeBuilt = true;

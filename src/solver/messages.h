@@ -25,8 +25,13 @@ enum class MessageCode {
     StoredResultsReplaced,  // a file's stored results did not belong to its aircraft
     TrapeziumFailed,        // a: the wing, b: the trapezium; Newton did not converge
     MoreTipChord,
+    NoSpan,  // a: the wing, b: its trapeziums, all without span
+    WingNeedsSpan,
+    NoRootChord,  // a: the wing, b: the trapezium, c: the chord's value
+    NoTipChord,   // the same
+    TrapeziumNeedsChords,
     Itmax,         // a: itmax
-    TrimSingular,  // the lines below were written in German only
+    TrimSingular,  // the design wrote it and the lines below in German only
     Einfluss,
     Loes,
     LoesDriver,
@@ -36,6 +41,7 @@ struct Message {
     MessageCode code = MessageCode::ErrorHead;
     long long a = 0;
     long long b = 0;
+    long long c = 0;
     friend bool operator==(const Message&, const Message&) = default;
 };
 
@@ -44,7 +50,7 @@ struct CalcMessages {
     bool shown = false;          // Memo1 visible
     bool CalcAbort = false;      // a step refused the aircraft
 
-    void append(MessageCode code, long long a = 0, long long b = 0) { lines.push_back({code, a, b}); }
+    void append(MessageCode code, long long a = 0, long long b = 0) { lines.push_back({code, a, b, 0}); }
     // Appends the two lines of a refusal, shows the box and sets CalcAbort.
     void refuse(Message first, Message second);
 };
