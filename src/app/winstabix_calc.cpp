@@ -188,8 +188,10 @@ int main(int argc, char** argv) {
     ws::calculateWithStoredResults(aircraft.model, aircraft.stored, calcOptions, workspace, result);
     const ws::Evaluation& e = result.evaluation;
     const ws::StabilityRows rows = ws::stabilityRows(result.stability, e.RefArea, e.RefChord, e.AnpAircraft);
-    const ws::ReportWording wording{rows.neutralPoint, rows.cgFront, rows.cgRear,
-                                    ws::messageLines(result.memo)};
+    const ws::MacRows mac = ws::macRows(ws::macPercent(result.stability, e.RefMacLe, e.RefChord), e.RefMacLe);
+    const ws::ReportWording wording{
+        rows.neutralPoint, rows.cgFront, rows.cgRear, ws::messageLines(result.memo),
+        mac.macLe,         mac.cgFront,  mac.cgRear};
     if (line.options.json)
         std::fputs(ws::jsonReport(line.options.input.value_or(""), aircraft.model, result, wording).c_str(),
                    stdout);

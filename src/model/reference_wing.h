@@ -6,6 +6,8 @@
 
 #include <span>
 
+#include "model/planform.h"
+
 namespace ws {
 
 struct WingExtent {
@@ -29,5 +31,15 @@ struct ReferenceArea {
 // `gapY`, both with the gap filled by a rectangle of `rootChord`, from
 // `halfChordSquared`, the integral of the chord squared over one half.
 ReferenceArea referenceArea(double area, double mac, double halfChordSquared, double rootChord, double gapY);
+
+}  // namespace ws
+
+namespace ws {
+
+// x of the leading edge of the wing's mean chord, absolute: the leading edge
+// averaged over one half weighted by the chord (so r25 − lm/4 of the planform
+// values), the centre gap filled as referenceArea fills it. The root leading
+// edge for a wing without area.
+double meanChordLeadingEdge(const WingPlanform& wing);
 
 }  // namespace ws

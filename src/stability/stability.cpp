@@ -51,4 +51,14 @@ StabilityNumbers stabilityNumbers(int calcWingCount, double anpAircraft, double 
     return s;
 }
 
+MacPercent macPercent(const StabilityNumbers& s, double macLe, double refChord) {
+    if (!(refChord > 0)) return {};
+    const auto percent = [&](double x) { return (x - macLe) / refChord * 100; };
+    return {percent(s.CgFront), percent(s.CgRear), percent(s.CgDesired)};
+}
+
+bool plausibleMargin(double margin) {
+    return margin >= kPlausibleMarginLow && margin <= kPlausibleMarginHigh;
+}
+
 }  // namespace ws

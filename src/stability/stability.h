@@ -29,6 +29,18 @@ double limitedMargin(double margin);  // NaN gives 0
 StabilityNumbers stabilityNumbers(int calcWingCount, double anpAircraft, double refChord,
                                   double marginDesired);
 
+// The centre-of-gravity positions in percent of the reference chord behind
+// `macLe`, the leading edge of the reference wing's mean chord ("% MAC");
+// 0 without a reference chord.
+struct MacPercent {
+    double CgFront = 0, CgRear = 0, CgDesired = 0;
+};
+MacPercent macPercent(const StabilityNumbers& numbers, double macLe, double refChord);
+
+// A desired margin outside this range is used, with a warning.
+constexpr double kPlausibleMarginLow = -10, kPlausibleMarginHigh = 40;  // percent
+bool plausibleMargin(double margin);
+
 // The text rows STABIL writes into the top view, trailing blanks included
 // (they overwrite what a longer row left there). Worded in the language of
 // the interface by the text catalogue above the core.
