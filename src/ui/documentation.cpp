@@ -7,7 +7,8 @@
 namespace ws {
 
 QString documentationFolder(const QString& programFolder) {
-    if (QFileInfo(programFolder) == QFileInfo(QStringLiteral(WINSTABIX_BUILD_PROGRAM_DIR)))
+    const QString build = QDir::cleanPath(QStringLiteral(WINSTABIX_BUILD_DIR)) + QLatin1Char('/');
+    if ((QDir::cleanPath(programFolder) + QLatin1Char('/')).startsWith(build))
         return QStringLiteral(WINSTABIX_SOURCE_DIR);
     // A tree installed under another prefix than the configured one keeps its shape.
     const QString beside = QDir::cleanPath(programFolder + QStringLiteral("/" WINSTABIX_DOCDIR_FROM_BIN));

@@ -1,5 +1,5 @@
 // Where the program finds its README (the contact) and the example aircraft:
-// beside the sources when it runs from its build tree, else in the
+// beside the sources when it runs from its build tree (the program or a test), else in the
 // installed documentation (share/doc/winstabix under the prefix).
 #pragma once
 
