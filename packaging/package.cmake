@@ -16,8 +16,8 @@ A vortex-lattice calculation over all wings together gives the neutral
 point of every wing and of the whole aircraft, and from it a recommended
 centre-of-gravity range or the position for a chosen static margin.
 Planform, top and 3-D views, editing by mouse, a printed summary and an
-English and German interface; winstabix-calc calculates aircraft files
-without a window.")
+English, German, French and Spanish interface; winstabix-calc calculates
+aircraft files without a window.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -159,26 +159,6 @@
         <translation>Bitte dieses Trapez verändern (Außentiefe größer)!</translation>
     </message>
     <message>
-        <source>TRIM9: Fehler. itmax ist%1 , keine Berechnung moeglich//</source>
-        <translation>TRIM9: Fehler. itmax ist%1 , keine Berechnung moeglich//</translation>
-    </message>
-    <message>
-        <source> TRIM9M: Das Gleichungssystem ist nicht loesbar //</source>
-        <translation> TRIM9M: Das Gleichungssystem ist nicht loesbar //</translation>
-    </message>
-    <message>
-        <source>EINFLUSS: Irgend ein Kuddel-Muddel</source>
-        <translation>EINFLUSS: Irgend ein Kuddel-Muddel</translation>
-    </message>
-    <message>
-        <source>LOES: Fehler beim Loesen des Gleichungssystems </source>
-        <translation>LOES: Fehler beim Loesen des Gleichungssystems </translation>
-    </message>
-    <message>
-        <source>LOES: Fehler...</source>
-        <translation>LOES: Fehler...</translation>
-    </message>
-    <message>
         <source>Please change this wing (it gives no lift)!</source>
         <translation>Bitte diesen Flügel ändern (kein Auftrieb)!</translation>
     </message>
@@ -233,6 +213,50 @@
     <message>
         <source>The home folder does not exist: settings are not kept.</source>
         <translation>Das Home-Verzeichnis existiert nicht: Einstellungen werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Wing %1, trapezium 1: span 0 mm.</source>
+        <translation>Flügel %1, Trapez 1: Spannweite 0 mm.</translation>
+    </message>
+    <message>
+        <source>Wing %1, trapeziums 1 to %2: span 0 mm.</source>
+        <translation>Flügel %1, Trapeze 1 bis %2: Spannweite 0 mm.</translation>
+    </message>
+    <message>
+        <source>A wing needs a span.</source>
+        <translation>Ein Flügel braucht eine Spannweite.</translation>
+    </message>
+    <message>
+        <source>Wing %1, trapezium %2: root chord %3 mm.</source>
+        <translation>Flügel %1, Trapez %2: Wurzeltiefe %3 mm.</translation>
+    </message>
+    <message>
+        <source>Wing %1, trapezium %2: tip chord %3 mm.</source>
+        <translation>Flügel %1, Trapez %2: Außentiefe %3 mm.</translation>
+    </message>
+    <message>
+        <source>A trapezium needs a chord at both ends.</source>
+        <translation>Ein Trapez braucht an beiden Enden eine Tiefe.</translation>
+    </message>
+    <message>
+        <source>TRIM9: Error. itmax is%1 , no calculation possible//</source>
+        <translation>TRIM9: Fehler. itmax ist%1 , keine Berechnung moeglich//</translation>
+    </message>
+    <message>
+        <source> TRIM9M: The system of equations cannot be solved //</source>
+        <translation> TRIM9M: Das Gleichungssystem ist nicht loesbar //</translation>
+    </message>
+    <message>
+        <source>EINFLUSS: The influence matrix could not be built</source>
+        <translation>EINFLUSS: Irgend ein Kuddel-Muddel</translation>
+    </message>
+    <message>
+        <source>LOES: Error while solving the system of equations </source>
+        <translation>LOES: Fehler beim Loesen des Gleichungssystems </translation>
+    </message>
+    <message>
+        <source>LOES: Error...</source>
+        <translation>LOES: Fehler...</translation>
     </message>
 </context>
 <context>
@@ -334,6 +358,18 @@
         <source>x_cg now: %1mm</source>
         <translation>x_SP jetzt: %1mm</translation>
     </message>
+    <message>
+        <source>= %1% lm</source>
+        <translation>= %1% lm</translation>
+    </message>
+    <message>
+        <source>lm leading edge: %1mm</source>
+        <translation>Vorderkante lm: %1mm</translation>
+    </message>
+    <message>
+        <source>Attention: a static margin of %1% lies outside %2 to %3%; it is used as typed.</source>
+        <translation>Achtung: ein Stabilitätsmaß von %1% liegt außerhalb von %2 bis %3%; es wird wie eingegeben verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryPage</name>
@@ -420,6 +456,14 @@
     <message>
         <source>movable item:</source>
         <translation>verschiebbarer Posten:</translation>
+    </message>
+    <message>
+        <source>%1 % lm</source>
+        <translation>%1 % lm</translation>
+    </message>
+    <message>
+        <source>leading edge of lm: </source>
+        <translation>Vorderkante lm: </translation>
     </message>
 </context>
 <context>
@@ -951,6 +995,179 @@
     <message>
         <source>Down</source>
         <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Beispiele</translation>
+    </message>
+    <message>
+        <source>Span b from tip to tip, the centre gap included.</source>
+        <translation>Spannweite b von Spitze zu Spitze, mit dem Mittelspalt.</translation>
+    </message>
+    <message>
+        <source>Area s of both halves, without the centre gap.</source>
+        <translation>Fläche s beider Hälften, ohne den Mittelspalt.</translation>
+    </message>
+    <message>
+        <source>Mean aerodynamic chord lm: the chord averaged over the span, each chord weighted by itself. The static margin is given in % of it.</source>
+        <translation>Bezugstiefe lm: die über die Spannweite gemittelte Tiefe, jede Tiefe mit sich selbst gewichtet. Das Stabilitätsmaß wird in % davon angegeben.</translation>
+    </message>
+    <message>
+        <source>Geometric neutral point r25: the quarter point of lm, measured rearwards from the wing&apos;s root leading edge.</source>
+        <translation>Geometrischer Neutralpunkt r25: der Viertelpunkt von lm, nach hinten gemessen von der Nasenleiste an der Flügelwurzel.</translation>
+    </message>
+    <message>
+        <source>Aspect ratio lam = b² / s.</source>
+        <translation>Streckung lam = b² / s.</translation>
+    </message>
+    <message>
+        <source>Aerodynamic centre anp of this wing in the whole aircraft, from the vortex-lattice calculation, measured rearwards from its root leading edge.</source>
+        <translation>Aerodynamischer Neutralpunkt anp dieses Flügels im ganzen Flugzeug, aus der Wirbelgitterrechnung, nach hinten gemessen von seiner Nasenleiste an der Wurzel.</translation>
+    </message>
+    <message>
+        <source>After a calculation:
+lm leading edge: x of the leading edge of the reference wing&apos;s mean chord lm.
+Reference area S and length lm: those of the reference wing, the one of largest span.
+x_cg (16%): the centre of gravity for a static margin of 16 % of lm ahead of the neutral point;
+= 13.2% lm: the same position, 13.2 % of lm behind the leading edge of lm.
+x_ac: the neutral point (aerodynamic centre) of the whole aircraft.
+Every x is measured rearwards from the root leading edge of wing 1.
+A click magnifies the view or returns it to its size; dragging down magnifies it while the button is held.</source>
+        <translation>Nach einer Berechnung:
+Vorderkante lm: x der Vorderkante der Bezugstiefe lm des Bezugsflügels.
+Bezugsfläche S und Bezugstiefe lm: die des Bezugsflügels, des Flügels größter Spannweite.
+x_SP (16%): der Schwerpunkt für ein Stabilitätsmaß von 16 % von lm vor dem Neutralpunkt;
+= 13.2% lm: dieselbe Lage, 13.2 % von lm hinter der Vorderkante von lm.
+x_NP: der Neutralpunkt des ganzen Flugzeugs.
+Jedes x wird nach hinten von der Nasenleiste an der Wurzel von Flügel 1 gemessen.
+Ein Klick vergrößert die Ansicht oder gibt ihr die alte Größe; Ziehen nach unten vergrößert sie, solange die Taste gedrückt bleibt.</translation>
+    </message>
+    <message>
+        <source>Read as %1 mm.</source>
+        <translation>Gelesen als %1 mm.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ws::TForm3</name>
+    <message>
+        <source>Print to PDF file</source>
+        <translation>In PDF-Datei drucken</translation>
+    </message>
+    <message>
+        <source>Written to the PDF file %1</source>
+        <translation>In die PDF-Datei %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Printer resolution:</source>
+        <translation>Printer resolution:</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Auflösung</source>
+        <comment>the design&apos;s header, German in English too</comment>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>No printer is installed. The page can only be written to a PDF file.</source>
+        <translation>Es ist kein Drucker eingerichtet. Die Seite kann nur in eine PDF-Datei geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation>PDF-Datei</translation>
+    </message>
+    <message>
+        <source>default %1dpi</source>
+        <translation>Standard %1dpi</translation>
+    </message>
+    <message>
+        <source>The printer reports no resolutions; its default resolution is used.</source>
+        <translation>Der Drucker meldet keine Auflösungen; seine Standardauflösung wird verwendet.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so nothing can be printed.</source>
+        <translation>Es ist kein Drucker eingerichtet, daher kann nichts gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>There is no page to print.</source>
+        <translation>Es gibt keine Seite zu drucken.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; reports no resolution; nothing was printed.</source>
+        <translation>Der Drucker „%1“ meldet keine Auflösung; es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>Choose a printer resolution first; nothing was printed.</source>
+        <translation>Zuerst eine Druckerauflösung wählen; es wurde nichts gedruckt.</translation>
+    </message>
+</context>
+<context>
+    <name>ws::TXPrint</name>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>the folder %1 is not writable</source>
+        <translation>in den Ordner %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the file is write-protected</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is no longer installed.</source>
+        <translation>Der Drucker „%1“ ist nicht mehr eingerichtet.</translation>
+    </message>
+    <message>
+        <source>A print job is already running.</source>
+        <translation>Es läuft bereits ein Druckauftrag.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; cannot be written: %2.</source>
+        <translation>Die PDF-Datei „%1“ kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The print job on &quot;%1&quot; could not be started.</source>
+        <translation>Der Druckauftrag auf „%1“ konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>No print job is running.</source>
+        <translation>Es läuft kein Druckauftrag.</translation>
+    </message>
+    <message>
+        <source>The print job could not be completed.</source>
+        <translation>Der Druckauftrag konnte nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; was left empty.</source>
+        <translation>Die PDF-Datei „%1“ blieb leer.</translation>
     </message>
 </context>
 </TS>

@@ -159,26 +159,6 @@
         <translation>¡Modifique este trapecio (mayor cuerda en el extremo)!</translation>
     </message>
     <message>
-        <source>TRIM9: Fehler. itmax ist%1 , keine Berechnung moeglich//</source>
-        <translation>TRIM9: error. itmax es%1 , ningún cálculo posible//</translation>
-    </message>
-    <message>
-        <source> TRIM9M: Das Gleichungssystem ist nicht loesbar //</source>
-        <translation> TRIM9M: el sistema de ecuaciones no tiene solución //</translation>
-    </message>
-    <message>
-        <source>EINFLUSS: Irgend ein Kuddel-Muddel</source>
-        <translation>EINFLUSS: error interno</translation>
-    </message>
-    <message>
-        <source>LOES: Fehler beim Loesen des Gleichungssystems </source>
-        <translation>LOES: error al resolver el sistema de ecuaciones </translation>
-    </message>
-    <message>
-        <source>LOES: Fehler...</source>
-        <translation>LOES: error...</translation>
-    </message>
-    <message>
         <source>Please change this wing (it gives no lift)!</source>
         <translation>¡Modifique esta ala (no genera sustentación)!</translation>
     </message>
@@ -233,6 +213,50 @@
     <message>
         <source>The home folder does not exist: settings are not kept.</source>
         <translation>La carpeta personal no existe: los ajustes no se guardan.</translation>
+    </message>
+    <message>
+        <source>Wing %1, trapezium 1: span 0 mm.</source>
+        <translation>Ala %1, trapecio 1: envergadura 0 mm.</translation>
+    </message>
+    <message>
+        <source>Wing %1, trapeziums 1 to %2: span 0 mm.</source>
+        <translation>Ala %1, trapecios 1 a %2: envergadura 0 mm.</translation>
+    </message>
+    <message>
+        <source>A wing needs a span.</source>
+        <translation>Un ala necesita envergadura.</translation>
+    </message>
+    <message>
+        <source>Wing %1, trapezium %2: root chord %3 mm.</source>
+        <translation>Ala %1, trapecio %2: cuerda de raíz %3 mm.</translation>
+    </message>
+    <message>
+        <source>Wing %1, trapezium %2: tip chord %3 mm.</source>
+        <translation>Ala %1, trapecio %2: cuerda de punta %3 mm.</translation>
+    </message>
+    <message>
+        <source>A trapezium needs a chord at both ends.</source>
+        <translation>Un trapecio necesita cuerda en sus dos extremos.</translation>
+    </message>
+    <message>
+        <source>TRIM9: Error. itmax is%1 , no calculation possible//</source>
+        <translation>TRIM9: error. itmax es%1 , no es posible calcular//</translation>
+    </message>
+    <message>
+        <source> TRIM9M: The system of equations cannot be solved //</source>
+        <translation> TRIM9M: el sistema de ecuaciones no tiene solución //</translation>
+    </message>
+    <message>
+        <source>EINFLUSS: The influence matrix could not be built</source>
+        <translation>EINFLUSS: no se pudo construir la matriz de influencia</translation>
+    </message>
+    <message>
+        <source>LOES: Error while solving the system of equations </source>
+        <translation>LOES: error al resolver el sistema de ecuaciones </translation>
+    </message>
+    <message>
+        <source>LOES: Error...</source>
+        <translation>LOES: error...</translation>
     </message>
 </context>
 <context>
@@ -334,6 +358,18 @@
         <source>x_cg now: %1mm</source>
         <translation>x_cg actual: %1mm</translation>
     </message>
+    <message>
+        <source>= %1% lm</source>
+        <translation>= %1% lm</translation>
+    </message>
+    <message>
+        <source>lm leading edge: %1mm</source>
+        <translation>Borde de ataque de lm: %1mm</translation>
+    </message>
+    <message>
+        <source>Attention: a static margin of %1% lies outside %2 to %3%; it is used as typed.</source>
+        <translation>Atención: un margen estático de %1% está fuera de %2 a %3%; se usa tal como se escribió.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryPage</name>
@@ -420,6 +456,14 @@
     <message>
         <source>movable item:</source>
         <translation>elemento móvil:</translation>
+    </message>
+    <message>
+        <source>%1 % lm</source>
+        <translation>%1 % lm</translation>
+    </message>
+    <message>
+        <source>leading edge of lm: </source>
+        <translation>borde de ataque de lm: </translation>
     </message>
 </context>
 <context>
@@ -951,6 +995,179 @@
     <message>
         <source>Down</source>
         <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Ejemplos</translation>
+    </message>
+    <message>
+        <source>Span b from tip to tip, the centre gap included.</source>
+        <translation>Envergadura b de punta a punta, con la separación central.</translation>
+    </message>
+    <message>
+        <source>Area s of both halves, without the centre gap.</source>
+        <translation>Superficie s de las dos mitades, sin la separación central.</translation>
+    </message>
+    <message>
+        <source>Mean aerodynamic chord lm: the chord averaged over the span, each chord weighted by itself. The static margin is given in % of it.</source>
+        <translation>Cuerda aerodinámica media lm: la cuerda promediada sobre la envergadura, cada cuerda ponderada por sí misma. El margen estático se da en % de ella.</translation>
+    </message>
+    <message>
+        <source>Geometric neutral point r25: the quarter point of lm, measured rearwards from the wing&apos;s root leading edge.</source>
+        <translation>Punto neutro geométrico r25: el cuarto delantero de lm, medido hacia atrás desde el borde de ataque de la raíz.</translation>
+    </message>
+    <message>
+        <source>Aspect ratio lam = b² / s.</source>
+        <translation>Alargamiento lam = b² / s.</translation>
+    </message>
+    <message>
+        <source>Aerodynamic centre anp of this wing in the whole aircraft, from the vortex-lattice calculation, measured rearwards from its root leading edge.</source>
+        <translation>Punto neutro aerodinámico anp de esta ala en el avión completo, según el cálculo de red de torbellinos, medido hacia atrás desde su borde de ataque en la raíz.</translation>
+    </message>
+    <message>
+        <source>After a calculation:
+lm leading edge: x of the leading edge of the reference wing&apos;s mean chord lm.
+Reference area S and length lm: those of the reference wing, the one of largest span.
+x_cg (16%): the centre of gravity for a static margin of 16 % of lm ahead of the neutral point;
+= 13.2% lm: the same position, 13.2 % of lm behind the leading edge of lm.
+x_ac: the neutral point (aerodynamic centre) of the whole aircraft.
+Every x is measured rearwards from the root leading edge of wing 1.
+A click magnifies the view or returns it to its size; dragging down magnifies it while the button is held.</source>
+        <translation>Tras un cálculo:
+Borde de ataque de lm: x del borde de ataque de la cuerda media lm del ala de referencia.
+Superficie S y cuerda lm de referencia: las del ala de referencia, la de mayor envergadura.
+x_CG (16%): el centro de gravedad para un margen estático del 16 % de lm por delante del punto neutro;
+= 13.2% lm: la misma posición, a un 13.2 % de lm detrás del borde de ataque de lm.
+x_PN: el punto neutro del avión completo.
+Cada x se mide hacia atrás desde el borde de ataque de la raíz del ala 1.
+Un clic amplía la vista o le devuelve su tamaño; arrastrar hacia abajo la amplía mientras el botón siga pulsado.</translation>
+    </message>
+    <message>
+        <source>Read as %1 mm.</source>
+        <translation>Leído como %1 mm.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>ws::TForm3</name>
+    <message>
+        <source>Print to PDF file</source>
+        <translation>Imprimir en un archivo PDF</translation>
+    </message>
+    <message>
+        <source>Written to the PDF file %1</source>
+        <translation>Escrito en el archivo PDF %1</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Impresora</translation>
+    </message>
+    <message>
+        <source>Printer resolution:</source>
+        <translation>Resolución de la impresora:</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Auflösung</source>
+        <comment>the design&apos;s header, German in English too</comment>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>No printer is installed. The page can only be written to a PDF file.</source>
+        <translation>No hay ninguna impresora instalada. La página solo puede escribirse en un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation>Archivo PDF</translation>
+    </message>
+    <message>
+        <source>default %1dpi</source>
+        <translation>predet. %1dpi</translation>
+    </message>
+    <message>
+        <source>The printer reports no resolutions; its default resolution is used.</source>
+        <translation>La impresora no indica resoluciones; se usa su resolución predeterminada.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so nothing can be printed.</source>
+        <translation>No hay ninguna impresora instalada: no se puede imprimir nada.</translation>
+    </message>
+    <message>
+        <source>There is no page to print.</source>
+        <translation>No hay ninguna página que imprimir.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; reports no resolution; nothing was printed.</source>
+        <translation>La impresora «%1» no indica ninguna resolución; no se imprimió nada.</translation>
+    </message>
+    <message>
+        <source>Choose a printer resolution first; nothing was printed.</source>
+        <translation>Elija primero una resolución; no se imprimió nada.</translation>
+    </message>
+</context>
+<context>
+    <name>ws::TXPrint</name>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>the folder %1 is not writable</source>
+        <translation>no se puede escribir en la carpeta %1</translation>
+    </message>
+    <message>
+        <source>the file is write-protected</source>
+        <translation>el archivo está protegido contra escritura</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>el archivo no se puede abrir</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is no longer installed.</source>
+        <translation>La impresora «%1» ya no está instalada.</translation>
+    </message>
+    <message>
+        <source>A print job is already running.</source>
+        <translation>Ya hay un trabajo de impresión en curso.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; cannot be written: %2.</source>
+        <translation>El archivo PDF «%1» no se puede escribir: %2.</translation>
+    </message>
+    <message>
+        <source>The print job on &quot;%1&quot; could not be started.</source>
+        <translation>No se pudo iniciar la impresión en «%1».</translation>
+    </message>
+    <message>
+        <source>No print job is running.</source>
+        <translation>No hay ningún trabajo de impresión en curso.</translation>
+    </message>
+    <message>
+        <source>The print job could not be completed.</source>
+        <translation>No se pudo completar el trabajo de impresión.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; was left empty.</source>
+        <translation>El archivo PDF «%1» quedó vacío.</translation>
     </message>
 </context>
 </TS>

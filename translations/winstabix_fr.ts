@@ -159,26 +159,6 @@
         <translation>Veuillez modifier ce trapèze (corde d&apos;extrémité plus grande) !</translation>
     </message>
     <message>
-        <source>TRIM9: Fehler. itmax ist%1 , keine Berechnung moeglich//</source>
-        <translation>TRIM9 : erreur. itmax vaut%1 , aucun calcul possible//</translation>
-    </message>
-    <message>
-        <source> TRIM9M: Das Gleichungssystem ist nicht loesbar //</source>
-        <translation> TRIM9M : le système d&apos;équations n&apos;a pas de solution //</translation>
-    </message>
-    <message>
-        <source>EINFLUSS: Irgend ein Kuddel-Muddel</source>
-        <translation>EINFLUSS : erreur interne</translation>
-    </message>
-    <message>
-        <source>LOES: Fehler beim Loesen des Gleichungssystems </source>
-        <translation>LOES : erreur lors de la résolution du système d&apos;équations </translation>
-    </message>
-    <message>
-        <source>LOES: Fehler...</source>
-        <translation>LOES : erreur...</translation>
-    </message>
-    <message>
         <source>Please change this wing (it gives no lift)!</source>
         <translation>Veuillez modifier cette aile (elle ne porte pas) !</translation>
     </message>
@@ -233,6 +213,50 @@
     <message>
         <source>The home folder does not exist: settings are not kept.</source>
         <translation>Le dossier personnel n&apos;existe pas : les réglages ne sont pas conservés.</translation>
+    </message>
+    <message>
+        <source>Wing %1, trapezium 1: span 0 mm.</source>
+        <translation>Aile %1, trapèze 1 : envergure 0 mm.</translation>
+    </message>
+    <message>
+        <source>Wing %1, trapeziums 1 to %2: span 0 mm.</source>
+        <translation>Aile %1, trapèzes 1 à %2 : envergure 0 mm.</translation>
+    </message>
+    <message>
+        <source>A wing needs a span.</source>
+        <translation>Une aile a besoin d&apos;une envergure.</translation>
+    </message>
+    <message>
+        <source>Wing %1, trapezium %2: root chord %3 mm.</source>
+        <translation>Aile %1, trapèze %2 : corde d&apos;emplanture %3 mm.</translation>
+    </message>
+    <message>
+        <source>Wing %1, trapezium %2: tip chord %3 mm.</source>
+        <translation>Aile %1, trapèze %2 : corde d&apos;extrémité %3 mm.</translation>
+    </message>
+    <message>
+        <source>A trapezium needs a chord at both ends.</source>
+        <translation>Un trapèze a besoin d&apos;une corde à ses deux bouts.</translation>
+    </message>
+    <message>
+        <source>TRIM9: Error. itmax is%1 , no calculation possible//</source>
+        <translation>TRIM9 : erreur. itmax vaut%1 , aucun calcul possible//</translation>
+    </message>
+    <message>
+        <source> TRIM9M: The system of equations cannot be solved //</source>
+        <translation> TRIM9M : le système d&apos;équations n&apos;a pas de solution //</translation>
+    </message>
+    <message>
+        <source>EINFLUSS: The influence matrix could not be built</source>
+        <translation>EINFLUSS : la matrice d&apos;influence n&apos;a pas pu être construite</translation>
+    </message>
+    <message>
+        <source>LOES: Error while solving the system of equations </source>
+        <translation>LOES : erreur lors de la résolution du système d&apos;équations </translation>
+    </message>
+    <message>
+        <source>LOES: Error...</source>
+        <translation>LOES : erreur...</translation>
     </message>
 </context>
 <context>
@@ -334,6 +358,18 @@
         <source>x_cg now: %1mm</source>
         <translation>x_cg actuel : %1mm</translation>
     </message>
+    <message>
+        <source>= %1% lm</source>
+        <translation>= %1% lm</translation>
+    </message>
+    <message>
+        <source>lm leading edge: %1mm</source>
+        <translation>Bord d&apos;attaque de lm : %1mm</translation>
+    </message>
+    <message>
+        <source>Attention: a static margin of %1% lies outside %2 to %3%; it is used as typed.</source>
+        <translation>Attention : une marge statique de %1% sort de %2 à %3% ; elle est utilisée telle que saisie.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryPage</name>
@@ -420,6 +456,14 @@
     <message>
         <source>movable item:</source>
         <translation>élément mobile :</translation>
+    </message>
+    <message>
+        <source>%1 % lm</source>
+        <translation>%1 % lm</translation>
+    </message>
+    <message>
+        <source>leading edge of lm: </source>
+        <translation>bord d&apos;attaque de lm : </translation>
     </message>
 </context>
 <context>
@@ -951,6 +995,179 @@
     <message>
         <source>Down</source>
         <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Exemples</translation>
+    </message>
+    <message>
+        <source>Span b from tip to tip, the centre gap included.</source>
+        <translation>Envergure b d&apos;un bout à l&apos;autre, fente centrale comprise.</translation>
+    </message>
+    <message>
+        <source>Area s of both halves, without the centre gap.</source>
+        <translation>Surface s des deux demi-ailes, sans la fente centrale.</translation>
+    </message>
+    <message>
+        <source>Mean aerodynamic chord lm: the chord averaged over the span, each chord weighted by itself. The static margin is given in % of it.</source>
+        <translation>Corde aérodynamique moyenne lm : la corde moyennée sur l&apos;envergure, chaque corde pondérée par elle-même. La marge statique est donnée en % de celle-ci.</translation>
+    </message>
+    <message>
+        <source>Geometric neutral point r25: the quarter point of lm, measured rearwards from the wing&apos;s root leading edge.</source>
+        <translation>Foyer géométrique r25 : le quart avant de lm, mesuré vers l&apos;arrière depuis le bord d&apos;attaque de l&apos;emplanture.</translation>
+    </message>
+    <message>
+        <source>Aspect ratio lam = b² / s.</source>
+        <translation>Allongement lam = b² / s.</translation>
+    </message>
+    <message>
+        <source>Aerodynamic centre anp of this wing in the whole aircraft, from the vortex-lattice calculation, measured rearwards from its root leading edge.</source>
+        <translation>Foyer aérodynamique anp de cette aile dans l&apos;avion entier, d&apos;après le calcul par treillis de tourbillons, mesuré vers l&apos;arrière depuis son bord d&apos;attaque à l&apos;emplanture.</translation>
+    </message>
+    <message>
+        <source>After a calculation:
+lm leading edge: x of the leading edge of the reference wing&apos;s mean chord lm.
+Reference area S and length lm: those of the reference wing, the one of largest span.
+x_cg (16%): the centre of gravity for a static margin of 16 % of lm ahead of the neutral point;
+= 13.2% lm: the same position, 13.2 % of lm behind the leading edge of lm.
+x_ac: the neutral point (aerodynamic centre) of the whole aircraft.
+Every x is measured rearwards from the root leading edge of wing 1.
+A click magnifies the view or returns it to its size; dragging down magnifies it while the button is held.</source>
+        <translation>Après un calcul :
+Bord d&apos;attaque de lm : x du bord d&apos;attaque de la corde moyenne lm de l&apos;aile de référence.
+Surface S et corde lm de référence : celles de l&apos;aile de référence, celle de plus grande envergure.
+x_CG (16%) : le centre de gravité pour une marge statique de 16 % de lm en avant du foyer ;
+= 13.2% lm : la même position, à 13.2 % de lm derrière le bord d&apos;attaque de lm.
+x_F : le foyer de l&apos;avion entier.
+Chaque x se mesure vers l&apos;arrière depuis le bord d&apos;attaque de l&apos;emplanture de l&apos;aile 1.
+Un clic agrandit la vue ou lui rend sa taille ; tirer vers le bas l&apos;agrandit tant que le bouton reste enfoncé.</translation>
+    </message>
+    <message>
+        <source>Read as %1 mm.</source>
+        <translation>Lu comme %1 mm.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>ws::TForm3</name>
+    <message>
+        <source>Print to PDF file</source>
+        <translation>Imprimer dans un fichier PDF</translation>
+    </message>
+    <message>
+        <source>Written to the PDF file %1</source>
+        <translation>Écrit dans le fichier PDF %1</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>Printer resolution:</source>
+        <translation>Résolution de l&apos;imprimante :</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Auflösung</source>
+        <comment>the design&apos;s header, German in English too</comment>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>No printer is installed. The page can only be written to a PDF file.</source>
+        <translation>Aucune imprimante n&apos;est installée. La page ne peut être écrite que dans un fichier PDF.</translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation>Fichier PDF</translation>
+    </message>
+    <message>
+        <source>default %1dpi</source>
+        <translation>défaut %1dpi</translation>
+    </message>
+    <message>
+        <source>The printer reports no resolutions; its default resolution is used.</source>
+        <translation>L&apos;imprimante n&apos;indique aucune résolution ; sa résolution par défaut est utilisée.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so nothing can be printed.</source>
+        <translation>Aucune imprimante n&apos;est installée : rien ne peut être imprimé.</translation>
+    </message>
+    <message>
+        <source>There is no page to print.</source>
+        <translation>Il n&apos;y a aucune page à imprimer.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; reports no resolution; nothing was printed.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;indique aucune résolution ; rien n&apos;a été imprimé.</translation>
+    </message>
+    <message>
+        <source>Choose a printer resolution first; nothing was printed.</source>
+        <translation>Choisissez d&apos;abord une résolution ; rien n&apos;a été imprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>ws::TXPrint</name>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>le dossier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the folder %1 is not writable</source>
+        <translation>le dossier %1 n&apos;est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>the file is write-protected</source>
+        <translation>le fichier est protégé en écriture</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>le fichier ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is no longer installed.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;est plus installée.</translation>
+    </message>
+    <message>
+        <source>A print job is already running.</source>
+        <translation>Une impression est déjà en cours.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; cannot be written: %2.</source>
+        <translation>Le fichier PDF « %1 » ne peut pas être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>The print job on &quot;%1&quot; could not be started.</source>
+        <translation>L&apos;impression sur « %1 » n&apos;a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>No print job is running.</source>
+        <translation>Aucune impression n&apos;est en cours.</translation>
+    </message>
+    <message>
+        <source>The print job could not be completed.</source>
+        <translation>L&apos;impression n&apos;a pas pu être terminée.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; was left empty.</source>
+        <translation>Le fichier PDF « %1 » est resté vide.</translation>
     </message>
 </context>
 </TS>

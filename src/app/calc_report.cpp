@@ -326,9 +326,13 @@ std::string textReport(const AircraftModel& model, const CalcResult& r, const Re
     if (done) {
         out += "reference wing " + std::to_string(e.RefWing) + ": area " + fixed(e.RefArea / 10000, 2) +
                "dm^2, chord " + fixed(e.RefChord, 1) + "mm\n";
-        out += withoutTrailingBlanks(wording.neutralPoint) + "\n";
-        out += withoutTrailingBlanks(wording.cgFront) + "\n";
-        out += withoutTrailingBlanks(wording.cgRear) + "\n";
+        const auto line = [&out](const std::string& row, const std::string& more) {
+            out += withoutTrailingBlanks(row) + (more.empty() ? "" : " " + more) + "\n";
+        };
+        if (!wording.macLe.empty()) line(wording.macLe, {});
+        line(wording.neutralPoint, {});
+        line(wording.cgFront, wording.cgFrontMac);
+        line(wording.cgRear, wording.cgRearMac);
     }
     if (const auto balance = reportBalance(model, r)) balanceLines(out, *balance, wording);
     if (r.memoShown)
@@ -409,6 +413,7 @@ std::string jsonReport(const std::string& file, const AircraftModel& model, cons
     done ? j.integer(e.RefWing) : j.null();
     result("ref_area", e.RefArea);
     result("ref_chord", e.RefChord);
+    result("mac_le", e.RefMacLe);
     result("margin_low", r.stability.MarginLow);
     result("margin_high", r.stability.MarginHigh);
     j.key("margin_desired");
@@ -416,6 +421,10 @@ std::string jsonReport(const std::string& file, const AircraftModel& model, cons
     result("cg_front", r.stability.CgFront);
     result("cg_rear", r.stability.CgRear);
     result("cg_desired", r.stability.CgDesired);
+    const MacPercent mac = macPercent(r.stability, e.RefMacLe, e.RefChord);
+    result("cg_front_mac_percent", mac.CgFront);
+    result("cg_rear_mac_percent", mac.CgRear);
+    result("cg_desired_mac_percent", mac.CgDesired);
     j.key("calculated");
     j.boolean(done);
     j.key("messages");

@@ -17,7 +17,9 @@ namespace ws {
 // chordwise panels, strips (per trapezium), lift slope and Label_anp; the
 // panel total, the reference wing, the neutral point and the automatic
 // centre-of-gravity range as STABIL writes them (trailing blanks dropped),
-// then the lines of Memo1 when the run left it shown. Those rows and lines
+// (with the leading edge of the reference wing's mean chord and each
+// position in % of the reference chord behind it), then the lines of Memo1
+// when the run left it shown. Those rows and lines
 // come worded in the language of the run; the report's own words stay English.
 // A line after the panel total tells when the sizing took a coarser target
 // than `requestedPanels`. With balance data, "balance:" lines follow the
@@ -31,6 +33,7 @@ namespace ws {
 struct ReportWording {
     std::string neutralPoint, cgFront, cgRear;      // the stability rows
     std::vector<std::string> messages;              // one per entry of result.memo
+    std::string macLe{}, cgFrontMac{}, cgRearMac{};  // "lm leading edge: 14.3mm", "= 13.2% lm"
     std::vector<std::string> balanceMessages = {};  // one per entry of the balance figures' messages
     std::string balanceStatus = {}, ballast = {}, move = {};  // worded balance results, when referenced
     // The same of the converged estimate, when there is one.
@@ -45,8 +48,9 @@ std::string textReport(const AircraftModel& model, const CalcResult& result, con
                        int requestedPanels = kTargetPanels, const ConvergedResult* converged = nullptr);
 
 // One JSON object (keys: file, wing_count, wings, panel_total, target_panels, wings_moved,
-// anp_aircraft, ref_wing, ref_area, ref_chord, margin_low, margin_high,
-// margin_desired, cg_front, cg_rear, cg_desired, calculated, messages,
+// anp_aircraft, ref_wing, ref_area, ref_chord, mac_le, margin_low, margin_high,
+// margin_desired, cg_front, cg_rear, cg_desired, cg_front_mac_percent,
+// cg_rear_mac_percent, cg_desired_mac_percent, calculated, messages,
 // balance; with an estimate also `converged`: status, anp_aircraft,
 // anp_error, wings (wing, lift_slope, lift_slope_error, anp, anp_error),
 // panel_totals, target_panels, margin_low, margin_high, margin_desired,

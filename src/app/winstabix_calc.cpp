@@ -339,11 +339,15 @@ int main(int argc, char** argv) try {
     const ws::ConvergedResult* estimate = line.options.converged ? &converged : nullptr;
     const ws::Evaluation& e = result.evaluation;
     const ws::StabilityRows rows = ws::stabilityRows(result.stability, e.RefArea, e.RefChord, e.AnpAircraft);
+    const ws::MacRows mac = ws::macRows(ws::macPercent(result.stability, e.RefMacLe, e.RefChord), e.RefMacLe);
     ws::ReportWording wording;
     wording.neutralPoint = rows.neutralPoint;
     wording.cgFront = rows.cgFront;
     wording.cgRear = rows.cgRear;
     wording.messages = ws::messageLines(result.memo);
+    wording.macLe = mac.macLe;
+    wording.cgFrontMac = mac.cgFront;
+    wording.cgRearMac = mac.cgRear;
     const std::optional<ws::BalanceFigures> balance = ws::reportBalance(aircraft.model, result);
     if (balance) {
         for (const ws::BalanceMessage& m : balance->messages)

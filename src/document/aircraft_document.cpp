@@ -22,6 +22,10 @@ constexpr int kBalanceTypingId = 3;
 
 }  // namespace
 
+bool DocumentResults::printable() const {
+    return !running && ResultsValid && calc.done();
+}
+
 bool DocumentResults::messagesShown() const {
     return std::any_of(messages.begin(), messages.end(),
                        [](const Message& m) { return m.code != MessageCode::ErrorHead; });
@@ -51,6 +55,12 @@ class AircraftStep : public QUndoCommand {
         change_.quiet = false;
     }
     void undo() override { doc_->apply(before_, change_); }
+    // Field (w, field) of the text before or after this step shows `shown`
+    // where it showed `typed`.
+    void settle(bool after, int w, int field, const QString& typed, const QString& shown) {
+        QString& text = (after ? after_ : before_).field[w][field];
+        if (text == typed) text = shown;
+    }
     int id() const override { return mergeId_; }
     const AircraftChange& change() const { return change_; }
     bool mergeWith(const QUndoCommand* other) override {
@@ -119,6 +129,25 @@ void AircraftDocument::editField(int w, int field, const QString& text) {
     push(std::move(after), std::move(change), kTypingId);
 }
 
+void AircraftDocument::settleField(int w, int field) {
+    const QString typed = text_.field[w][field];
+    const EntryReading reading = readEntry(typed.toStdString(), entryKind(field));
+    if (!reading.differs) return;
+    const QString shown = QString::number(reading.value);
+    text_.field[w][field] = shown;
+    // The steps on either side of the present state hold its text.
+    const int present = undo_->index();
+    for (int i : {present - 1, present}) {
+        if (i < 0 || i >= undo_->count()) continue;
+        auto* step = const_cast<AircraftStep*>(static_cast<const AircraftStep*>(undo_->command(i)));
+        step->settle(i < present, w, field, typed, shown);
+    }
+    AircraftChange change(AircraftChange::Kind::Typed);
+    change.fields.emplace_back(w, field);
+    change.quiet = true;
+    emit aircraftChanged(change);
+}
+
 void AircraftDocument::writeFields(int w, const std::vector<std::pair<int, QString>>& writes) {
     AircraftText after = text_;
     AircraftChange change(AircraftChange::Kind::Drag, w);
@@ -171,7 +200,8 @@ void AircraftDocument::apply(const AircraftText& text, const AircraftChange& cha
         emit balanceChanged();
         return;
     }
-    if (change.quiet) {
+    // The calculation's own heights, and the remarks, leave the results as they are.
+    if (change.quiet || change.kind == AircraftChange::Kind::Remarks) {
         emit aircraftChanged(change);
         return;
     }
@@ -294,6 +324,10 @@ void AircraftDocument::editMargin(const QString& text) {
     if (choice_.marginText == text) return;
     choice_.marginText = text;
     emit stabilityChanged();
+}
+
+bool AircraftDocument::marginImplausible() const {
+    return choice_.manual && !plausibleMargin(choice_.marginDesired());
 }
 
 StabilityNumbers AircraftDocument::stability() const {

@@ -7,7 +7,8 @@
 // by signals; the pages only show it. QtCore and QtGui (QUndoStack) only.
 //
 // Every change of the aircraft is one undoable step and withdraws the
-// results, which no longer belong to it. Lengths are mm, x rearwards.
+// results, which no longer belong to it; the remarks are a step that keeps
+// them. Lengths are mm, x rearwards.
 #pragma once
 
 #include <QObject>
@@ -49,6 +50,9 @@ struct DocumentResults {
     // nothing to say and stays hidden.
     std::vector<Message> messages{{MessageCode::ErrorHead}};
     bool messagesShown() const;
+    // A calculation of the aircraft as it stands, also the one an Open made:
+    // its summary can be printed.
+    bool printable() const;
 };
 
 // Automatic range or one desired margin (RadioButton15/16, Edit31).
@@ -74,6 +78,11 @@ class AircraftDocument : public QObject {
     // ---- Steps, each undoable and named by stepName() -----------------
     // One field typed: keystrokes in the same field make one step.
     void editField(int w, int field, const QString& text);
+    // The field left by the user shows the value it is read as, when its
+    // text said something else ("212.5" becomes "212"). No step: the
+    // aircraft is the same; the history's texts follow, so that Undo and
+    // Redo come back to what the field shows.
+    void settleField(int w, int field);
     // Several fields of wing w written at once (a planform drag).
     void writeFields(int w, const std::vector<std::pair<int, QString>>& writes);
     void chooseTrapCount(int w, int k);
@@ -115,6 +124,9 @@ class AircraftDocument : public QObject {
     const StabilityChoice& stabilityChoice() const { return choice_; }
     void chooseStability(bool manual);
     void editMargin(const QString& text);
+    // A manual margin outside kPlausibleMarginLow..High: used, and warned of
+    // in the message box.
+    bool marginImplausible() const;
     // The centre-of-gravity numbers of the results and the margin as they
     // stand; zero without results.
     StabilityNumbers stability() const;
@@ -140,6 +152,12 @@ class AircraftDocument : public QObject {
     // here on: a fresh history, unmodified, and the results it claims
     // calculated again. A refused file changes nothing and says why.
     std::optional<FileError> open(const std::string& path);
+    // The start-up aircraft, never saved ("Unknown.da4"): a fresh history,
+    // unmodified, without results.
+    void newAircraft();
+    // Opens `path` as a copy that was never saved: its name without folder,
+    // so that Save asks where to write it.
+    std::optional<FileError> openCopy(const std::string& path);
     // Writes the aircraft, with its results while valid: unmodified from here on.
     std::optional<FileError> save(const std::string& path);
     // The name a Save would write to; the file shown stays.

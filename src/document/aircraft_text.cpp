@@ -21,6 +21,10 @@ bool AircraftChange::wholeAircraft() const {
     return false;
 }
 
+EntryKind entryKind(int field) {
+    return field < kOffsetField ? EntryKind::Length : EntryKind::Signed;
+}
+
 AircraftText startupText() {
     AircraftText t;
     for (int w = 1; w <= kMaxWings; ++w) {

@@ -12,6 +12,7 @@
 #include "files/aircraft_file.h"
 #include "model/aircraft.h"
 #include "model/balance_data.h"
+#include "model/entry_rule.h"
 
 namespace ws {
 
@@ -65,6 +66,9 @@ struct AircraftChange {
     // A position, the wing count or everything: the whole aircraft is recalculated.
     bool wholeAircraft() const;
 };
+
+// Chords, spans and the gap are lengths; offsets and positions keep their sign.
+EntryKind entryKind(int field);
 
 // The start-up aircraft with the start-up remarks in the language in force.
 AircraftText startupText();

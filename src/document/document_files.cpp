@@ -71,6 +71,31 @@ std::optional<FileError> AircraftDocument::open(const std::string& path) {
     return std::nullopt;
 }
 
+void AircraftDocument::newAircraft() {
+    undo_->clear();
+    text_ = startupText();
+    model_.AircraftFileName = fileName_ = "Unknown.da4";
+    hasFile_ = false;
+    recompute();
+    withdraw();
+    results_.calculated = false;
+    results_.messages = {{MessageCode::ErrorHead}};
+    bars_.topZoom = 100;
+    emit aircraftChanged(AircraftChange());
+    emit viewBarsChanged();
+    emit recalculated();
+    emit resultsChanged();
+    emit stateChanged();
+}
+
+std::optional<FileError> AircraftDocument::openCopy(const std::string& path) {
+    if (auto error = open(path)) return error;
+    model_.AircraftFileName = fileName_ = std::filesystem::path(path).filename().string();
+    hasFile_ = false;
+    emit stateChanged();
+    return std::nullopt;
+}
+
 std::optional<FileError> AircraftDocument::save(const std::string& path) {
     std::optional<StoredResults> stored;
     if (results_.ResultsValid) {

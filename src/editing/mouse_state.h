@@ -14,8 +14,9 @@ struct MouseState {
     // Aircraft views (pixels of whichever of the two images was last used).
     int lastX = 0;
     int lastY = 0;
-    bool view3DIdle = true;   // no drag on the 3-D view; planform presses and releases share it
-    bool topViewIdle = true;  // no drag on the top view
+    bool view3DIdle = true;      // no drag on the 3-D view; planform presses and releases share it
+    bool topViewIdle = true;     // no drag on the top view
+    bool topViewZoomed = false;  // the press on the top view has moved its zoom bar
 };
 
 }  // namespace ws

@@ -83,6 +83,7 @@ void view3DMouseUp(MouseState& state, PixelPoint pointer) {
 bool topViewMouseDown(MouseState& state, PixelPoint pointer, bool resultsValid) {
     takeOver(state, pointer);
     state.topViewIdle = false;
+    state.topViewZoomed = false;
     return resultsValid;
 }
 
@@ -91,6 +92,7 @@ BarUpdate topViewMouseMove(MouseState& state, const BarPositions& bars, PixelPoi
     BarUpdate update{bars};
     if (state.topViewIdle || !buttons.left) return update;
     moveBar(update, ViewBar::TopZoom, stepOf(pointer.y, state.lastY));
+    state.topViewZoomed = state.topViewZoomed || update.changeCount > 0;
     takeOver(state, pointer);
     return update;
 }
@@ -99,7 +101,10 @@ TopViewRelease topViewMouseUp(MouseState& state, const BarPositions& bars, Pixel
                               bool resultsValid, bool latticeValid) {
     TopViewRelease release;
     release.zoom.bars = bars;
-    setBar(release.zoom, ViewBar::TopZoom, barRange(ViewBar::TopZoom).max);
+    const int fitted = barRange(ViewBar::TopZoom).max;
+    release.magnified = !state.topViewZoomed && bars.topZoom == fitted;
+    setBar(release.zoom, ViewBar::TopZoom, release.magnified ? kClickZoomPosition : fitted);
+    state.topViewZoomed = false;
     takeOver(state, pointer);
     state.topViewIdle = true;
     release.runStabil = resultsValid;

@@ -92,11 +92,16 @@ bool topViewMouseDown(MouseState& state, PixelPoint pointer, bool resultsValid);
 BarUpdate topViewMouseMove(MouseState& state, const BarPositions& bars, PixelPoint pointer,
                            const ModifierState& buttons);
 
-// A release always restores the fitted view. The window sets the zoom bar
-// (its change action runs if it moved), then clears the image, draws the top
-// view with a new fitting and, as flagged, the lattice and the stability marks.
+// The release of a drag restores the fitted view; a click (a press whose
+// movement zoomed nothing) toggles between the fitted view and the one
+// magnified kClickZoom times. The window sets the zoom bar (its change
+// action runs if it moved); unless `magnified`, it then clears the image,
+// draws the top view with a new fitting and, as flagged, the lattice and the
+// stability marks.
+constexpr int kClickZoomPosition = 50;  // magnified 1 + 0.04 × (100 − 50) = 3 times
 struct TopViewRelease {
-    BarUpdate zoom;            // TopZoom at 100
+    BarUpdate zoom;            // TopZoom at 100, or at kClickZoomPosition when magnified
+    bool magnified = false;    // a click on the fitted view
     bool drawLattice = false;  // ResultsValid and LatticeValid
     bool runStabil = false;    // ResultsValid
 };

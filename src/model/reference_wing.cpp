@@ -26,11 +26,18 @@ ReferenceArea referenceArea(double area, double mac, double halfChordSquared, do
     return {filled, 2 * (rootChord * rootChord * gapY + halfChordSquared) / filled};
 }
 
-double referenceLeadingEdge(double area, double mac, double r25, double rootChord, double rootX, double gapY) {
-    const double own = r25 - mac / 4;
-    if (gapY == 0 || !(area > 0)) return own;
-    const double gap = 2 * rootChord * gapY;
-    return (area * own + gap * rootX) / (area + gap);
+double meanChordLeadingEdge(const WingPlanform& p) {
+    const double gap = p.StationY[1];
+    double weight = p.StationChord[1] * gap;  // ∫c dy over one half
+    double moment = p.StationX[1] * weight;   // ∫x_le c dy
+    for (int j = 1; j < p.StationCount; ++j) {
+        const double dy = p.StationY[j + 1] - p.StationY[j];
+        const double c0 = p.StationChord[j], dc = p.StationChord[j + 1] - c0;
+        const double x0 = p.StationX[j], dx = p.StationX[j + 1] - x0;
+        weight += (c0 + dc / 2) * dy;
+        moment += (x0 * c0 + (x0 * dc + dx * c0) / 2 + dx * dc / 3) * dy;
+    }
+    return weight > 0 ? moment / weight : p.StationX[1];
 }
 
 }  // namespace ws

@@ -6,6 +6,8 @@
 
 #include <span>
 
+#include "model/planform.h"
+
 namespace ws {
 
 struct WingExtent {
@@ -30,10 +32,10 @@ struct ReferenceArea {
 // `halfChordSquared`, the integral of the chord squared over one half.
 ReferenceArea referenceArea(double area, double mac, double halfChordSquared, double rootChord, double gapY);
 
-// x of the mean-chord leading edge, (2/S)·∫x_le·c dy over both halves: of a
-// planform with area `area`, mean chord `mac` and (absolute) quarter point
-// `r25`, r25 − mac/4; with a centre gap of half-width `gapY`, of the wing
-// with the gap filled by a rectangle of `rootChord` at the root's `rootX`.
-double referenceLeadingEdge(double area, double mac, double r25, double rootChord, double rootX, double gapY);
+// x of the leading edge of the wing's mean chord, absolute: the leading edge
+// averaged over one half weighted by the chord (so r25 − lm/4 of the planform
+// values), the centre gap filled as referenceArea fills it. The root leading
+// edge for a wing without area.
+double meanChordLeadingEdge(const WingPlanform& wing);
 
 }  // namespace ws

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -34,7 +35,7 @@ T* place(T* control, const char* name, int left, int top) {
 }
 
 QString choosePdfFile(QWidget* parent, const QString& suggested) {
-    QFileDialog dialog(parent, QStringLiteral("Print to PDF file"), suggested, QStringLiteral("*.pdf"));
+    QFileDialog dialog(parent, TForm3::tr("Print to PDF file"), suggested, QStringLiteral("*.pdf"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -46,7 +47,6 @@ QString choosePdfFile(QWidget* parent, const QString& suggested) {
 TForm3::TForm3(std::unique_ptr<PrinterCatalog> catalog, QWidget* parent)
     : QDialog(parent), XPrnSet2(std::move(catalog)) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Printer"));
     setFont(dialogFont());
     setModal(false);
     setFixedSize(kClientSize);
@@ -55,8 +55,7 @@ TForm3::TForm3(std::unique_ptr<PrinterCatalog> catalog, QWidget* parent)
     ComboBox1->setEditable(false);
     ComboBox1->resize(369, ComboBox1->sizeHint().height());
 
-    Label2 = place(new QLabel(QStringLiteral("Printer resolution:"), this), "Label2", 3, 37);
-    Label2->adjustSize();
+    Label2 = place(new QLabel(this), "Label2", 3, 37);
 
     StringGrid2 = place(new QTableWidget(this), "StringGrid2", 3, 56);
     StringGrid2->resize(129, 90);
@@ -72,19 +71,25 @@ TForm3::TForm3(std::unique_ptr<PrinterCatalog> catalog, QWidget* parent)
     StringGrid2->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    CheckBoxColor = place(new QCheckBox(QStringLiteral("Color"), this), "CheckBoxColor", 163, 36);
-    CheckBoxColor->adjustSize();
+    CheckBoxColor = place(new QCheckBox(this), "CheckBoxColor", 163, 36);
 
-    Button1 = place(new QPushButton(QStringLiteral("Cancel"), this), "Button1", 238, 73);
+    Button1 = place(new QPushButton(this), "Button1", 238, 73);
     Button1->resize(73, 25);
-    ButtonClose = place(new QPushButton(QStringLiteral("Print"), this), "ButtonClose", 238, 113);
+    ButtonClose = place(new QPushButton(this), "ButtonClose", 238, 113);
     ButtonClose->resize(73, 25);
     ButtonClose->setEnabled(false);
 
     askPdfFileName = [this](const QString& suggested) { return choosePdfFile(this, suggested); };
-    reportFailure = [this](const QString& reason) {
-        QMessageBox::warning(this, QStringLiteral("Printer"), reason);
+    reportFailure = [this](const QString& reason) { QMessageBox::warning(this, windowTitle(), reason); };
+    // Without blocking: the page is written, nothing waits for the answer.
+    reportWritten = [this](const QString& path) {
+        auto* box = new QMessageBox(QMessageBox::Information, windowTitle(),
+                                    tr("Written to the PDF file %1").arg(QDir::toNativeSeparators(path)),
+                                    QMessageBox::Ok, parentWidget());
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
     };
+    writeTexts();
 
     connect(ComboBox1, &QComboBox::activated, this, &TForm3::ComboBox1Change);
     connect(CheckBoxColor, &QCheckBox::toggled, this, [this] { CheckBoxColorClick(); });
@@ -95,6 +100,28 @@ TForm3::TForm3(std::unique_ptr<PrinterCatalog> catalog, QWidget* parent)
 }
 
 TForm3::~TForm3() = default;
+
+// English and German keep the design's words (German reads them in English
+// and the grid's header in German); French and Spanish have their own.
+void TForm3::writeTexts() {
+    setWindowTitle(tr("Printer"));
+    Label2->setText(tr("Printer resolution:"));
+    Label2->adjustSize();
+    CheckBoxColor->setText(tr("Color"));
+    CheckBoxColor->adjustSize();
+    Button1->setText(tr("Cancel"));
+    ButtonClose->setText(tr("Print"));
+    StringGrid2->setHorizontalHeaderLabels(
+        {QStringLiteral("i"), tr("Auflösung", "the design's header, German in English too")});
+}
+
+void TForm3::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) {
+        writeTexts();
+        refillResolutions();
+    }
+    QDialog::changeEvent(e);
+}
 
 void TForm3::setPage(const PrintPage& page, const QString& pdfName) {
     page_ = page;
@@ -130,7 +157,7 @@ void TForm3::tellIfNoPrinter() {
     if (noPrinterTold_) return;
     // Set first: the message box takes the focus and gives it back.
     noPrinterTold_ = true;
-    fail(QStringLiteral("No printer is installed. The page can only be written to a PDF file."));
+    fail(tr("No printer is installed. The page can only be written to a PDF file."));
 }
 
 void TForm3::FormActivate() {
@@ -139,14 +166,17 @@ void TForm3::FormActivate() {
     if (XPrnSet2.printersAvailable()) {
         const QSignalBlocker quiet(ComboBox1);
         ComboBox1->clear();
-        ComboBox1->addItems(XPrnSet2.printerNames());
+        QStringList names = XPrnSet2.printerNames();
+        // The PDF file, last, in the words of the language in force.
+        if (!names.isEmpty() && names.last() == QLatin1String(kPdfPrinterName)) names.last() = tr("PDF file");
+        ComboBox1->addItems(names);
         ComboBox1->setCurrentIndex(XPrnSet2.currentPrinterIndex());
         ButtonClose->setEnabled(true);
     }
     const int width = StringGrid2->width();
     StringGrid2->setColumnWidth(0, width / 4 - 10);
     StringGrid2->setColumnWidth(1, 3 * width / 4 - 10);
-    StringGrid2->setHorizontalHeaderLabels({QStringLiteral("i"), QStringLiteral("Auflösung")});
+    writeTexts();
     refillResolutions();
     refillColour();
 }
@@ -171,12 +201,11 @@ void TForm3::refillResolutions() {
         // The stand-in default says so in the few pixels the column has.
         const QString text =
             reported ? QStringLiteral("%1x%2dpi²").arg(XPrnSet2.resolutionX(i)).arg(XPrnSet2.resolutionY(i))
-                     : QStringLiteral("default %1dpi").arg(XPrnSet2.resolutionX(i));
+                     : tr("default %1dpi").arg(XPrnSet2.resolutionX(i));
         auto* number = new QTableWidgetItem(QString::number(i));
         auto* resolution = new QTableWidgetItem(text);
         if (!reported)
-            resolution->setToolTip(
-                QStringLiteral("The printer reports no resolutions; its default resolution is used."));
+            resolution->setToolTip(tr("The printer reports no resolutions; its default resolution is used."));
         StringGrid2->setItem(i, 0, number);
         StringGrid2->setItem(i, 1, resolution);
     }
@@ -202,16 +231,15 @@ void TForm3::fail(const QString& reason) {
 
 void TForm3::ButtonCloseClick() {
     const PrinterCaps* printer = XPrnSet2.currentPrinter();
-    if (!printer) return fail(QStringLiteral("No printer is installed, so nothing can be printed."));
-    if (!page_ && !document_) return fail(QStringLiteral("There is no page to print."));
+    if (!printer) return fail(tr("No printer is installed, so nothing can be printed."));
+    if (!page_ && !document_) return fail(tr("There is no page to print."));
     if (XPrnSet2.resolutionCount() == 0)
-        return fail(QStringLiteral("The printer \"%1\" reports no resolution; nothing was printed.")
-                        .arg(printer->name));
+        return fail(tr("The printer \"%1\" reports no resolution; nothing was printed.").arg(printer->name));
     const int r = StringGrid2->currentRow();
     XPrnSet2.setResolution(r);
     const int dpi = XPrnSet2.resolutionX(r);
     // Out of range the rectangle would shrink to a point: an empty page.
-    if (dpi <= 0) return fail(QStringLiteral("Choose a printer resolution first; nothing was printed."));
+    if (dpi <= 0) return fail(tr("Choose a printer resolution first; nothing was printed."));
 
     // A document is laid out before anything is asked or started.
     std::vector<PrintPage> sheets;
@@ -237,6 +265,7 @@ void TForm3::ButtonCloseClick() {
         XPrint.DrawPage(pageRectangle(dpi), page_);
     if (!XPrint.EndDoc()) return fail(XPrint.errorText());
     close();
+    if (!pdfPath.isEmpty() && reportWritten) reportWritten(pdfPath);
 }
 
 void TForm3::Button1Click() {

@@ -1,8 +1,9 @@
 // The print settings dialog "Printer": printer, resolution and colour, then
 // the page picture is printed into its fixed rectangle, or nothing happens.
-// Shown without blocking the main window; its texts stay in the language
-// they were designed in, and it lays out in plain pixels with an 11-pixel
-// font (its design is the 96-dpi one, unlike the main window's).
+// Shown without blocking the main window; its texts are the design's in
+// English and German, translated in French and Spanish, and it lays out in
+// plain pixels with an 11-pixel font (its design is the 96-dpi one, unlike
+// the main window's).
 #pragma once
 
 #include <QDialog>
@@ -54,6 +55,8 @@ class TForm3 : public QDialog {
     // dialog ("*.pdf") and a warning box. After a failure the dialog stays open.
     std::function<QString(const QString& suggested)> askPdfFileName;
     std::function<void(const QString& reason)> reportFailure;
+    // Told where a PDF file was written; the default is an information box.
+    std::function<void(const QString& path)> reportWritten;
 
     QComboBox* ComboBox1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -64,8 +67,10 @@ class TForm3 : public QDialog {
 
   protected:
     bool event(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
   private:
+    void writeTexts();
     void refillResolutions();
     void refillColour();
     void fail(const QString& reason);

@@ -1,5 +1,6 @@
 #include "printing/XPrint.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -16,11 +17,15 @@ namespace {
 QString fileProblem(const QString& path) {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir()) return QStringLiteral("the folder %1 does not exist").arg(folder.absoluteFilePath());
+    if (!folder.isDir())
+        return QCoreApplication::translate("ws::TXPrint", "the folder %1 does not exist")
+            .arg(folder.absoluteFilePath());
     if (!folder.isWritable())
-        return QStringLiteral("the folder %1 is not writable").arg(folder.absoluteFilePath());
-    if (file.exists() && !file.isWritable()) return QStringLiteral("the file is write-protected");
-    return QStringLiteral("the file cannot be opened");
+        return QCoreApplication::translate("ws::TXPrint", "the folder %1 is not writable")
+            .arg(folder.absoluteFilePath());
+    if (file.exists() && !file.isWritable())
+        return QCoreApplication::translate("ws::TXPrint", "the file is write-protected");
+    return QCoreApplication::translate("ws::TXPrint", "the file cannot be opened");
 }
 
 }  // namespace
@@ -47,7 +52,8 @@ std::unique_ptr<QPrinter> TXPrint::configured(const PrinterCaps& printer, const 
     } else {
         const QPrinterInfo info = QPrinterInfo::printerInfo(printer.name);
         if (info.isNull()) {
-            error_ = QStringLiteral("The printer \"%1\" is no longer installed.").arg(printer.name);
+            error_ = QCoreApplication::translate("ws::TXPrint", "The printer \"%1\" is no longer installed.")
+                         .arg(printer.name);
             return nullptr;
         }
         job = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
@@ -77,17 +83,19 @@ std::optional<Paper> TXPrint::PaperOf(const PrinterCaps& printer, const PrinterS
 bool TXPrint::BeginDoc(const PrinterCaps& printer, const PrinterSettings& settings, const QString& pdfPath) {
     error_.clear();
     if (printing_) {
-        error_ = QStringLiteral("A print job is already running.");
+        error_ = QCoreApplication::translate("ws::TXPrint", "A print job is already running.");
         return false;
     }
     printer_ = configured(printer, settings, pdfPath);
     if (!printer_) return false;
 
     if (!painter_.begin(printer_.get())) {
-        error_ = printer.pdfFile
-                     ? QStringLiteral("The PDF file \"%1\" cannot be written: %2.")
-                           .arg(QFileInfo(pdfPath).fileName(), fileProblem(pdfPath))
-                     : QStringLiteral("The print job on \"%1\" could not be started.").arg(printer.name);
+        error_ =
+            printer.pdfFile
+                ? QCoreApplication::translate("ws::TXPrint", "The PDF file \"%1\" cannot be written: %2.")
+                      .arg(QFileInfo(pdfPath).fileName(), fileProblem(pdfPath))
+                : QCoreApplication::translate("ws::TXPrint", "The print job on \"%1\" could not be started.")
+                      .arg(printer.name);
         printer_.reset();
         return false;
     }
@@ -114,7 +122,7 @@ void TXPrint::DrawSheets(const std::vector<PrintPage>& pages) {
 
 bool TXPrint::EndDoc() {
     if (!printing_) {
-        error_ = QStringLiteral("No print job is running.");
+        error_ = QCoreApplication::translate("ws::TXPrint", "No print job is running.");
         return false;
     }
     printing_ = false;
@@ -122,11 +130,12 @@ bool TXPrint::EndDoc() {
     const bool failed = printer_->printerState() == QPrinter::Error;
     printer_.reset();
     if (!ended || failed) {
-        error_ = QStringLiteral("The print job could not be completed.");
+        error_ = QCoreApplication::translate("ws::TXPrint", "The print job could not be completed.");
         return false;
     }
     if (!pdfPath_.isEmpty() && QFileInfo(pdfPath_).size() == 0) {
-        error_ = QStringLiteral("The PDF file \"%1\" was left empty.").arg(QFileInfo(pdfPath_).fileName());
+        error_ = QCoreApplication::translate("ws::TXPrint", "The PDF file \"%1\" was left empty.")
+                     .arg(QFileInfo(pdfPath_).fileName());
         return false;
     }
     return true;

@@ -114,10 +114,20 @@ std::vector<PageText> summaryTexts(const PrintJobInput& v) {
         out.push_back({0, y, label});
         out.push_back({kValueColumn, y, m(value, 5, 1) + " mm"});
     };
+    // The positions also in % of the reference chord behind its leading edge.
+    const auto percent = [&](int y, double value) {
+        out.push_back(
+            {kPercentColumn, y, say(QT_TRANSLATE_NOOP("SummaryPage", "%1 % lm")).arg(m(value, 5, 1))});
+    };
+    const MacPercent mac = macPercent(s, e.RefMacLe, e.RefChord);
     stabilityRow(583, say(QT_TRANSLATE_NOOP("SummaryPage", "aerodynamic center: ")), e.AnpAircraft);
     stabilityRow(603, recommended + m(s.MarginHigh, 0, 0) + "%: ", s.CgFront);
+    percent(603, mac.CgFront);
     stabilityRow(623, recommendedLow + m(s.MarginLow, 0, 0) + "%: ", s.CgRear);
+    percent(623, mac.CgRear);
     stabilityRow(643, desired + m(s.MarginDesired, 0, 1) + "%: ", s.CgDesired);
+    percent(643, mac.CgDesired);
+    stabilityRow(663, say(QT_TRANSLATE_NOOP("SummaryPage", "leading edge of lm: ")), e.RefMacLe);
 
     const int wings = clampedWingCount(v.calc->CalcWingCount);
     for (int w = 1; w <= wings; ++w) addWingBlock(out, v, w);

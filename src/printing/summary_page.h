@@ -31,6 +31,7 @@ inline constexpr QRect kTopCopyPlace(0, 42, 616, 312);
 inline constexpr QRect kView3DCopyPlace(0, 357, 616, 191);
 
 inline constexpr int kValueColumn = 420;      // stability values
+inline constexpr int kPercentColumn = 510;    // the positions in % of the reference chord
 inline constexpr int kWingLabelColumn = 320;  // right column of a wing block
 inline constexpr int kWingValueColumn = 510;
 inline constexpr int kRightLabelWidth = 20;                   // characters, blanks included

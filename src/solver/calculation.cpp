@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "solver/entry_check.h"
 #include "solver/overlap.h"
 #include "solver/plausibility.h"
 
@@ -119,7 +120,9 @@ void runCalculation(const AircraftModel& model, const CalcOptions& options, Solv
     else
         result.memo = {{MessageCode::ErrorHead}};
 
-    const std::optional<Refusal> refusal = calculateLattice(planforms, options, workspace, result);
+    // Entries no lattice can be made of are named before the lattice is sized.
+    std::optional<Refusal> refusal = refusedForMissingEntries(model, result.CalcWingCount);
+    if (!refusal) refusal = calculateLattice(planforms, options, workspace, result);
     if (refusal) {
         result.memo.insert(result.memo.end(), refusal->lines.begin(), refusal->lines.end());
         result.evaluation = {};

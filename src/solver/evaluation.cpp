@@ -73,6 +73,7 @@ Evaluation WIRBEL_ERG(const Lattice& lattice, const double* gamma, const WingPla
     }
 
     const WingPlanform& p = wings[r];
+    e.RefMacLe = meanChordLeadingEdge(p);
     const int ns = p.StationCount;
     e.RefOutlineCount = 2 * ns + 2;
     e.RefOutline[0] = {p.StationX[1], 0};

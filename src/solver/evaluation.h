@@ -21,6 +21,7 @@ struct Evaluation {
     double AnpAircraft = 0;
     int RefWing = 0;
     double RefArea = 0, RefChord = 0;
+    double RefMacLe = 0;  // x of the leading edge of the reference wing's mean chord
     // Half planform of the reference wing from the root leading edge on the
     // centre line out along the leading edge and back along the trailing edge.
     std::array<OutlinePoint, 2 * kMaxStations + 2> RefOutline{};

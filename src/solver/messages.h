@@ -35,8 +35,13 @@ enum class MessageCode {
     NoSettingsFolder,         // a: 0 no home at all, 1 the home named does not exist
     TrapeziumFailed,          // a: the wing, b: the trapezium; Newton did not converge
     MoreTipChord,
+    NoSpan,  // a: the wing, b: its trapeziums, all without span
+    WingNeedsSpan,
+    NoRootChord,  // a: the wing, b: the trapezium, c: the chord's value
+    NoTipChord,   // the same
+    TrapeziumNeedsChords,
     Itmax,         // a: itmax
-    TrimSingular,  // the lines below were written in German only
+    TrimSingular,  // the design wrote it and the lines below in German only
     Einfluss,
     Loes,
     LoesDriver,
@@ -50,6 +55,7 @@ struct Message {
     MessageCode code = MessageCode::ErrorHead;
     long long a = 0;
     long long b = 0;
+    long long c = 0;
     friend bool operator==(const Message&, const Message&) = default;
 };
 

@@ -109,8 +109,7 @@ BalanceReference balanceReference(const AircraftModel& model, int refWing, doubl
     BalanceReference r;
     r.neutralPoint = neutralPoint;
     r.chord = refChord;
-    r.chordLeadingEdge = referenceLeadingEdge(p.WingArea, p.WingMAC, p.StationX[1] + p.WingR25,
-                                              p.StationChord[1], p.StationX[1], p.StationY[1]);
+    r.chordLeadingEdge = meanChordLeadingEdge(p);
     r.target = recommendedCg(numbers, manual);
     if (manual) {
         const double tolerance = std::abs(refChord) * kManualTolerance / 100;

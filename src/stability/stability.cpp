@@ -55,4 +55,14 @@ double recommendedCg(const StabilityNumbers& s, bool manual) {
     return manual ? s.CgDesired : (s.CgFront + s.CgRear) / 2;
 }
 
+MacPercent macPercent(const StabilityNumbers& s, double macLe, double refChord) {
+    if (!(refChord > 0)) return {};
+    const auto percent = [&](double x) { return (x - macLe) / refChord * 100; };
+    return {percent(s.CgFront), percent(s.CgRear), percent(s.CgDesired)};
+}
+
+bool plausibleMargin(double margin) {
+    return margin >= kPlausibleMarginLow && margin <= kPlausibleMarginHigh;
+}
+
 }  // namespace ws

@@ -33,6 +33,18 @@ StabilityNumbers stabilityNumbers(int calcWingCount, double anpAircraft, double 
 // position with a manual margin, the middle of the range otherwise.
 double recommendedCg(const StabilityNumbers& numbers, bool manual);
 
+// The centre-of-gravity positions in percent of the reference chord behind
+// `macLe`, the leading edge of the reference wing's mean chord ("% MAC");
+// 0 without a reference chord.
+struct MacPercent {
+    double CgFront = 0, CgRear = 0, CgDesired = 0;
+};
+MacPercent macPercent(const StabilityNumbers& numbers, double macLe, double refChord);
+
+// A desired margin outside this range is used, with a warning.
+constexpr double kPlausibleMarginLow = -10, kPlausibleMarginHigh = 40;  // percent
+bool plausibleMargin(double margin);
+
 // The text rows STABIL writes into the top view, trailing blanks included
 // (they overwrite what a longer row left there). Worded in the language of
 // the interface by the text catalogue above the core.

@@ -98,20 +98,41 @@ QString messageText(const Message& m) {
         case MessageCode::MoreTipChord:
             return say(
                 QT_TRANSLATE_NOOP("Calculation", "Please change this trapezium (more chord length at tip)!"));
-        // These were only ever written in German; English shows them as they are.
+        case MessageCode::NoSpan:
+            if (m.b <= 1)
+                return say(QT_TRANSLATE_NOOP("Calculation", "Wing %1, trapezium 1: span 0 mm.")).arg(m.a);
+            return say(QT_TRANSLATE_NOOP("Calculation", "Wing %1, trapeziums 1 to %2: span 0 mm."))
+                .arg(m.a)
+                .arg(m.b);
+        case MessageCode::WingNeedsSpan:
+            return say(QT_TRANSLATE_NOOP("Calculation", "A wing needs a span."));
+        case MessageCode::NoRootChord:
+            return say(QT_TRANSLATE_NOOP("Calculation", "Wing %1, trapezium %2: root chord %3 mm."))
+                .arg(m.a)
+                .arg(m.b)
+                .arg(m.c);
+        case MessageCode::NoTipChord:
+            return say(QT_TRANSLATE_NOOP("Calculation", "Wing %1, trapezium %2: tip chord %3 mm."))
+                .arg(m.a)
+                .arg(m.b)
+                .arg(m.c);
+        case MessageCode::TrapeziumNeedsChords:
+            return say(QT_TRANSLATE_NOOP("Calculation", "A trapezium needs a chord at both ends."));
+        // The design wrote these in German only; German keeps those words.
         case MessageCode::Itmax:
             return say(QT_TRANSLATE_NOOP("Calculation",
-                                         "TRIM9: Fehler. itmax ist%1 , keine Berechnung moeglich//"))
+                                         "TRIM9: Error. itmax is%1 , no calculation possible//"))
                 .arg(number(m.a, 2));
         case MessageCode::TrimSingular:
             return say(
-                QT_TRANSLATE_NOOP("Calculation", " TRIM9M: Das Gleichungssystem ist nicht loesbar //"));
+                QT_TRANSLATE_NOOP("Calculation", " TRIM9M: The system of equations cannot be solved //"));
         case MessageCode::Einfluss:
-            return say(QT_TRANSLATE_NOOP("Calculation", "EINFLUSS: Irgend ein Kuddel-Muddel"));
+            return say(QT_TRANSLATE_NOOP("Calculation", "EINFLUSS: The influence matrix could not be built"));
         case MessageCode::Loes:
-            return say(QT_TRANSLATE_NOOP("Calculation", "LOES: Fehler beim Loesen des Gleichungssystems "));
+            return say(
+                QT_TRANSLATE_NOOP("Calculation", "LOES: Error while solving the system of equations "));
         case MessageCode::LoesDriver:
-            return say(QT_TRANSLATE_NOOP("Calculation", "LOES: Fehler..."));
+            return say(QT_TRANSLATE_NOOP("Calculation", "LOES: Error..."));
         case MessageCode::FineLatticeReduced:
             return say(QT_TRANSLATE_NOOP("Calculation",
                                          "Converged estimate: the finer lattice was refused; the finest "
@@ -172,6 +193,23 @@ std::string convergedNeutralPointRow(double anpAircraft, std::optional<double> e
     if (!error) return text(row(QT_TRANSLATE_NOOP("Stability", "x_ac: %1mm")).arg(anp));
     return text(row(QT_TRANSLATE_NOOP("Stability", "x_ac: %1 ± %2mm"))
                     .arg(anp, QString::fromStdString(fixed(*error, 1))));
+}
+
+MacRows macRows(const MacPercent& p, double macLe) {
+    const auto percent = [](double v) {
+        return text(row(QT_TRANSLATE_NOOP("Stability", "= %1% lm")).arg(QString::fromStdString(fixed(v, 1))));
+    };
+    return {text(row(QT_TRANSLATE_NOOP("Stability", "lm leading edge: %1mm"))
+                     .arg(QString::fromStdString(fixed(macLe, 1)))),
+            percent(p.CgFront), percent(p.CgRear), percent(p.CgDesired)};
+}
+
+QString marginWarningText(double margin) {
+    return row(QT_TRANSLATE_NOOP(
+                   "Stability",
+                   "Attention: a static margin of %1% lies outside %2 to %3%; it is used as typed."))
+        .arg(QString::fromStdString(fixed(margin, 1)), QString::fromStdString(fixed(kPlausibleMarginLow, 0)),
+             QString::fromStdString(fixed(kPlausibleMarginHigh, 0)));
 }
 
 ExportWords exportWords(const std::optional<StabilityMarks>& marks) {

@@ -30,6 +30,18 @@ StabilityRows stabilityRows(const StabilityNumbers& numbers, double refArea, dou
 // the plain row without an error bar (not converged). No trailing blanks.
 std::string convergedNeutralPointRow(double anpAircraft, std::optional<double> error);
 
+// The centre-of-gravity positions in % of the reference chord behind the
+// leading edge of the reference wing's mean chord, as the top view, the
+// printed page and the batch report add them.
+struct MacRows {
+    std::string macLe;                       // "lm leading edge: 14.3mm"
+    std::string cgFront, cgRear, cgDesired;  // "= 13.2% lm", appended to their rows
+};
+MacRows macRows(const MacPercent& percent, double macLe);
+
+// The warning below the messages for a desired margin outside the plausible range.
+QString marginWarningText(double margin);
+
 // The words of a drawing exported for `marks` (none without results).
 ExportWords exportWords(const std::optional<StabilityMarks>& marks);
 

@@ -1,12 +1,17 @@
 #include "ui/Unit2.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
+#include <QShortcut>
+#include <QUrl>
 #include <string>
 
 #include "ui/controls.h"
 #include "ui/design_scale.h"
+#include "ui/documentation.h"
 #include "ui/ui_texts.h"
 
 namespace ws {
@@ -33,6 +38,16 @@ constexpr std::array<LabelPlace, 10> kPlaces{{{0, 0, false, false},
 // Room right and below the last label.
 constexpr int kMargin = 20;
 
+// The contact lines: a link to the README's contact where the README is.
+QString contactLine(const QString& text) {
+    const QString readme = documentationFolder() + QStringLiteral("/README.md");
+    if (!QFileInfo::exists(readme)) return text.toHtmlEscaped();
+    QUrl url = QUrl::fromLocalFile(readme);
+    url.setFragment(QStringLiteral("contact"));
+    return QStringLiteral("<a href=\"%1\">%2</a>")
+        .arg(url.toString(QUrl::FullyEncoded), text.toHtmlEscaped());
+}
+
 }  // namespace
 
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -54,12 +69,30 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
         setCaption(label, QString());
         label_[i] = label;
     }
+    for (QLabel* contact : {label_[4], label_[6]}) {
+        contact->setTextFormat(Qt::RichText);
+        contact->setOpenExternalLinks(true);
+    }
+    close_ = new QPushButton(this);
+    close_->setObjectName(QStringLiteral("Close1"));
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void TForm2::showTexts() {
-    for (int i = 1; i <= 8; ++i) setCaption(label_[i], infoText("Label" + std::to_string(i)));
+    for (int i = 1; i <= 8; ++i) {
+        const QString text = infoText("Label" + std::to_string(i));
+        setCaption(label_[i], i == 4 || i == 6 ? contactLine(text) : text);
+    }
+    close_->setText(closeButtonText());
+    close_->adjustSize();
+    close_->hide();
     const QRect used = childrenRect();
-    resize(used.right() + design(kMargin), used.bottom() + design(kMargin));
+    // The button below the last line, at the right.
+    close_->move(used.right() - close_->width(), used.bottom() + design(kMargin) / 2);
+    close_->show();
+    const QRect all = childrenRect();
+    resize(all.right() + design(kMargin), all.bottom() + design(kMargin));
 }
 
 void TForm2::changeEvent(QEvent* event) {

@@ -1,19 +1,21 @@
-// The info dialog: what the program does, in three lines, and its credits.
-// Shown without blocking; its texts follow the interface language each time
-// it is opened.
+// The info dialog: what the program does, in three lines, and its credits,
+// whose contact lines link to the README's contact. Shown without blocking;
+// its texts follow the interface language each time it is opened; its Close
+// button and Esc close it.
 #pragma once
 
 #include <QWidget>
 #include <array>
 
 class QLabel;
+class QPushButton;
 
 namespace ws {
 
 class TForm2 : public QWidget {
     Q_OBJECT
   public:
-    // A window of its own above `parent`, closed by the window system's control.
+    // A window of its own above `parent`.
     explicit TForm2(QWidget* parent = nullptr);
 
     // Writes Label1 ... Label8 (the version) in the language and fits the window to them.
@@ -26,6 +28,7 @@ class TForm2 : public QWidget {
 
   private:
     std::array<QLabel*, 10> label_{};  // [1..9]
+    QPushButton* close_ = nullptr;
 };
 
 }  // namespace ws

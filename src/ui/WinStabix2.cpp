@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -26,11 +27,13 @@
 #include "ui/balance_page.h"
 #include "ui/controls.h"
 #include "ui/design_scale.h"
+#include "ui/documentation.h"
 #include "ui/export_commands.h"
 #include "ui/image_widget.h"
 #include "ui/open_aircraft.h"
 #include "ui/print_controls.h"
 #include "ui/remarks_page.h"
+#include "ui/screen_fit.h"
 #include "ui/settings_location.h"
 #include "ui/ui_texts.h"
 #include "ui/wing_page.h"
@@ -72,6 +75,7 @@ TForm1::TForm1(QWidget* parent, const QStringList& arguments, FileDialogs dialog
     buildWindow();
     files_ = new FileCommands(*doc_, this, std::move(dialogs), chrome_.Open2, chrome_.Save2, chrome_.Save3,
                               chrome_.Recent1);
+    files_->attachNewAndExamples(chrome_.New1, chrome_.Examples1, documentationFolder());
     print_ = new PrintControls(*doc_, this, chrome_.Print1);
     exports_ = new ExportCommands(
         this, [this] { return doc_->exportSource(); }, [this] { return print_->dialog(); });
@@ -83,6 +87,7 @@ TForm1::TForm1(QWidget* parent, const QStringList& arguments, FileDialogs dialog
     resize(settings.width.value_or(width()), settings.height.value_or(height()));
     if (settings.left || settings.top)
         move(settings.left.value_or(pos().x()), settings.top.value_or(pos().y()));
+    fitOntoScreen();
     showDocument();
     // Used as given: on a case-sensitive file system a lower-cased path is another file.
     if (commandLine_.size() == 1) files_->openAircraftFile(commandLine_.front());
@@ -98,6 +103,14 @@ TForm1::~TForm1() {
     PageControl1->disconnect(this);
     delete PageControl1;
     delete doc_;
+}
+
+void TForm1::fitOntoScreen() {
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens.append(screen->availableGeometry());
+    const QRect fitted = fittedWindow(QRect(pos(), size()), screens, minimumSize());
+    if (fitted.size() != size()) resize(fitted.size());
+    if (fitted.topLeft() != pos()) move(fitted.topLeft());
 }
 
 void TForm1::buildWindow() {
@@ -138,7 +151,7 @@ void TForm1::buildWindow() {
     showCalculateHint();
     // A text field would take Ctrl+Z for its own history; the document's is the only one.
     for (QLineEdit* field : findChildren<QLineEdit*>()) field->installEventFilter(this);
-    findChild<QPlainTextEdit*>(QStringLiteral("Memo2"))->installEventFilter(this);
+    for (QPlainTextEdit* box : findChildren<QPlainTextEdit*>()) box->installEventFilter(this);
     setAcceptDrops(true);
 
     setMinimumSize(minimumWindowSize());
@@ -148,6 +161,10 @@ void TForm1::buildWindow() {
 void TForm1::connectCommands() {
     connect(doc_, &AircraftDocument::stateChanged, this, &TForm1::showState);
     connect(doc_, &AircraftDocument::resultsChanged, this, &TForm1::showMessages);
+    connect(doc_, &AircraftDocument::stabilityChanged, this, [this] {
+        showMessages();
+        showState();
+    });
     connect(chrome_.Calculate1, &QAction::triggered, this, &TForm1::calculateCommand);
     connect(files_, &FileCommands::opened, this, [this] {
         // The file's aircraft is drawn already: no recalculation for the page change.
@@ -193,8 +210,7 @@ void TForm1::showState() {
     const DocumentResults& r = doc_->results();
     const int wings = doc_->model().WingCount;
     chrome_.Calculate1->setEnabled(!r.running && !r.calculated);
-    chrome_.Print1->setEnabled(!r.running && r.LatticeValid);
-    chrome_.Save3->setEnabled(doc_->hasFile());
+    chrome_.Print1->setEnabled(r.printable());
     chrome_.wing21->setEnabled(wings >= 2);
     chrome_.wing31->setEnabled(wings >= 3);
     {
@@ -203,7 +219,7 @@ void TForm1::showState() {
         showPage(PageControl1, wings_[2], wings >= 2);
         showPage(PageControl1, wings_[3], wings >= 3);
     }
-    Memo1->setVisible(!r.running && r.messagesShown());
+    Memo1->setVisible(!r.running && (r.messagesShown() || doc_->marginImplausible()));
     aircraft_->showState();
     showFileName();
     // The calculation blocks the event loop: what it starts with is painted now.
@@ -212,9 +228,18 @@ void TForm1::showState() {
 
 void TForm1::showMessages() {
     const std::vector<Message>& messages = doc_->results().messages;
-    if (messages == shownMessages_) return;
+    const bool warn = doc_->marginImplausible();
+    const QString margin = doc_->stabilityChoice().marginText;
+    if (messages == shownMessages_ && warn == shownWarning_ && (!warn || margin == shownMargin_)) return;
     shownMessages_ = messages;
-    Memo1->setPlainText(messageBoxText(messages));
+    shownWarning_ = warn;
+    shownMargin_ = margin;
+    QString text = messageBoxText(messages);
+    // The head line alone says nothing; the warning takes its place.
+    if (warn)
+        text = (doc_->results().messagesShown() ? text + QLatin1Char('\n') : QString()) +
+               marginWarningText(doc_->stabilityChoice().marginDesired());
+    Memo1->setPlainText(text);
 }
 
 void TForm1::showFileName() {

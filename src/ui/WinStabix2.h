@@ -70,6 +70,8 @@ class TForm1 : public QMainWindow {
     void PageControl1Change();
     void calculateCommand();
     void followScreenDensity();
+    // After the settings file: wholly on a screen, never below the smallest size.
+    void fitOntoScreen();
     // Writes the settings file "Default.pa4" (settings_location.h says where):
     // the language, the size and the place for the next start.
     void FormClose();
@@ -91,7 +93,9 @@ class TForm1 : public QMainWindow {
     BalancePage* balance_ = nullptr;
     RemarksPage* remarks_ = nullptr;
     QPlainTextEdit* Memo1 = nullptr;      // the message box, on the aircraft page
-    std::vector<Message> shownMessages_;  // what Memo1 holds
+    std::vector<Message> shownMessages_;  // what Memo1 holds, with the margin's warning
+    bool shownWarning_ = false;
+    QString shownMargin_;
     FileCommands* files_ = nullptr;
     PrintControls* print_ = nullptr;
     ExportCommands* exports_ = nullptr;

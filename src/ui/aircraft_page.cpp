@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <utility>
 
 #include "ui/controls.h"
 #include "ui/countdown_label.h"
@@ -39,6 +40,11 @@ void showText(QLineEdit* field, const QString& text) {
     if (field->text() == text) return;
     const QSignalBlocker quiet(field);
     field->setText(text);
+}
+
+void showPosition(QLineEdit* field, const QString& text) {
+    showText(field, text);
+    showReading(field, EntryKind::Signed);
 }
 
 }  // namespace
@@ -75,10 +81,16 @@ AircraftPage::AircraftPage(AircraftDocument& doc, MouseState& mouse, QAction* ca
         const WingControlNames& n = wingControlNames(w);
         posX_[w] = makeEdit(this, n.posX, xPlaces[w], wingColour(w));
         posZ_[w] = makeEdit(this, n.posZ, zPlaces[w], wingColour(w));
-        connect(posX_[w], &QLineEdit::textChanged, this,
-                [this, w](const QString& text) { doc_.editField(w, kPosXField, text); });
-        connect(posZ_[w], &QLineEdit::textChanged, this,
-                [this, w](const QString& text) { doc_.editField(w, kPosZField, text); });
+        for (const auto& [e, f] : {std::pair{posX_[w], kPosXField}, std::pair{posZ_[w], kPosZField}}) {
+            QLineEdit* edit = e;
+            const int field = f;
+            connect(edit, &QLineEdit::textChanged, this, [this, w, edit, field](const QString& text) {
+                showReading(edit, EntryKind::Signed);
+                doc_.editField(w, field, text);
+            });
+            connect(edit, &QLineEdit::editingFinished, this,
+                    [this, w, field] { doc_.settleField(w, field); });
+        }
     }
 
     Button4 = makeButton(this, "Button4", {0, 400, 241, 41}, Qt::black);
@@ -113,6 +125,8 @@ AircraftPage::AircraftPage(AircraftDocument& doc, MouseState& mouse, QAction* ca
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(design(0, 561, 247, 96));
     setTextColour(Memo1, Qt::red);
+    // The calculation writes it; the reader may select and copy.
+    Memo1->setReadOnly(true);
 
     views_ = new AircraftViews(doc_, mouse, this);
     tailVolumes_ = new TailVolumeLabels(doc_, this);
@@ -125,8 +139,8 @@ AircraftPage::AircraftPage(AircraftDocument& doc, MouseState& mouse, QAction* ca
 void AircraftPage::showDocument() {
     const AircraftText& t = doc_.text();
     for (int w = 1; w <= kMaxWings; ++w) {
-        showText(posX_[w], t.field[w][kPosXField]);
-        showText(posZ_[w], t.field[w][kPosZField]);
+        showPosition(posX_[w], t.field[w][kPosXField]);
+        showPosition(posZ_[w], t.field[w][kPosZField]);
         drawPositionSketch(picture_[w]->image(), w);
     }
     writeWingNames();
@@ -142,8 +156,8 @@ void AircraftPage::showChange(const AircraftChange& change) {
     }
     const AircraftText& t = doc_.text();
     for (const auto& [w, i] : change.fields) {
-        if (i == kPosXField) showText(posX_[w], t.field[w][i]);
-        if (i == kPosZField) showText(posZ_[w], t.field[w][i]);
+        if (i == kPosXField) showPosition(posX_[w], t.field[w][i]);
+        if (i == kPosZField) showPosition(posZ_[w], t.field[w][i]);
     }
 }
 
@@ -162,7 +176,7 @@ void AircraftPage::showState() {
     Button4->setVisible(!r.running);
     Label_w->setVisible(r.running);
     // A report can only be printed for a finished calculation.
-    Button6->setVisible(!r.running && r.LatticeValid);
+    Button6->setVisible(r.printable());
     const bool manual = doc_.stabilityChoice().manual;
     for (QWidget* control :
          {static_cast<QWidget*>(Label22), static_cast<QWidget*>(Edit31), static_cast<QWidget*>(Label21)})

@@ -187,8 +187,7 @@ void AircraftViews::draw3DView() {
 
 StabilityDisplay AircraftViews::currentStabilityDisplay() const {
     const Evaluation& e = doc_.results().calc.evaluation;
-    StabilityDisplay display = stabilityDisplay(doc_.stability(), e.RefArea, e.RefChord, e.AnpAircraft,
-                                                doc_.stabilityChoice().manual);
+    StabilityDisplay display = stabilityDisplay(doc_.stability(), e, doc_.stabilityChoice().manual);
     if (const std::optional<double> error = doc_.results().anpError)
         display.rows.neutralPoint = convergedNeutralPointRow(e.AnpAircraft, error) + "    ";
     display.actualCg = balanceMark();
@@ -256,7 +255,8 @@ void AircraftViews::Image3MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifi
 }
 
 // The mouse on the top view: a press shows the centre-of-gravity pointers, a
-// drag with the left button magnifies the view, the release restores the fitted view.
+// drag with the left button magnifies the view, its release restores the
+// fitted view; a click magnifies the fitted view or restores the magnified one.
 void AircraftViews::Image4MouseDown(Qt::MouseButton, Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x,
                                     int y) {
     const bool results = doc_.results().ResultsValid;
@@ -274,6 +274,11 @@ void AircraftViews::Image4MouseUp(int x, int y) {
     const TopViewRelease release =
         topViewMouseUp(mouse_, doc_.viewBars(), {x, y}, r.ResultsValid, r.LatticeValid);
     doc_.setViewBars(release.zoom.bars);
+    // The zoom bar's change has drawn the magnified view with its pointers.
+    if (release.magnified) {
+        applyTopViewCursor();
+        return;
+    }
     {
         Canvas c(Image2->image());
         topView_ = redrawTopView(c, aircraftDrawing(doc_.model()), &latticeDrawing_, r.ResultsValid,

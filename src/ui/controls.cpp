@@ -17,7 +17,23 @@ namespace ws {
 
 namespace {
 constexpr const char* kAutoSize = "autoSize";
+constexpr const char* kReadAs = "readAs";  // the value a marked field is read as
+
+const QColor kReadingMark(255, 210, 160);
+
+QString fieldHint(const QLineEdit* field) {
+    const QString name = accessibleNameText(field->objectName().toStdString());
+    const QVariant readAs = field->property(kReadAs);
+    return readAs.isValid() ? name + QLatin1Char('\n') + readAsText(readAs.toInt()) : name;
 }
+
+void setBase(QLineEdit* field, const QColor& colour) {
+    QPalette p = field->palette();
+    if (p.color(QPalette::Base) == colour) return;
+    p.setColor(QPalette::Base, colour);
+    field->setPalette(p);
+}
+}  // namespace
 
 QColor wingColour(int w) {
     switch (w) {
@@ -77,6 +93,20 @@ QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& designPlace,
     return edit;
 }
 
+void showReading(QLineEdit* field, EntryKind kind) {
+    const EntryReading reading = readEntry(field->text().toStdString(), kind);
+    const QVariant readAs = reading.differs ? QVariant(reading.value) : QVariant();
+    if (field->property(kReadAs) == readAs) return;
+    field->setProperty(kReadAs, readAs);
+    setBase(field, restingBackground(field));
+    field->setToolTip(fieldHint(field));
+}
+
+QColor restingBackground(const QLineEdit* field) {
+    if (field->property(kReadAs).isValid()) return kReadingMark;
+    return QGuiApplication::palette().color(QPalette::Base);
+}
+
 QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& designPlace) {
     auto* radio = new QRadioButton(parent);
     radio->setObjectName(QString::fromLatin1(name));
@@ -128,8 +158,11 @@ void applyAccessibleNames(QWidget* window) {
         const QString name = row.text();
         widget->setAccessibleName(name);
         // The entry fields say the same as their hint.
-        if (qobject_cast<QLineEdit*>(widget)) widget->setToolTip(name);
+        if (auto* field = qobject_cast<QLineEdit*>(widget)) field->setToolTip(fieldHint(field));
     }
+    for (const TextRow& row : hintTable())
+        if (auto* widget = window->findChild<QWidget*>(QString::fromStdString(row.name)))
+            widget->setToolTip(row.text());
 }
 
 }  // namespace ws

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QString>
 
+#include "model/entry_rule.h"
+
 class QLabel;
 class QLineEdit;
 class QObject;
@@ -32,6 +34,12 @@ QLabel* makeLabel(QWidget* parent, const char* name, int left, int top, bool aut
 void setCaption(QLabel* label, const QString& text);
 
 QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& designPlace, const QColor& textColour);
+// An entry field whose text reads as another value than it says ("212.5",
+// "21,5cm", "-50" for a chord) is marked, and its hint says what is used.
+void showReading(QLineEdit* field, EntryKind kind);
+// The field's background when no corner drag highlights it: the mark's or the normal one.
+QColor restingBackground(const QLineEdit* field);
+
 QRadioButton* makeRadio(QWidget* parent, const char* name, const QRect& designPlace);
 
 // Gives every named control below `window` its start-up caption.
@@ -42,7 +50,8 @@ void setControlText(QObject* control, const QString& text);
 void setTabCaption(QTabWidget* tabs, QWidget* page, const QString& text);
 void applyDesignCaptions(QWidget* window);
 // Gives every entry field, image and scroll bar its accessible name, and
-// every entry field the same words as its hint.
+// every entry field the same words as its hint (with what a marked field is
+// read as); the result labels and the top view say what they show.
 void applyAccessibleNames(QWidget* window);
 
 }  // namespace ws

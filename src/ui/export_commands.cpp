@@ -139,7 +139,9 @@ bool printTemplate(const ExportSource& source, TForm3& printDialog, QWidget* par
     const auto choice =
         dialogs.templateChoice ? dialogs.templateChoice(parent, wingCount) : std::optional<TemplateChoice>();
     if (!choice) return false;
-    const QString name = QString::fromStdString(exportFileName(source.model, "pdf"));
+    // Beside the aircraft, not where its printed summary goes.
+    const QString name = QString::fromStdString(exportFileName(source.model, "pdf")).chopped(4) +
+                         QStringLiteral("-template.pdf");
     printDialog.showDocument(templateDocument(source, choice->wing, choice->bothHalves), name);
     return true;
 }

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "files/cp1252.h"
+#include "ui/documentation.h"
 #include "ui/open_aircraft.h"
 #include "ui/ui_texts.h"
 
@@ -92,6 +93,44 @@ FileCommands::FileCommands(AircraftDocument& doc, QWidget* window, FileDialogs d
     rebuildRecentMenu();
 }
 
+void FileCommands::attachNewAndExamples(QAction* newAircraft, QMenu* examples, const QString& folder) {
+    connect(newAircraft, &QAction::triggered, this, [this] { New1Click(); });
+    examplesMenu_ = examples;
+    examplesFolder_ = folder;
+    connect(examples, &QMenu::aboutToShow, this, &FileCommands::rebuildExamplesMenu);
+    rebuildExamplesMenu();
+}
+
+bool FileCommands::New1Click() {
+    if (!mayDiscardChanges()) return false;
+    doc_.newAircraft();
+    emit opened();
+    return true;
+}
+
+bool FileCommands::openExample(const QString& path) {
+    if (!mayDiscardChanges()) return false;
+    if (const auto error = doc_.openCopy(nativeFileName(path))) {
+        if (dialogs_.warn) dialogs_.warn(window_, openFailedText(QString::fromStdString(error->reason)));
+        return false;
+    }
+    emit opened();
+    return true;
+}
+
+void FileCommands::rebuildExamplesMenu() {
+    for (QAction* old : examplesMenu_->actions()) {
+        examplesMenu_->removeAction(old);
+        old->deleteLater();
+    }
+    const QStringList files = exampleFiles(examplesFolder_);
+    for (const QString& path : files) {
+        QAction* entry = examplesMenu_->addAction(QFileInfo(path).completeBaseName());
+        connect(entry, &QAction::triggered, this, [this, path] { openExample(path); });
+    }
+    examplesMenu_->setEnabled(!files.isEmpty());
+}
+
 bool FileCommands::mayDiscardChanges() {
     if (!doc_.isModified()) return true;
     switch (dialogs_.askSave ? dialogs_.askSave(window_) : SaveAnswer::Cancel) {
@@ -155,9 +194,12 @@ void FileCommands::rebuildRecentMenu() {
 
 bool FileCommands::SaveAs() {
     const std::string& current = doc_.model().AircraftFileName;
-    // In the current file's folder with its name; an aircraft never saved gets the pattern.
-    const QString suggested = doc_.hasFile() ? QFileInfo(QString::fromStdString(current)).absoluteFilePath()
-                                             : QStringLiteral("*.da4");
+    // In the current file's folder with its name; an aircraft never saved gets
+    // the pattern, an example's copy its name.
+    const QString name = QString::fromStdString(current);
+    const QString suggested = doc_.hasFile()                         ? QFileInfo(name).absoluteFilePath()
+                              : name != QLatin1String("Unknown.da4") ? name
+                                                                     : QStringLiteral("*.da4");
     const QString chosen = dialogs_.save ? dialogs_.save(window_, suggested) : QString();
     if (chosen.isEmpty()) {
         // The extension rule holds for the name a later Save writes to.

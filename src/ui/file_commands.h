@@ -47,10 +47,15 @@ class FileCommands : public QObject {
     // On the File menu's Open (Open2), Save as (Save2) and Save (Save3) and its recent files.
     FileCommands(AircraftDocument& doc, QWidget* window, FileDialogs dialogs, QAction* open, QAction* saveAs,
                  QAction* save, QMenu* recent);
+    // New (New1) and the examples found in `folder`/examples (documentation.h).
+    void attachNewAndExamples(QAction* newAircraft, QMenu* examples, const QString& folder);
 
     // Each asks before an unsaved change would be lost; false when nothing was opened or saved.
+    bool New1Click();
     bool Load1Click();
     bool openAircraftFile(const QString& path);
+    // An example opened as a copy never saved: Save asks where it goes.
+    bool openExample(const QString& path);
     bool Save();
     bool SaveAs();
     // True unless the user keeps the changes (Cancel, or a save that failed).
@@ -63,11 +68,14 @@ class FileCommands : public QObject {
     bool saveTo(const std::string& fileName);
     void openRecent(const QString& path);
     void rebuildRecentMenu();
+    void rebuildExamplesMenu();
 
     AircraftDocument& doc_;
     QWidget* window_;
     FileDialogs dialogs_;
     QMenu* recentMenu_;
+    QMenu* examplesMenu_ = nullptr;
+    QString examplesFolder_;
     RecentFiles recent_;
 };
 

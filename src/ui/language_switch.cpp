@@ -79,12 +79,9 @@ void TForm1::rewriteTexts() {
     nameLanguages();
     attachUndoActions(chrome_, doc_->undoStack());
     showCalculateHint();
-    // Only the untouched head line of the box follows; messages a
-    // calculation wrote stay in the language they were written in.
-    if (!doc_->results().messagesShown()) {
-        shownMessages_.clear();
-        showMessages();
-    }
+    // The document keeps the messages as codes: the box words them anew.
+    shownMessages_.clear();
+    showMessages();
     if (exports_) exports_->retitle();
 }
 

@@ -64,6 +64,7 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     MainChrome c;
     QMenuBar* bar = window->menuBar();
     c.Open1 = makeMenu(bar, "Open1");
+    c.New1 = makeAction(c.Open1, "New1");
     c.Open2 = makeAction(c.Open1, "Open2");
     c.Save2 = makeAction(c.Open1, "Save2");
     c.Save3 = makeAction(c.Open1, "Save3");
@@ -79,6 +80,9 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     c.Recent1 = new QMenu(c.Open1);
     c.Recent1->setObjectName(QStringLiteral("Recent1"));
     c.Open1->addMenu(c.Recent1);
+    c.Examples1 = new QMenu(c.Open1);
+    c.Examples1->setObjectName(QStringLiteral("Examples1"));
+    c.Open1->addMenu(c.Examples1);
     c.Open1->addSeparator();
     c.Exit1 = makeAction(c.Open1, "Exit1");
     c.EEdit1 = makeMenu(bar, "EEdit1");
@@ -99,6 +103,7 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     c.Calculate1->setObjectName(QStringLiteral("Calculate1"));
     window->addAction(c.Calculate1);
 
+    setKeys(c.New1, QKeySequence::New, {QKeySequence(Qt::CTRL | Qt::Key_N)});
     setKeys(c.Open2, QKeySequence::Open, {});
     setKeys(c.Save2, QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     setKeys(c.Save3, QKeySequence::Save, {});
@@ -111,10 +116,8 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     c.Lab_FName->setGeometry(design(98, 2, 583, 19));
     c.Lab_FName->setAlignment(Qt::AlignRight | Qt::AlignTop);
     c.Lab_FName->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // Kept at 8 screen pixels: at 96/120 of that it could not be read.
-    QFont small = windowFont();
-    small.setPixelSize(8);
-    c.Lab_FName->setFont(small);
+    // The window's own size: the design's 8 pixels cannot be read.
+    c.Lab_FName->setFont(windowFont());
     setTextColour(c.Lab_FName, Qt::blue);
 
     c.SpeedButton1 = makeToolButton(client, "SpeedButton1", 2,

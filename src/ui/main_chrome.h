@@ -12,7 +12,8 @@ class QWidget;
 namespace ws {
 
 struct MainChrome {
-    QMenu* Open1 = nullptr;  // "File"
+    QMenu* Open1 = nullptr;   // "File"
+    QAction* New1 = nullptr;  // the start-up aircraft, never saved
     QAction* Open2 = nullptr;
     QAction* Save2 = nullptr;
     QAction* Save3 = nullptr;
@@ -23,6 +24,7 @@ struct MainChrome {
     QAction* ExportAvl1 = nullptr;
     QAction* Template1 = nullptr;  // the 1:1 template
     QMenu* Recent1 = nullptr;      // the last aircraft files, most recent first
+    QMenu* Examples1 = nullptr;    // the example aircraft, opened as copies never saved
     QAction* Exit1 = nullptr;
     QMenu* EEdit1 = nullptr;   // "Edit"
     QAction* Undo1 = nullptr;  // the history's own actions (attachUndoActions)

@@ -1,5 +1,7 @@
 #include "ui/position_sketch.h"
 
+#include <QFontMetrics>
+
 #include "ui/controls.h"
 #include "ui/design_scale.h"
 #include "ui/ui_texts.h"
@@ -75,7 +77,11 @@ void drawWingPictureName(QImage& image, int w) {
     Canvas c(image);
     c.setBrushColor(silverColour());
     c.setFontColor(Qt::black);
-    c.textOut(int(0.7 * c.width()), 2, wingPictureName(w));
+    // A shorter name than the last one leaves nothing of it behind.
+    const int left = int(0.7 * c.width());
+    const QString name = wingPictureName(w);
+    c.fillRect(left, 2, c.width(), 2 + QFontMetrics(c.font()).height());
+    c.textOut(left, 2, name);
 }
 
 }  // namespace ws

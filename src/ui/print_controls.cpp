@@ -27,7 +27,7 @@ void PrintControls::Print1Click() {
     const DocumentResults& r = doc_.results();
     // Only a finished calculation of the aircraft as it stands has a page;
     // the controls are off otherwise, this guards a stray call.
-    if (!r.ResultsValid || !r.LatticeValid || !r.calc.done()) return;
+    if (!r.printable()) return;
     PrintJobInput in;
     in.model = &doc_.model();
     in.calc = &r.calc;

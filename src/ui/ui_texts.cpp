@@ -73,6 +73,7 @@ std::vector<TextRow> makeCaptionTable() {
     add("RadioButton15", QT_TRANSLATE_NOOP("Window", "Automatic choice of stability"));
     add("RadioButton16", QT_TRANSLATE_NOOP("Window", "Manual choice of stability"));
     add("Open1", QT_TRANSLATE_NOOP("Window", "&File"));
+    add("New1", QT_TRANSLATE_NOOP("Window", "New"));
     add("Open2", QT_TRANSLATE_NOOP("Window", "Open"));
     add("Save2", QT_TRANSLATE_NOOP("Window", "Save as"));
     add("Save3", QT_TRANSLATE_NOOP("Window", "Save"));
@@ -87,6 +88,7 @@ std::vector<TextRow> makeCaptionTable() {
     add("Undo1", QT_TRANSLATE_NOOP("Window", "Undo"));
     add("Redo1", QT_TRANSLATE_NOOP("Window", "Redo"));
     add("Recent1", QT_TRANSLATE_NOOP("Window", "Recent files"));
+    add("Examples1", QT_TRANSLATE_NOOP("Window", "Examples"));
     add("Calculate1", QT_TRANSLATE_NOOP("Window", "Calculate Aerodynamic Center"));
     // Not switched between English and German (German keeps these words),
     // but French and Spanish have their own.
@@ -155,6 +157,48 @@ std::vector<TextRow> makeAccessibleNameTable() {
     return t;
 }
 
+std::vector<TextRow> makeHintTable() {
+    std::vector<TextRow> t;
+    auto add = [&t](std::initializer_list<const char*> names, const char* source) {
+        for (const char* name : names) t.push_back({name, source});
+    };
+    for (int w = 1; w <= kMaxWings; ++w) {
+        const WingControlNames& n = wingControlNames(w);
+        add({n.captionB, n.valueB},
+            QT_TRANSLATE_NOOP("Window", "Span b from tip to tip, the centre gap included."));
+        add({n.captionS, n.valueS},
+            QT_TRANSLATE_NOOP("Window", "Area s of both halves, without the centre gap."));
+        add({n.captionLm, n.valueLm},
+            QT_TRANSLATE_NOOP("Window",
+                              "Mean aerodynamic chord lm: the chord averaged over the span, each chord "
+                              "weighted by itself. The static margin is given in % of it."));
+        add({n.captionR25, n.valueR25},
+            QT_TRANSLATE_NOOP("Window",
+                              "Geometric neutral point r25: the quarter point of lm, measured rearwards "
+                              "from the wing's root leading edge."));
+        add({n.captionLam, n.valueLam}, QT_TRANSLATE_NOOP("Window", "Aspect ratio lam = b² / s."));
+        add({n.anpCaption, n.anpValue},
+            QT_TRANSLATE_NOOP("Window",
+                              "Aerodynamic centre anp of this wing in the whole aircraft, from the "
+                              "vortex-lattice calculation, measured rearwards from its root leading "
+                              "edge."));
+    }
+    add({"Image2"},
+        QT_TRANSLATE_NOOP(
+            "Window",
+            "After a calculation:\n"
+            "lm leading edge: x of the leading edge of the reference wing's mean chord lm.\n"
+            "Reference area S and length lm: those of the reference wing, the one of largest span.\n"
+            "x_cg (16%): the centre of gravity for a static margin of 16 % of lm ahead of the neutral "
+            "point;\n"
+            "= 13.2% lm: the same position, 13.2 % of lm behind the leading edge of lm.\n"
+            "x_ac: the neutral point (aerodynamic centre) of the whole aircraft.\n"
+            "Every x is measured rearwards from the root leading edge of wing 1.\n"
+            "A click magnifies the view or returns it to its size; dragging down magnifies it while the "
+            "button is held."));
+    return t;
+}
+
 QString say(const char* source) {
     return QCoreApplication::translate("Window", source);
 }
@@ -178,6 +222,11 @@ const std::vector<TextRow>& captionTable() {
     return table;
 }
 
+const std::vector<TextRow>& hintTable() {
+    static const std::vector<TextRow> table = makeHintTable();
+    return table;
+}
+
 const std::vector<TextRow>& accessibleNameTable() {
     static const std::vector<TextRow> table = makeAccessibleNameTable();
     return table;
@@ -196,6 +245,10 @@ QString captionText(const std::string& name) {
 
 QString accessibleNameText(const std::string& name) {
     return textIn(accessibleNameTable(), name);
+}
+
+QString readAsText(int value) {
+    return say(QT_TRANSLATE_NOOP("Window", "Read as %1 mm.")).arg(value);
 }
 
 QString wingPictureName(int w) {
@@ -236,6 +289,10 @@ QString infoText(const std::string& name) {
     if (row->source == kContact) return QString::fromUtf8(kContact);
     if (row->name == "Label8") return row->text().arg(QStringLiteral(WINSTABIX_VERSION));
     return row->text();
+}
+
+QString closeButtonText() {
+    return say(QT_TRANSLATE_NOOP("Window", "Close"));
 }
 
 QString openDialogTitle() {

@@ -31,6 +31,9 @@ const std::vector<TextRow>& captionTable();
 // Words a screen reader says for every entry field, image and scroll bar.
 const std::vector<TextRow>& accessibleNameTable();
 
+// What each result label and the top view's rows mean, as their hints.
+const std::vector<TextRow>& hintTable();
+
 // The caption a control shows at start-up: its design text where that
 // differs from the English one (tab pages, the wing menu items), else the
 // English caption; also the texts no switch touches (hints, "%", "Info",
@@ -40,6 +43,9 @@ QString designCaption(const std::string& name);
 // In the language in force; empty for an unknown name.
 QString captionText(const std::string& name);
 QString accessibleNameText(const std::string& name);
+
+// The hint's line for a field read as another value than its text says.
+QString readAsText(int value);
 
 // Drawn into the position sketches (Image5, Image55, Image555); the blanks
 // overwrite what a longer text left there.
@@ -54,6 +60,7 @@ QString errorBoxText();
 // The info dialog's lines, keyed by the names of its labels (Label1 ... Label8).
 const std::vector<TextRow>& infoTextTable();
 QString infoText(const std::string& name);
+QString closeButtonText();
 
 // The titles of the open and save dialogs, and their filter "*.da4".
 QString openDialogTitle();

@@ -87,13 +87,31 @@ WingPage::WingPage(AircraftDocument& doc, MouseState& mouse, int w, QWidget* par
     auto place = [](const FieldPlace& p) { return QRect(p.left, p.top, p.width, kFieldHeight); };
     auto makeField = [&](int field, const FieldPlace& p) {
         field_[field] = makeEdit(this, fieldObjectName(w, field), place(p), colour);
-        connect(field_[field], &QLineEdit::textChanged, this,
-                [this, field](const QString& text) { doc_.editField(w_, field, text); });
+        connect(field_[field], &QLineEdit::textChanged, this, [this, field](const QString& text) {
+            showReading(field_[field], entryKind(field));
+            doc_.editField(w_, field, text);
+        });
+        connect(field_[field], &QLineEdit::editingFinished, this,
+                [this, field] { doc_.settleField(w_, field); });
     };
     makeField(kGapField, places.gap);
     for (int k = 1; k <= kMaxTrapeziums; ++k) makeField(kSpanField + k - 1, places.span[k]);
     for (int j = 2; j <= kMaxStations; ++j) makeField(kOffsetField + j - 2, places.offset[j]);
     for (int j = 1; j <= kMaxStations; ++j) makeField(kChordField + j - 1, places.chord[j]);
+    // Tab goes station by station, root to tip: a station's chord, the span
+    // that reaches it and its offset; then the gap, then on to the next control.
+    QWidget* previous = trap_[kMaxTrapeziums];
+    const auto next = [&previous](QWidget* field) {
+        setTabOrder(previous, field);
+        previous = field;
+    };
+    next(field_[kChordField]);
+    for (int j = 2; j <= kMaxStations; ++j) {
+        next(field_[kChordField + j - 1]);
+        next(field_[kSpanField + j - 2]);
+        next(field_[kOffsetField + j - 2]);
+    }
+    next(field_[kGapField]);
 
     planform_ = new ImageWidget(this, QString::fromLatin1(n.planform), design(345, 295, 601, 336));
     planform_->setCursor(qtCursor(CursorShape::Cross));
@@ -128,10 +146,7 @@ WingPage::WingPage(AircraftDocument& doc, MouseState& mouse, int w, QWidget* par
 
 void WingPage::showDocument() {
     const AircraftText& t = doc_.text();
-    for (int i = 0; i < kPosXField; ++i) {
-        const QSignalBlocker quiet(field_[i]);
-        field_[i]->setText(t.field[w_][i]);
-    }
+    for (int i = 0; i < kPosXField; ++i) showField(i);
     {
         const QSignalBlocker quiet(trap_[t.TrapCount[w_]]);
         trap_[t.TrapCount[w_]]->setChecked(true);
@@ -164,14 +179,21 @@ void WingPage::showChange(const AircraftChange& change) {
         if (w != w_ || i >= kPosXField) continue;
         mine = true;
         gap = gap || i == kGapField;
-        if (field_[i]->text() != doc_.text().field[w][i]) {
-            const QSignalBlocker quiet(field_[i]);
-            field_[i]->setText(doc_.text().field[w][i]);
-        }
+        showField(i);
     }
     if (gap) Space1();
     // A whole-aircraft change draws every wing with its recalculation.
     if (mine && !change.wholeAircraft()) Calc_W();
+}
+
+void WingPage::showField(int i) {
+    QLineEdit* field = field_[i];
+    const QString& text = doc_.text().field[w_][i];
+    if (field->text() != text) {
+        const QSignalBlocker quiet(field);
+        field->setText(text);
+    }
+    showReading(field, entryKind(i));
 }
 
 void WingPage::showTrapeziumFields() {
@@ -211,6 +233,8 @@ void WingPage::showResults() {
     const bool shown = r.LatticeValid;
     if (shown) setCaption(anpValue_, QString::fromStdString(anpLabelText(r.calc.wings[w_].AnpRelative)));
     anpCaption_->setEnabled(shown);
+    // Readable once it holds a value.
+    anpValue_->setEnabled(shown);
     anpValue_->setVisible(shown);
     Calc_W();
 }
@@ -253,9 +277,11 @@ void WingPage::PlanformMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers
         planformMouseMove(mouse_, doc_.model().wing[w_], planformFrameOf(planform_, planformScale_), {x, y},
                           modifierState(buttons, modifiers));
     planform_->setCursor(qtCursor(hover.cursor));
-    const QColor normal = QApplication::palette().color(QPalette::Base);
-    for (WingField f : kWingFieldsInTableOrder)
-        setFieldBackground(fieldOf(f), hover.highlighted.contains(f) ? kHandleFieldYellow : normal);
+    for (WingField f : kWingFieldsInTableOrder) {
+        QLineEdit* field = fieldOf(f);
+        setFieldBackground(field,
+                           hover.highlighted.contains(f) ? kHandleFieldYellow : restingBackground(field));
+    }
 }
 
 void WingPage::PlanformMouseDown(int x, int y) {

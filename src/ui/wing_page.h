@@ -41,6 +41,8 @@ class WingPage : public QWidget {
 
   private:
     void showChange(const AircraftChange& change);
+    // Field i as the document has it, marked when it reads as another value.
+    void showField(int i);
     void showTrapeziumFields();
     // The planform view and the value labels (Calc_W1..3).
     void Calc_W();

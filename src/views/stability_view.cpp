@@ -1,8 +1,12 @@
 #include "views/stability_view.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPalette>
+#include <algorithm>
 #include <vector>
+
+#include "model/number_format.h"
 
 #include "views/view_colors.h"
 
@@ -24,10 +28,47 @@ int rowOf(const TopViewTransform& view, double x) {
     return view.toPixel(x, 0).y();
 }
 
-void pointer(Canvas& canvas, int middle, const TopViewTransform& view, double x) {
-    canvas.moveTo(kPointerStart, middle);
-    canvas.lineTo(kPointerBend, middle);
+// A position's row with its share of lm: "x_cg (16%): 50.2mm = 13.2% lm   ".
+std::string withPercent(const std::string& row, const std::string& percent) {
+    const std::string bare = withoutTrailingBlanks(row);
+    return bare + " " + percent + row.substr(bare.size());
+}
+
+struct PositionRows {
+    std::string front, rear, desired;
+};
+
+PositionRows positionRows(const StabilityDisplay& d) {
+    return {withPercent(d.rows.cgFront, d.mac.cgFront), withPercent(d.rows.cgRear, d.mac.cgRear),
+            withPercent(d.rows.cgDesired, d.mac.cgDesired)};
+}
+
+// The pointers start right of the rows they come from.
+int pointerStart(const Canvas& canvas, const StabilityDisplay& d) {
+    const QFontMetrics metrics(canvas.font());
+    const PositionRows rows = positionRows(d);
+    int right = 0;
+    for (const std::string* row : {&rows.front, &rows.rear, &rows.desired, &d.rows.neutralPoint}) {
+        right = std::max(right, kStabilityTextLeft + metrics.horizontalAdvance(QString::fromStdString(
+                                                         withoutTrailingBlanks(*row))));
+    }
+    return std::max(kPointerStart, right + 4);
+}
+
+void pointer(Canvas& canvas, int start, int middle, const TopViewTransform& view, double x) {
+    canvas.moveTo(start, middle);
+    canvas.lineTo(start + kPointerBend - kPointerStart, middle);
     canvas.lineTo(view.centreColumn - 7, rowOf(view, x));
+}
+
+// A mark's line on a border of the background, wider by a pixel each side.
+void markLine(Canvas& canvas, const QColor& colour, int width, int x1, int y1, int x2, int y2) {
+    canvas.setPenWidth(width + 2);
+    canvas.setPenColor(tooltipBackground());
+    canvas.line(x1, y1, x2, y2);
+    canvas.setPenWidth(width);
+    canvas.setPenColor(colour);
+    canvas.line(x1, y1, x2, y2);
 }
 
 void drawReferenceWing(Canvas& canvas, std::span<const OutlinePoint> outline, const TopViewTransform& view) {
@@ -48,11 +89,11 @@ QColor referenceHighlight() {
     return QColor::fromRgb(QGuiApplication::palette().color(QPalette::Midlight).rgb());
 }
 
-StabilityDisplay stabilityDisplay(const StabilityNumbers& numbers, double refArea, double refChord,
-                                  double anpAircraft, bool manual) {
+StabilityDisplay stabilityDisplay(const StabilityNumbers& numbers, const Evaluation& e, bool manual) {
     StabilityDisplay d;
-    d.rows = stabilityRows(numbers, refArea, refChord, anpAircraft);
-    d.AnpAircraft = anpAircraft;
+    d.rows = stabilityRows(numbers, e.RefArea, e.RefChord, e.AnpAircraft);
+    d.mac = macRows(macPercent(numbers, e.RefMacLe, e.RefChord), e.RefMacLe);
+    d.AnpAircraft = e.AnpAircraft;
     d.CgRear = numbers.CgRear;
     d.CgFront = numbers.CgFront;
     d.CgDesired = numbers.CgDesired;
@@ -81,38 +122,39 @@ void drawStabilityRows(Canvas& canvas, const StabilityDisplay& display, const To
     const auto text = [&](int row, const std::string& s) {
         canvas.textOut(kStabilityTextLeft, row, QString::fromStdString(s));
     };
-    canvas.setBrushColor(firstRowHighlighted ? referenceHighlight() : tooltipBackground());
+    canvas.setBrushColor(tooltipBackground());
     canvas.setFontColor(Qt::black);
+    text(kMacLeRow, display.mac.macLe + " ");
+    canvas.setBrushColor(firstRowHighlighted ? referenceHighlight() : tooltipBackground());
     text(kRefAreaRow, display.rows.refArea);
     canvas.setBrushColor(tooltipBackground());
     text(kRefChordRow, display.rows.refChord);
 
+    const PositionRows rows = positionRows(display);
     canvas.setFontColor(kCgBlue);
     if (display.manual) {
-        text(kCgRearRow, display.rows.cgDesired);
+        text(kCgRearRow, rows.desired);
     } else {
-        text(kCgFrontRow, display.rows.cgFront);
-        text(kCgRearRow, display.rows.cgRear);
+        text(kCgFrontRow, rows.front);
+        text(kCgRearRow, rows.rear);
     }
     canvas.setFontColor(kNeutralPointRed);
     text(kNeutralPointRow, display.rows.neutralPoint);
 
+    // Marks over everything: the neutral point's tick, then the centre of
+    // gravity's bar between its ticks (automatic) or its one tick (manual).
     const int cx = view.centreColumn;
-    canvas.setPenWidth(2);
-    canvas.setPenColor(kNeutralPointRed);
     const int yNP = rowOf(view, display.AnpAircraft);
-    canvas.line(cx - 4, yNP, cx + 4, yNP);
-
-    canvas.setPenColor(kCgBlue);
+    markLine(canvas, kNeutralPointRed, 2, cx - 7, yNP, cx + 7, yNP);
     if (display.manual) {
         const int yDesired = rowOf(view, display.CgDesired);
-        canvas.line(cx - 3, yDesired, cx + 3, yDesired);
+        markLine(canvas, kCgBlue, 2, cx - 5, yDesired, cx + 5, yDesired);
     } else {
         const int yRear = rowOf(view, display.CgRear);
         const int yFront = rowOf(view, display.CgFront);
-        canvas.line(cx - 3, yRear, cx + 3, yRear);
-        canvas.line(cx, yRear, cx, yFront);
-        canvas.line(cx - 3, yFront, cx + 3, yFront);
+        markLine(canvas, kCgBlue, 2, cx, yRear, cx, yFront);
+        markLine(canvas, kCgBlue, 2, cx - 5, yRear, cx + 5, yRear);
+        markLine(canvas, kCgBlue, 2, cx - 5, yFront, cx + 5, yFront);
     }
     canvas.setPenWidth(1);
     canvas.setFontColor(Qt::black);
@@ -120,15 +162,16 @@ void drawStabilityRows(Canvas& canvas, const StabilityDisplay& display, const To
 }
 
 void Zeiger(Canvas& canvas, const StabilityDisplay& display, const TopViewTransform& view) {
+    const int start = pointerStart(canvas, display);
     canvas.setPenColor(kCgBlue);
     if (display.manual) {
-        pointer(canvas, kCgRearMiddle, view, display.CgDesired);
+        pointer(canvas, start, kCgRearMiddle, view, display.CgDesired);
     } else {
-        pointer(canvas, kCgFrontMiddle, view, display.CgFront);
-        pointer(canvas, kCgRearMiddle, view, display.CgRear);
+        pointer(canvas, start, kCgFrontMiddle, view, display.CgFront);
+        pointer(canvas, start, kCgRearMiddle, view, display.CgRear);
     }
     canvas.setPenColor(kNeutralPointRed);
-    pointer(canvas, kNeutralPointMiddle, view, display.AnpAircraft);
+    pointer(canvas, start, kNeutralPointMiddle, view, display.AnpAircraft);
 }
 
 }  // namespace ws

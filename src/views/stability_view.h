@@ -23,6 +23,7 @@
 namespace ws {
 
 // Top rows of the text lines, all starting at column kStabilityTextLeft.
+constexpr int kMacLeRow = 215;  // the leading edge of the reference wing's mean chord
 constexpr int kRefAreaRow = 232;
 constexpr int kRefChordRow = 249;
 constexpr int kCgFrontRow = 266;  // automatic mode only
@@ -38,14 +39,15 @@ QColor referenceHighlight();
 // What the display shows, as plain values.
 struct StabilityDisplay {
     StabilityRows rows;  // the texts, trailing blanks included
+    MacRows mac;         // the leading edge's row and what the positions add in % of lm
     double AnpAircraft = 0;
     double CgRear = 0, CgFront = 0, CgDesired = 0;
     bool manual = false;  // one desired row and tick instead of the automatic range
     std::optional<BalanceMark> actualCg;  // the centre of gravity as built, when known
 };
 
-StabilityDisplay stabilityDisplay(const StabilityNumbers& numbers, double refArea, double refChord,
-                                  double anpAircraft, bool manual);
+// The reference values, the neutral point and the mean chord's leading edge come from `results`.
+StabilityDisplay stabilityDisplay(const StabilityNumbers& numbers, const Evaluation& results, bool manual);
 
 // What the lattice and the highlight are drawn from.
 struct StabilityBackground {
@@ -56,9 +58,9 @@ struct StabilityBackground {
 };
 
 // Repaints the whole top view with the display: cleared, the highlight and
-// the lattice (LatticeValid), the outlines, the rows and
-// the marks. The transform is settled first (kept when fromZoomBar, else
-// fitted anew) so that every part is drawn in the same one; it is returned.
+// the lattice (LatticeValid), the outlines, the rows and the marks, which
+// stand out on a border of the background so that no lattice line hides them. The transform is settled first
+// (kept when fromZoomBar, else fitted anew) so that every part is drawn in the same one; it is returned.
 TopViewTransform drawStabilityView(Canvas& canvas, const StabilityBackground& background,
                                    const StabilityDisplay& display, const TopViewTransform& current,
                                    bool fromZoomBar);
@@ -68,9 +70,9 @@ TopViewTransform drawStabilityView(Canvas& canvas, const StabilityBackground& ba
 void drawStabilityRows(Canvas& canvas, const StabilityDisplay& display, const TopViewTransform& view,
                        bool firstRowHighlighted);
 
-// Pointer lines from the middles of the text rows to the marks: blue to the
-// front and rear positions (automatic) or the desired one (manual), red to
-// the neutral point. Drawn in the current pen width.
+// Pointer lines from the middles of the text rows (right of the longest) to
+// the marks: blue to the front and rear positions (automatic) or the desired
+// one (manual), red to the neutral point. Drawn in the current pen width.
 void Zeiger(Canvas& canvas, const StabilityDisplay& display, const TopViewTransform& view);
 
 }  // namespace ws

@@ -45,7 +45,8 @@ TEST_F(Document, EveryKindOfStepIsOneStepThatUndoAndRedoRestore) {
         const char* what;
         std::function<void(AircraftDocument&)> change;
         const char* name;
-        bool whole;  // the whole aircraft is recalculated
+        bool whole;          // the whole aircraft is recalculated
+        bool keeps = false;  // the results stay: the aircraft is the same
     };
     const Case cases[] = {
         {"typed", [](AircraftDocument& d) { d.editField(1, 1, "2"), d.editField(1, 1, "25"); },
@@ -62,7 +63,8 @@ TEST_F(Document, EveryKindOfStepIsOneStepThatUndoAndRedoRestore) {
          "Position x of wing 2, mm", true},
         {"gap", [](AircraftDocument& d) { d.editField(2, kGapField, "4"); }, "Centre gap of wing 2, mm",
          false},
-        {"remarks", [](AircraftDocument& d) { d.editRemarks("a"), d.editRemarks("ab"); }, "Remarks", false},
+        {"remarks", [](AircraftDocument& d) { d.editRemarks("a"), d.editRemarks("ab"); }, "Remarks", false,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -78,7 +80,7 @@ TEST_F(Document, EveryKindOfStepIsOneStepThatUndoAndRedoRestore) {
         EXPECT_EQ(d.undoStack()->undoText(), c.name);
         EXPECT_EQ(whole.count() > 0, c.whole);
         EXPECT_TRUE(d.isModified());
-        EXPECT_FALSE(d.results().ResultsValid);
+        EXPECT_EQ(d.results().ResultsValid, c.keeps);
 
         d.undoStack()->undo();
         EXPECT_EQ(d.text().field, before.field);
@@ -86,11 +88,11 @@ TEST_F(Document, EveryKindOfStepIsOneStepThatUndoAndRedoRestore) {
         EXPECT_EQ(d.text().TrapCount, before.TrapCount);
         EXPECT_EQ(d.model().WingCount, model.WingCount);
         EXPECT_EQ(d.planform(1).WingArea, Calc_W(model.wing[1]).WingArea);
-        EXPECT_FALSE(d.results().calculated);
+        EXPECT_EQ(d.results().calculated, c.keeps);
         d.undoStack()->redo();
         EXPECT_EQ(d.text().field, after.field);
         EXPECT_EQ(d.text().remarks, after.remarks);
-        EXPECT_FALSE(d.results().ResultsValid);
+        EXPECT_EQ(d.results().ResultsValid, c.keeps);
     }
 }
 
@@ -135,7 +137,15 @@ TEST_F(Document, CalculateAndWhatWithdrawsItsResults) {
     EXPECT_TRUE(r.calculated);
     EXPECT_EQ(doc.viewBars().topZoom, 100);
     doc.calculate();
+    // The remarks keep the results; a Save writes them, and after Open they can be printed.
     doc.editRemarks("x");
+    EXPECT_TRUE(r.ResultsValid && r.LatticeValid && r.calculated);
+    const std::string saved = (folder / "remarks.da4").string();
+    ASSERT_FALSE(doc.save(saved));
+    AircraftDocument reopened;
+    ASSERT_FALSE(reopened.open(saved));
+    EXPECT_TRUE(reopened.results().printable());
+    doc.editField(1, kChordField, "300");
     EXPECT_FALSE(r.ResultsValid || r.LatticeValid || r.calculated);
 
     // A refused aircraft: no results, the refusal in the message box, until the next edit.

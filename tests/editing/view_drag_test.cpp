@@ -148,7 +148,7 @@ TEST(TopViewDrag, OnlyALeftDragMagnifiesDownwardsWithinTheRange) {
     EXPECT_EQ(u.bars.topZoom, 100);
 }
 
-TEST(TopViewDrag, ReleaseAlwaysReturnsToTheFittedView) {
+TEST(TopViewDrag, ADragsReleaseFitsTheViewAClickTogglesTheMagnification) {
     MouseState state;
     topViewMouseDown(state, {0, 0}, true);
     const BarPositions zoomed = topViewMouseMove(state, BarPositions{}, {0, 60}, kLeft).bars;
@@ -162,13 +162,17 @@ TEST(TopViewDrag, ReleaseAlwaysReturnsToTheFittedView) {
     EXPECT_EQ(state.lastX, 5);
     EXPECT_EQ(topViewMouseMove(state, r.zoom.bars, {5, 300}, kLeft).changeCount, 0);
 
-    // Unzoomed, before any calculation: the bar does not move, the view is still redrawn.
+    // A click magnifies the fitted view, the next one fits it again.
     topViewMouseDown(state, {0, 0}, false);
     r = topViewMouseUp(state, BarPositions{}, {0, 0}, false, false);
-    EXPECT_EQ(r.zoom.bars.topZoom, 100);
-    EXPECT_EQ(r.zoom.changeCount, 0);
+    EXPECT_TRUE(r.magnified);
+    EXPECT_EQ(changesOf(r.zoom), (Changes{{ViewBar::TopZoom, kClickZoomPosition}}));
     EXPECT_FALSE(r.drawLattice);
     EXPECT_FALSE(r.runStabil);
+    topViewMouseDown(state, {0, 0}, false);
+    r = topViewMouseUp(state, r.zoom.bars, {0, 0}, false, false);
+    EXPECT_FALSE(r.magnified);
+    EXPECT_EQ(changesOf(r.zoom), (Changes{{ViewBar::TopZoom, 100}}));
 
     // A loaded file carries results but no lattice.
     r = topViewMouseUp(state, BarPositions{}, {0, 0}, true, false);

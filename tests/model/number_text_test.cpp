@@ -12,33 +12,75 @@
 namespace ws {
 namespace {
 
+// What a field's text is read as: the value a signed field (offset,
+// position) and a length field (chord, span, gap) use, and whether the text
+// says something else, which the field marks.
 TEST(EntryRule, Table) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
     struct Case {
         const char* text;
-        std::int32_t value;
+        std::int32_t value;   // signed
+        std::int32_t length;  // absolute
+        bool differs;         // as a signed field
+        bool lengthDiffers;
     };
     const Case cases[] = {
-        {"310", 310},      {" 310", 310},     {"   0", 0},        {"-130", -130}, {"+25", 25},
-        {"12.5", 12},      {"-12.5", -12},    {"", 0},          {"-", 0},       {"+", 0},
-        {"abc", 0},        {"12abc", 12},     {"310 ", 310},    {"\t42", 42},   {"$1F", 31},
-        {"0x1F", 31},      {"0X1f", 31},      {"-$10", -16},    {"$", 0},       {"0x", 0},
-        {"$G", 0},         {"- 5", 0},        {"007", 7},
-        {"2147483647", 2147483647},
-        {"2147483648", 2147483647},
-        {"99999999999999999999", 2147483647},
-        {"-2147483648", std::numeric_limits<std::int32_t>::min()},
-        {"-99999999999999999999", std::numeric_limits<std::int32_t>::min()},
-        {"$FFFFFFFFFF", 2147483647},
+        {"310", 310, 310, false, false},
+        {" 310 ", 310, 310, false, false},
+        {"\t42", 42, 42, false, false},
+        {"+25", 25, 25, false, false},
+        {"007", 7, 7, false, false},
+        {"-130", -130, 130, false, true},
+        {"-0", 0, 0, false, false},
+        {"212.5", 212, 212, true, true},
+        {"-12.5", -12, 12, true, true},
+        {"21,5cm", 21, 21, true, true},
+        {"12abc", 12, 12, true, true},
+        {"abc", 0, 0, true, true},
+        {"", 0, 0, true, true},
+        {"-", 0, 0, true, true},
+        {"- 5", 0, 0, true, true},
+        {"$1F", 31, 31, false, false},
+        {"0X1f", 31, 31, false, false},
+        {"-$10", -16, 16, false, true},
+        {"0x", 0, 0, true, true},
+        {"$G", 0, 0, true, true},
+        {"2147483647", kMax, kMax, false, false},
+        {"2147483648", kMax, kMax, true, true},
+        {"99999999999999999999", kMax, kMax, true, true},
+        {"$FFFFFFFFFF", kMax, kMax, true, true},
+        {"-2147483648", kMin, kMax, false, true},
+        {"-99999999999999999999", kMin, kMax, true, true},
     };
-    for (const Case& c : cases) EXPECT_EQ(entryValue(c.text), c.value) << '"' << c.text << '"';
+    for (const Case& c : cases) {
+        EXPECT_EQ(entryValue(c.text), c.value) << '"' << c.text << '"';
+        const EntryReading asSigned = readEntry(c.text, EntryKind::Signed);
+        const EntryReading asLength = readEntry(c.text, EntryKind::Length);
+        EXPECT_EQ(asSigned.value, c.value) << '"' << c.text << '"';
+        EXPECT_EQ(asLength.value, c.length) << '"' << c.text << '"';
+        EXPECT_EQ(asSigned.differs, c.differs) << '"' << c.text << '"';
+        EXPECT_EQ(asLength.differs, c.lengthDiffers) << '"' << c.text << '"';
+    }
 }
 
 TEST(EntryRule, DecimalValues) {
-    const std::pair<const char*, double> cases[] = {
-        {"297000.0", 297000.0}, {" 271.98", 271.98}, {"-12.25", -12.25}, {"+7.5", 7.5}, {".5", 0.5},
-        {"7.5%", 7.5},          {"0", 0},           {"", 0},           {" ", 0},     {"x", 0},
-        {"-", 0},               {"nan", 0},         {"inf", 0},        {"-inf", 0},  {"1e999", 0},
-        {"++1", 0}};
+    const std::pair<const char*, double> cases[] = {{"297000.0", 297000.0},
+                                                    {" 271.98", 271.98},
+                                                    {"-12.25", -12.25},
+                                                    {"+7.5", 7.5},
+                                                    {".5", 0.5},
+                                                    {"7.5%", 7.5},
+                                                    {"0", 0},
+                                                    {"", 0},
+                                                    {" ", 0},
+                                                    {"x", 0},
+                                                    {"-", 0},
+                                                    {"nan", 0},
+                                                    {"inf", 0},
+                                                    {"-inf", 0},
+                                                    {"1e999", 0},
+                                                    {"++1", 0}};
     for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(decimalValue(text), value) << '"' << text << '"';
 }
 

@@ -95,7 +95,10 @@ TEST(SummaryPage, StartupPageCarriesTextWhereItStandsAndWhiteElsewhere) {
     EXPECT_EQ(inkPixels(p, QRect(0, 355, 616, 1)), 0);  // the gap between the pictures
     // Empty station fields of wing 1 and the room right of the stability values.
     EXPECT_EQ(darkPixels(p, QRect(4 + 19 * 9, 703, 320 - 19 * 9 - 8, 56)), 0);
-    EXPECT_EQ(darkPixels(p, QRect(530, 583, 985 - 530, 80)), 0);
+    // Right of the positions their share of lm; the neutral point has none.
+    EXPECT_EQ(darkPixels(p, QRect(kPercentColumn, 583, 985 - kPercentColumn, 18)), 0);
+    EXPECT_GT(darkPixels(p, cell(kPercentColumn, 603, 10)), 20);
+    EXPECT_GT(darkPixels(p, cell(kPercentColumn, 643, 10)), 20);
     // No third wing: white from below wing 2's block to the bottom.
     EXPECT_EQ(inkPixels(p, QRect(0, 863 + 160, 985, 1502 - 1023)), 0);
 }

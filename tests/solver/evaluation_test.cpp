@@ -142,14 +142,16 @@ TEST(Chain, RepeatedRunReusesItsStorage) {
 }
 
 TEST(Chain, RefusedRunKeepsSizesAndHasNoResults) {
-    AircraftModel m = aircraftOf({rectangle(500, 200), rectangle(300, 0, 700, 60)});
+    // The tail too slender for 300 strips.
+    AircraftModel m = aircraftOf({rectangle(500, 200), rectangle(3000, 10, 700, 60)});
     const CalcResult r = runCalculation(m);
     EXPECT_FALSE(r.done());
     EXPECT_FALSE(r.latticeBuilt);
-    EXPECT_EQ(r.sizes.PanelTotal, 416);
-    EXPECT_EQ(r.memo,
-              (std::vector<Message>{
-                  {MessageCode::ErrorHead}, {MessageCode::CannotCalculateWing, 2}, {MessageCode::NoArea}}));
+    EXPECT_EQ(r.sizes.PanelTotal, 716);
+    EXPECT_EQ(r.sizes.WingStrips[2], 300);
+    EXPECT_EQ(r.memo, (std::vector<Message>{{MessageCode::ErrorHead},
+                                            {MessageCode::CannotCalculateWing, 2},
+                                            {MessageCode::LessAspectRatio}}));
     EXPECT_TRUE(r.memoShown);
     EXPECT_EQ(r.evaluation.AnpAircraft, 0);
     EXPECT_EQ(r.wings[1].AnpRelative, 0);

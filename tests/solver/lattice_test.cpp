@@ -164,18 +164,37 @@ TEST(Trapez, PointedTipCalculatesThroughTheSecondSolve) {
     expectOneShape(600, 200, 5, 30);
 }
 
-TEST(Trapez, TipWithoutChordIsStillRefusedAfterTheLattice) {
-    // The tail's second trapezium ends in a point.
-    const AircraftModel m = aircraftOf(
-        {rectangle(500, 200), WingSpec{{100, 100, 0, 0, 0}, {100, 200, 0, 0}, {0, 50, 0, 0}, 2, 700, 80, 0}});
-    const CalcResult r = runCalculation(m);
-    EXPECT_FALSE(r.done());
-    EXPECT_FALSE(r.latticeBuilt);
-    EXPECT_TRUE(r.memoShown);
-    ASSERT_GE(r.memo.size(), 3u);
-    EXPECT_EQ(r.memo.front(), Message{MessageCode::ErrorHead});
-    EXPECT_EQ(r.memo[r.memo.size() - 2], (Message{MessageCode::TrapeziumFailed, 2, 2}));
-    EXPECT_EQ(r.memo.back(), Message{MessageCode::MoreTipChord});
+TEST(Refusal, EntriesWithoutSpanOrChordAreNamedBeforeTheLattice) {
+    using M = MessageCode;
+    const WingSpec wing = rectangle(500, 200);
+    const struct {
+        WingSpec tail;
+        std::vector<Message> lines;  // after the head line
+    } cases[] = {
+        // The second trapezium ends in a point.
+        {{{100, 100, 0, 0, 0}, {100, 200, 0, 0}, {0, 50, 0, 0}, 2, 700, 80},
+         {{M::NoTipChord, 2, 2}, {M::TrapeziumNeedsChords}}},
+        // No root chord: the advice is not "more chord at the tip".
+        {{{0, 100, 80, 0, 0}, {100, 200, 0, 0}, {0, 50, 0, 0}, 2, 700, 80},
+         {{M::NoRootChord, 2, 1}, {M::TrapeziumNeedsChords}}},
+        // A chord between two trapeziums is named once; an outer one without
+        // span before it is the root of the one that has span.
+        {{{100, 0, 80, 0, 0}, {100, 200, 0, 0}, {0, 50, 0, 0}, 2, 700, 80},
+         {{M::NoTipChord, 2, 1}, {M::TrapeziumNeedsChords}}},
+        {{{100, 0, 80, 0, 0}, {0, 200, 0, 0}, {0, 50, 0, 0}, 2, 700, 80},
+         {{M::NoRootChord, 2, 2}, {M::TrapeziumNeedsChords}}},
+        {{{100, 100, 80, 70, 0}, {0, 0, 0, 0}, {0, 50, 0, 0}, 3, 700, 80},
+         {{M::NoSpan, 2, 3}, {M::WingNeedsSpan}}},
+    };
+    for (const auto& c : cases) {
+        const CalcResult r = runCalculation(aircraftOf({wing, c.tail}));
+        std::vector<Message> expected{{M::ErrorHead}};
+        expected.insert(expected.end(), c.lines.begin(), c.lines.end());
+        EXPECT_EQ(r.memo, expected);
+        EXPECT_TRUE(r.memoShown);
+        EXPECT_FALSE(r.latticeBuilt);
+        EXPECT_FALSE(r.done());
+    }
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ TEST(Overlap, OnEqualXWing3IsTakenBeforeWing2) {
 }
 
 TEST(Overlap, RefusalAfterAMoveComesBelowTheNotice) {
-    // Wing 2 is moved, wing 3 (no area) refused; the "Error: " head is gone.
+    // Wing 2 is moved, wing 3 (no chord) refused; the "Error: " head is gone.
     const CalcResult r = runCalculation(
         aircraftOf({rectangle(500, 200), rectangle(200, 200, 680, 0), rectangle(200, 0, -400, 40)}));
     EXPECT_FALSE(r.done());
@@ -108,8 +108,9 @@ TEST(Overlap, RefusalAfterAMoveComesBelowTheNotice) {
     EXPECT_EQ(r.WingPosZ[2], -24);
     EXPECT_EQ(r.memo, (Lines{{MessageCode::Attention},
                              {MessageCode::WingsMoved},
-                             {MessageCode::CannotCalculateWing, 3},
-                             {MessageCode::NoArea}}));
+                             {MessageCode::NoRootChord, 3, 1},
+                             {MessageCode::NoTipChord, 3, 1},
+                             {MessageCode::TrapeziumNeedsChords}}));
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST(StoredResults, NoticeOnlyForACalculatedAircraft) {
     refused.wing[1].ChordMm = {};
     calculateWithStoredResults(refused, wrong, {}, workspace, r);
     EXPECT_FALSE(r.done());
-    EXPECT_EQ(r.memo.back(), Message{MessageCode::NoArea});
+    EXPECT_EQ(r.memo.back(), Message{MessageCode::TrapeziumNeedsChords});
 }
 
 }  // namespace

@@ -65,22 +65,44 @@ TEST(Catalogue, MessagesInEnglishAndGerman) {
         {{M::MoreTipChord},
          "Please change this trapezium (more chord length at tip)!",
          "Bitte dieses Trapez verändern (Außentiefe größer)!"},
-        // Written in German only.
+        {{M::NoSpan, 2, 1}, "Wing 2, trapezium 1: span 0 mm.", "Flügel 2, Trapez 1: Spannweite 0 mm."},
+        {{M::NoSpan, 3, 4},
+         "Wing 3, trapeziums 1 to 4: span 0 mm.",
+         "Flügel 3, Trapeze 1 bis 4: Spannweite 0 mm."},
+        {{M::WingNeedsSpan}, "A wing needs a span.", "Ein Flügel braucht eine Spannweite."},
+        {{M::NoRootChord, 1, 2},
+         "Wing 1, trapezium 2: root chord 0 mm.",
+         "Flügel 1, Trapez 2: Wurzeltiefe 0 mm."},
+        {{M::NoTipChord, 2, 3},
+         "Wing 2, trapezium 3: tip chord 0 mm.",
+         "Flügel 2, Trapez 3: Außentiefe 0 mm."},
+        {{M::TrapeziumNeedsChords},
+         "A trapezium needs a chord at both ends.",
+         "Ein Trapez braucht an beiden Enden eine Tiefe."},
+        // German keeps the design's words; the other languages have their own.
         {{M::Itmax, 0},
-         "TRIM9: Fehler. itmax ist 0 , keine Berechnung moeglich//",
+         "TRIM9: Error. itmax is 0 , no calculation possible//",
          "TRIM9: Fehler. itmax ist 0 , keine Berechnung moeglich//"},
         {{M::TrimSingular},
-         " TRIM9M: Das Gleichungssystem ist nicht loesbar //",
+         " TRIM9M: The system of equations cannot be solved //",
          " TRIM9M: Das Gleichungssystem ist nicht loesbar //"},
-        {{M::Einfluss}, "EINFLUSS: Irgend ein Kuddel-Muddel", "EINFLUSS: Irgend ein Kuddel-Muddel"},
+        {{M::Einfluss},
+         "EINFLUSS: The influence matrix could not be built",
+         "EINFLUSS: Irgend ein Kuddel-Muddel"},
         {{M::Loes},
-         "LOES: Fehler beim Loesen des Gleichungssystems ",
+         "LOES: Error while solving the system of equations ",
          "LOES: Fehler beim Loesen des Gleichungssystems "},
-        {{M::LoesDriver}, "LOES: Fehler...", "LOES: Fehler..."},
+        {{M::LoesDriver}, "LOES: Error...", "LOES: Fehler..."},
     };
     for (const auto& c : cases) EXPECT_EQ(messageText(c.message), QString::fromUtf8(c.english));
     const test::ScopedLanguage german(Language::German);
     for (const auto& c : cases) EXPECT_EQ(messageText(c.message), QString::fromUtf8(c.german));
+    const test::ScopedLanguage french(Language::French);
+    EXPECT_EQ(messageText({M::NoRootChord, 1, 2}),
+              QString::fromUtf8("Aile 1, trapèze 2 : corde d'emplanture 0 mm."));
+    const test::ScopedLanguage spanish(Language::Spanish);
+    EXPECT_EQ(messageText({M::TrimSingular}),
+              QString::fromUtf8(" TRIM9M: el sistema de ecuaciones no tiene solución //"));
 }
 
 // The rows, and the words a drawing exported with the same marks gets.

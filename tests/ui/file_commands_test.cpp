@@ -35,7 +35,7 @@ bool containsColour(const QImage& image, const QColor& colour) {
 
 TEST_F(FileCommands, OpenFillsEveryFieldRightAlignedAndTheLabels) {
     start();
-    EXPECT_FALSE(saveEnabled());
+    EXPECT_FALSE(doc().hasFile());
     get<QTabWidget>("PageControl1")->setCurrentIndex(4);  // the remarks page
     const fs::path file = kExamples / "glider.da4";
     openAnswer = text(file);
@@ -172,7 +172,7 @@ TEST_F(FileCommands, AFailedSaveShowsTheReasonAndKeepsOldFileAndName) {
     EXPECT_EQ(readBytes(old), oldBytes);
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
     EXPECT_EQ(doc().model().AircraftFileName, "Unknown.da4");
-    EXPECT_FALSE(saveEnabled());
+    EXPECT_FALSE(doc().hasFile());
 
     // A folder that does not exist.
     saveAnswer = text(folder / "missing" / "plane.da4");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "solver/calculation.h"
 #include "view_test_support.h"
 #include "views/canvas.h"
@@ -13,91 +15,88 @@ using test::at;
 using test::countColour;
 
 // 1 pixel per mm, x = 0 at row 10, centre line at column 200.
-TopViewTransform plainTransform() {
+TopViewTransform plainTransform(int centre = 200) {
     TopViewTransform t;
-    t.width = 400;
+    t.width = 2 * centre;
     t.TopViewScale = t.TopViewBaseScale = t.View3DScale = 1;
-    t.centreColumn = 200;
+    t.centreColumn = centre;
     t.TopViewOriginY = 10;
     return t;
 }
 
-// AnpAircraft 100 mm, RefChord 200 mm, two wings: the worked example.
+// AnpAircraft 100 mm, RefChord 200 mm, two wings, the mean chord's leading
+// edge at 20 mm: the worked example.
 StabilityDisplay workedExample(bool manual) {
-    return stabilityDisplay(stabilityNumbers(2, 100, 200, 7.5), 297000, 200, 100, manual);
+    Evaluation e;
+    e.RefArea = 297000;
+    e.RefChord = 200;
+    e.AnpAircraft = 100;
+    e.RefMacLe = 20;
+    return stabilityDisplay(stabilityNumbers(2, 100, 200, 7.5), e, manual);
 }
 
-QImage drawRows(const StabilityDisplay& d, bool highlighted = false) {
-    return test::painted(400, 330,
-                         [&](Canvas& c) { drawStabilityRows(c, d, plainTransform(), highlighted); });
+// Rows of `image` at `column` in `colour`, between `from` and `to`.
+int rowsIn(const QImage& image, const QColor& colour, int column, int from, int to) {
+    int n = 0;
+    for (int y = from; y <= to; ++y) n += at(image, column, y) == colour;
+    return n;
 }
 
-QImage drawPointers(bool manual) {
-    return test::painted(400, 330, [&](Canvas& c) { Zeiger(c, workedExample(manual), plainTransform()); });
-}
-
-TEST(StabilityView, WorkedExampleRowsAndMarks) {
+TEST(StabilityView, WorkedExampleRowsAndMarksOverALattice) {
     const StabilityDisplay d = workedExample(false);
     EXPECT_EQ(d.rows.cgFront, "x_cg (16%): 68.0mm   ");
-    EXPECT_EQ(d.rows.cgRear, "x_cg (8%): 84.0mm   ");
-    EXPECT_EQ(d.rows.neutralPoint, "x_ac: 100.0mm    ");
-    EXPECT_EQ(d.rows.refArea, "Reference area (S): 29.70dm^2 ");
-
-    const QImage image = drawRows(d);
-    // Neutral point at row 110, from column 196 to 204 with a pen of 2.
-    test::expectNear(image, kRed, {QPoint(196, 110), QPoint(200, 110), QPoint(204, 110)});
-    test::expectNear(image, kRed, {QPoint(200, 114), QPoint(207, 110)}, false);
-    // The bar from the rear position (row 94) to the front one (row 78).
-    test::expectNear(image, kBlue,
-                     {QPoint(197, 94), QPoint(203, 94), QPoint(197, 78), QPoint(203, 78), QPoint(200, 78),
-                      QPoint(200, 82), QPoint(200, 86), QPoint(200, 90), QPoint(200, 94)});
-    test::expectNear(image, kBlue, {QPoint(200, 72), QPoint(200, 100)}, false, 2);
-
-    // Text ink: black in the two upper rows, blue in both cg rows, red in the last.
-    const auto inkIn = [&](const QColor& colour, int top) {
-        for (int y = top; y < top + 14; ++y)
-            for (int x = kStabilityTextLeft; x < 160; ++x)
-                if (test::closeTo(image.pixelColor(x, y), colour, 60)) return true;  // antialiased ink
-        return false;
-    };
-    EXPECT_TRUE(inkIn(Qt::black, kRefAreaRow));
-    EXPECT_TRUE(inkIn(Qt::black, kRefChordRow));
-    EXPECT_TRUE(inkIn(kBlue, kCgFrontRow));
-    EXPECT_TRUE(inkIn(kBlue, kCgRearRow));
-    EXPECT_TRUE(inkIn(kRed, kNeutralPointRow));
+    EXPECT_EQ(d.mac.cgFront, "= 24.0% lm");
+    EXPECT_EQ(d.mac.cgRear, "= 32.0% lm");
+    EXPECT_EQ(d.mac.macLe, "lm leading edge: 20.0mm");
+    // A lattice line through every mark: the marks stay whole, 2 pixels
+    // thick, on a border of the background.
+    const QImage image = test::painted(400, 330, [&](Canvas& c) {
+        c.setPenColor(kBlue);
+        for (int y : {78, 94, 110}) c.line(150, y, 250, y);
+        c.line(200, 60, 200, 130);
+        drawStabilityRows(c, d, plainTransform(), false);
+    });
+    EXPECT_EQ(rowsIn(image, kRed, 205, 105, 115), 2);                 // neutral point, row 110
+    EXPECT_EQ(rowsIn(image, tooltipBackground(), 205, 105, 115), 2);  // its border
+    EXPECT_GE(rowsIn(image, kBlue, 204, 74, 82), 2);                  // front tick, row 78
+    EXPECT_EQ(at(image, 209, 110), kBlue);                            // the lattice beyond the tick
 }
 
 TEST(StabilityView, ManualModeShowsOneRowAndOneTick) {
     const StabilityDisplay d = workedExample(true);
     EXPECT_EQ(d.rows.cgDesired, "x_cg (7.5%): 85.0mm     ");
-    const QImage image = drawRows(d);
-    // One tick at row 95, no bar.
-    test::expectNear(image, kBlue, {QPoint(197, 95), QPoint(203, 95)});
-    test::expectNear(image, kBlue, {QPoint(200, 85), QPoint(200, 78)}, false, 2);
+    EXPECT_EQ(d.mac.cgDesired, "= 32.5% lm");
+    const QImage image =
+        test::painted(400, 330, [&](Canvas& c) { drawStabilityRows(c, d, plainTransform(), false); });
+    EXPECT_GE(rowsIn(image, kBlue, 204, 90, 100), 2);  // the tick at row 95
+    EXPECT_EQ(rowsIn(image, kBlue, 200, 70, 88), 0);   // no bar
     // Nothing is written in the automatic mode's upper row.
     for (int y = kCgFrontRow; y < kCgRearRow; ++y)
         for (int x = 0; x < 160; ++x) ASSERT_EQ(at(image, x, y), kWhite) << x << "," << y;
 }
 
-TEST(StabilityView, FirstRowSitsOnTheHighlightOnlyWithTheLattice) {
-    const StabilityDisplay d = workedExample(false);
-    EXPECT_EQ(at(drawRows(d, true), kStabilityTextLeft, kRefAreaRow), referenceHighlight());
-    EXPECT_EQ(at(drawRows(d, false), kStabilityTextLeft, kRefAreaRow), tooltipBackground());
-    EXPECT_EQ(at(drawRows(d, true), kStabilityTextLeft, kRefChordRow), tooltipBackground());
-}
-
-TEST(StabilityView, PointersRunFromTheRowsToTheMarks) {
-    // Straight parts from column 162 to 176 at the row middles, ends just left
-    // of the centre line at the marks' rows.
-    const QImage image = drawPointers(false);
-    test::expectColourAt(image, kBlue,
-                         {QPoint(162, 274), QPoint(170, 274), QPoint(176, 274), QPoint(193, 78),
-                          QPoint(162, 290), QPoint(170, 290), QPoint(176, 290), QPoint(193, 94)});
-    test::expectColourAt(image, kRed,
-                         {QPoint(162, 306), QPoint(170, 306), QPoint(176, 306), QPoint(193, 110)});
-    const QImage manual = drawPointers(true);
-    test::expectColourAt(manual, kWhite, {QPoint(170, 274)});
-    test::expectColourAt(manual, kBlue, {QPoint(193, 95)});
+TEST(StabilityView, PointersStartRightOfTheRows) {
+    for (bool manual : {false, true}) {
+        const StabilityDisplay d = workedExample(manual);
+        const auto rows = [&](Canvas& c) { drawStabilityRows(c, d, plainTransform(300), false); };
+        const QImage text = test::painted(600, 330, rows);
+        const QImage pointed = test::painted(600, 330, [&](Canvas& c) {
+            rows(c);
+            Zeiger(c, d, plainTransform(300));
+        });
+        // The pointers leave the letters of the rows as they were (they may
+        // cross the blanks that end a row) and reach the centre line at the marks.
+        int rightmostInk = 0;
+        for (int y = kCgFrontRow; y < kNeutralPointRow + 16; ++y)
+            for (int x = 0; x < 280; ++x)
+                if (at(text, x, y) != kWhite && at(text, x, y) != tooltipBackground())
+                    rightmostInk = std::max(rightmostInk, x);
+        for (int y = kCgFrontRow; y < kNeutralPointRow + 16; ++y)
+            for (int x = 0; x <= rightmostInk; ++x)
+                ASSERT_EQ(at(pointed, x, y), at(text, x, y)) << x << "," << y;
+        EXPECT_EQ(at(pointed, 293, manual ? 95 : 78), kBlue);
+        EXPECT_EQ(at(pointed, 293, 110), kRed);
+    }
 }
 
 // The start-up aircraft calculated, drawn as the window draws it.
@@ -114,8 +113,7 @@ QImage drawView(const Calculated& c, bool latticeValid, TopViewTransform* drawn 
     const Evaluation& e = c.result.evaluation;
     b.RefOutline = {e.RefOutline.data(), static_cast<std::size_t>(e.RefOutlineCount)};
     b.LatticeValid = latticeValid;
-    const StabilityDisplay d =
-        stabilityDisplay(c.result.stability, e.RefArea, e.RefChord, e.AnpAircraft, false);
+    const StabilityDisplay d = stabilityDisplay(c.result.stability, e, false);
     return test::painted(555, 320, [&](Canvas& canvas) {
         const TopViewTransform t = drawStabilityView(canvas, b, d, {}, false);
         if (drawn) *drawn = t;

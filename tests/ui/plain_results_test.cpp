@@ -1,0 +1,127 @@
+// What a modeller meets entering an aircraft: fields that say how they are
+// read, refusals that name the place, results in words, the keyboard's way
+// through the pages, and the mends of what used to go wrong on the way.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QUndoStack>
+#include <utility>
+
+#include "texts/catalogue.h"
+#include "ui/screen_fit.h"
+#include "window_test_support.h"
+
+namespace ws::testing {
+namespace {
+
+class PlainResults : public MainWindowTest {
+  protected:
+    // The fields Tab visits from `first` on, `count` of them.
+    QStringList tabWalk(const char* first, int count) {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        get<QWidget>(first)->setFocus();
+        QStringList names{QApplication::focusWidget()->objectName()};
+        for (int i = 1; i < count; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            names << QApplication::focusWidget()->objectName();
+        }
+        return names;
+    }
+};
+
+TEST_F(PlainResults, TabWalksStationByStationThroughTheSketch) {
+    get<QTabWidget>("PageControl1")->setCurrentWidget(get<QWidget>("TabSheet1"));
+    get<QAbstractButton>("RadioButton5")->click();  // two trapeziums
+    EXPECT_EQ(tabWalk("Edit4", 9).join(' ').toStdString(),
+              "Edit4 Edit5 Edit1 Edit8 Edit6 Edit2 Edit9 Edit01 SpeedButton1");
+}
+
+TEST_F(PlainResults, TabOnTheAircraftPageTakesXThenZOfEachWing) {
+    get<QAbstractButton>("RadioButton3")->click();
+    EXPECT_EQ(tabWalk("Edit_x1", 8).join(' ').toStdString(),
+              "Edit_x1 Edit_z1 Edit_x2 Edit_z2 Edit_x3 Edit_z3 Button4 RadioButton15");
+}
+
+TEST_F(PlainResults, CtrlZAfterARefusedCalculationUndoesTheLastEdit) {
+    tabWalk("Edit_x1", 1);
+    get<QLineEdit>("Edit4")->setText("0");
+    QTest::mouseClick(get<QPushButton>("Button4"), Qt::LeftButton);
+    ASSERT_TRUE(results().messagesShown());
+    // Also where the reader clicked into the message box.
+    auto* box = get<QPlainTextEdit>("Memo1");
+    QTest::mouseClick(box->viewport(), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(doc().text().field[1][kChordField], "310");
+}
+
+TEST_F(PlainResults, NewExamplesAndSaveOnAnAircraftNeverSaved) {
+    // Ctrl+S on the start-up aircraft asks for a name; cancelled, nothing is written.
+    get<QAction>("Save3")->trigger();
+    EXPECT_EQ(saveAsked, 1);
+    EXPECT_EQ(saveSuggested, "*.da4");
+
+    // An example opens as a copy never saved: Save asks, offering its name.
+    QMenu* examples = get<QMenu>("Examples1");
+    QStringList names;
+    for (QAction* a : examples->actions()) names << a->text();
+    EXPECT_EQ(names.join(' ').toStdString(), "canard flying-wing glider startup");
+    examples->actions().at(2)->trigger();
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "glider.da4");
+    EXPECT_FALSE(doc().hasFile());
+    get<QAction>("Save3")->trigger();
+    EXPECT_EQ(saveAsked, 2);
+    EXPECT_EQ(saveSuggested, "glider.da4");
+
+    // New asks before a change is lost and brings the start-up aircraft back.
+    get<QLineEdit>("Edit4")->setText("250");
+    get<QAction>("New1")->trigger();
+    EXPECT_EQ(changesAsked, 1);
+    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), "250");  // cancelled
+    changesAnswer = SaveAnswer::Discard;
+    get<QAction>("New1")->trigger();
+    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), "310");
+    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
+    EXPECT_FALSE(doc().isModified());
+    EXPECT_EQ(doc().undoStack()->count(), 0);
+}
+
+TEST_F(PlainResults, AManualMarginOutsideMinus10To40IsUsedWithAWarning) {
+    get<QAbstractButton>("RadioButton16")->click();
+    auto* box = get<QPlainTextEdit>("Memo1");
+    for (const auto& [margin, warned] :
+         {std::pair{"40", false}, std::pair{"60", true}, std::pair{"-10", false}, std::pair{"-10.5", true}}) {
+        get<QLineEdit>("Edit31")->setText(margin);
+        EXPECT_EQ(!box->isHidden(), warned) << margin;
+        EXPECT_EQ(box->toPlainText().contains(marginWarningText(doc().stabilityChoice().marginDesired())),
+                  warned)
+            << margin;
+    }
+    EXPECT_DOUBLE_EQ(doc().stabilityChoice().marginDesired(), -10.5);
+}
+
+// Screens of 1600 × 1200 and, right of it, 1280 × 1024; the smallest window 800 × 600.
+TEST(ScreenFit, AWindowOffTheScreensIsMovedAndShrunkOntoTheOneItOverlapsMost) {
+    const QList<QRect> screens{{0, 0, 1600, 1200}, {1600, 0, 1280, 1024}};
+    const QSize minimum(800, 600);
+    const struct {
+        QRect window, fitted;
+    } cases[] = {
+        {{100, 50, 1000, 800}, {100, 50, 1000, 800}},      // wholly on one: unchanged
+        {{1000, 50, 1000, 800}, {600, 50, 1000, 800}},     // mostly on the first
+        {{2000, 500, 1000, 800}, {1880, 224, 1000, 800}},  // mostly on the second
+        {{0, 0, 1800, 2400}, {0, 0, 1600, 1200}},          // taller than the screen
+        {{-5000, -5000, 900, 700}, {0, 0, 900, 700}},      // on none: the first
+        {{1700, 0, 2000, 500}, {1600, 0, 1280, 600}},      // never below the minimum
+    };
+    for (const auto& c : cases) EXPECT_EQ(fittedWindow(c.window, screens, minimum), c.fitted) << c.window.x();
+    EXPECT_EQ(fittedWindow({0, 0, 1000, 800}, {{0, 0, 700, 500}}, minimum), QRect(0, 0, 800, 600));
+}
+
+}  // namespace
+}  // namespace ws::testing
