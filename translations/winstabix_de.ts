@@ -910,7 +910,7 @@
     </message>
     <message>
         <source>tail volume %1</source>
-        <translation>Leitwerksvolumen %1</translation>
+        <translation>LW-Volumen %1</translation>
     </message>
     <message>
         <source>Tail volume of wing %1</source>

@@ -910,7 +910,7 @@
     </message>
     <message>
         <source>tail volume %1</source>
-        <translation>volumen de cola %1</translation>
+        <translation>vol. cola %1</translation>
     </message>
     <message>
         <source>Tail volume of wing %1</source>

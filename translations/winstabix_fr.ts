@@ -910,7 +910,7 @@
     </message>
     <message>
         <source>tail volume %1</source>
-        <translation>volume d&apos;empennage %1</translation>
+        <translation>vol. empenn. %1</translation>
     </message>
     <message>
         <source>Tail volume of wing %1</source>
