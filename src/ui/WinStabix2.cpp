@@ -32,6 +32,7 @@
 #include "ui/image_widget.h"
 #include "ui/open_aircraft.h"
 #include "ui/print_controls.h"
+#include "ui/recent_files.h"
 #include "ui/remarks_page.h"
 #include "ui/screen_fit.h"
 #include "ui/settings_location.h"
@@ -178,19 +179,18 @@ void TForm1::connectCommands() {
                                                    {chrome_.aircraft1, aircraft_}};
     for (const auto& entry : pages) {
         QWidget* page = entry.second;
-        connect(entry.first, &QAction::triggered, this, [this, page] { PageControl1->setCurrentWidget(page); });
+        connect(entry.first, &QAction::triggered, this,
+                [this, page] { PageControl1->setCurrentWidget(page); });
     }
     connect(chrome_.Exit1, &QAction::triggered, this, &QWidget::close);
-    // Remembered with the program's other settings (see recent_files.cpp).
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("WinStabix"),
-                       QStringLiteral("WinStabix"));
-    const bool converged = settings.value(QStringLiteral("convergedNeutralPoint"), false).toBool();
+    const std::optional<QSettings> remembered = programSettings(false);
+    const bool converged =
+        remembered && remembered->value(QStringLiteral("convergedNeutralPoint"), false).toBool();
     chrome_.Converged1->setChecked(converged);
     doc_->setConvergedNeutralPoint(converged);
     connect(chrome_.Converged1, &QAction::toggled, this, [this](bool on) {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("WinStabix"),
-                  QStringLiteral("WinStabix"))
-            .setValue(QStringLiteral("convergedNeutralPoint"), on);
+        if (std::optional<QSettings> settings = programSettings(true))
+            settings->setValue(QStringLiteral("convergedNeutralPoint"), on);
         doc_->setConvergedNeutralPoint(on);
     });
     for (ImageWidget* view : findChildren<ImageWidget*>())

@@ -8,17 +8,20 @@
 
 namespace ws {
 
+std::optional<QSettings> programSettings(bool creatingFolder) {
+    const UserFolder folder = applicationFolder(UserFolderKind::Config, creatingFolder);
+    if (!folder.path) return std::nullopt;
+    return std::optional<QSettings>(std::in_place,
+                                    QString::fromStdString((*folder.path / "WinStabix.ini").string()),
+                                    QSettings::IniFormat);
+}
+
 namespace {
 
 const QString kKey = QStringLiteral("recentFiles");
 
-// Beside the settings file, in the program's one configuration folder; with no
-// folder for the user there is nothing to keep.
 std::optional<QSettings> settings(bool creatingFolder) {
-    const UserFolder folder = applicationFolder(UserFolderKind::Config, creatingFolder);
-    if (!folder.path) return std::nullopt;
-    return std::optional<QSettings>(
-        std::in_place, QString::fromStdString((*folder.path / "recent.ini").string()), QSettings::IniFormat);
+    return programSettings(creatingFolder);
 }
 
 void store(const QStringList& list) {

@@ -225,7 +225,7 @@ TEST_F(Document, RecentFilesLastAcrossARestartAndAVanishedOneIsDropped) {
     }
     EXPECT_TRUE(get<QMenu>("Recent1")->isEnabled());
     // One configuration folder for all the program keeps.
-    EXPECT_TRUE(fs::exists(configSettingsFile().parent_path() / "recent.ini"));
+    EXPECT_TRUE(fs::exists(configSettingsFile().parent_path() / "WinStabix.ini"));
     form.reset();
     start();
     auto entries = [&] {
