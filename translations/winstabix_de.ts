@@ -234,6 +234,10 @@
         <source>The home folder does not exist: settings are not kept.</source>
         <translation>Das Home-Verzeichnis existiert nicht: Einstellungen werden nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>The unsaved changes could not be kept for recovery after a crash.</source>
+        <translation>Die ungesicherten Änderungen konnten nicht für eine Wiederherstellung nach einem Absturz aufbewahrt werden.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -951,6 +955,30 @@
     <message>
         <source>Down</source>
         <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved changes of %1 from %2?</source>
+        <translation>Die ungesicherten Änderungen von %1 vom %2 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Open it again?</source>
+        <translation>%1 wurde von einem anderen Programm geändert. Neu öffnen?</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
     </message>
 </context>
 </TS>

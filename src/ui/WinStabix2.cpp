@@ -18,6 +18,7 @@
 #include <QUndoStack>
 
 #include "files/file_io.h"
+#include "document/recovery.h"
 #include "files/settings_file.h"
 #include "printing/Unit3.h"
 #include "texts/catalogue.h"
@@ -80,6 +81,7 @@ TForm1::TForm1(QWidget* parent, const QStringList& arguments, FileDialogs dialog
     exports_->retitle();
     connectCommands();
     connectLanguageCommands();
+    startRecovery();
     resize(settings.width.value_or(width()), settings.height.value_or(height()));
     if (settings.left || settings.top)
         move(settings.left.value_or(pos().x()), settings.top.value_or(pos().y()));
@@ -161,7 +163,8 @@ void TForm1::connectCommands() {
                                                    {chrome_.aircraft1, aircraft_}};
     for (const auto& entry : pages) {
         QWidget* page = entry.second;
-        connect(entry.first, &QAction::triggered, this, [this, page] { PageControl1->setCurrentWidget(page); });
+        connect(entry.first, &QAction::triggered, this,
+                [this, page] { PageControl1->setCurrentWidget(page); });
     }
     connect(chrome_.Exit1, &QAction::triggered, this, &QWidget::close);
     // Remembered with the program's other settings (see recent_files.cpp).
@@ -269,6 +272,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     FormClose();
+    recovery_->discard();
     QMainWindow::closeEvent(event);
 }
 
