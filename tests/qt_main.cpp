@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
     screen.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // Recovery files too: a window's unsaved changes never go to the user's state folder.
+    qputenv("XDG_STATE_HOME", (config.path() + QStringLiteral("/state")).toLocal8Bit());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -258,6 +258,10 @@
         <source>LOES: Error...</source>
         <translation>LOES: Fehler...</translation>
     </message>
+    <message>
+        <source>The unsaved changes could not be kept for recovery after a crash.</source>
+        <translation>Die ungesicherten Änderungen konnten nicht für eine Wiederherstellung nach einem Absturz aufbewahrt werden.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -1053,6 +1057,30 @@ Ein Klick vergrößert die Ansicht oder gibt ihr die alte Größe; Ziehen nach u
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved changes of %1 from %2?</source>
+        <translation>Die ungesicherten Änderungen von %1 vom %2 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Open it again?</source>
+        <translation>%1 wurde von einem anderen Programm geändert. Neu öffnen?</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
     </message>
 </context>
 <context>

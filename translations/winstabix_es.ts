@@ -258,6 +258,10 @@
         <source>LOES: Error...</source>
         <translation>LOES: error...</translation>
     </message>
+    <message>
+        <source>The unsaved changes could not be kept for recovery after a crash.</source>
+        <translation>Los cambios no guardados no se pudieron conservar para recuperarlos tras un fallo.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -1053,6 +1057,30 @@ Un clic amplía la vista o le devuelve su tamaño; arrastrar hacia abajo la ampl
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved changes of %1 from %2?</source>
+        <translation>¿Restaurar los cambios no guardados de %1 del %2?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Open it again?</source>
+        <translation>%1 fue modificado por otro programa. ¿Abrirlo de nuevo?</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
     </message>
 </context>
 <context>

@@ -258,6 +258,10 @@
         <source>LOES: Error...</source>
         <translation>LOES : erreur...</translation>
     </message>
+    <message>
+        <source>The unsaved changes could not be kept for recovery after a crash.</source>
+        <translation>Les modifications non enregistrées n’ont pas pu être conservées pour une récupération après un plantage.</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -1053,6 +1057,30 @@ Un clic agrandit la vue ou lui rend sa taille ; tirer vers le bas l&apos;agrandi
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved changes of %1 from %2?</source>
+        <translation>Restaurer les modifications non enregistrées de %1 du %2 ?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Open it again?</source>
+        <translation>%1 a été modifié par un autre programme. Le rouvrir ?</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conserver</translation>
     </message>
 </context>
 <context>

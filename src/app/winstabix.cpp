@@ -139,5 +139,7 @@ int main(int argc, char** argv) {
     }
     ws::TForm1 window(nullptr, args.mid(1));
     window.show();
+    // Asked over the window, once it is up.
+    QTimer::singleShot(0, &window, [&window] { window.offerRecovery(); });
     return QApplication::exec();
 }

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -160,6 +161,12 @@ class AircraftDocument : public QObject {
     std::optional<FileError> openCopy(const std::string& path);
     // Writes the aircraft, with its results while valid: unmodified from here on.
     std::optional<FileError> save(const std::string& path);
+    // The bytes save() writes.
+    std::string fileBytes() const;
+    // The aircraft of a recovery file's `bytes`, under `name` (opened or
+    // saved before when `hasFile`): a fresh history, modified, so that Save
+    // writes it to `name`. Unreadable bytes change nothing and say why.
+    std::optional<FileError> restore(std::string_view bytes, const std::string& name, bool hasFile);
     // The name a Save would write to; the file shown stays.
     void setFileName(const std::string& name);
     // True when `path` is the file last opened or saved and its contents are
@@ -189,6 +196,7 @@ class AircraftDocument : public QObject {
     void recompute();
     void withdraw();
     void nameSteps();
+    void adopt(const AircraftFileContent& file, const std::string& name);
 
     AircraftText text_;
     AircraftModel model_;

@@ -22,10 +22,27 @@ std::optional<std::size_t> contentsHash(const std::string& path) {
 std::optional<FileError> AircraftDocument::open(const std::string& path) {
     const auto read = loadAircraftFile(std::filesystem::path(path));
     if (const auto* error = std::get_if<FileError>(&read)) return *error;
+    adopt(std::get<AircraftFileContent>(read), path);
+    return std::nullopt;
+}
+
+std::optional<FileError> AircraftDocument::restore(std::string_view bytes, const std::string& name,
+                                                   bool hasFile) {
+    const auto read = parseAircraftFile(bytes);
+    if (const auto* error = std::get_if<FileError>(&read)) return *error;
+    adopt(std::get<AircraftFileContent>(read), name);
+    hasFile_ = hasFile;
+    if (!hasFile) diskContents_.reset();
+    // Not what any file holds: Save, and a close, ask for it.
+    undo_->resetClean();
+    emit stateChanged();
+    return std::nullopt;
+}
+
+void AircraftDocument::adopt(const AircraftFileContent& file, const std::string& path) {
     // Missing result lines keep the results as they are; loading makes them the file's.
     const Evaluation& e = results_.calc.evaluation;
-    const LoadedAircraft loaded = applyAircraftFile(std::get<AircraftFileContent>(read), model_,
-                                                    {e.RefArea, e.RefChord, e.AnpAircraft});
+    const LoadedAircraft loaded = applyAircraftFile(file, model_, {e.RefArea, e.RefChord, e.AnpAircraft});
     // The file's values first, so that the history's steps cannot reach back past them.
     undo_->clear();
     text_ = aircraftText(loaded);
@@ -68,7 +85,6 @@ std::optional<FileError> AircraftDocument::open(const std::string& path) {
     emit resultsChanged();
     emit balanceChanged();
     emit stateChanged();
-    return std::nullopt;
 }
 
 void AircraftDocument::newAircraft() {
@@ -96,14 +112,17 @@ std::optional<FileError> AircraftDocument::openCopy(const std::string& path) {
     return std::nullopt;
 }
 
-std::optional<FileError> AircraftDocument::save(const std::string& path) {
+std::string AircraftDocument::fileBytes() const {
     std::optional<StoredResults> stored;
     if (results_.ResultsValid) {
         const Evaluation& e = results_.calc.evaluation;
         stored = StoredResults{e.RefArea, e.RefChord, e.AnpAircraft};
     }
-    if (auto failure = writeFileSafely(std::filesystem::path(path), aircraftFileBytes(model_, stored)))
-        return failure;
+    return aircraftFileBytes(model_, stored);
+}
+
+std::optional<FileError> AircraftDocument::save(const std::string& path) {
+    if (auto failure = writeFileSafely(std::filesystem::path(path), fileBytes())) return failure;
     model_.AircraftFileName = fileName_ = path;
     hasFile_ = true;
     diskContents_ = contentsHash(path);

@@ -33,6 +33,7 @@ enum class MessageCode {
     StoredResultsIncomplete,  // the file ended inside its results
     FilesNotOpened,           // a: the files named at start, more than one
     NoSettingsFolder,         // a: 0 no home at all, 1 the home named does not exist
+    RecoveryNotWritten,       // the unsaved changes could not be kept for a crash
     TrapeziumFailed,          // a: the wing, b: the trapezium; Newton did not converge
     MoreTipChord,
     NoSpan,  // a: the wing, b: its trapeziums, all without span

@@ -44,6 +44,9 @@ QString messageText(const Message& m) {
             return m.a == 0 ? say(QT_TRANSLATE_NOOP("Calculation", "No home folder: settings are not kept."))
                             : say(QT_TRANSLATE_NOOP(
                                   "Calculation", "The home folder does not exist: settings are not kept."));
+        case MessageCode::RecoveryNotWritten:
+            return say(QT_TRANSLATE_NOOP(
+                "Calculation", "The unsaved changes could not be kept for recovery after a crash."));
         case MessageCode::Attention:
             return say(QT_TRANSLATE_NOOP("Calculation", "Attention:"));
         case MessageCode::WingsMoved:

@@ -19,6 +19,7 @@
 #include <QUndoStack>
 
 #include "files/file_io.h"
+#include "document/recovery.h"
 #include "files/settings_file.h"
 #include "printing/Unit3.h"
 #include "texts/catalogue.h"
@@ -85,6 +86,7 @@ TForm1::TForm1(QWidget* parent, const QStringList& arguments, FileDialogs dialog
     exports_->retitle();
     connectCommands();
     connectLanguageCommands();
+    startRecovery();
     resize(settings.width.value_or(width()), settings.height.value_or(height()));
     if (settings.left || settings.top)
         move(settings.left.value_or(pos().x()), settings.top.value_or(pos().y()));
@@ -294,6 +296,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     FormClose();
+    recovery_->discard();
     QMainWindow::closeEvent(event);
 }
 

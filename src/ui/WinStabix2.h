@@ -21,6 +21,7 @@ class QTabWidget;
 namespace ws {
 
 class AircraftPage;
+class DocumentRecovery;
 class BalancePage;
 class ExportCommands;
 class PrintControls;
@@ -49,6 +50,10 @@ class TForm1 : public QMainWindow {
     // The smallest window that shows every control of every page and the
     // top view's stability rows whole.
     QSize minimumWindowSize() const;
+    // Offers, one after the other, the recovery files of windows no longer
+    // running, until one is restored (window_recovery.cpp).
+    void offerRecovery();
+    DocumentRecovery& recovery() { return *recovery_; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -82,6 +87,9 @@ class TForm1 : public QMainWindow {
     void rewriteTexts();
     void showCalculateHint();
     void Info1Click();
+    // Recovery and the file changed on disk (window_recovery.cpp).
+    void startRecovery();
+    void checkFileOnDisk();
 
     AircraftDocument* doc_;
     QStringList commandLine_;
@@ -100,6 +108,10 @@ class TForm1 : public QMainWindow {
     PrintControls* print_ = nullptr;
     ExportCommands* exports_ = nullptr;
     TForm2* info_ = nullptr;  // the info dialog, made when first opened
+    DocumentRecovery* recovery_ = nullptr;
+    // The file's time and size when a reload was declined: not offered again for them.
+    std::pair<qint64, qint64> declinedReload_{-1, -1};
+    bool askingReload_ = false;
 };
 
 }  // namespace ws

@@ -69,6 +69,32 @@ FileDialogs standardFileDialogs() {
                 return SaveAnswer::Cancel;
         }
     };
+    d.askRestore = [](QWidget* parent, const QString& name, const QString& time) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("WinStabix4"), restoreText(name, time),
+                        QMessageBox::Yes | QMessageBox::Discard | QMessageBox::Ignore, parent);
+        const auto texts = restoreButtons();
+        box.button(QMessageBox::Yes)->setText(texts[0]);
+        box.button(QMessageBox::Discard)->setText(texts[1]);
+        box.button(QMessageBox::Ignore)->setText(texts[2]);
+        box.setDefaultButton(QMessageBox::Yes);
+        switch (box.exec()) {
+            case QMessageBox::Yes:
+                return RestoreAnswer::Restore;
+            case QMessageBox::Discard:
+                return RestoreAnswer::Discard;
+            default:
+                return RestoreAnswer::Later;
+        }
+    };
+    d.askReload = [](QWidget* parent, const QString& name) {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("WinStabix4"), reloadText(name),
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        const auto texts = reloadButtons();
+        box.button(QMessageBox::Yes)->setText(texts[0]);
+        box.button(QMessageBox::No)->setText(texts[1]);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
+    };
     d.warn = [](QWidget* parent, const QString& text) {
         QMessageBox::warning(parent, QStringLiteral("WinStabix4"), text);
     };

@@ -21,6 +21,8 @@ namespace ws {
 // The answer to "save the changes first?".
 enum class SaveAnswer { Save, Discard, Cancel };
 enum class ChangedAnswer { Overwrite, SaveAs, Cancel };
+// The answer to "restore the unsaved changes of a window no longer running?".
+enum class RestoreAnswer { Restore, Discard, Later };
 
 struct FileDialogs {
     // The file chosen in the open dialog ("*.da4", starting in `folder`), empty when cancelled.
@@ -31,6 +33,10 @@ struct FileDialogs {
     std::function<SaveAnswer(QWidget* parent)> askSave;
     // Asked before a save replaces a file changed on disk since; none overwrites.
     std::function<ChangedAnswer(QWidget* parent, const QString& name)> askOverwrite;
+    // Asked at start for a recovery file of a window no longer running.
+    std::function<RestoreAnswer(QWidget* parent, const QString& name, const QString& time)> askRestore;
+    // Offered when the window becomes active and its file, unmodified here, changed on disk.
+    std::function<bool(QWidget* parent, const QString& name)> askReload;
     // A file that did not open or save, or what a save could not keep.
     std::function<void(QWidget* parent, const QString& text)> warn;
 };
@@ -60,6 +66,8 @@ class FileCommands : public QObject {
     bool SaveAs();
     // True unless the user keeps the changes (Cancel, or a save that failed).
     bool mayDiscardChanges();
+
+    const FileDialogs& dialogs() const { return dialogs_; }
 
   signals:
     void opened();

@@ -69,6 +69,7 @@ void TForm1::nameLanguages() {
 
 void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) rewriteTexts();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) checkFileOnDisk();
     QMainWindow::changeEvent(event);
 }
 

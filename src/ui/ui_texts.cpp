@@ -335,6 +335,23 @@ std::array<QString, 3> changedOnDiskButtons() {
             say(QT_TRANSLATE_NOOP("Window", "Cancel"))};
 }
 
+QString restoreText(const QString& name, const QString& time) {
+    return say(QT_TRANSLATE_NOOP("Window", "Restore the unsaved changes of %1 from %2?")).arg(name, time);
+}
+
+std::array<QString, 3> restoreButtons() {
+    return {say(QT_TRANSLATE_NOOP("Window", "Restore")), say(QT_TRANSLATE_NOOP("Window", "Discard")),
+            say(QT_TRANSLATE_NOOP("Window", "Later"))};
+}
+
+QString reloadText(const QString& name) {
+    return say(QT_TRANSLATE_NOOP("Window", "%1 was changed by another program. Open it again?")).arg(name);
+}
+
+std::array<QString, 2> reloadButtons() {
+    return {say(QT_TRANSLATE_NOOP("Window", "Reload")), say(QT_TRANSLATE_NOOP("Window", "Keep"))};
+}
+
 QString openFailedText(const QString& reason) {
     return say(QT_TRANSLATE_NOOP("Window", "The aircraft file was not opened.")) + QLatin1Char('\n') + reason;
 }

@@ -75,6 +75,11 @@ QString askSaveText();
 std::array<QString, 3> askSaveButtons();  // Save, Discard, Cancel
 QString changedOnDiskText(const QString& name);
 std::array<QString, 3> changedOnDiskButtons();  // Overwrite, Save as, Cancel
+// The offer of a dead window's unsaved changes, and the reload of a file changed on disk.
+QString restoreText(const QString& name, const QString& time);
+std::array<QString, 3> restoreButtons();  // Restore, Discard, Later
+QString reloadText(const QString& name);
+std::array<QString, 2> reloadButtons();  // Reload, Keep
 // A file that did not open: a first line, then `reason`.
 QString openFailedText(const QString& reason);
 QString vanishedFileText(const QString& path);

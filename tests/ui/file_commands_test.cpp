@@ -5,7 +5,9 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
+#include <QApplication>
 #include <string>
 
 #include "files/aircraft_file.h"
@@ -230,6 +232,37 @@ TEST_F(FileCommands, ASaveOverAFileChangedOnDiskAsksFirst) {
     EXPECT_EQ(overwriteAsked, 3);
     EXPECT_EQ(readBytes(folder / "mine.da4"), readBytes(kExamples / "glider.da4"));
     EXPECT_TRUE(failures.isEmpty());
+}
+
+TEST_F(FileCommands, BecomingActiveOffersToReloadAFileChangedOnDiskOnlyWithoutUnsavedChanges) {
+    const fs::path file = folder / "shared.da4";
+    fs::copy_file(kExamples / "glider.da4", file);
+    start({text(file)});
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    auto becomeActive = [this] {
+        QEvent activation(QEvent::ActivationChange);
+        QApplication::sendEvent(form.get(), &activation);
+    };
+    becomeActive();
+    EXPECT_EQ(reloadAsked, 0);
+    writeBytes(file, readBytes(kExamples / "canard.da4"));
+    becomeActive();  // kept: the same contents are not offered again
+    becomeActive();
+    EXPECT_EQ(reloadAsked, 1);
+    EXPECT_EQ(doc().model().WingCount, 2);
+    writeBytes(file, readBytes(kExamples / "flying-wing.da4"));
+    reloadAnswer = true;
+    becomeActive();
+    EXPECT_EQ(reloadAsked, 2);
+    EXPECT_EQ(doc().model().WingCount, 1);
+    EXPECT_FALSE(doc().isModified());
+    // Unsaved changes here: the question waits for the save.
+    doc().editField(1, kChordField, "250");
+    writeBytes(file, readBytes(kExamples / "glider.da4"));
+    becomeActive();
+    EXPECT_EQ(reloadAsked, 2);
 }
 
 TEST_F(FileCommands, ThreeLinesOfRemarksAndAWingCountSurviveARoundTrip) {

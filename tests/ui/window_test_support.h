@@ -42,6 +42,8 @@ class WindowTest : public ::testing::Test {
         std::filesystem::current_path(folder.path());
         previousConfig_ = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", (folder.path() / "config").c_str());
+        previousState_ = qgetenv("XDG_STATE_HOME");
+        qputenv("XDG_STATE_HOME", (folder.path() / "state").c_str());
         // No recent files from an earlier test.
         for (const QString& path : RecentFiles().paths()) RecentFiles().remove(path);
     }
@@ -52,6 +54,7 @@ class WindowTest : public ::testing::Test {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         std::filesystem::current_path(previous_);
         qputenv("XDG_CONFIG_HOME", previousConfig_);
+        qputenv("XDG_STATE_HOME", previousState_);
     }
 
     // Where the window keeps its settings when the working folder has none.
@@ -79,6 +82,14 @@ class WindowTest : public ::testing::Test {
         d.askOverwrite = [this](QWidget*, const QString&) {
             ++overwriteAsked;
             return overwriteAnswer;
+        };
+        d.askRestore = [this](QWidget*, const QString& name, const QString&) {
+            restoreOffers << name;
+            return restoreAnswer;
+        };
+        d.askReload = [this](QWidget*, const QString&) {
+            ++reloadAsked;
+            return reloadAnswer;
         };
         d.warn = [this](QWidget*, const QString& text) { failures << text; };
         form = std::make_unique<TForm1>(nullptr, arguments, d);
@@ -134,10 +145,14 @@ class WindowTest : public ::testing::Test {
     int overwriteAsked = 0;
     ChangedAnswer overwriteAnswer = ChangedAnswer::Cancel;  // to "changed on disk: overwrite?"
     QStringList failures;                                   // what the message boxes said
+    QStringList restoreOffers;                              // the names offered for restoring
+    RestoreAnswer restoreAnswer = RestoreAnswer::Later;
+    int reloadAsked = 0;
+    bool reloadAnswer = false;
 
   private:
     std::filesystem::path previous_;
-    QByteArray previousConfig_;
+    QByteArray previousConfig_, previousState_;
 };
 
 // Started at once, without settings file or command line.
