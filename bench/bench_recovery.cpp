@@ -43,7 +43,7 @@ QString megabyteRemark() {
 fs::path remarksFile() {
     ws::AircraftModel model = ws::startupAircraft();
     model.remarks = megabyteRemark().toStdString();
-    const fs::path file = fs::temp_directory_path() / "winstabix-bench-remark.da4";
+    fs::path file = fs::temp_directory_path() / "winstabix-bench-remark.da4";
     std::ofstream(file, std::ios::binary) << ws::aircraftFileBytes(model, std::nullopt);
     return file;
 }

@@ -108,8 +108,9 @@ AircraftDocument::AircraftDocument(Language language, QObject* parent)
 }
 
 AircraftDocument::~AircraftDocument() {
-    // The history's last signals must not reach a document half taken down.
-    undo_->disconnect(this);
+    // The history's last signals must not reach a document half taken down,
+    // nor what follows it (the recovery).
+    undo_->disconnect();
 }
 
 bool AircraftDocument::isModified() const {

@@ -11,7 +11,7 @@ QString documentationFolder(const QString& programFolder) {
     if ((QDir::cleanPath(programFolder) + QLatin1Char('/')).startsWith(build))
         return QStringLiteral(WINSTABIX_SOURCE_DIR);
     // A tree installed under another prefix than the configured one keeps its shape.
-    const QString beside = QDir::cleanPath(programFolder + QStringLiteral("/" WINSTABIX_DOCDIR_FROM_BIN));
+    QString beside = QDir::cleanPath(programFolder + QStringLiteral("/" WINSTABIX_DOCDIR_FROM_BIN));
     if (QFileInfo(beside).isDir()) return beside;
     return QStringLiteral(WINSTABIX_INSTALLED_DOCDIR);
 }

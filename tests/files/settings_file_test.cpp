@@ -61,7 +61,7 @@ TEST(SettingsFile, OnlyASmallRegularFileIsRead) {
     testing::TempFolder folder;
     const std::string german = "d\r\n900\r\n700\r\n0\r\n50\r\n";
     const auto place = [&folder](const char* kind, const std::string& bytes) {
-        const std::filesystem::path file = folder / kSettingsFileName;
+        std::filesystem::path file = folder / kSettingsFileName;
         std::filesystem::remove(file);
         if (std::string_view(kind) == "fifo")
             EXPECT_EQ(::mkfifo(file.c_str(), 0644), 0);

@@ -63,7 +63,7 @@ TEST(PrintOutput, EveryExampleToPdf) {
             TForm3 form(std::make_unique<SystemPrinterCatalog>());
             QStringList failures;
             form.reportFailure = [&](const QString& why) { failures << why; };
-            const QString out =
+            QString out =
                 QDir(folder).filePath(QFileInfo(name).completeBaseName() +
                                       (english ? QStringLiteral(".pdf") : QStringLiteral("-de.pdf")));
             form.askPdfFileName = [&](const QString&) { return out; };

@@ -68,7 +68,7 @@ ReportWording wordsFor(const CalcResult& r) {
 }
 
 Json report(const std::string& file, const AircraftModel& m, const CalcResult& r) {
-    const Json j = Json::parse(jsonReport(file, m, r, wordsFor(r)));
+    Json j = Json::parse(jsonReport(file, m, r, wordsFor(r)));
     EXPECT_EQ(keysOf(j), kTopKeys);
     for (const Json& wing : j.at("wings")) EXPECT_EQ(keysOf(wing), kWingKeys);
     return j;

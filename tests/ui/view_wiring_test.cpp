@@ -55,7 +55,8 @@ TEST_F(ViewWiring, PlanformMarksTheWingsOwnCentreOnlyAfterACalculation) {
     const double anp = results().calc.evaluation.AnpWing[1] - doc().model().wing[1].WingPosX;
     const QImage marked = image("Image1");
     const int x0 = marked.width() / 2;
-    const int row = int(std::nearbyint(anp * planformScale(1) + marked.height() / 3));
+    const int third = marked.height() / 3;
+    const int row = int(std::nearbyint(anp * planformScale(1) + third));
     EXPECT_EQ(marked.pixelColor(x0 + 4, row), QColor(Qt::black));
 
     // Results kept in a file name no wing's centre: the old mark must go.
