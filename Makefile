@@ -10,7 +10,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 300
 
-.PHONY: translations all deps build run test test-unit test-asan test-fuzz test-validate test-package validate bench fuzz package clean
+.PHONY: translations all deps build run test test-unit test-asan test-fuzz test-validate test-package validate bench tidy fuzz package clean
 
 all: build
 
@@ -68,6 +68,10 @@ test-fuzz: build-fuzz
 
 fuzz: build-fuzz
 	@scripts/run-fuzz $(FUZZ_SECONDS)
+
+# clang-tidy over the whole tree with .clang-tidy; any finding fails.
+tidy: deps
+	@scripts/tidy
 
 bench: build
 	@for b in build/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
