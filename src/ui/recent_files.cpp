@@ -20,18 +20,14 @@ namespace {
 
 const QString kKey = QStringLiteral("recentFiles");
 
-std::optional<QSettings> settings(bool creatingFolder) {
-    return programSettings(creatingFolder);
-}
-
 void store(const QStringList& list) {
-    if (auto s = settings(true)) s->setValue(kKey, list);
+    if (auto s = programSettings(true)) s->setValue(kKey, list);
 }
 
 }  // namespace
 
 QStringList RecentFiles::paths() const {
-    const auto s = settings(false);
+    const auto s = programSettings(false);
     return s ? s->value(kKey).toStringList() : QStringList();
 }
 
