@@ -31,10 +31,10 @@ namespace ws {
 // error bars, the neutral point and centre-of-gravity rows of the estimate
 // and its notes.
 struct ReportWording {
-    std::string neutralPoint, cgFront, cgRear;      // the stability rows
-    std::vector<std::string> messages;              // one per entry of result.memo
+    std::string neutralPoint, cgFront, cgRear;       // the stability rows
+    std::vector<std::string> messages;               // one per entry of result.memo
     std::string macLe{}, cgFrontMac{}, cgRearMac{};  // "lm leading edge: 14.3mm", "= 13.2% lm"
-    std::vector<std::string> balanceMessages = {};  // one per entry of the balance figures' messages
+    std::vector<std::string> balanceMessages = {};   // one per entry of the balance figures' messages
     std::string balanceStatus = {}, ballast = {}, move = {};  // worded balance results, when referenced
     // The same of the converged estimate, when there is one.
     std::string convergedNeutralPoint, convergedCgFront, convergedCgRear;

@@ -8,7 +8,8 @@ BalanceFigures AircraftDocument::balanceFigures() const {
     std::optional<BalanceReference> reference;
     if (results_.ResultsValid) {
         const Evaluation& e = results_.calc.evaluation;
-        reference = balanceReference(model_, e.RefWing, e.RefChord, e.AnpAircraft, stability(), choice_.manual);
+        reference =
+            balanceReference(model_, e.RefWing, e.RefChord, e.AnpAircraft, stability(), choice_.manual);
     }
     return ws::balanceFigures(text_.balance, frontmostWingPoint(model_), reference);
 }

@@ -173,8 +173,12 @@ std::string dxfDrawing(const ExportSource& source) {
         }
     }
     for (const DrawingLabel& l : marks.labels) {
-        d.text(l.balance ? "BALANCE" : "STABILITY", {l.x + kTextHeight / 2, l.leftSide ? -kMarkLabelGap : kMarkLabelGap},
-               l.text, l.balance ? kBalanceDxfColour : l.red ? kRed : kBlue, l.leftSide);
+        d.text(l.balance ? "BALANCE" : "STABILITY",
+               {l.x + kTextHeight / 2, l.leftSide ? -kMarkLabelGap : kMarkLabelGap}, l.text,
+               l.balance ? kBalanceDxfColour
+               : l.red   ? kRed
+                         : kBlue,
+               l.leftSide);
     }
     double row = rear;
     for (const std::string& r : marks.rows) {

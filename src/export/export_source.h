@@ -41,8 +41,8 @@ double recommendedCg(const StabilityMarks& marks);
 // The program's own words in a drawing, in the interface's language: the
 // text catalogue above the core fills them, the rows for the source's marks.
 struct ExportWords {
-    std::string wing;    // before a wing's number: "Wing"
-    StabilityRows rows;  // as the top view writes them; unused without marks
+    std::string wing;           // before a wing's number: "Wing"
+    StabilityRows rows;         // as the top view writes them; unused without marks
     std::string actualCg = {};  // the model's centre of gravity as built: "x_cg now: 78.4mm"
 };
 

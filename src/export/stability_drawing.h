@@ -22,7 +22,7 @@ constexpr int kBalanceDxfColour = 30;
 struct DrawingMark {
     double x1 = 0, x2 = 0;
     double halfWidth = 0;
-    bool red = false;  // the neutral point; blue: the centre of gravity
+    bool red = false;      // the neutral point; blue: the centre of gravity
     bool balance = false;  // the centre of gravity as built: a diamond of halfWidth, orange
 };
 

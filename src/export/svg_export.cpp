@@ -117,13 +117,12 @@ std::string svgDrawing(const ExportSource& source) {
         for (const DrawingMark& m : texts.marks) {
             if (m.balance) {
                 const double h = m.halfWidth;
-                s += "<polygon id=\"balance\" stroke=\"" + colour(false, true) + "\" fill=\"" + colour(false, true) +
-                     "\" points=\"0," + n(m.x1 - h) + " " + n(h) + "," + n(m.x1) + " 0," + n(m.x1 + h) + " " +
-                     n(-h) + "," + n(m.x1) + "\"/>\n";
+                s += "<polygon id=\"balance\" stroke=\"" + colour(false, true) + "\" fill=\"" +
+                     colour(false, true) + "\" points=\"0," + n(m.x1 - h) + " " + n(h) + "," + n(m.x1) +
+                     " 0," + n(m.x1 + h) + " " + n(-h) + "," + n(m.x1) + "\"/>\n";
                 continue;
             }
-            s += "<g stroke=\"" + colour(m.red, false) + "\">" +
-                 line(-m.halfWidth, m.x1, m.halfWidth, m.x1);
+            s += "<g stroke=\"" + colour(m.red, false) + "\">" + line(-m.halfWidth, m.x1, m.halfWidth, m.x1);
             if (m.x2 != m.x1) s += line(0, m.x1, 0, m.x2) + line(-m.halfWidth, m.x2, m.halfWidth, m.x2);
             s += "</g>\n";
         }

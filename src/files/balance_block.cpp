@@ -110,7 +110,8 @@ std::vector<std::string> balanceBlockLines(const BalanceData& b) {
     for (std::size_t i = 0; i < b.items.size(); ++i) {
         const MassItemText& item = b.items[i];
         const bool movable = int(i) + 1 == b.movable;
-        lines.push_back(std::string(movable ? "movable: " : "item: ") + joined({item.name, item.mass, item.x}));
+        lines.push_back(std::string(movable ? "movable: " : "item: ") +
+                        joined({item.name, item.mass, item.x}));
     }
     for (int k = 1; k <= 2; ++k) {
         const SupportText& s = b.supports[std::size_t(k - 1)];

@@ -26,7 +26,9 @@ std::string oneLine(std::string text) {
 BalanceData withItemText(BalanceData d, int row, ItemColumn column, const std::string& text) {
     if (!hasRow(d, row)) return d;
     MassItemText& item = d.items[std::size_t(row - 1)];
-    std::string& cell = column == ItemColumn::Name ? item.name : column == ItemColumn::Mass ? item.mass : item.x;
+    std::string& cell = column == ItemColumn::Name   ? item.name
+                        : column == ItemColumn::Mass ? item.mass
+                                                     : item.x;
     cell = oneLine(text);
     return d;
 }

@@ -52,7 +52,8 @@ BalanceData withItemRemoved(BalanceData data, int row);
 BalanceData withItemMoved(BalanceData data, int row, int by);
 // `row` becomes the movable item; 0 or the movable row itself: none.
 BalanceData withMovable(BalanceData data, int row);
-BalanceData withSupportText(BalanceData data, int support, bool reading, const std::string& text);  // support 1 or 2
+BalanceData withSupportText(BalanceData data, int support, bool reading,
+                            const std::string& text);  // support 1 or 2
 
 // One line of text: CR and LF become blanks.
 std::string oneLine(std::string text);

@@ -20,7 +20,8 @@ PrintViews printViews(const PrintJobInput& input) {
     v.RefOutline.assign(e.RefOutline.begin(), e.RefOutline.begin() + std::max(e.RefOutlineCount, 0));
     v.LatticeValid = input.LatticeValid && calc.latticeBuilt;
     v.display = stabilityDisplay(input.stability, e, input.manual);
-    if (input.balance.known) v.display.actualCg = BalanceMark{input.balance.cg, actualCgRow(input.balance.cg)};
+    if (input.balance.known)
+        v.display.actualCg = BalanceMark{input.balance.cg, actualCgRow(input.balance.cg)};
     v.elevation = input.elevation;
     v.azimuth = input.azimuth;
     return v;
