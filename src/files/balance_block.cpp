@@ -102,9 +102,13 @@ bool readLine(std::string_view line, int number, BalanceData& b, std::vector<Bal
 
 }  // namespace
 
-std::vector<std::string> balanceBlockLines(const BalanceData& b) {
+std::vector<std::string> balanceBlockLines(const BalanceData& b, std::string_view remarks) {
     std::vector<std::string> lines;
-    if (b.empty()) return lines;
+    if (b.empty()) {
+        if (splitBalanceBlock(remarks, 1).hasBlock)
+            lines = {std::string(kBalanceStartLine), std::string(kBalanceEndLine)};
+        return lines;
+    }
     lines.emplace_back(kBalanceStartLine);
     lines.emplace_back(b.method == BalanceMethod::Weighing ? "method: weighing" : "method: items");
     for (std::size_t i = 0; i < b.items.size(); ++i) {

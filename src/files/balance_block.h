@@ -24,8 +24,10 @@ namespace ws {
 inline constexpr std::string_view kBalanceStartLine = "--- WinStabix balance (g, mm) ---";
 inline constexpr std::string_view kBalanceEndLine = "--- end of WinStabix balance ---";
 
-// The block's lines, UTF-8, without line ends; none for an empty balance.
-std::vector<std::string> balanceBlockLines(const BalanceData& balance);
+// The block's lines, UTF-8, without line ends, to follow `remarks`; none for
+// an empty balance, unless a line of the remarks would be read as the block's
+// start: then an empty block follows, so that the remarks come back whole.
+std::vector<std::string> balanceBlockLines(const BalanceData& balance, std::string_view remarks);
 
 // What a damaged block lost; `line` is the file's line number.
 enum class BalanceFileCode {

@@ -128,12 +128,12 @@ TEST(BalanceBlock, RoundTripAndDamagedBlocks) {
     d.supports = {SupportText{"-50", "420"}, SupportText{"250", "180"}};
     d.ballastAt = "-150";
     std::string remarks = "my remarks";
-    for (const std::string& line : balanceBlockLines(d)) remarks += "\n" + line;
+    for (const std::string& line : balanceBlockLines(d, remarks)) remarks += "\n" + line;
     const RemarksAndBalance back = splitBalanceBlock(remarks, 59);
     EXPECT_EQ(back.remarks, "my remarks");
     EXPECT_EQ(back.balance, d);
     EXPECT_TRUE(back.notes.empty());
-    EXPECT_TRUE(balanceBlockLines(BalanceData{}).empty());
+    EXPECT_TRUE(balanceBlockLines(BalanceData{}, "my remarks").empty());
 
     // Through a whole file: the remarks come back as typed, the balance with them.
     AircraftModel model = startupAircraft();
@@ -143,6 +143,13 @@ TEST(BalanceBlock, RoundTripAndDamagedBlocks) {
     const auto& content = std::get<AircraftFileContent>(parsed);
     EXPECT_EQ(content.remarks, "my remarks");
     EXPECT_EQ(content.balance, d);
+
+    // Remarks that quote the start line, with no balance, come back whole.
+    model.remarks = "a\n" + std::string(kBalanceStartLine) + "\nitem: A; 10; 5";
+    model.balance = {};
+    const auto quoted = parseAircraftFile(aircraftFileBytes(model, std::nullopt));
+    EXPECT_EQ(std::get<AircraftFileContent>(quoted).remarks, model.remarks);
+    EXPECT_EQ(std::get<AircraftFileContent>(quoted).balance, BalanceData{});
 
     // Damaged: a line not understood, and no end line; the rest is read.
     const std::string damaged =
