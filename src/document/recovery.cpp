@@ -2,6 +2,7 @@
 
 #include <signal.h>
 
+#include <QMetaObject>
 #include <QUndoStack>
 #include <algorithm>
 #include <cerrno>
@@ -108,6 +109,9 @@ DocumentRecovery::DocumentRecovery(AircraftDocument& doc, std::optional<fs::path
     : QObject(&doc), doc_(doc), pid_(pid), seams_(std::move(seams)) {
     if (folder) path_ = *folder / (std::string(kPrefix) + std::to_string(pid) + std::string(kSuffix));
     if (!seams_.now) seams_.now = systemNow;
+    // One worker: writes and removals reach the disk in the order asked.
+    writer_.setMaxThreadCount(1);
+    if (!seams_.run) seams_.run = [this](std::function<void()> job) { writer_.start(std::move(job)); };
     if (!seams_.arm) {
         timer_.setSingleShot(true);
         timer_.setInterval(kRecoveryDelayMs);
@@ -131,6 +135,10 @@ void DocumentRecovery::follow() {
 }
 
 void DocumentRecovery::writeNow() {
+    write({});
+}
+
+void DocumentRecovery::write(std::optional<fs::path> thenRemove) {
     armed_ = false;
     if (!path_ || !doc_.isModified()) return;
     RecoveryFile file;
@@ -139,33 +147,47 @@ void DocumentRecovery::writeNow() {
     file.hasFile = doc_.hasFile();
     file.fileName = doc_.model().AircraftFileName;
     file.aircraftBytes = doc_.fileBytes();
-    std::error_code ec;
-    // The folder is the user's alone, as the settings' folder is.
-    if (fs::create_directories(path_->parent_path(), ec))
-        fs::permissions(path_->parent_path(), fs::perms::owner_all, ec);
-    if (writeFileSafely(*path_, recoveryFileBytes(file))) {
-        if (!failed_) doc_.addNotice({MessageCode::RecoveryNotWritten});
-        failed_ = true;
-        return;
-    }
-    failed_ = false;
+    onDisk_ = true;
+    // The bytes are taken here; the disk's wait (the sync of the safe save) is the worker's.
+    seams_.run([this, path = *path_, bytes = recoveryFileBytes(file), thenRemove] {
+        std::error_code ec;
+        // The folder is the user's alone, as the settings' folder is.
+        if (fs::create_directories(path.parent_path(), ec))
+            fs::permissions(path.parent_path(), fs::perms::owner_all, ec);
+        const bool written = !writeFileSafely(path, bytes);
+        if (written && thenRemove) fs::remove(*thenRemove, ec);
+        QMetaObject::invokeMethod(this, [this, written] { reportWrite(written); });
+    });
+}
+
+void DocumentRecovery::reportWrite(bool written) {
+    if (!written && !failed_) doc_.addNotice({MessageCode::RecoveryNotWritten});
+    failed_ = !written;
 }
 
 void DocumentRecovery::discard() {
     armed_ = false;
     timer_.stop();
-    if (!path_) return;
-    std::error_code ec;
-    fs::remove(*path_, ec);
+    if (!path_ || !onDisk_) return;
+    onDisk_ = false;
+    seams_.run([path = *path_] {
+        std::error_code ec;
+        fs::remove(path, ec);
+    });
+}
+
+void DocumentRecovery::waitForWrites() {
+    writer_.waitForDone();
+}
+
+DocumentRecovery::~DocumentRecovery() {
+    writer_.waitForDone();
 }
 
 std::optional<FileError> DocumentRecovery::restore(const RecoveryFile& file) {
     if (auto error = doc_.restore(file.aircraftBytes, file.fileName, file.hasFile)) return error;
-    writeNow();
-    if (!failed_ && file.path != path_) {
-        std::error_code ec;
-        fs::remove(file.path, ec);
-    }
+    // The dead window's file goes only once this window's holds the changes.
+    write(file.path != path_ ? std::optional(file.path) : std::nullopt);
     return std::nullopt;
 }
 

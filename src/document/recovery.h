@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 #include <cstdint>
 #include <filesystem>
@@ -50,23 +51,29 @@ std::vector<RecoveryFile> orphanedRecoveryFiles(
 class DocumentRecovery : public QObject {
     Q_OBJECT
   public:
-    // The seams a test replaces: the clock (seconds since 1970) and the
-    // timer's start; by default the system clock and a single-shot QTimer
-    // of kRecoveryDelayMs that calls writeNow().
+    // The seams a test replaces: the clock (seconds since 1970), the
+    // timer's start and where the disk work runs; by default the system
+    // clock, a single-shot QTimer of kRecoveryDelayMs that calls writeNow(),
+    // and one worker thread, so that the sync of a write never holds up typing.
     struct Seams {
         std::function<std::int64_t()> now;
-        std::function<void()> arm;  // asks for one writeNow() soon
+        std::function<void()> arm;                           // asks for one writeNow() soon
+        std::function<void(std::function<void()> job)> run;  // runs jobs in the order given
     };
     // `folder`: where the file goes, none when the user has no state folder
     // (nothing is then written). `pid`: this window's process.
     DocumentRecovery(AircraftDocument& doc, std::optional<std::filesystem::path> folder, std::int64_t pid,
                      Seams seams = {});
+    // Waits for the writes under way.
+    ~DocumentRecovery() override;
 
     // This window's recovery file.
     std::optional<std::filesystem::path> path() const { return path_; }
-    // Writes the file now when the document is modified; a failure adds one
-    // message-box line (once until a write succeeds again).
+    // Takes the document's bytes now, when it is modified, and writes them;
+    // a failure adds one message-box line (once until a write succeeds again).
     void writeNow();
+    // Returns when every write and removal asked for is done.
+    void waitForWrites();
     // Removes this window's file (a clean close).
     void discard();
     // The document restored from `file`, this window's file written at once
@@ -75,6 +82,8 @@ class DocumentRecovery : public QObject {
 
   private:
     void follow();
+    void write(std::optional<std::filesystem::path> thenRemove);
+    void reportWrite(bool written);
 
     AircraftDocument& doc_;
     std::optional<std::filesystem::path> path_;
@@ -83,6 +92,8 @@ class DocumentRecovery : public QObject {
     QTimer timer_;
     bool armed_ = false;
     bool failed_ = false;
+    bool onDisk_ = false;  // a write was asked for since the last removal
+    QThreadPool writer_;   // last: gone first, after its jobs
 };
 
 }  // namespace ws

@@ -2,6 +2,7 @@
 // timer of the test's own.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QUndoStack>
 #include <variant>
 
@@ -32,7 +33,7 @@ TEST(Recovery, WrittenAfterAChangeRemovedOnSaveAndUndoAndRestoredAsModified) {
     ASSERT_FALSE(doc.open(file.string()));
     int armed = 0;
     DocumentRecovery recovery(doc, state, 4242,
-                              {[] { return std::int64_t{1'700'000'000}; }, [&] { ++armed; }});
+                              {[] { return std::int64_t{1'700'000'000}; }, [&] { ++armed; }, {}});
     ASSERT_TRUE(recovery.path());
     EXPECT_EQ(recovery.path()->filename(), "window-4242.recovery");
 
@@ -40,11 +41,13 @@ TEST(Recovery, WrittenAfterAChangeRemovedOnSaveAndUndoAndRestoredAsModified) {
     doc.editField(1, kChordField, "31");
     doc.editField(1, kChordField, "312");
     EXPECT_EQ(armed, 1);
+    recovery.waitForWrites();
     EXPECT_FALSE(fs::exists(*recovery.path()));
     recovery.writeNow();
     doc.editRemarks("first\nsecond");
     EXPECT_EQ(armed, 2);
     recovery.writeNow();
+    recovery.waitForWrites();
     const auto written = readRecovery(*recovery.path());
     ASSERT_TRUE(written);
     EXPECT_EQ(written->pid, 4242);
@@ -55,13 +58,16 @@ TEST(Recovery, WrittenAfterAChangeRemovedOnSaveAndUndoAndRestoredAsModified) {
 
     // Undone back to the file's state: nothing left to recover.
     doc.undoStack()->setIndex(0);
+    recovery.waitForWrites();
     EXPECT_FALSE(fs::exists(*recovery.path()));
     doc.undoStack()->redo();
     doc.undoStack()->redo();
     recovery.writeNow();
+    recovery.waitForWrites();
     const fs::path kept = folder / "kept.recovery";
     fs::copy_file(*recovery.path(), kept);
     ASSERT_FALSE(doc.save(file.string()));
+    recovery.waitForWrites();
     EXPECT_FALSE(fs::exists(*recovery.path()));
 
     // A dead window's file is offered; a running one's never.
@@ -72,8 +78,9 @@ TEST(Recovery, WrittenAfterAChangeRemovedOnSaveAndUndoAndRestoredAsModified) {
 
     // Restored: modified, under the file's name, this window's file in place of the dead one's.
     AircraftDocument again;
-    DocumentRecovery second(again, state, 4343, {[] { return std::int64_t{1'700'000'100}; }, [] {}});
+    DocumentRecovery second(again, state, 4343, {[] { return std::int64_t{1'700'000'100}; }, [] {}, {}});
     ASSERT_FALSE(second.restore(offered[0]));
+    second.waitForWrites();
     EXPECT_TRUE(again.isModified());
     EXPECT_TRUE(again.hasFile());
     EXPECT_EQ(again.fileName(), file.string());
@@ -83,6 +90,7 @@ TEST(Recovery, WrittenAfterAChangeRemovedOnSaveAndUndoAndRestoredAsModified) {
     EXPECT_TRUE(fs::exists(*second.path()));
     ASSERT_FALSE(again.save(again.model().AircraftFileName));
     EXPECT_FALSE(again.isModified());
+    second.waitForWrites();
     EXPECT_FALSE(fs::exists(*second.path()));
 }
 
@@ -91,10 +99,12 @@ TEST(Recovery, AFailedWriteIsOneMessageBoxLine) {
     writeFileSafely(folder / "state", "a file where the folder should be");
     AircraftDocument doc;
     DocumentRecovery recovery(doc, folder / "state" / "WinStabix4", 1,
-                              {[] { return std::int64_t{0}; }, [] {}});
+                              {[] { return std::int64_t{0}; }, [] {}, {}});
     doc.editField(1, kChordField, "1");
     recovery.writeNow();
     recovery.writeNow();
+    recovery.waitForWrites();
+    QCoreApplication::processEvents();
     const auto& lines = doc.results().messages;
     EXPECT_EQ(std::count(lines.begin(), lines.end(), Message{MessageCode::RecoveryNotWritten}), 1);
 }

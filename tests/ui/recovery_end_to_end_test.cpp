@@ -62,10 +62,12 @@ TEST_F(RecoveryEndToEnd, AKilledWindowsEditIsRestoredUnderItsName) {
     EXPECT_TRUE(doc().isModified());
     EXPECT_EQ(doc().fileName(), file.string());
     EXPECT_EQ(get<QLineEdit>("Edit4")->text().right(1), "7");
+    form->recovery().waitForWrites();
     EXPECT_FALSE(fs::exists(written));
     // Save writes the file, and nothing is left to recover.
     form->fileCommands().Save();
     EXPECT_FALSE(doc().isModified());
+    form->recovery().waitForWrites();
     EXPECT_TRUE(fs::is_empty(folder / "state" / QCoreApplication::applicationName().toStdString()));
 }
 
