@@ -1084,6 +1084,13 @@ Ein Klick vergrößert die Ansicht oder gibt ihr die alte Größe; Ziehen nach u
     </message>
 </context>
 <context>
+    <name>ws::RemarksPage</name>
+    <message>
+        <source>These remarks are too long to edit here (%1 characters). They are kept and saved as they are. They begin:</source>
+        <translation>Diese Bemerkungen sind zu lang, um sie hier zu bearbeiten (%1 Zeichen). Sie bleiben erhalten und werden unverändert gespeichert. Sie beginnen so:</translation>
+    </message>
+</context>
+<context>
     <name>ws::TForm3</name>
     <message>
         <source>Print to PDF file</source>

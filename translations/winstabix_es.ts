@@ -1084,6 +1084,13 @@ Un clic amplía la vista o le devuelve su tamaño; arrastrar hacia abajo la ampl
     </message>
 </context>
 <context>
+    <name>ws::RemarksPage</name>
+    <message>
+        <source>These remarks are too long to edit here (%1 characters). They are kept and saved as they are. They begin:</source>
+        <translation>Estas observaciones son demasiado largas para editarlas aquí (%1 caracteres). Se conservan y se guardan tal como están. Empiezan así:</translation>
+    </message>
+</context>
+<context>
     <name>ws::TForm3</name>
     <message>
         <source>Print to PDF file</source>

@@ -1084,6 +1084,13 @@ Un clic agrandit la vue ou lui rend sa taille ; tirer vers le bas l&apos;agrandi
     </message>
 </context>
 <context>
+    <name>ws::RemarksPage</name>
+    <message>
+        <source>These remarks are too long to edit here (%1 characters). They are kept and saved as they are. They begin:</source>
+        <translation>Ces remarques sont trop longues pour être modifiées ici (%1 caractères). Elles sont conservées et enregistrées telles quelles. Elles commencent ainsi :</translation>
+    </message>
+</context>
+<context>
     <name>ws::TForm3</name>
     <message>
         <source>Print to PDF file</source>

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -7,12 +8,12 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
-#include <QApplication>
 #include <string>
 
 #include "files/aircraft_file.h"
 #include "texts/scoped_language.h"
 #include "ui/image_widget.h"
+#include "ui/remarks_page.h"
 #include "ui/ui_texts.h"
 #include "ui/wing_controls.h"
 #include "views/stability_view.h"
@@ -293,6 +294,17 @@ TEST_F(FileCommands, ThreeLinesOfRemarksAndAWingCountSurviveARoundTrip) {
     EXPECT_EQ(get<QTabWidget>("PageControl1")->indexOf(get<QWidget>("TabSheet3")), -1);
     EXPECT_TRUE(get<QRadioButton>("RadioButton10")->isChecked());
     EXPECT_TRUE(get<QLineEdit>("Edit26")->isHidden());  // chord 3 of wing 3
+
+    // Remarks too long for the box are shown read-only and saved as they were.
+    const QString longLine(kMaxRemarksLine + 1, u'x');
+    doc().editRemarks("one\n" + longLine);
+    EXPECT_TRUE(get<QPlainTextEdit>("Memo2")->isReadOnly());
+    ASSERT_FALSE(doc().save((folder / "long.da4").string()));
+    const auto saved = std::get<AircraftFileContent>(loadAircraftFile(folder / "long.da4"));
+    EXPECT_EQ(saved.remarks, "one\n" + longLine.toStdString());
+    doc().editRemarks("short");
+    EXPECT_FALSE(get<QPlainTextEdit>("Memo2")->isReadOnly());
+    EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "short");
 }
 
 TEST_F(FileCommands, ALoadedGapShowsItsWarning) {
