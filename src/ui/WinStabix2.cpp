@@ -18,8 +18,8 @@
 #include <QTabWidget>
 #include <QUndoStack>
 
-#include "files/file_io.h"
 #include "document/recovery.h"
+#include "files/file_io.h"
 #include "files/settings_file.h"
 #include "printing/Unit3.h"
 #include "texts/catalogue.h"
@@ -37,6 +37,7 @@
 #include "ui/remarks_page.h"
 #include "ui/screen_fit.h"
 #include "ui/settings_location.h"
+#include "ui/study_dialog.h"
 #include "ui/ui_texts.h"
 #include "ui/wing_page.h"
 
@@ -105,7 +106,13 @@ TForm1::~TForm1() {
     // The pages go before the document they show, and no page change reaches the window on the way.
     PageControl1->disconnect(this);
     delete PageControl1;
+    delete study_;  // its worker stops first
     delete doc_;
+}
+
+StudyDialog& TForm1::studyDialog() {
+    if (!study_) study_ = new StudyDialog(*doc_, this);
+    return *study_;
 }
 
 void TForm1::fitOntoScreen() {
@@ -185,6 +192,12 @@ void TForm1::connectCommands() {
                 [this, page] { PageControl1->setCurrentWidget(page); });
     }
     connect(chrome_.Exit1, &QAction::triggered, this, &QWidget::close);
+    connect(chrome_.Study1, &QAction::triggered, this, [this] {
+        StudyDialog& study = studyDialog();
+        study.show();
+        study.raise();
+        study.activateWindow();
+    });
     const std::optional<QSettings> remembered = programSettings(false);
     const bool converged =
         remembered && remembered->value(QStringLiteral("convergedNeutralPoint"), false).toBool();

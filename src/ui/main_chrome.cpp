@@ -94,6 +94,7 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     c.EEdit1->addSeparator();
     c.Converged1 = makeAction(c.EEdit1, "Converged1");
     c.Converged1->setCheckable(true);
+    c.Study1 = makeAction(c.EEdit1, "Study1");
     c.Langu1 = makeMenu(bar, "Langu1");
     c.german1 = makeAction(c.Langu1, "german1");
     c.francais1 = makeAction(c.Langu1, "francais1");

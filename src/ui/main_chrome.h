@@ -34,6 +34,7 @@ struct MainChrome {
     QAction* wing31 = nullptr;
     QAction* aircraft1 = nullptr;
     QAction* Converged1 = nullptr;  // checkable: Calculate gives the converged estimate
+    QAction* Study1 = nullptr;      // the parameter study
     QMenu* Langu1 = nullptr;        // names the other language
     QAction* german1 = nullptr;
     QAction* francais1 = nullptr;
