@@ -161,6 +161,7 @@ StudyDialog::StudyDialog(AircraftDocument& document, QWidget* parent)
     chartView_->setChart(chart_);
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumSize(640, 400);
+    resize(900, 680);
 
     auto* inputs = new QGridLayout;
     inputs->addWidget(parameterLabel_, 0, 0);
@@ -201,6 +202,11 @@ StudyDialog::StudyDialog(AircraftDocument& document, QWidget* parent)
         if (change.kind == Kind::WingCount || change.kind == Kind::TrapCount ||
             change.kind == Kind::Everything)
             fillParameters();
+        // The current value's mark follows an adopted value, its undo and any other edit.
+        if (!rows_.empty()) {
+            studiedCurrent_ = currentOnAxis();
+            plot();
+        }
     });
     retranslate();
     fillParameters();
@@ -291,6 +297,7 @@ void StudyDialog::start() {
     options.manual = manual_ = doc_.stabilityChoice().manual;
     options.converged = doc_.convergedNeutralPoint();
     studied_ = *p;
+    studiedModel_ = model;
     studiedCurrent_ = studyCurrentValue(model, *p);
     total_ = int(values.size());
     done_ = 0;
@@ -424,6 +431,9 @@ void StudyDialog::plot() {
     const double xLow = std::min(rows_.front().value, rows_.back().value);
     const double xHigh = std::max(rows_.front().value, rows_.back().value);
     xAxis->setRange(std::min(xLow, studiedCurrent_), std::max(xHigh, studiedCurrent_));
+    xAxis->applyNiceNumbers();
+    yAxis->applyNiceNumbers();
+    if (marginAxis) marginAxis->applyNiceNumbers();
 
     // The points answer hover and click; refused ones sit on the axis, grey.
     auto* points = new QScatterSeries(chart_);
@@ -445,14 +455,17 @@ void StudyDialog::plot() {
 
     auto* current = line(chart_, QColor(0, 128, 0), Qt::DashLine, 1);
     current->setName(say(QT_TRANSLATE_NOOP("Study", "Current value")));
-    current->append(studiedCurrent_, low - pad);
-    current->append(studiedCurrent_, high + pad);
+    current->append(studiedCurrent_, yAxis->min());
+    current->append(studiedCurrent_, yAxis->max());
     attach(current);
 
     for (QScatterSeries* s : {points, refused}) {
         if (s->chart() == nullptr) continue;
         connect(s, &QScatterSeries::hovered, this, &StudyDialog::hover);
-        connect(s, &QScatterSeries::clicked, this, [this](const QPointF& p) { adopt(rowAt(p.x())); });
+        // Queued: adopting draws the plot anew, which deletes the series that clicked.
+        connect(
+            s, &QScatterSeries::clicked, this, [this](const QPointF& p) { adopt(rowAt(p.x())); },
+            Qt::QueuedConnection);
     }
 }
 
@@ -485,6 +498,12 @@ QString StudyDialog::rowText(int i) const {
     return text;
 }
 
+double StudyDialog::currentOnAxis() const {
+    if (isLength(studied_.kind)) return studyCurrentValue(doc_.model(), studied_);
+    const double base = studiedModel_.wing[studied_.wing].ChordMm[1];
+    return base > 0 ? 100 * doc_.model().wing[studied_.wing].ChordMm[1] / base : 100;
+}
+
 void StudyDialog::hover(const QPointF& point, bool state) {
     if (!state) {
         QToolTip::hideText();
@@ -498,10 +517,9 @@ void StudyDialog::hover(const QPointF& point, bool state) {
 void StudyDialog::adopt(int i) {
     if (i < 0 || i >= int(rows_.size())) return;
     doc_.adoptStudyValue(studied_, rows_[i].value);
-    studiedCurrent_ = studyCurrentValue(doc_.model(), studied_);
+    studiedCurrent_ = currentOnAxis();
     hoverLabel_->setText(say(QT_TRANSLATE_NOOP("Study", "Adopted: %1 (Undo takes it back)."))
                              .arg(valueText(studied_, rows_[i].value)));
-    plot();
 }
 
 QString StudyDialog::exportCsv(const QString& path) const {

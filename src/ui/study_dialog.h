@@ -69,6 +69,9 @@ class StudyDialog : public QDialog {
     void plot();
     void hover(const QPointF& point, bool state);
     int rowAt(double value) const;
+    // Where the aircraft as it stands lies on the study's axis; a scale
+    // against the studied wing's root chord.
+    double currentOnAxis() const;
     void retranslate();
     void askExport(int which);
     void printPlot();
@@ -99,6 +102,7 @@ class StudyDialog : public QDialog {
     int total_ = 0;
     StudyParameter studied_;
     double studiedCurrent_ = 0;
+    AircraftModel studiedModel_;  // the aircraft the study varied
     bool manual_ = false;
     std::vector<StudyRow> rows_;
 };
