@@ -561,6 +561,46 @@
         <source>Print…</source>
         <translation>Drucken…</translation>
     </message>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Vergleich mit %1</translation>
+    </message>
+    <message>
+        <source>Wing %1: span, mm</source>
+        <translation>Flügel %1: Spannweite, mm</translation>
+    </message>
+    <message>
+        <source>Wing %1: area, dm²</source>
+        <translation>Flügel %1: Fläche, dm²</translation>
+    </message>
+    <message>
+        <source>Wing %1: mean chord, mm</source>
+        <translation>Flügel %1: mittlere Flügeltiefe, mm</translation>
+    </message>
+    <message>
+        <source>Neutral point, mm</source>
+        <translation>Neutralpunkt, mm</translation>
+    </message>
+    <message>
+        <source>Centre of gravity, front, mm</source>
+        <translation>Schwerpunkt, vorn, mm</translation>
+    </message>
+    <message>
+        <source>Centre of gravity, rear, mm</source>
+        <translation>Schwerpunkt, hinten, mm</translation>
+    </message>
+    <message>
+        <source>This aircraft</source>
+        <translation>Dieses Flugzeug</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Solid: this aircraft; dashed: %1. Read-only.</source>
+        <translation>Durchgezogen: dieses Flugzeug; gestrichelt: %1. Nur lesen.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryPage</name>
@@ -1276,6 +1316,14 @@ Ein Klick vergrößert die Ansicht oder gibt ihr die alte Größe; Ziehen nach u
     <message>
         <source>Parameter study…</source>
         <translation>Parameterstudie…</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Vergleichen mit…</translation>
+    </message>
+    <message>
+        <source>Aircraft (*.da4)</source>
+        <translation>Flugzeug (*.da4)</translation>
     </message>
 </context>
 <context>

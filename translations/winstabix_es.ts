@@ -561,6 +561,46 @@
         <source>Print…</source>
         <translation>Imprimir…</translation>
     </message>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Comparación con %1</translation>
+    </message>
+    <message>
+        <source>Wing %1: span, mm</source>
+        <translation>Ala %1: envergadura, mm</translation>
+    </message>
+    <message>
+        <source>Wing %1: area, dm²</source>
+        <translation>Ala %1: superficie, dm²</translation>
+    </message>
+    <message>
+        <source>Wing %1: mean chord, mm</source>
+        <translation>Ala %1: cuerda media, mm</translation>
+    </message>
+    <message>
+        <source>Neutral point, mm</source>
+        <translation>Punto neutro, mm</translation>
+    </message>
+    <message>
+        <source>Centre of gravity, front, mm</source>
+        <translation>Centro de gravedad, delantero, mm</translation>
+    </message>
+    <message>
+        <source>Centre of gravity, rear, mm</source>
+        <translation>Centro de gravedad, trasero, mm</translation>
+    </message>
+    <message>
+        <source>This aircraft</source>
+        <translation>Este avión</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Solid: this aircraft; dashed: %1. Read-only.</source>
+        <translation>Continuo: este avión; discontinuo: %1. Solo lectura.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryPage</name>
@@ -1276,6 +1316,14 @@ Un clic amplía la vista o le devuelve su tamaño; arrastrar hacia abajo la ampl
     <message>
         <source>Parameter study…</source>
         <translation>Estudio paramétrico…</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Comparar con…</translation>
+    </message>
+    <message>
+        <source>Aircraft (*.da4)</source>
+        <translation>Avión (*.da4)</translation>
     </message>
 </context>
 <context>

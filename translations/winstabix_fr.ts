@@ -561,6 +561,46 @@
         <source>Print…</source>
         <translation>Imprimer…</translation>
     </message>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Comparaison avec %1</translation>
+    </message>
+    <message>
+        <source>Wing %1: span, mm</source>
+        <translation>Aile %1 : envergure, mm</translation>
+    </message>
+    <message>
+        <source>Wing %1: area, dm²</source>
+        <translation>Aile %1 : surface, dm²</translation>
+    </message>
+    <message>
+        <source>Wing %1: mean chord, mm</source>
+        <translation>Aile %1 : corde moyenne, mm</translation>
+    </message>
+    <message>
+        <source>Neutral point, mm</source>
+        <translation>Foyer, mm</translation>
+    </message>
+    <message>
+        <source>Centre of gravity, front, mm</source>
+        <translation>Centre de gravité, avant, mm</translation>
+    </message>
+    <message>
+        <source>Centre of gravity, rear, mm</source>
+        <translation>Centre de gravité, arrière, mm</translation>
+    </message>
+    <message>
+        <source>This aircraft</source>
+        <translation>Cet avion</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Différence</translation>
+    </message>
+    <message>
+        <source>Solid: this aircraft; dashed: %1. Read-only.</source>
+        <translation>Trait plein : cet avion ; tirets : %1. Lecture seule.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryPage</name>
@@ -1276,6 +1316,14 @@ Un clic agrandit la vue ou lui rend sa taille ; tirer vers le bas l&apos;agrandi
     <message>
         <source>Parameter study…</source>
         <translation>Étude paramétrique…</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Comparer avec…</translation>
+    </message>
+    <message>
+        <source>Aircraft (*.da4)</source>
+        <translation>Avion (*.da4)</translation>
     </message>
 </context>
 <context>

@@ -5,12 +5,14 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSettings>
@@ -26,6 +28,7 @@
 #include "ui/Unit2.h"
 #include "ui/aircraft_page.h"
 #include "ui/balance_page.h"
+#include "ui/compare_dialog.h"
 #include "ui/controls.h"
 #include "ui/design_scale.h"
 #include "ui/documentation.h"
@@ -107,7 +110,23 @@ TForm1::~TForm1() {
     PageControl1->disconnect(this);
     delete PageControl1;
     delete study_;  // its worker stops first
+    delete compare_;
     delete doc_;
+}
+
+void TForm1::compareCommand() {
+    const QString own = doc_->hasFile() ? QString::fromStdString(doc_->fileName()) : QString();
+    const QString path =
+        QFileDialog::getOpenFileName(this, QCoreApplication::translate("Window", "Compare with…"), own,
+                                     QCoreApplication::translate("Window", "Aircraft (*.da4)"));
+    if (path.isEmpty()) return;
+    if (!compare_) compare_ = new CompareDialog(*doc_, this);
+    if (const QString error = compare_->compareWith(path); !error.isEmpty()) {
+        QMessageBox::warning(this, QCoreApplication::translate("Window", "Compare with…"), error);
+        return;
+    }
+    compare_->show();
+    compare_->raise();
 }
 
 StudyDialog& TForm1::studyDialog() {
@@ -192,6 +211,7 @@ void TForm1::connectCommands() {
                 [this, page] { PageControl1->setCurrentWidget(page); });
     }
     connect(chrome_.Exit1, &QAction::triggered, this, &QWidget::close);
+    connect(chrome_.Compare1, &QAction::triggered, this, &TForm1::compareCommand);
     connect(chrome_.Study1, &QAction::triggered, this, [this] {
         StudyDialog& study = studyDialog();
         study.show();

@@ -76,6 +76,7 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     c.ExportDxf1 = makeAction(c.Export1, "ExportDxf");
     c.ExportAvl1 = makeAction(c.Export1, "ExportAvl");
     c.Template1 = makeAction(c.Open1, "PrintTemplate");
+    c.Compare1 = makeAction(c.Open1, "Compare1");
     c.Open1->addSeparator();
     c.Recent1 = new QMenu(c.Open1);
     c.Recent1->setObjectName(QStringLiteral("Recent1"));

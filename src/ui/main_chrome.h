@@ -23,6 +23,7 @@ struct MainChrome {
     QAction* ExportDxf1 = nullptr;
     QAction* ExportAvl1 = nullptr;
     QAction* Template1 = nullptr;  // the 1:1 template
+    QAction* Compare1 = nullptr;   // another aircraft side by side
     QMenu* Recent1 = nullptr;      // the last aircraft files, most recent first
     QMenu* Examples1 = nullptr;    // the example aircraft, opened as copies never saved
     QAction* Exit1 = nullptr;

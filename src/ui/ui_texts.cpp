@@ -86,6 +86,7 @@ std::vector<TextRow> makeCaptionTable() {
     add("aircraft1", QT_TRANSLATE_NOOP("Window", "Aircraft"));
     add("Converged1", QT_TRANSLATE_NOOP("Window", "Converged neutral point"));
     add("Study1", QT_TRANSLATE_NOOP("Window", "Parameter study…"));
+    add("Compare1", QT_TRANSLATE_NOOP("Window", "Compare with…"));
     add("Undo1", QT_TRANSLATE_NOOP("Window", "Undo"));
     add("Redo1", QT_TRANSLATE_NOOP("Window", "Redo"));
     add("Recent1", QT_TRANSLATE_NOOP("Window", "Recent files"));
