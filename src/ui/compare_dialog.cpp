@@ -140,6 +140,7 @@ void CompareDialog::fill(const QString& otherName) {
         QString name;
         double mine, other;
         bool mineKnown, otherKnown;
+        bool area = false;
     };
     std::vector<Row> rows;
     const int wings = std::max(mine_.WingCount, other_.WingCount);
@@ -149,7 +150,7 @@ void CompareDialog::fill(const QString& otherName) {
         rows.push_back(
             {say(QT_TRANSLATE_NOOP("Study", "Wing %1: span, mm")).arg(w), a.WingSpan, b.WingSpan, m, o});
         rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Wing %1: area, dm²")).arg(w), a.WingArea / 1e4,
-                        b.WingArea / 1e4, m, o});
+                        b.WingArea / 1e4, m, o, true});
         rows.push_back(
             {say(QT_TRANSLATE_NOOP("Study", "Wing %1: mean chord, mm")).arg(w), a.WingMAC, b.WingMAC, m, o});
     }
@@ -168,10 +169,11 @@ void CompareDialog::fill(const QString& otherName) {
         const Row& r = rows[i];
         names << r.name;
         const QString none = QStringLiteral("–");
-        table_->setItem(i, 0, new QTableWidgetItem(r.mineKnown ? lengthCell(r.mine) : none));
-        table_->setItem(i, 1, new QTableWidgetItem(r.otherKnown ? lengthCell(r.other) : none));
-        table_->setItem(
-            i, 2, new QTableWidgetItem(r.mineKnown && r.otherKnown ? lengthCell(r.other - r.mine) : none));
+        auto cell = [&r](double v) { return r.area ? QString::fromStdString(fixed(v, 2)) : lengthCell(v); };
+        table_->setItem(i, 0, new QTableWidgetItem(r.mineKnown ? cell(r.mine) : none));
+        table_->setItem(i, 1, new QTableWidgetItem(r.otherKnown ? cell(r.other) : none));
+        table_->setItem(i, 2,
+                        new QTableWidgetItem(r.mineKnown && r.otherKnown ? cell(r.other - r.mine) : none));
         for (int c = 0; c < 3; ++c) table_->item(i, c)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     table_->setVerticalHeaderLabels(names);
