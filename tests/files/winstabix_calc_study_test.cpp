@@ -63,7 +63,7 @@ TEST(WinstabixCalcStudy, EachRowIsTheRunOfItsVariant) {
         const double now = studyCurrentValue(model, parameter);
         const fs::path csvFile = folder / "study.csv";
         const CalcRun run = calc(quote(glider) + " --study " + name + " " + std::to_string(now * 0.6) + " " +
-                             std::to_string(now * 1.4) + " 3 --csv " + quote(csvFile.string()));
+                                 std::to_string(now * 1.4) + " 3 --csv " + quote(csvFile.string()));
         ASSERT_EQ(run.status, 0) << name << run.err;
         EXPECT_EQ(run.out, "");
         std::stringstream csv(testing::readBytes(csvFile));
