@@ -376,6 +376,233 @@
     </message>
 </context>
 <context>
+    <name>Study</name>
+    <message>
+        <source>Unknown parameter &quot;%1&quot;: use wN.chordK, wN.spanK, wN.offsetK, wN.gap, wN.x, wN.z or wN.scale (N the wing, K the station or trapezium).</source>
+        <translation>Unbekannter Parameter „%1“: wN.chordK, wN.spanK, wN.offsetK, wN.gap, wN.x, wN.z oder wN.scale verwenden (N der Flügel, K die Station oder das Trapez).</translation>
+    </message>
+    <message>
+        <source>Wing %1 is not in use (wings in use: 1 to %2).</source>
+        <translation>Flügel %1 ist nicht in Gebrauch (Flügel in Gebrauch: 1 bis %2).</translation>
+    </message>
+    <message>
+        <source>Wing %1 has no station %2: its stations are 1 to %3.</source>
+        <translation>Flügel %1 hat keine Station %2: seine Stationen sind 1 bis %3.</translation>
+    </message>
+    <message>
+        <source>Wing %1 has no trapezium %2: it has %3.</source>
+        <translation>Flügel %1 hat kein Trapez %2: er hat %3.</translation>
+    </message>
+    <message>
+        <source>A study takes %1 to %2 steps, not %3.</source>
+        <translation>Eine Studie hat %1 bis %2 Schritte, nicht %3.</translation>
+    </message>
+    <message>
+        <source>The range needs two numbers, not &quot;%1&quot;.</source>
+        <translation>Der Bereich braucht zwei Zahlen, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Negative length: its absolute value is used.</source>
+        <translation>Negative Länge: ihr Betrag wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Wing %1: chord at station %2</source>
+        <translation>Flügel %1: Flügeltiefe an Station %2</translation>
+    </message>
+    <message>
+        <source>Wing %1: span of trapezium %2</source>
+        <translation>Flügel %1: Spannweite von Trapez %2</translation>
+    </message>
+    <message>
+        <source>Wing %1: leading-edge offset at station %2</source>
+        <translation>Flügel %1: Vorderkantenversatz an Station %2</translation>
+    </message>
+    <message>
+        <source>Wing %1: centre gap</source>
+        <translation>Flügel %1: Mittelspalt</translation>
+    </message>
+    <message>
+        <source>Wing %1: position x (tail arm)</source>
+        <translation>Flügel %1: Position x (Leitwerkshebel)</translation>
+    </message>
+    <message>
+        <source>Wing %1: height z</source>
+        <translation>Flügel %1: Höhe z</translation>
+    </message>
+    <message>
+        <source>Wing %1: size (chords, spans and offsets)</source>
+        <translation>Flügel %1: Größe (Tiefen, Spannweiten und Versätze)</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2 variants.</source>
+        <translation>Abgebrochen nach %1 von %2 Varianten.</translation>
+    </message>
+    <message>
+        <source>x (rearwards)</source>
+        <translation>x (nach hinten)</translation>
+    </message>
+    <message>
+        <source>Static margin, %</source>
+        <translation>Stabilitätsmaß, %</translation>
+    </message>
+    <message>
+        <source>Recommended centre of gravity</source>
+        <translation>Empfohlener Schwerpunkt</translation>
+    </message>
+    <message>
+        <source>Neutral point</source>
+        <translation>Neutralpunkt</translation>
+    </message>
+    <message>
+        <source>Desired centre of gravity</source>
+        <translation>Gewünschter Schwerpunkt</translation>
+    </message>
+    <message>
+        <source>Centre of gravity as built</source>
+        <translation>Schwerpunkt wie gebaut</translation>
+    </message>
+    <message>
+        <source>Static margin</source>
+        <translation>Stabilitätsmaß</translation>
+    </message>
+    <message>
+        <source>Variants (click: adopt)</source>
+        <translation>Varianten (Klick: übernehmen)</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>Current value</source>
+        <translation>Aktueller Wert</translation>
+    </message>
+    <message>
+        <source>Neutral point %1, recommended range %2 to %3</source>
+        <translation>Neutralpunkt %1, empfohlener Bereich %2 bis %3</translation>
+    </message>
+    <message>
+        <source>desired %1</source>
+        <translation>gewünscht %1</translation>
+    </message>
+    <message>
+        <source>As built %1</source>
+        <translation>Wie gebaut %1</translation>
+    </message>
+    <message>
+        <source>static margin %1 %</source>
+        <translation>Stabilitätsmaß %1 %</translation>
+    </message>
+    <message>
+        <source>Adopted: %1 (Undo takes it back).</source>
+        <translation>Übernommen: %1 (Rückgängig nimmt es zurück).</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Parameter study</source>
+        <translation>Parameterstudie</translation>
+    </message>
+    <message>
+        <source>Parameter:</source>
+        <translation>Parameter:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>Steps:</source>
+        <translation>Schritte:</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Export SVG…</source>
+        <translation>SVG exportieren…</translation>
+    </message>
+    <message>
+        <source>Export PNG…</source>
+        <translation>PNG exportieren…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Vergleich mit %1</translation>
+    </message>
+    <message>
+        <source>Wing %1: span, mm</source>
+        <translation>Flügel %1: Spannweite, mm</translation>
+    </message>
+    <message>
+        <source>Wing %1: area, dm²</source>
+        <translation>Flügel %1: Fläche, dm²</translation>
+    </message>
+    <message>
+        <source>Wing %1: mean chord, mm</source>
+        <translation>Flügel %1: mittlere Flügeltiefe, mm</translation>
+    </message>
+    <message>
+        <source>Neutral point, mm</source>
+        <translation>Neutralpunkt, mm</translation>
+    </message>
+    <message>
+        <source>Centre of gravity, front, mm</source>
+        <translation>Schwerpunkt, vorn, mm</translation>
+    </message>
+    <message>
+        <source>Centre of gravity, rear, mm</source>
+        <translation>Schwerpunkt, hinten, mm</translation>
+    </message>
+    <message>
+        <source>This aircraft</source>
+        <translation>Dieses Flugzeug</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Solid: this aircraft; dashed: %1. Read-only.</source>
+        <translation>Durchgezogen: dieses Flugzeug; gestrichelt: %1. Nur lesen.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryPage</name>
     <message>
         <source>wing span:</source>
@@ -1081,6 +1308,22 @@ Ein Klick vergrößert die Ansicht oder gibt ihr die alte Größe; Ziehen nach u
     <message>
         <source>Keep</source>
         <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Value of wing %1 from the parameter study</source>
+        <translation>Wert von Flügel %1 aus der Parameterstudie</translation>
+    </message>
+    <message>
+        <source>Parameter study…</source>
+        <translation>Parameterstudie…</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Vergleichen mit…</translation>
+    </message>
+    <message>
+        <source>Aircraft (*.da4)</source>
+        <translation>Flugzeug (*.da4)</translation>
     </message>
 </context>
 <context>

@@ -376,6 +376,233 @@
     </message>
 </context>
 <context>
+    <name>Study</name>
+    <message>
+        <source>Unknown parameter &quot;%1&quot;: use wN.chordK, wN.spanK, wN.offsetK, wN.gap, wN.x, wN.z or wN.scale (N the wing, K the station or trapezium).</source>
+        <translation>Parámetro desconocido «%1»: use wN.chordK, wN.spanK, wN.offsetK, wN.gap, wN.x, wN.z o wN.scale (N el ala, K la estación o el trapecio).</translation>
+    </message>
+    <message>
+        <source>Wing %1 is not in use (wings in use: 1 to %2).</source>
+        <translation>El ala %1 no está en uso (alas en uso: 1 a %2).</translation>
+    </message>
+    <message>
+        <source>Wing %1 has no station %2: its stations are 1 to %3.</source>
+        <translation>El ala %1 no tiene estación %2: sus estaciones son 1 a %3.</translation>
+    </message>
+    <message>
+        <source>Wing %1 has no trapezium %2: it has %3.</source>
+        <translation>El ala %1 no tiene trapecio %2: tiene %3.</translation>
+    </message>
+    <message>
+        <source>A study takes %1 to %2 steps, not %3.</source>
+        <translation>Un estudio tiene de %1 a %2 pasos, no %3.</translation>
+    </message>
+    <message>
+        <source>The range needs two numbers, not &quot;%1&quot;.</source>
+        <translation>El intervalo necesita dos números, no «%1».</translation>
+    </message>
+    <message>
+        <source>Negative length: its absolute value is used.</source>
+        <translation>Longitud negativa: se usa su valor absoluto.</translation>
+    </message>
+    <message>
+        <source>Wing %1: chord at station %2</source>
+        <translation>Ala %1: cuerda en la estación %2</translation>
+    </message>
+    <message>
+        <source>Wing %1: span of trapezium %2</source>
+        <translation>Ala %1: envergadura del trapecio %2</translation>
+    </message>
+    <message>
+        <source>Wing %1: leading-edge offset at station %2</source>
+        <translation>Ala %1: desplazamiento del borde de ataque en la estación %2</translation>
+    </message>
+    <message>
+        <source>Wing %1: centre gap</source>
+        <translation>Ala %1: hueco central</translation>
+    </message>
+    <message>
+        <source>Wing %1: position x (tail arm)</source>
+        <translation>Ala %1: posición x (brazo de cola)</translation>
+    </message>
+    <message>
+        <source>Wing %1: height z</source>
+        <translation>Ala %1: altura z</translation>
+    </message>
+    <message>
+        <source>Wing %1: size (chords, spans and offsets)</source>
+        <translation>Ala %1: tamaño (cuerdas, envergaduras y desplazamientos)</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2 variants.</source>
+        <translation>Cancelado tras %1 de %2 variantes.</translation>
+    </message>
+    <message>
+        <source>x (rearwards)</source>
+        <translation>x (hacia atrás)</translation>
+    </message>
+    <message>
+        <source>Static margin, %</source>
+        <translation>Margen estático, %</translation>
+    </message>
+    <message>
+        <source>Recommended centre of gravity</source>
+        <translation>Centro de gravedad recomendado</translation>
+    </message>
+    <message>
+        <source>Neutral point</source>
+        <translation>Punto neutro</translation>
+    </message>
+    <message>
+        <source>Desired centre of gravity</source>
+        <translation>Centro de gravedad deseado</translation>
+    </message>
+    <message>
+        <source>Centre of gravity as built</source>
+        <translation>Centro de gravedad real</translation>
+    </message>
+    <message>
+        <source>Static margin</source>
+        <translation>Margen estático</translation>
+    </message>
+    <message>
+        <source>Variants (click: adopt)</source>
+        <translation>Variantes (clic: adoptar)</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Rechazado</translation>
+    </message>
+    <message>
+        <source>Current value</source>
+        <translation>Valor actual</translation>
+    </message>
+    <message>
+        <source>Neutral point %1, recommended range %2 to %3</source>
+        <translation>Punto neutro %1, intervalo recomendado %2 a %3</translation>
+    </message>
+    <message>
+        <source>desired %1</source>
+        <translation>deseado %1</translation>
+    </message>
+    <message>
+        <source>As built %1</source>
+        <translation>Real %1</translation>
+    </message>
+    <message>
+        <source>static margin %1 %</source>
+        <translation>margen estático %1 %</translation>
+    </message>
+    <message>
+        <source>Adopted: %1 (Undo takes it back).</source>
+        <translation>Adoptado: %1 (Deshacer lo revierte).</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>No se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valores separados por comas (*.csv)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Escrito: %1</translation>
+    </message>
+    <message>
+        <source>Parameter study</source>
+        <translation>Estudio paramétrico</translation>
+    </message>
+    <message>
+        <source>Parameter:</source>
+        <translation>Parámetro:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Desde:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Hasta:</translation>
+    </message>
+    <message>
+        <source>Steps:</source>
+        <translation>Pasos:</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exportar CSV…</translation>
+    </message>
+    <message>
+        <source>Export SVG…</source>
+        <translation>Exportar SVG…</translation>
+    </message>
+    <message>
+        <source>Export PNG…</source>
+        <translation>Exportar PNG…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Comparación con %1</translation>
+    </message>
+    <message>
+        <source>Wing %1: span, mm</source>
+        <translation>Ala %1: envergadura, mm</translation>
+    </message>
+    <message>
+        <source>Wing %1: area, dm²</source>
+        <translation>Ala %1: superficie, dm²</translation>
+    </message>
+    <message>
+        <source>Wing %1: mean chord, mm</source>
+        <translation>Ala %1: cuerda media, mm</translation>
+    </message>
+    <message>
+        <source>Neutral point, mm</source>
+        <translation>Punto neutro, mm</translation>
+    </message>
+    <message>
+        <source>Centre of gravity, front, mm</source>
+        <translation>Centro de gravedad, delantero, mm</translation>
+    </message>
+    <message>
+        <source>Centre of gravity, rear, mm</source>
+        <translation>Centro de gravedad, trasero, mm</translation>
+    </message>
+    <message>
+        <source>This aircraft</source>
+        <translation>Este avión</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Solid: this aircraft; dashed: %1. Read-only.</source>
+        <translation>Continuo: este avión; discontinuo: %1. Solo lectura.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryPage</name>
     <message>
         <source>wing span:</source>
@@ -1081,6 +1308,22 @@ Un clic amplía la vista o le devuelve su tamaño; arrastrar hacia abajo la ampl
     <message>
         <source>Keep</source>
         <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>Value of wing %1 from the parameter study</source>
+        <translation>Valor del ala %1 del estudio paramétrico</translation>
+    </message>
+    <message>
+        <source>Parameter study…</source>
+        <translation>Estudio paramétrico…</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Comparar con…</translation>
+    </message>
+    <message>
+        <source>Aircraft (*.da4)</source>
+        <translation>Avión (*.da4)</translation>
     </message>
 </context>
 <context>

@@ -376,6 +376,233 @@
     </message>
 </context>
 <context>
+    <name>Study</name>
+    <message>
+        <source>Unknown parameter &quot;%1&quot;: use wN.chordK, wN.spanK, wN.offsetK, wN.gap, wN.x, wN.z or wN.scale (N the wing, K the station or trapezium).</source>
+        <translation>Paramètre inconnu « %1 » : utilisez wN.chordK, wN.spanK, wN.offsetK, wN.gap, wN.x, wN.z ou wN.scale (N l’aile, K la station ou le trapèze).</translation>
+    </message>
+    <message>
+        <source>Wing %1 is not in use (wings in use: 1 to %2).</source>
+        <translation>L’aile %1 n’est pas utilisée (ailes utilisées : 1 à %2).</translation>
+    </message>
+    <message>
+        <source>Wing %1 has no station %2: its stations are 1 to %3.</source>
+        <translation>L’aile %1 n’a pas de station %2 : ses stations vont de 1 à %3.</translation>
+    </message>
+    <message>
+        <source>Wing %1 has no trapezium %2: it has %3.</source>
+        <translation>L’aile %1 n’a pas de trapèze %2 : elle en a %3.</translation>
+    </message>
+    <message>
+        <source>A study takes %1 to %2 steps, not %3.</source>
+        <translation>Une étude compte de %1 à %2 pas, pas %3.</translation>
+    </message>
+    <message>
+        <source>The range needs two numbers, not &quot;%1&quot;.</source>
+        <translation>La plage demande deux nombres, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>Negative length: its absolute value is used.</source>
+        <translation>Longueur négative : sa valeur absolue est utilisée.</translation>
+    </message>
+    <message>
+        <source>Wing %1: chord at station %2</source>
+        <translation>Aile %1 : corde à la station %2</translation>
+    </message>
+    <message>
+        <source>Wing %1: span of trapezium %2</source>
+        <translation>Aile %1 : envergure du trapèze %2</translation>
+    </message>
+    <message>
+        <source>Wing %1: leading-edge offset at station %2</source>
+        <translation>Aile %1 : décalage du bord d’attaque à la station %2</translation>
+    </message>
+    <message>
+        <source>Wing %1: centre gap</source>
+        <translation>Aile %1 : écart central</translation>
+    </message>
+    <message>
+        <source>Wing %1: position x (tail arm)</source>
+        <translation>Aile %1 : position x (bras de levier)</translation>
+    </message>
+    <message>
+        <source>Wing %1: height z</source>
+        <translation>Aile %1 : hauteur z</translation>
+    </message>
+    <message>
+        <source>Wing %1: size (chords, spans and offsets)</source>
+        <translation>Aile %1 : taille (cordes, envergures et décalages)</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2 variants.</source>
+        <translation>Annulé après %1 variantes sur %2.</translation>
+    </message>
+    <message>
+        <source>x (rearwards)</source>
+        <translation>x (vers l’arrière)</translation>
+    </message>
+    <message>
+        <source>Static margin, %</source>
+        <translation>Marge statique, %</translation>
+    </message>
+    <message>
+        <source>Recommended centre of gravity</source>
+        <translation>Centre de gravité recommandé</translation>
+    </message>
+    <message>
+        <source>Neutral point</source>
+        <translation>Foyer</translation>
+    </message>
+    <message>
+        <source>Desired centre of gravity</source>
+        <translation>Centre de gravité voulu</translation>
+    </message>
+    <message>
+        <source>Centre of gravity as built</source>
+        <translation>Centre de gravité réel</translation>
+    </message>
+    <message>
+        <source>Static margin</source>
+        <translation>Marge statique</translation>
+    </message>
+    <message>
+        <source>Variants (click: adopt)</source>
+        <translation>Variantes (clic : adopter)</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Refusé</translation>
+    </message>
+    <message>
+        <source>Current value</source>
+        <translation>Valeur actuelle</translation>
+    </message>
+    <message>
+        <source>Neutral point %1, recommended range %2 to %3</source>
+        <translation>Foyer %1, plage recommandée %2 à %3</translation>
+    </message>
+    <message>
+        <source>desired %1</source>
+        <translation>voulu %1</translation>
+    </message>
+    <message>
+        <source>As built %1</source>
+        <translation>Réel %1</translation>
+    </message>
+    <message>
+        <source>static margin %1 %</source>
+        <translation>marge statique %1 %</translation>
+    </message>
+    <message>
+        <source>Adopted: %1 (Undo takes it back).</source>
+        <translation>Adopté : %1 (Annuler le reprend).</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Impossible d’écrire %1.</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valeurs séparées par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Écrit : %1</translation>
+    </message>
+    <message>
+        <source>Parameter study</source>
+        <translation>Étude paramétrique</translation>
+    </message>
+    <message>
+        <source>Parameter:</source>
+        <translation>Paramètre :</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De :</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>À :</translation>
+    </message>
+    <message>
+        <source>Steps:</source>
+        <translation>Pas :</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Export SVG…</source>
+        <translation>Exporter en SVG…</translation>
+    </message>
+    <message>
+        <source>Export PNG…</source>
+        <translation>Exporter en PNG…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Comparaison avec %1</translation>
+    </message>
+    <message>
+        <source>Wing %1: span, mm</source>
+        <translation>Aile %1 : envergure, mm</translation>
+    </message>
+    <message>
+        <source>Wing %1: area, dm²</source>
+        <translation>Aile %1 : surface, dm²</translation>
+    </message>
+    <message>
+        <source>Wing %1: mean chord, mm</source>
+        <translation>Aile %1 : corde moyenne, mm</translation>
+    </message>
+    <message>
+        <source>Neutral point, mm</source>
+        <translation>Foyer, mm</translation>
+    </message>
+    <message>
+        <source>Centre of gravity, front, mm</source>
+        <translation>Centre de gravité, avant, mm</translation>
+    </message>
+    <message>
+        <source>Centre of gravity, rear, mm</source>
+        <translation>Centre de gravité, arrière, mm</translation>
+    </message>
+    <message>
+        <source>This aircraft</source>
+        <translation>Cet avion</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Différence</translation>
+    </message>
+    <message>
+        <source>Solid: this aircraft; dashed: %1. Read-only.</source>
+        <translation>Trait plein : cet avion ; tirets : %1. Lecture seule.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryPage</name>
     <message>
         <source>wing span:</source>
@@ -1081,6 +1308,22 @@ Un clic agrandit la vue ou lui rend sa taille ; tirer vers le bas l&apos;agrandi
     <message>
         <source>Keep</source>
         <translation>Conserver</translation>
+    </message>
+    <message>
+        <source>Value of wing %1 from the parameter study</source>
+        <translation>Valeur de l’aile %1 issue de l’étude paramétrique</translation>
+    </message>
+    <message>
+        <source>Parameter study…</source>
+        <translation>Étude paramétrique…</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Comparer avec…</translation>
+    </message>
+    <message>
+        <source>Aircraft (*.da4)</source>
+        <translation>Avion (*.da4)</translation>
     </message>
 </context>
 <context>

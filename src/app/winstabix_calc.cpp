@@ -2,6 +2,7 @@
 //   winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--json] [--save OUT.da4] [--panels N]
 //                  [--converged] [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]
 //                  [--mass NAME:GRAMS:X_MM]... [--movable NAME] [--ballast-at X_MM]
+//                  [--study PARAM FROM TO STEPS [--csv OUT.csv]]
 // Exit status 0 when calculated, 1 when the calculation refused the aircraft,
 // 2 on a bad command line, a file that cannot be read or written, or output
 // that did not reach standard output.
@@ -12,6 +13,7 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -27,6 +29,7 @@
 #include "app/calc_report.h"
 #include "export/avl_export.h"
 #include "export/dxf_export.h"
+#include "export/study_csv.h"
 #include "export/svg_export.h"
 #include "files/aircraft_file.h"
 #include "files/file_io.h"
@@ -35,9 +38,11 @@
 #include "solver/calculation.h"
 #include "solver/converged.h"
 #include "solver/stored_results.h"
+#include "solver/study.h"
 #include "stability/balance.h"
 #include "texts/balance_texts.h"
 #include "texts/catalogue.h"
+#include "texts/study_texts.h"
 #include "texts/translation.h"
 
 namespace {
@@ -48,6 +53,7 @@ constexpr const char* kUsage =
     "usage: winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--json] [--save OUT.da4] [--panels N]\n"
     "                      [--converged] [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]\n"
     "                      [--mass NAME:GRAMS:X_MM]... [--movable NAME] [--ballast-at X_MM]\n"
+    "                      [--study PARAM FROM TO STEPS [--csv OUT.csv]]\n"
     "  FILE.da4        aircraft to load (default: the start-up aircraft)\n"
     "  --lang en|de|fr|es  language of the calculation's messages (default en)\n"
     "  --json          print one JSON object instead of the text report\n"
@@ -66,19 +72,28 @@ constexpr const char* kUsage =
     "                  - for standard output, as with --save)\n"
     "  --mass NAME:GRAMS:X_MM  a mass item added to the file's (repeatable)\n"
     "  --movable NAME  the mass item that may move (the battery)\n"
-    "  --ballast-at X_MM  where ballast goes (default: the frontmost point)\n";
+    "  --ballast-at X_MM  where ballast goes (default: the frontmost point)\n"
+    "  --study PARAM FROM TO STEPS  a parameter study in place of the report: PARAM\n"
+    "                  stepped from FROM to TO in STEPS values (2 to 200), each variant\n"
+    "                  calculated, one CSV row each (mm; per rad); PARAM is wN.chordK,\n"
+    "                  wN.spanK, wN.offsetK, wN.gap, wN.x, wN.z (mm) or wN.scale (percent\n"
+    "                  of its chords, spans and offsets), N the wing, K the station\n"
+    "                  (span: trapezium)\n"
+    "  --csv OUT.csv   write the study there instead of to standard output\n";
 
 struct Options {
-    std::optional<std::string> input;                // aircraft file to load
-    std::optional<std::string> saveTo;               // --save
-    std::optional<std::string> svgTo, dxfTo, avlTo;  // "-": standard output
-    ws::Language language = ws::Language::English;   // --lang
-    bool json = false;                               // --json
-    bool converged = false;                          // --converged
-    int panels = ws::kTargetPanels;                  // --panels
-    std::vector<ws::MassItemText> masses;            // --mass
-    std::optional<std::string> movable;              // --movable
-    std::optional<std::string> ballastAt;            // --ballast-at
+    std::optional<std::string> input;                 // aircraft file to load
+    std::optional<std::string> saveTo;                // --save
+    std::optional<std::string> svgTo, dxfTo, avlTo;   // "-": standard output
+    ws::Language language = ws::Language::English;    // --lang
+    bool json = false;                                // --json
+    bool converged = false;                           // --converged
+    int panels = ws::kTargetPanels;                   // --panels
+    std::vector<ws::MassItemText> masses;             // --mass
+    std::optional<std::string> movable;               // --movable
+    std::optional<std::string> ballastAt;             // --ballast-at
+    std::optional<std::array<std::string, 4>> study;  // --study PARAM FROM TO STEPS, checked on the aircraft
+    std::optional<std::string> csvTo;                 // --csv
     bool help = false;
 };
 
@@ -149,6 +164,13 @@ std::string takeArgument(int argc, char** argv, int& i, Options& options) {
         const std::string_view text = argv[++i];
         if (!ws::balanceNumber(text)) return "--ballast-at takes an x in mm, not " + std::string(text);
         options.ballastAt = std::string(text);
+    } else if (arg == "--study") {
+        if (i + 4 >= argc) return "--study needs PARAM FROM TO STEPS";
+        options.study = {argv[i + 1], argv[i + 2], argv[i + 3], argv[i + 4]};
+        i += 4;
+    } else if (arg == "--csv") {
+        if (i + 1 >= argc) return "--csv needs a file name";
+        options.csvTo = argv[++i];
     } else if (arg.size() > 1 && arg[0] == '-') {
         return "unknown option " + std::string(arg);
     } else if (options.input) {
@@ -163,6 +185,10 @@ CommandLine parseCommandLine(int argc, char** argv) {
     CommandLine line;
     for (int i = 1; i < argc && line.error.empty(); ++i)
         line.error = takeArgument(argc, argv, i, line.options);
+    const Options& o = line.options;
+    if (line.error.empty() && o.csvTo && !o.study) line.error = "--csv needs --study";
+    if (line.error.empty() && o.study && (o.json || o.saveTo || o.svgTo || o.dxfTo || o.avlTo))
+        line.error = "--study gives the study alone: not with --json, --save, --svg, --dxf or --avl";
     return line;
 }
 
@@ -173,8 +199,12 @@ struct Output {
     const std::optional<std::string>& path;
 };
 
-std::array<Output, 4> outputsOf(const Options& o) {
-    return {{{"--save", o.saveTo}, {"--svg", o.svgTo}, {"--dxf", o.dxfTo}, {"--avl", o.avlTo}}};
+std::array<Output, 5> outputsOf(const Options& o) {
+    return {{{"--save", o.saveTo},
+             {"--svg", o.svgTo},
+             {"--dxf", o.dxfTo},
+             {"--avl", o.avlTo},
+             {"--csv", o.csvTo}}};
 }
 
 bool toStandardOutput(const Options& o) {
@@ -294,6 +324,43 @@ int fail(const std::string& message) {
     return kExitFailure;
 }
 
+// A finite number as a whole text ("12.5", "-3"), or nothing.
+std::optional<double> rangeEnd(const std::string& text) {
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// The study the command line asks for on `model`, written as CSV; what is
+// wrong with it is said in the language in force (status 2).
+int runStudyOption(const Options& options, const ws::AircraftModel& model) {
+    const auto& [name, fromText, toText, stepsText] = *options.study;
+    const auto parameter = ws::studyParameter(name, model);
+    if (const auto* problem = std::get_if<ws::StudyProblem>(&parameter))
+        return fail(ws::studyProblemText(*problem).toStdString());
+    const std::optional<double> from = rangeEnd(fromText), to = rangeEnd(toText);
+    if (!from || !to)
+        return fail(
+            ws::studyProblemText({ws::StudyProblemCode::NotANumber, from ? toText : fromText}).toStdString());
+    int steps = 0;
+    const auto [end, ec] = std::from_chars(stepsText.data(), stepsText.data() + stepsText.size(), steps);
+    if (ec != std::errc{} || end != stepsText.data() + stepsText.size() || steps < ws::kFewestStudySteps ||
+        steps > ws::kMostStudySteps)
+        return fail(ws::studyProblemText({ws::StudyProblemCode::StepsOutOfRange, stepsText}).toStdString());
+    ws::StudyOptions study;
+    study.converged = options.converged;
+    study.targetPanels = options.panels;
+    const ws::StudyParameter& p = std::get<ws::StudyParameter>(parameter);
+    const std::vector<ws::StudyRow> rows =
+        ws::runStudy(model, p, ws::studyValues(p, *from, *to, steps), study);
+    const std::string csv = ws::studyCsv(rows, ws::studyRowNotes(rows));
+    if (const auto error = writeOutput(options.csvTo.value_or(std::string(kStandardOutput)), csv))
+        return fail(error->reason);
+    return 0;
+}
+
 // Whether everything printed reached standard output (a full disk, /dev/full,
 // a closed pipe), said only once it has been flushed.
 std::optional<std::string> standardOutputFailure() {
@@ -327,6 +394,12 @@ int main(int argc, char** argv) try {
     // The words come through the same translations as the window's.
     QCoreApplication app(argc, argv);
     ws::useLanguage(line.options.language);
+
+    if (line.options.study) {
+        if (const int status = runStudyOption(line.options, aircraft.model); status != 0) return status;
+        if (const auto failure = standardOutputFailure()) return fail(*failure);
+        return 0;
+    }
 
     ws::CalcOptions calcOptions;
     calcOptions.targetPanels = line.options.panels;

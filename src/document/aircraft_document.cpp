@@ -160,6 +160,23 @@ void AircraftDocument::writeFields(int w, const std::vector<std::pair<int, QStri
     push(std::move(after), std::move(change), -1);
 }
 
+void AircraftDocument::adoptStudyValue(const StudyParameter& parameter, double value) {
+    const int w = parameter.wing;
+    if (studyParameterProblem(parameter, model_)) return;
+    const auto before = loadOrderValues(entryFromParams(model_.wing[w]));
+    const auto values =
+        loadOrderValues(entryFromParams(studyVariant(model_, parameter, value).model.wing[w]));
+    AircraftText after = text_;
+    AircraftChange change(AircraftChange::Kind::Study, w);
+    for (int i = 0; i < kWingValueCount; ++i) {
+        if (values[i] == before[i]) continue;
+        after.field[w][i] = QString::number(values[i]);
+        change.fields.emplace_back(w, i);
+    }
+    if (change.fields.empty()) return;
+    push(std::move(after), std::move(change), -1);
+}
+
 void AircraftDocument::chooseTrapCount(int w, int k) {
     if (text_.TrapCount[w] == k) return;
     AircraftText after = text_;

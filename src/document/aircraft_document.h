@@ -29,6 +29,7 @@
 #include "model/planform.h"
 #include "solver/calculation.h"
 #include "solver/converged.h"
+#include "solver/study.h"
 #include "solver/workspace.h"
 #include "stability/balance.h"
 
@@ -86,6 +87,9 @@ class AircraftDocument : public QObject {
     void settleField(int w, int field);
     // Several fields of wing w written at once (a planform drag).
     void writeFields(int w, const std::vector<std::pair<int, QString>>& writes);
+    // A study's value put into the aircraft: the fields of its wing it
+    // changes, written as the entry rule reads them.
+    void adoptStudyValue(const StudyParameter& parameter, double value);
     void chooseTrapCount(int w, int k);
     void chooseWingCount(int k);
     // The remarks typed: consecutive edits make one step.

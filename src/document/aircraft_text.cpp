@@ -109,6 +109,8 @@ QString stepName(const AircraftChange& step) {
         }
         case AircraftChange::Kind::Drag:
             return say(QT_TRANSLATE_NOOP("Window", "Drag on the planform of wing %1")).arg(wing);
+        case AircraftChange::Kind::Study:
+            return say(QT_TRANSLATE_NOOP("Window", "Value of wing %1 from the parameter study")).arg(wing);
         case AircraftChange::Kind::MovedHeights:
             return say(QT_TRANSLATE_NOOP("Window", "Heights moved by the calculation"));
         case AircraftChange::Kind::TrapCount:

@@ -53,11 +53,11 @@ enum class BalanceField {
 
 // What one step changed, so that the pages redraw only that.
 struct AircraftChange {
-    enum class Kind { Typed, Drag, MovedHeights, TrapCount, WingCount, Remarks, Balance, Everything };
+    enum class Kind { Typed, Drag, Study, MovedHeights, TrapCount, WingCount, Remarks, Balance, Everything };
     explicit AircraftChange(Kind k = Kind::Everything, int w = 0) : kind(k), wing(w) {}
     Kind kind;
-    std::vector<std::pair<int, int>> fields;  // Typed, Drag, MovedHeights: (wing, field index)
-    int wing;                                 // Drag, TrapCount
+    std::vector<std::pair<int, int>> fields;  // Typed, Drag, Study, MovedHeights: (wing, field index)
+    int wing;                                 // Drag, Study, TrapCount
     // The calculation's own write of moved heights: only the fields follow,
     // nothing is recalculated or withdrawn.
     bool quiet = false;

@@ -5,12 +5,14 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSettings>
@@ -18,14 +20,15 @@
 #include <QTabWidget>
 #include <QUndoStack>
 
-#include "files/file_io.h"
 #include "document/recovery.h"
+#include "files/file_io.h"
 #include "files/settings_file.h"
 #include "printing/Unit3.h"
 #include "texts/catalogue.h"
 #include "ui/Unit2.h"
 #include "ui/aircraft_page.h"
 #include "ui/balance_page.h"
+#include "ui/compare_dialog.h"
 #include "ui/controls.h"
 #include "ui/design_scale.h"
 #include "ui/documentation.h"
@@ -37,6 +40,7 @@
 #include "ui/remarks_page.h"
 #include "ui/screen_fit.h"
 #include "ui/settings_location.h"
+#include "ui/study_dialog.h"
 #include "ui/ui_texts.h"
 #include "ui/wing_page.h"
 
@@ -105,7 +109,29 @@ TForm1::~TForm1() {
     // The pages go before the document they show, and no page change reaches the window on the way.
     PageControl1->disconnect(this);
     delete PageControl1;
+    delete study_;  // its worker stops first
+    delete compare_;
     delete doc_;
+}
+
+void TForm1::compareCommand() {
+    const QString own = doc_->hasFile() ? QString::fromStdString(doc_->fileName()) : QString();
+    const QString path =
+        QFileDialog::getOpenFileName(this, QCoreApplication::translate("Window", "Compare with…"), own,
+                                     QCoreApplication::translate("Window", "Aircraft (*.da4)"));
+    if (path.isEmpty()) return;
+    if (!compare_) compare_ = new CompareDialog(*doc_, this);
+    if (const QString error = compare_->compareWith(path); !error.isEmpty()) {
+        QMessageBox::warning(this, QCoreApplication::translate("Window", "Compare with…"), error);
+        return;
+    }
+    compare_->show();
+    compare_->raise();
+}
+
+StudyDialog& TForm1::studyDialog() {
+    if (!study_) study_ = new StudyDialog(*doc_, this);
+    return *study_;
 }
 
 void TForm1::fitOntoScreen() {
@@ -185,6 +211,13 @@ void TForm1::connectCommands() {
                 [this, page] { PageControl1->setCurrentWidget(page); });
     }
     connect(chrome_.Exit1, &QAction::triggered, this, &QWidget::close);
+    connect(chrome_.Compare1, &QAction::triggered, this, &TForm1::compareCommand);
+    connect(chrome_.Study1, &QAction::triggered, this, [this] {
+        StudyDialog& study = studyDialog();
+        study.show();
+        study.raise();
+        study.activateWindow();
+    });
     const std::optional<QSettings> remembered = programSettings(false);
     const bool converged =
         remembered && remembered->value(QStringLiteral("convergedNeutralPoint"), false).toBool();

@@ -26,6 +26,8 @@ class BalancePage;
 class ExportCommands;
 class PrintControls;
 class RemarksPage;
+class StudyDialog;
+class CompareDialog;
 class TForm2;
 class WingPage;
 
@@ -43,6 +45,11 @@ class TForm1 : public QMainWindow {
     FileCommands& fileCommands() { return *files_; }
     PrintControls& printControls() { return *print_; }
     ExportCommands& exportCommands() { return *exports_; }
+    // The parameter study, made and shown when first asked for.
+    StudyDialog& studyDialog();
+    // Compare with…: asks for an aircraft file (this one's own offered first) and shows both.
+    void compareCommand();
+    CompareDialog* compareDialog() { return compare_; }
 
     // Stretches the tab control and the views to the window and draws every
     // view anew, keeping results.
@@ -108,6 +115,8 @@ class TForm1 : public QMainWindow {
     PrintControls* print_ = nullptr;
     ExportCommands* exports_ = nullptr;
     TForm2* info_ = nullptr;  // the info dialog, made when first opened
+    StudyDialog* study_ = nullptr;
+    CompareDialog* compare_ = nullptr;
     DocumentRecovery* recovery_ = nullptr;
     // The file's time and size when a reload was declined: not offered again for them.
     std::pair<qint64, qint64> declinedReload_{-1, -1};

@@ -76,6 +76,7 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     c.ExportDxf1 = makeAction(c.Export1, "ExportDxf");
     c.ExportAvl1 = makeAction(c.Export1, "ExportAvl");
     c.Template1 = makeAction(c.Open1, "PrintTemplate");
+    c.Compare1 = makeAction(c.Open1, "Compare1");
     c.Open1->addSeparator();
     c.Recent1 = new QMenu(c.Open1);
     c.Recent1->setObjectName(QStringLiteral("Recent1"));
@@ -94,6 +95,7 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     c.EEdit1->addSeparator();
     c.Converged1 = makeAction(c.EEdit1, "Converged1");
     c.Converged1->setCheckable(true);
+    c.Study1 = makeAction(c.EEdit1, "Study1");
     c.Langu1 = makeMenu(bar, "Langu1");
     c.german1 = makeAction(c.Langu1, "german1");
     c.francais1 = makeAction(c.Langu1, "francais1");

@@ -23,6 +23,7 @@ struct MainChrome {
     QAction* ExportDxf1 = nullptr;
     QAction* ExportAvl1 = nullptr;
     QAction* Template1 = nullptr;  // the 1:1 template
+    QAction* Compare1 = nullptr;   // another aircraft side by side
     QMenu* Recent1 = nullptr;      // the last aircraft files, most recent first
     QMenu* Examples1 = nullptr;    // the example aircraft, opened as copies never saved
     QAction* Exit1 = nullptr;
@@ -34,6 +35,7 @@ struct MainChrome {
     QAction* wing31 = nullptr;
     QAction* aircraft1 = nullptr;
     QAction* Converged1 = nullptr;  // checkable: Calculate gives the converged estimate
+    QAction* Study1 = nullptr;      // the parameter study
     QMenu* Langu1 = nullptr;        // names the other language
     QAction* german1 = nullptr;
     QAction* francais1 = nullptr;

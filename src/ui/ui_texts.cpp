@@ -85,6 +85,8 @@ std::vector<TextRow> makeCaptionTable() {
     add("wing31", QT_TRANSLATE_NOOP("Window", "Wing 3"));
     add("aircraft1", QT_TRANSLATE_NOOP("Window", "Aircraft"));
     add("Converged1", QT_TRANSLATE_NOOP("Window", "Converged neutral point"));
+    add("Study1", QT_TRANSLATE_NOOP("Window", "Parameter study…"));
+    add("Compare1", QT_TRANSLATE_NOOP("Window", "Compare with…"));
     add("Undo1", QT_TRANSLATE_NOOP("Window", "Undo"));
     add("Redo1", QT_TRANSLATE_NOOP("Window", "Redo"));
     add("Recent1", QT_TRANSLATE_NOOP("Window", "Recent files"));

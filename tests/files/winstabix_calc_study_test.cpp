@@ -1,0 +1,125 @@
+// winstabix-calc --study: each row what a run on its variant gives, and bad input refused with status 2.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "files/aircraft_file.h"
+#include "solver/study.h"
+#include "temp_folder.h"
+
+namespace ws {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CalcRun {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string quote(const std::string& s) {
+    return "'" + s + "'";
+}
+
+CalcRun calc(const std::string& args) {
+    testing::TempFolder folder;
+    const fs::path errFile = folder / "stderr";
+    const std::string command = quote(WINSTABIX_CALC) + " " + args + " 2>" + quote(errFile.string());
+    CalcRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    std::array<char, 512> buffer;
+    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        run.out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = testing::readBytes(errFile);
+    return run;
+}
+
+std::vector<std::string> cells(const std::string& line) {
+    std::vector<std::string> out;
+    std::stringstream in(line);
+    for (std::string cell; std::getline(in, cell, ',');) out.push_back(cell);
+    if (!line.empty() && line.back() == ',') out.emplace_back();
+    return out;
+}
+
+TEST(WinstabixCalcStudy, EachRowIsTheRunOfItsVariant) {
+    const std::string glider = (fs::path(WINSTABIX_EXAMPLES) / "glider.da4").string();
+    auto content = loadAircraftFile(glider);
+    ASSERT_TRUE(std::holds_alternative<AircraftFileContent>(content));
+    const AircraftModel model =
+        applyAircraftFile(std::get<AircraftFileContent>(content), startupAircraft()).model;
+    testing::TempFolder folder;
+    for (const char* name : {"w2.scale", "w2.x", "w1.span1"}) {
+        const StudyParameter parameter = std::get<StudyParameter>(studyParameter(name, model));
+        const double now = studyCurrentValue(model, parameter);
+        const fs::path csvFile = folder / "study.csv";
+        const CalcRun run = calc(quote(glider) + " --study " + name + " " + std::to_string(now * 0.6) + " " +
+                                 std::to_string(now * 1.4) + " 3 --csv " + quote(csvFile.string()));
+        ASSERT_EQ(run.status, 0) << name << run.err;
+        EXPECT_EQ(run.out, "");
+        std::stringstream csv(testing::readBytes(csvFile));
+        std::string line;
+        std::getline(csv, line);
+        ASSERT_EQ(cells(line).size(), 9u);
+        int rows = 0;
+        while (std::getline(csv, line)) {
+            ++rows;
+            const std::vector<std::string> c = cells(line);
+            ASSERT_EQ(c.size(), 9u) << line;
+            const fs::path variant = folder / "variant.da4";
+            testing::writeBytes(variant,
+                                aircraftFileBytes(studyVariant(model, parameter, std::stod(c[0])).model, {}));
+            const auto json = nlohmann::json::parse(calc(quote(variant.string()) + " --json").out);
+            const std::array<const char*, 4> keys = {"anp_aircraft", "cg_front", "cg_rear", "ref_chord"};
+            for (std::size_t k = 0; k < keys.size(); ++k)
+                EXPECT_EQ(std::stod(c[k + 1]), json[keys[k]].get<double>()) << name << " " << keys[k];
+            for (int w = 1; w <= 2; ++w)
+                EXPECT_EQ(std::stod(c[4 + w]), json["wings"][w - 1]["lift_slope"].get<double>()) << name;
+            EXPECT_EQ(c[7], "");  // the glider has no third wing
+            EXPECT_EQ(c[8], "");
+        }
+        EXPECT_EQ(rows, 3) << name;
+    }
+}
+
+TEST(WinstabixCalcStudy, BadInputIsRefusedWithItsReason) {
+    const struct {
+        std::string args;
+        const char* says;
+    } cases[] = {
+        {"--study w1.wing 1 2 3", "Unknown parameter \"w1.wing\""},
+        {"--study w3.x 0 100 5", "Wing 3 is not in use"},
+        {"--study w1.chord3 0 100 5", "Wing 1 has no station 3"},
+        {"--study w1.span2 0 100 5", "Wing 1 has no trapezium 2"},
+        {"--study w2.scale 60 160 0", "2 to 200 steps, not 0"},
+        {"--study w2.scale 60 160 10000", "2 to 200 steps, not 10000"},
+        {"--study w2.scale 60 abc 5", "two numbers, not \"abc\""},
+        {"--lang de --study w3.x 0 100 5", "Flügel 3 ist nicht in Gebrauch"},
+        {"--study w2.scale 60 160", "--study needs PARAM FROM TO STEPS"},
+        {"--csv out.csv", "--csv needs --study"},
+    };
+    for (const auto& c : cases) {
+        const CalcRun run = calc(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.args << ": " << run.err;
+        EXPECT_EQ(run.out, "") << c.args;
+    }
+    // Lengths that go negative are taken as their absolute value, and the row says so.
+    const CalcRun negative = calc("--study w1.chord1 -100 100 2");
+    EXPECT_EQ(negative.status, 0);
+    EXPECT_NE(negative.out.find("\n-100,"), std::string::npos) << negative.out;
+    EXPECT_NE(negative.out.find(",Negative length: its absolute value is used.\n100,"), std::string::npos)
+        << negative.out;
+}
+
+}  // namespace
+}  // namespace ws
