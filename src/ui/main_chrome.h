@@ -34,7 +34,11 @@ struct MainChrome {
     QAction* wing31 = nullptr;
     QAction* aircraft1 = nullptr;
     QAction* Converged1 = nullptr;  // checkable: Calculate gives the converged estimate
-    QMenu* Langu1 = nullptr;        // names the other language
+    QMenu* Units1 = nullptr;        // "Units": one of mm, cm, in, checked
+    QAction* UnitMm1 = nullptr;
+    QAction* UnitCm1 = nullptr;
+    QAction* UnitIn1 = nullptr;
+    QMenu* Langu1 = nullptr;  // names the other language
     QAction* german1 = nullptr;
     QAction* francais1 = nullptr;
     QAction* spain1 = nullptr;
