@@ -107,6 +107,7 @@ void adoptEstimate(const ConvergedResult& run, CalcResult& calc) {
 AircraftDocument::AircraftDocument(Language language, QObject* parent)
     : QObject(parent), undo_(new QUndoStack(this)) {
     useLanguage(language);
+    useUnits(units_);
     text_ = startupText();
     recompute();
     connect(undo_, &QUndoStack::cleanChanged, this, &AircraftDocument::stateChanged);
@@ -390,7 +391,6 @@ void AircraftDocument::setUnits(Units units) {
     emit aircraftChanged(AircraftChange());
     emit resultsChanged();
     emit balanceChanged();
-    emit unitsChanged();
     if (QCoreApplication* app = QCoreApplication::instance()) {
         QCoreApplication::postEvent(app, new QEvent(QEvent::LanguageChange));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);

@@ -197,8 +197,6 @@ class AircraftDocument : public QObject {
     void stateChanged();
     // The balance data (a step, a file); the figures follow results and stability too.
     void balanceChanged();
-    // The unit changed: every number is shown anew, nothing else changed.
-    void unitsChanged();
 
   private:
     friend class AircraftStep;
