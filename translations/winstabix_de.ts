@@ -4,24 +4,24 @@
 <context>
     <name>Balance</name>
     <message>
-        <source>Enter the mass items: name, mass in g and x in mm.</source>
-        <translation>Massen eingeben: Name, Masse in g und x in mm.</translation>
+        <source>Enter the mass items: name, mass in g and x in %1.</source>
+        <translation>Massen eingeben: Name, Masse in g und x in %1.</translation>
     </message>
     <message>
         <source>Item %1: the mass is not a number of grams.</source>
         <translation>Posten %1: die Masse ist keine Zahl in Gramm.</translation>
     </message>
     <message>
-        <source>Item %1: the position x is not a number of millimetres.</source>
-        <translation>Posten %1: die Lage x ist keine Zahl in Millimetern.</translation>
+        <source>Item %1: the position x is not a number.</source>
+        <translation>Posten %1: die Lage x ist keine Zahl.</translation>
     </message>
     <message>
         <source>Item %1: a mass cannot be negative.</source>
         <translation>Posten %1: eine Masse kann nicht negativ sein.</translation>
     </message>
     <message>
-        <source>Enter both supports: x in mm and the scale&apos;s reading in g.</source>
-        <translation>Beide Auflagen eingeben: x in mm und die Anzeige der Waage in g.</translation>
+        <source>Enter both supports: x in %1 and the scale&apos;s reading in g.</source>
+        <translation>Beide Auflagen eingeben: x in %1 und die Anzeige der Waage in g.</translation>
     </message>
     <message>
         <source>Support %1: the position x and the reading must both be numbers.</source>
@@ -56,12 +56,12 @@
         <translation>keiner nötig</translation>
     </message>
     <message>
-        <source>cannot help there: tail-heavy, ballast must go ahead of x = %1 mm</source>
-        <translation>hilft dort nicht: schwanzlastig, Ballast muss vor x = %1 mm</translation>
+        <source>cannot help there: tail-heavy, ballast must go ahead of x = %1 %2</source>
+        <translation>hilft dort nicht: schwanzlastig, Ballast muss vor x = %1 %2</translation>
     </message>
     <message>
-        <source>cannot help there: nose-heavy, ballast must go behind x = %1 mm</source>
-        <translation>hilft dort nicht: kopflastig, Ballast muss hinter x = %1 mm</translation>
+        <source>cannot help there: nose-heavy, ballast must go behind x = %1 %2</source>
+        <translation>hilft dort nicht: kopflastig, Ballast muss hinter x = %1 %2</translation>
     </message>
     <message>
         <source>Balance data, line %1: not understood, left out.</source>
@@ -84,24 +84,24 @@
         <translation>im empfohlenen Bereich</translation>
     </message>
     <message>
-        <source>nose-heavy by %1 mm</source>
-        <translation>kopflastig um %1 mm</translation>
+        <source>nose-heavy by %1 %2</source>
+        <translation>kopflastig um %1 %2</translation>
     </message>
     <message>
-        <source>tail-heavy by %1 mm</source>
-        <translation>schwanzlastig um %1 mm</translation>
+        <source>tail-heavy by %1 %2</source>
+        <translation>schwanzlastig um %1 %2</translation>
     </message>
     <message>
         <source> (behind the neutral point: unstable)</source>
         <translation> (hinter dem Neutralpunkt: instabil)</translation>
     </message>
     <message>
-        <source>%1 g at x = %2 mm</source>
-        <translation>%1 g bei x = %2 mm</translation>
+        <source>%1 g at x = %2 %3</source>
+        <translation>%1 g bei x = %2 %3</translation>
     </message>
     <message>
-        <source>move “%1” to x = %2 mm</source>
-        <translation>„%1“ nach x = %2 mm verschieben</translation>
+        <source>move “%1” to x = %2 %3</source>
+        <translation>„%1“ nach x = %2 %3 verschieben</translation>
     </message>
 </context>
 <context>
@@ -215,24 +215,24 @@
         <translation>Das Home-Verzeichnis existiert nicht: Einstellungen werden nicht gespeichert.</translation>
     </message>
     <message>
-        <source>Wing %1, trapezium 1: span 0 mm.</source>
-        <translation>Flügel %1, Trapez 1: Spannweite 0 mm.</translation>
+        <source>Wing %1, trapezium 1: span 0 %2.</source>
+        <translation>Flügel %1, Trapez 1: Spannweite 0 %2.</translation>
     </message>
     <message>
-        <source>Wing %1, trapeziums 1 to %2: span 0 mm.</source>
-        <translation>Flügel %1, Trapeze 1 bis %2: Spannweite 0 mm.</translation>
+        <source>Wing %1, trapeziums 1 to %2: span 0 %3.</source>
+        <translation>Flügel %1, Trapeze 1 bis %2: Spannweite 0 %3.</translation>
     </message>
     <message>
         <source>A wing needs a span.</source>
         <translation>Ein Flügel braucht eine Spannweite.</translation>
     </message>
     <message>
-        <source>Wing %1, trapezium %2: root chord %3 mm.</source>
-        <translation>Flügel %1, Trapez %2: Wurzeltiefe %3 mm.</translation>
+        <source>Wing %1, trapezium %2: root chord %3 %4.</source>
+        <translation>Flügel %1, Trapez %2: Wurzeltiefe %3 %4.</translation>
     </message>
     <message>
-        <source>Wing %1, trapezium %2: tip chord %3 mm.</source>
-        <translation>Flügel %1, Trapez %2: Außentiefe %3 mm.</translation>
+        <source>Wing %1, trapezium %2: tip chord %3 %4.</source>
+        <translation>Flügel %1, Trapez %2: Außentiefe %3 %4.</translation>
     </message>
     <message>
         <source>A trapezium needs a chord at both ends.</source>
@@ -339,36 +339,36 @@
 <context>
     <name>Stability</name>
     <message>
-        <source>x_cg (%1%): %2mm</source>
-        <translation>x_SP (%1%): %2mm</translation>
+        <source>x_cg (%1%): %2%3</source>
+        <translation>x_SP (%1%): %2%3</translation>
     </message>
     <message>
-        <source>Reference area (S): %1dm^2</source>
-        <translation>Bezugsfläche (S): %1dm^2</translation>
+        <source>Reference area (S): %1</source>
+        <translation>Bezugsfläche (S): %1</translation>
     </message>
     <message>
-        <source>Reference length (lm): %1mm</source>
-        <translation>Bezugstiefe (lm): %1mm</translation>
+        <source>Reference length (lm): %1%2</source>
+        <translation>Bezugstiefe (lm): %1%2</translation>
     </message>
     <message>
-        <source>x_ac: %1mm</source>
-        <translation>x_NP: %1mm</translation>
+        <source>x_ac: %1%2</source>
+        <translation>x_NP: %1%2</translation>
     </message>
     <message>
-        <source>x_ac: %1 ± %2mm</source>
-        <translation>x_NP: %1 ± %2mm</translation>
+        <source>x_ac: %1 ± %2%3</source>
+        <translation>x_NP: %1 ± %2%3</translation>
     </message>
     <message>
-        <source>x_cg now: %1mm</source>
-        <translation>x_SP jetzt: %1mm</translation>
+        <source>x_cg now: %1%2</source>
+        <translation>x_SP jetzt: %1%2</translation>
     </message>
     <message>
         <source>= %1% lm</source>
         <translation>= %1% lm</translation>
     </message>
     <message>
-        <source>lm leading edge: %1mm</source>
-        <translation>Vorderkante lm: %1mm</translation>
+        <source>lm leading edge: %1%2</source>
+        <translation>Vorderkante lm: %1%2</translation>
     </message>
     <message>
         <source>Attention: a static margin of %1% lies outside %2 to %3%; it is used as typed.</source>
@@ -843,32 +843,32 @@
         <translation>Language</translation>
     </message>
     <message>
-        <source>Centre gap of wing %1, mm</source>
-        <translation>Mittenspalt von Flügel %1, mm</translation>
+        <source>Centre gap of wing %1, %9</source>
+        <translation>Mittenspalt von Flügel %1, %9</translation>
     </message>
     <message>
-        <source>Span of trapezium %2 of wing %1, mm</source>
-        <translation>Spannweite von Trapez %2, Flügel %1, mm</translation>
+        <source>Span of trapezium %2 of wing %1, %9</source>
+        <translation>Spannweite von Trapez %2, Flügel %1, %9</translation>
     </message>
     <message>
-        <source>Tip chord of trapezium %2 of wing %1, mm</source>
-        <translation>Außentiefe von Trapez %2, Flügel %1, mm</translation>
+        <source>Tip chord of trapezium %2 of wing %1, %9</source>
+        <translation>Außentiefe von Trapez %2, Flügel %1, %9</translation>
     </message>
     <message>
-        <source>Leading-edge offset at the tip of trapezium %2 of wing %1, mm</source>
-        <translation>Versatz der Vorderkante am Ende von Trapez %2, Flügel %1, mm</translation>
+        <source>Leading-edge offset at the tip of trapezium %2 of wing %1, %9</source>
+        <translation>Versatz der Vorderkante am Ende von Trapez %2, Flügel %1, %9</translation>
     </message>
     <message>
-        <source>Root chord of wing %1, mm</source>
-        <translation>Wurzeltiefe von Flügel %1, mm</translation>
+        <source>Root chord of wing %1, %9</source>
+        <translation>Wurzeltiefe von Flügel %1, %9</translation>
     </message>
     <message>
-        <source>Position x of wing %1, mm</source>
-        <translation>Lage x von Flügel %1, mm</translation>
+        <source>Position x of wing %1, %9</source>
+        <translation>Lage x von Flügel %1, %9</translation>
     </message>
     <message>
-        <source>Height z of wing %1, mm</source>
-        <translation>Höhe z von Flügel %1, mm</translation>
+        <source>Height z of wing %1, %9</source>
+        <translation>Höhe z von Flügel %1, %9</translation>
     </message>
     <message>
         <source>Planform of wing %1</source>
@@ -1072,20 +1072,20 @@
         <translation>Masse von Posten %1, g</translation>
     </message>
     <message>
-        <source>Position x of item %1, mm</source>
-        <translation>Lage x von Posten %1, mm</translation>
+        <source>Position x of item %1, %9</source>
+        <translation>Lage x von Posten %1, %9</translation>
     </message>
     <message>
-        <source>Position x of support %1, mm</source>
-        <translation>Lage x von Auflage %1, mm</translation>
+        <source>Position x of support %1, %9</source>
+        <translation>Lage x von Auflage %1, %9</translation>
     </message>
     <message>
         <source>Scale reading of support %1, g</source>
         <translation>Waagenanzeige von Auflage %1, g</translation>
     </message>
     <message>
-        <source>Ballast place x, mm</source>
-        <translation>Ballastort x, mm</translation>
+        <source>Ballast place x, %9</source>
+        <translation>Ballastort x, %9</translation>
     </message>
     <message>
         <source>Balance method</source>
@@ -1120,8 +1120,8 @@
         <translation>Masse, g</translation>
     </message>
     <message>
-        <source>x, mm</source>
-        <translation>x, mm</translation>
+        <source>x, %9</source>
+        <translation>x, %9</translation>
     </message>
     <message>
         <source>Movable</source>
@@ -1132,8 +1132,8 @@
         <translation>Massen</translation>
     </message>
     <message>
-        <source>Ballast place x, mm; empty: the frontmost point of the aircraft (shown greyed)</source>
-        <translation>Ballastort x, mm; leer: der vorderste Punkt des Flugzeugs (grau gezeigt)</translation>
+        <source>Ballast place x, %9; empty: the frontmost point of the aircraft (shown greyed)</source>
+        <translation>Ballastort x, %9; leer: der vorderste Punkt des Flugzeugs (grau gezeigt)</translation>
     </message>
     <message>
         <source>Tail volume V = S · |x + r25 − (x1 + r25_1)| / (S1 · lm1) against wing 1; usual for a tail plane: %1 to %2</source>
@@ -1172,8 +1172,8 @@
         <translation>Auflage 2:</translation>
     </message>
     <message>
-        <source>Ballast place x, mm:</source>
-        <translation>Ballastort x, mm:</translation>
+        <source>Ballast place x, %9:</source>
+        <translation>Ballastort x, %9:</translation>
     </message>
     <message>
         <source>The model as built:</source>
@@ -1278,8 +1278,8 @@ Jedes x wird nach hinten von der Nasenleiste an der Wurzel von Flügel 1 gemesse
 Ein Klick vergrößert die Ansicht oder gibt ihr die alte Größe; Ziehen nach unten vergrößert sie, solange die Taste gedrückt bleibt.</translation>
     </message>
     <message>
-        <source>Read as %1 mm.</source>
-        <translation>Gelesen als %1 mm.</translation>
+        <source>Read as %1 %2.</source>
+        <translation>Gelesen als %1 %2.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1324,6 +1324,22 @@ Ein Klick vergrößert die Ansicht oder gibt ihr die alte Größe; Ziehen nach u
     <message>
         <source>Aircraft (*.da4)</source>
         <translation>Flugzeug (*.da4)</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Millimetres (mm)</source>
+        <translation>Millimeter (mm)</translation>
+    </message>
+    <message>
+        <source>Centimetres (cm)</source>
+        <translation>Zentimeter (cm)</translation>
+    </message>
+    <message>
+        <source>Inches (in, areas in in²)</source>
+        <translation>Zoll (in, Flächen in in²)</translation>
     </message>
 </context>
 <context>

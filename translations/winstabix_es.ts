@@ -4,24 +4,24 @@
 <context>
     <name>Balance</name>
     <message>
-        <source>Enter the mass items: name, mass in g and x in mm.</source>
-        <translation>Introduzca las masas: nombre, masa en g y x en mm.</translation>
+        <source>Enter the mass items: name, mass in g and x in %1.</source>
+        <translation>Introduzca las masas: nombre, masa en g y x en %1.</translation>
     </message>
     <message>
         <source>Item %1: the mass is not a number of grams.</source>
         <translation>Elemento %1: la masa no es un número de gramos.</translation>
     </message>
     <message>
-        <source>Item %1: the position x is not a number of millimetres.</source>
-        <translation>Elemento %1: la posición x no es un número de milímetros.</translation>
+        <source>Item %1: the position x is not a number.</source>
+        <translation>Elemento %1: la posición x no es un número.</translation>
     </message>
     <message>
         <source>Item %1: a mass cannot be negative.</source>
         <translation>Elemento %1: una masa no puede ser negativa.</translation>
     </message>
     <message>
-        <source>Enter both supports: x in mm and the scale&apos;s reading in g.</source>
-        <translation>Introduzca los dos apoyos: x en mm y la lectura de la báscula en g.</translation>
+        <source>Enter both supports: x in %1 and the scale&apos;s reading in g.</source>
+        <translation>Introduzca los dos apoyos: x en %1 y la lectura de la báscula en g.</translation>
     </message>
     <message>
         <source>Support %1: the position x and the reading must both be numbers.</source>
@@ -56,12 +56,12 @@
         <translation>no hace falta</translation>
     </message>
     <message>
-        <source>cannot help there: tail-heavy, ballast must go ahead of x = %1 mm</source>
-        <translation>no sirve ahí: pesado de cola, el lastre debe ir delante de x = %1 mm</translation>
+        <source>cannot help there: tail-heavy, ballast must go ahead of x = %1 %2</source>
+        <translation>no sirve ahí: pesado de cola, el lastre debe ir delante de x = %1 %2</translation>
     </message>
     <message>
-        <source>cannot help there: nose-heavy, ballast must go behind x = %1 mm</source>
-        <translation>no sirve ahí: pesado de morro, el lastre debe ir detrás de x = %1 mm</translation>
+        <source>cannot help there: nose-heavy, ballast must go behind x = %1 %2</source>
+        <translation>no sirve ahí: pesado de morro, el lastre debe ir detrás de x = %1 %2</translation>
     </message>
     <message>
         <source>Balance data, line %1: not understood, left out.</source>
@@ -84,24 +84,24 @@
         <translation>dentro del rango recomendado</translation>
     </message>
     <message>
-        <source>nose-heavy by %1 mm</source>
-        <translation>pesado de morro por %1 mm</translation>
+        <source>nose-heavy by %1 %2</source>
+        <translation>pesado de morro por %1 %2</translation>
     </message>
     <message>
-        <source>tail-heavy by %1 mm</source>
-        <translation>pesado de cola por %1 mm</translation>
+        <source>tail-heavy by %1 %2</source>
+        <translation>pesado de cola por %1 %2</translation>
     </message>
     <message>
         <source> (behind the neutral point: unstable)</source>
         <translation> (detrás del punto neutro: inestable)</translation>
     </message>
     <message>
-        <source>%1 g at x = %2 mm</source>
-        <translation>%1 g en x = %2 mm</translation>
+        <source>%1 g at x = %2 %3</source>
+        <translation>%1 g en x = %2 %3</translation>
     </message>
     <message>
-        <source>move “%1” to x = %2 mm</source>
-        <translation>mover «%1» a x = %2 mm</translation>
+        <source>move “%1” to x = %2 %3</source>
+        <translation>mover «%1» a x = %2 %3</translation>
     </message>
 </context>
 <context>
@@ -215,24 +215,24 @@
         <translation>La carpeta personal no existe: los ajustes no se guardan.</translation>
     </message>
     <message>
-        <source>Wing %1, trapezium 1: span 0 mm.</source>
-        <translation>Ala %1, trapecio 1: envergadura 0 mm.</translation>
+        <source>Wing %1, trapezium 1: span 0 %2.</source>
+        <translation>Ala %1, trapecio 1: envergadura 0 %2.</translation>
     </message>
     <message>
-        <source>Wing %1, trapeziums 1 to %2: span 0 mm.</source>
-        <translation>Ala %1, trapecios 1 a %2: envergadura 0 mm.</translation>
+        <source>Wing %1, trapeziums 1 to %2: span 0 %3.</source>
+        <translation>Ala %1, trapecios 1 a %2: envergadura 0 %3.</translation>
     </message>
     <message>
         <source>A wing needs a span.</source>
         <translation>Un ala necesita envergadura.</translation>
     </message>
     <message>
-        <source>Wing %1, trapezium %2: root chord %3 mm.</source>
-        <translation>Ala %1, trapecio %2: cuerda de raíz %3 mm.</translation>
+        <source>Wing %1, trapezium %2: root chord %3 %4.</source>
+        <translation>Ala %1, trapecio %2: cuerda de raíz %3 %4.</translation>
     </message>
     <message>
-        <source>Wing %1, trapezium %2: tip chord %3 mm.</source>
-        <translation>Ala %1, trapecio %2: cuerda de punta %3 mm.</translation>
+        <source>Wing %1, trapezium %2: tip chord %3 %4.</source>
+        <translation>Ala %1, trapecio %2: cuerda de punta %3 %4.</translation>
     </message>
     <message>
         <source>A trapezium needs a chord at both ends.</source>
@@ -339,36 +339,36 @@
 <context>
     <name>Stability</name>
     <message>
-        <source>x_cg (%1%): %2mm</source>
-        <translation>x_CG (%1%): %2mm</translation>
+        <source>x_cg (%1%): %2%3</source>
+        <translation>x_CG (%1%): %2%3</translation>
     </message>
     <message>
-        <source>Reference area (S): %1dm^2</source>
-        <translation>Superficie de referencia (S): %1dm^2</translation>
+        <source>Reference area (S): %1</source>
+        <translation>Superficie de referencia (S): %1</translation>
     </message>
     <message>
-        <source>Reference length (lm): %1mm</source>
-        <translation>Cuerda de referencia (lm): %1mm</translation>
+        <source>Reference length (lm): %1%2</source>
+        <translation>Cuerda de referencia (lm): %1%2</translation>
     </message>
     <message>
-        <source>x_ac: %1mm</source>
-        <translation>x_PN: %1mm</translation>
+        <source>x_ac: %1%2</source>
+        <translation>x_PN: %1%2</translation>
     </message>
     <message>
-        <source>x_ac: %1 ± %2mm</source>
-        <translation>x_PN: %1 ± %2mm</translation>
+        <source>x_ac: %1 ± %2%3</source>
+        <translation>x_PN: %1 ± %2%3</translation>
     </message>
     <message>
-        <source>x_cg now: %1mm</source>
-        <translation>x_cg actual: %1mm</translation>
+        <source>x_cg now: %1%2</source>
+        <translation>x_cg actual: %1%2</translation>
     </message>
     <message>
         <source>= %1% lm</source>
         <translation>= %1% lm</translation>
     </message>
     <message>
-        <source>lm leading edge: %1mm</source>
-        <translation>Borde de ataque de lm: %1mm</translation>
+        <source>lm leading edge: %1%2</source>
+        <translation>Borde de ataque de lm: %1%2</translation>
     </message>
     <message>
         <source>Attention: a static margin of %1% lies outside %2 to %3%; it is used as typed.</source>
@@ -843,32 +843,32 @@
         <translation>Idioma</translation>
     </message>
     <message>
-        <source>Centre gap of wing %1, mm</source>
-        <translation>Hueco central del ala %1, mm</translation>
+        <source>Centre gap of wing %1, %9</source>
+        <translation>Hueco central del ala %1, %9</translation>
     </message>
     <message>
-        <source>Span of trapezium %2 of wing %1, mm</source>
-        <translation>Envergadura del trapecio %2 del ala %1, mm</translation>
+        <source>Span of trapezium %2 of wing %1, %9</source>
+        <translation>Envergadura del trapecio %2 del ala %1, %9</translation>
     </message>
     <message>
-        <source>Tip chord of trapezium %2 of wing %1, mm</source>
-        <translation>Cuerda exterior del trapecio %2 del ala %1, mm</translation>
+        <source>Tip chord of trapezium %2 of wing %1, %9</source>
+        <translation>Cuerda exterior del trapecio %2 del ala %1, %9</translation>
     </message>
     <message>
-        <source>Leading-edge offset at the tip of trapezium %2 of wing %1, mm</source>
-        <translation>Desplazamiento del borde de ataque en el extremo del trapecio %2 del ala %1, mm</translation>
+        <source>Leading-edge offset at the tip of trapezium %2 of wing %1, %9</source>
+        <translation>Desplazamiento del borde de ataque en el extremo del trapecio %2 del ala %1, %9</translation>
     </message>
     <message>
-        <source>Root chord of wing %1, mm</source>
-        <translation>Cuerda en la raíz del ala %1, mm</translation>
+        <source>Root chord of wing %1, %9</source>
+        <translation>Cuerda en la raíz del ala %1, %9</translation>
     </message>
     <message>
-        <source>Position x of wing %1, mm</source>
-        <translation>Posición x del ala %1, mm</translation>
+        <source>Position x of wing %1, %9</source>
+        <translation>Posición x del ala %1, %9</translation>
     </message>
     <message>
-        <source>Height z of wing %1, mm</source>
-        <translation>Altura z del ala %1, mm</translation>
+        <source>Height z of wing %1, %9</source>
+        <translation>Altura z del ala %1, %9</translation>
     </message>
     <message>
         <source>Planform of wing %1</source>
@@ -1072,20 +1072,20 @@
         <translation>Masa del elemento %1, g</translation>
     </message>
     <message>
-        <source>Position x of item %1, mm</source>
-        <translation>Posición x del elemento %1, mm</translation>
+        <source>Position x of item %1, %9</source>
+        <translation>Posición x del elemento %1, %9</translation>
     </message>
     <message>
-        <source>Position x of support %1, mm</source>
-        <translation>Posición x del apoyo %1, mm</translation>
+        <source>Position x of support %1, %9</source>
+        <translation>Posición x del apoyo %1, %9</translation>
     </message>
     <message>
         <source>Scale reading of support %1, g</source>
         <translation>Lectura de la báscula del apoyo %1, g</translation>
     </message>
     <message>
-        <source>Ballast place x, mm</source>
-        <translation>Lugar del lastre x, mm</translation>
+        <source>Ballast place x, %9</source>
+        <translation>Lugar del lastre x, %9</translation>
     </message>
     <message>
         <source>Balance method</source>
@@ -1120,8 +1120,8 @@
         <translation>Masa, g</translation>
     </message>
     <message>
-        <source>x, mm</source>
-        <translation>x, mm</translation>
+        <source>x, %9</source>
+        <translation>x, %9</translation>
     </message>
     <message>
         <source>Movable</source>
@@ -1132,8 +1132,8 @@
         <translation>Masas</translation>
     </message>
     <message>
-        <source>Ballast place x, mm; empty: the frontmost point of the aircraft (shown greyed)</source>
-        <translation>Lugar del lastre x, mm; vacío: el punto más adelantado del avión (en gris)</translation>
+        <source>Ballast place x, %9; empty: the frontmost point of the aircraft (shown greyed)</source>
+        <translation>Lugar del lastre x, %9; vacío: el punto más adelantado del avión (en gris)</translation>
     </message>
     <message>
         <source>Tail volume V = S · |x + r25 − (x1 + r25_1)| / (S1 · lm1) against wing 1; usual for a tail plane: %1 to %2</source>
@@ -1172,8 +1172,8 @@
         <translation>Apoyo 2:</translation>
     </message>
     <message>
-        <source>Ballast place x, mm:</source>
-        <translation>Lugar del lastre x, mm:</translation>
+        <source>Ballast place x, %9:</source>
+        <translation>Lugar del lastre x, %9:</translation>
     </message>
     <message>
         <source>The model as built:</source>
@@ -1278,8 +1278,8 @@ Cada x se mide hacia atrás desde el borde de ataque de la raíz del ala 1.
 Un clic amplía la vista o le devuelve su tamaño; arrastrar hacia abajo la amplía mientras el botón siga pulsado.</translation>
     </message>
     <message>
-        <source>Read as %1 mm.</source>
-        <translation>Leído como %1 mm.</translation>
+        <source>Read as %1 %2.</source>
+        <translation>Leído como %1 %2.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1324,6 +1324,22 @@ Un clic amplía la vista o le devuelve su tamaño; arrastrar hacia abajo la ampl
     <message>
         <source>Aircraft (*.da4)</source>
         <translation>Avión (*.da4)</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Millimetres (mm)</source>
+        <translation>Milímetros (mm)</translation>
+    </message>
+    <message>
+        <source>Centimetres (cm)</source>
+        <translation>Centímetros (cm)</translation>
+    </message>
+    <message>
+        <source>Inches (in, areas in in²)</source>
+        <translation>Pulgadas (in, áreas en in²)</translation>
     </message>
 </context>
 <context>

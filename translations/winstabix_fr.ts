@@ -4,24 +4,24 @@
 <context>
     <name>Balance</name>
     <message>
-        <source>Enter the mass items: name, mass in g and x in mm.</source>
-        <translation>Saisissez les masses : nom, masse en g et x en mm.</translation>
+        <source>Enter the mass items: name, mass in g and x in %1.</source>
+        <translation>Saisissez les masses : nom, masse en g et x en %1.</translation>
     </message>
     <message>
         <source>Item %1: the mass is not a number of grams.</source>
         <translation>Élément %1 : la masse n&apos;est pas un nombre de grammes.</translation>
     </message>
     <message>
-        <source>Item %1: the position x is not a number of millimetres.</source>
-        <translation>Élément %1 : la position x n&apos;est pas un nombre de millimètres.</translation>
+        <source>Item %1: the position x is not a number.</source>
+        <translation>Élément %1 : la position x n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>Item %1: a mass cannot be negative.</source>
         <translation>Élément %1 : une masse ne peut pas être négative.</translation>
     </message>
     <message>
-        <source>Enter both supports: x in mm and the scale&apos;s reading in g.</source>
-        <translation>Saisissez les deux appuis : x en mm et la lecture de la balance en g.</translation>
+        <source>Enter both supports: x in %1 and the scale&apos;s reading in g.</source>
+        <translation>Saisissez les deux appuis : x en %1 et la lecture de la balance en g.</translation>
     </message>
     <message>
         <source>Support %1: the position x and the reading must both be numbers.</source>
@@ -56,12 +56,12 @@
         <translation>aucun nécessaire</translation>
     </message>
     <message>
-        <source>cannot help there: tail-heavy, ballast must go ahead of x = %1 mm</source>
-        <translation>inutile à cet endroit : centrage arrière, le lest doit aller devant x = %1 mm</translation>
+        <source>cannot help there: tail-heavy, ballast must go ahead of x = %1 %2</source>
+        <translation>inutile à cet endroit : centrage arrière, le lest doit aller devant x = %1 %2</translation>
     </message>
     <message>
-        <source>cannot help there: nose-heavy, ballast must go behind x = %1 mm</source>
-        <translation>inutile à cet endroit : centrage avant, le lest doit aller derrière x = %1 mm</translation>
+        <source>cannot help there: nose-heavy, ballast must go behind x = %1 %2</source>
+        <translation>inutile à cet endroit : centrage avant, le lest doit aller derrière x = %1 %2</translation>
     </message>
     <message>
         <source>Balance data, line %1: not understood, left out.</source>
@@ -84,24 +84,24 @@
         <translation>dans la plage recommandée</translation>
     </message>
     <message>
-        <source>nose-heavy by %1 mm</source>
-        <translation>centré avant de %1 mm</translation>
+        <source>nose-heavy by %1 %2</source>
+        <translation>centré avant de %1 %2</translation>
     </message>
     <message>
-        <source>tail-heavy by %1 mm</source>
-        <translation>centré arrière de %1 mm</translation>
+        <source>tail-heavy by %1 %2</source>
+        <translation>centré arrière de %1 %2</translation>
     </message>
     <message>
         <source> (behind the neutral point: unstable)</source>
         <translation> (derrière le foyer : instable)</translation>
     </message>
     <message>
-        <source>%1 g at x = %2 mm</source>
-        <translation>%1 g à x = %2 mm</translation>
+        <source>%1 g at x = %2 %3</source>
+        <translation>%1 g à x = %2 %3</translation>
     </message>
     <message>
-        <source>move “%1” to x = %2 mm</source>
-        <translation>déplacer « %1 » à x = %2 mm</translation>
+        <source>move “%1” to x = %2 %3</source>
+        <translation>déplacer « %1 » à x = %2 %3</translation>
     </message>
 </context>
 <context>
@@ -215,24 +215,24 @@
         <translation>Le dossier personnel n&apos;existe pas : les réglages ne sont pas conservés.</translation>
     </message>
     <message>
-        <source>Wing %1, trapezium 1: span 0 mm.</source>
-        <translation>Aile %1, trapèze 1 : envergure 0 mm.</translation>
+        <source>Wing %1, trapezium 1: span 0 %2.</source>
+        <translation>Aile %1, trapèze 1 : envergure 0 %2.</translation>
     </message>
     <message>
-        <source>Wing %1, trapeziums 1 to %2: span 0 mm.</source>
-        <translation>Aile %1, trapèzes 1 à %2 : envergure 0 mm.</translation>
+        <source>Wing %1, trapeziums 1 to %2: span 0 %3.</source>
+        <translation>Aile %1, trapèzes 1 à %2 : envergure 0 %3.</translation>
     </message>
     <message>
         <source>A wing needs a span.</source>
         <translation>Une aile a besoin d&apos;une envergure.</translation>
     </message>
     <message>
-        <source>Wing %1, trapezium %2: root chord %3 mm.</source>
-        <translation>Aile %1, trapèze %2 : corde d&apos;emplanture %3 mm.</translation>
+        <source>Wing %1, trapezium %2: root chord %3 %4.</source>
+        <translation>Aile %1, trapèze %2 : corde d&apos;emplanture %3 %4.</translation>
     </message>
     <message>
-        <source>Wing %1, trapezium %2: tip chord %3 mm.</source>
-        <translation>Aile %1, trapèze %2 : corde d&apos;extrémité %3 mm.</translation>
+        <source>Wing %1, trapezium %2: tip chord %3 %4.</source>
+        <translation>Aile %1, trapèze %2 : corde d&apos;extrémité %3 %4.</translation>
     </message>
     <message>
         <source>A trapezium needs a chord at both ends.</source>
@@ -339,36 +339,36 @@
 <context>
     <name>Stability</name>
     <message>
-        <source>x_cg (%1%): %2mm</source>
-        <translation>x_CG (%1%): %2mm</translation>
+        <source>x_cg (%1%): %2%3</source>
+        <translation>x_CG (%1%): %2%3</translation>
     </message>
     <message>
-        <source>Reference area (S): %1dm^2</source>
-        <translation>Surface de référence (S): %1dm^2</translation>
+        <source>Reference area (S): %1</source>
+        <translation>Surface de référence (S): %1</translation>
     </message>
     <message>
-        <source>Reference length (lm): %1mm</source>
-        <translation>Corde de référence (lm): %1mm</translation>
+        <source>Reference length (lm): %1%2</source>
+        <translation>Corde de référence (lm): %1%2</translation>
     </message>
     <message>
-        <source>x_ac: %1mm</source>
-        <translation>x_F: %1mm</translation>
+        <source>x_ac: %1%2</source>
+        <translation>x_F: %1%2</translation>
     </message>
     <message>
-        <source>x_ac: %1 ± %2mm</source>
-        <translation>x_F: %1 ± %2mm</translation>
+        <source>x_ac: %1 ± %2%3</source>
+        <translation>x_F: %1 ± %2%3</translation>
     </message>
     <message>
-        <source>x_cg now: %1mm</source>
-        <translation>x_cg actuel : %1mm</translation>
+        <source>x_cg now: %1%2</source>
+        <translation>x_cg actuel : %1%2</translation>
     </message>
     <message>
         <source>= %1% lm</source>
         <translation>= %1% lm</translation>
     </message>
     <message>
-        <source>lm leading edge: %1mm</source>
-        <translation>Bord d&apos;attaque de lm : %1mm</translation>
+        <source>lm leading edge: %1%2</source>
+        <translation>Bord d&apos;attaque de lm : %1%2</translation>
     </message>
     <message>
         <source>Attention: a static margin of %1% lies outside %2 to %3%; it is used as typed.</source>
@@ -843,32 +843,32 @@
         <translation>Langue</translation>
     </message>
     <message>
-        <source>Centre gap of wing %1, mm</source>
-        <translation>Fente centrale de l&apos;aile %1, mm</translation>
+        <source>Centre gap of wing %1, %9</source>
+        <translation>Fente centrale de l&apos;aile %1, %9</translation>
     </message>
     <message>
-        <source>Span of trapezium %2 of wing %1, mm</source>
-        <translation>Envergure du trapèze %2 de l&apos;aile %1, mm</translation>
+        <source>Span of trapezium %2 of wing %1, %9</source>
+        <translation>Envergure du trapèze %2 de l&apos;aile %1, %9</translation>
     </message>
     <message>
-        <source>Tip chord of trapezium %2 of wing %1, mm</source>
-        <translation>Corde d&apos;extrémité du trapèze %2 de l&apos;aile %1, mm</translation>
+        <source>Tip chord of trapezium %2 of wing %1, %9</source>
+        <translation>Corde d&apos;extrémité du trapèze %2 de l&apos;aile %1, %9</translation>
     </message>
     <message>
-        <source>Leading-edge offset at the tip of trapezium %2 of wing %1, mm</source>
-        <translation>Décalage du bord d&apos;attaque à l&apos;extrémité du trapèze %2 de l&apos;aile %1, mm</translation>
+        <source>Leading-edge offset at the tip of trapezium %2 of wing %1, %9</source>
+        <translation>Décalage du bord d&apos;attaque à l&apos;extrémité du trapèze %2 de l&apos;aile %1, %9</translation>
     </message>
     <message>
-        <source>Root chord of wing %1, mm</source>
-        <translation>Corde à l&apos;emplanture de l&apos;aile %1, mm</translation>
+        <source>Root chord of wing %1, %9</source>
+        <translation>Corde à l&apos;emplanture de l&apos;aile %1, %9</translation>
     </message>
     <message>
-        <source>Position x of wing %1, mm</source>
-        <translation>Position x de l&apos;aile %1, mm</translation>
+        <source>Position x of wing %1, %9</source>
+        <translation>Position x de l&apos;aile %1, %9</translation>
     </message>
     <message>
-        <source>Height z of wing %1, mm</source>
-        <translation>Hauteur z de l&apos;aile %1, mm</translation>
+        <source>Height z of wing %1, %9</source>
+        <translation>Hauteur z de l&apos;aile %1, %9</translation>
     </message>
     <message>
         <source>Planform of wing %1</source>
@@ -1072,20 +1072,20 @@
         <translation>Masse de l&apos;élément %1, g</translation>
     </message>
     <message>
-        <source>Position x of item %1, mm</source>
-        <translation>Position x de l&apos;élément %1, mm</translation>
+        <source>Position x of item %1, %9</source>
+        <translation>Position x de l&apos;élément %1, %9</translation>
     </message>
     <message>
-        <source>Position x of support %1, mm</source>
-        <translation>Position x de l&apos;appui %1, mm</translation>
+        <source>Position x of support %1, %9</source>
+        <translation>Position x de l&apos;appui %1, %9</translation>
     </message>
     <message>
         <source>Scale reading of support %1, g</source>
         <translation>Lecture de la balance à l&apos;appui %1, g</translation>
     </message>
     <message>
-        <source>Ballast place x, mm</source>
-        <translation>Place du lest x, mm</translation>
+        <source>Ballast place x, %9</source>
+        <translation>Place du lest x, %9</translation>
     </message>
     <message>
         <source>Balance method</source>
@@ -1120,8 +1120,8 @@
         <translation>Masse, g</translation>
     </message>
     <message>
-        <source>x, mm</source>
-        <translation>x, mm</translation>
+        <source>x, %9</source>
+        <translation>x, %9</translation>
     </message>
     <message>
         <source>Movable</source>
@@ -1132,8 +1132,8 @@
         <translation>Masses</translation>
     </message>
     <message>
-        <source>Ballast place x, mm; empty: the frontmost point of the aircraft (shown greyed)</source>
-        <translation>Place du lest x, mm ; vide : le point le plus avant de l&apos;avion (en grisé)</translation>
+        <source>Ballast place x, %9; empty: the frontmost point of the aircraft (shown greyed)</source>
+        <translation>Place du lest x, %9 ; vide : le point le plus avant de l&apos;avion (en grisé)</translation>
     </message>
     <message>
         <source>Tail volume V = S · |x + r25 − (x1 + r25_1)| / (S1 · lm1) against wing 1; usual for a tail plane: %1 to %2</source>
@@ -1172,8 +1172,8 @@
         <translation>Appui 2 :</translation>
     </message>
     <message>
-        <source>Ballast place x, mm:</source>
-        <translation>Place du lest x, mm :</translation>
+        <source>Ballast place x, %9:</source>
+        <translation>Place du lest x, %9 :</translation>
     </message>
     <message>
         <source>The model as built:</source>
@@ -1278,8 +1278,8 @@ Chaque x se mesure vers l&apos;arrière depuis le bord d&apos;attaque de l&apos;
 Un clic agrandit la vue ou lui rend sa taille ; tirer vers le bas l&apos;agrandit tant que le bouton reste enfoncé.</translation>
     </message>
     <message>
-        <source>Read as %1 mm.</source>
-        <translation>Lu comme %1 mm.</translation>
+        <source>Read as %1 %2.</source>
+        <translation>Lu comme %1 %2.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1324,6 +1324,22 @@ Un clic agrandit la vue ou lui rend sa taille ; tirer vers le bas l&apos;agrandi
     <message>
         <source>Aircraft (*.da4)</source>
         <translation>Avion (*.da4)</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Millimetres (mm)</source>
+        <translation>Millimètres (mm)</translation>
+    </message>
+    <message>
+        <source>Centimetres (cm)</source>
+        <translation>Centimètres (cm)</translation>
+    </message>
+    <message>
+        <source>Inches (in, areas in in²)</source>
+        <translation>Pouces (in, surfaces en in²)</translation>
     </message>
 </context>
 <context>

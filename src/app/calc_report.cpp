@@ -149,13 +149,14 @@ const char* statusKey(BalanceStatus status) {
 
 void balanceLines(std::string& out, const BalanceFigures& f, const ReportWording& wording) {
     if (f.known) {
-        out += "balance: mass " + fixed(f.mass, 1) + "g, cg " + fixed(f.cg, 1) + "mm\n";
+        const Units u = wording.unitsOrMm();
+        out += "balance: mass " + fixed(f.mass, 1) + "g, cg " + lengthWithSymbol(f.cg, u, 1) + "\n";
         if (f.referenced) {
             out += "balance: cg " + fixed(f.cgChordPercent, 1) + "% of the reference chord, static margin " +
                    fixed(f.staticMargin, 1) + "%\n";
             out += "balance: " + wording.balanceStatus + "\n";
-            out += "balance: target " + fixed(f.target, 1) + "mm, ballast at " + fixed(f.ballastAt, 1) +
-                   "mm: " + wording.ballast + "\n";
+            out += "balance: target " + lengthWithSymbol(f.target, u, 1) + ", ballast at " +
+                   lengthWithSymbol(f.ballastAt, u, 1) + ": " + wording.ballast + "\n";
             if (f.move) out += "balance: " + wording.move + "\n";
         }
     }
@@ -211,10 +212,17 @@ const char* statusName(ConvergedStatus status) {
 }
 
 // "3.71 ± 0.02", or the value alone without an error bar.
-std::string withError(const ConvergedValue& v, int decimals, const char* unit = "") {
+std::string withError(const ConvergedValue& v, int decimals) {
     std::string t = fixed(v.value, decimals);
     if (v.error) t += " \u00b1 " + fixed(*v.error, decimals);
-    return t + unit;
+    return t;
+}
+
+// A length with its error bar in `u`: "77.2 ± 0.1mm".
+std::string lengthWithError(const ConvergedValue& v, Units u) {
+    std::string t = lengthText(v.value, u, 1);
+    if (v.error) t += " \u00b1 " + lengthText(*v.error, u, 1);
+    return t + unitSymbol(u);
 }
 
 std::string convergedBlock(const AircraftModel& model, const CalcResult& r, const ConvergedResult& c,
@@ -227,7 +235,7 @@ std::string convergedBlock(const AircraftModel& model, const CalcResult& r, cons
         ConvergedValue anp = c.AnpWing[w];
         anp.value -= model.wing[w].WingPosX;  // from the wing's position, as Label_anp
         out += "converged wing " + std::to_string(w) + ": lift slope " + withError(c.LiftSlopeWing[w], 2) +
-               ", anp " + withError(anp, 1, "mm") + "\n";
+               ", anp " + lengthWithError(anp, wording.unitsOrMm()) + "\n";
     }
     out += "converged " + wording.convergedNeutralPoint + "\n";
     out += "converged " + withoutTrailingBlanks(wording.convergedCgFront) + "\n";
@@ -304,7 +312,7 @@ std::string textReport(const AircraftModel& model, const CalcResult& r, const Re
                        int requestedPanels, const ConvergedResult* converged) {
     std::string out;
     for (int w = 1; w <= model.WingCount && w <= kMaxWings; ++w) {
-        const WingLabelTexts t = wingLabelTexts(r.wings[w].planform);
+        const WingLabelTexts t = wingLabelTexts(r.wings[w].planform, wording.unitsOrMm());
         out += "wing " + std::to_string(w) + ": b=" + t.b + " s=" + t.s + " lm=" + t.lm + " r25=" + t.r25 +
                " lam=" + t.lam + "\n";
     }
@@ -315,7 +323,7 @@ std::string textReport(const AircraftModel& model, const CalcResult& r, const Re
                ", strips " + std::to_string(r.sizes.WingStrips[w]) + " (" + stripList(r, w) + ")";
         if (done)
             out += ", lift slope " + fixed(e.LiftSlopeWing[w], 2) + ", anp " +
-                   anpLabelText(r.wings[w].AnpRelative);
+                   anpLabelText(r.wings[w].AnpRelative, wording.unitsOrMm());
         out += "\n";
     }
     out += "panels: " + std::to_string(r.sizes.PanelTotal) + "\n";
@@ -324,8 +332,9 @@ std::string textReport(const AircraftModel& model, const CalcResult& r, const Re
                std::to_string(requestedPanels) + ", the finest lattice within " +
                std::to_string(kMaxUnknowns) + " unknowns\n";
     if (done) {
-        out += "reference wing " + std::to_string(e.RefWing) + ": area " + fixed(e.RefArea / 10000, 2) +
-               "dm^2, chord " + fixed(e.RefChord, 1) + "mm\n";
+        const Units u = wording.unitsOrMm();
+        out += "reference wing " + std::to_string(e.RefWing) + ": area " + areaWithSymbol(e.RefArea, u) +
+               ", chord " + lengthWithSymbol(e.RefChord, u, 1) + "\n";
         const auto line = [&out](const std::string& row, const std::string& more) {
             out += withoutTrailingBlanks(row) + (more.empty() ? "" : " " + more) + "\n";
         };
@@ -349,6 +358,10 @@ std::string jsonReport(const std::string& file, const AircraftModel& model, cons
     j.beginObject();
     j.key("file");
     j.value(file);
+    if (wording.units) {
+        j.key("units");
+        j.value(unitSymbol(*wording.units));
+    }
     j.key("wing_count");
     j.integer(r.CalcWingCount);
     j.key("wings");
@@ -383,7 +396,7 @@ std::string jsonReport(const std::string& file, const AircraftModel& model, cons
         done ? j.number(e.AnpWing[w]) : j.null();
         j.key("anp_rel");
         done ? j.number(wr.AnpRelative) : j.null();
-        const WingLabelTexts labels = wingLabelTexts(wr.planform);
+        const WingLabelTexts labels = wingLabelTexts(wr.planform, wording.unitsOrMm());
         for (const auto& [key, text] :
              {std::pair{"label_b", &labels.b}, std::pair{"label_s", &labels.s},
               std::pair{"label_lm", &labels.lm}, std::pair{"label_r25", &labels.r25},
@@ -392,7 +405,7 @@ std::string jsonReport(const std::string& file, const AircraftModel& model, cons
             j.value(*text);
         }
         j.key("label_anp");
-        done ? j.value(anpLabelText(wr.AnpRelative)) : j.null();
+        done ? j.value(anpLabelText(wr.AnpRelative, wording.unitsOrMm())) : j.null();
         j.key("tail_volume");
         w > 1 ? j.number(tailVolume(r.wings[1].planform, p)) : j.null();
         j.endObject();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/aircraft.h"
+#include "model/units.h"
 #include "solver/calculation.h"
 #include "solver/converged.h"
 #include "stability/balance.h"
@@ -39,6 +40,11 @@ struct ReportWording {
     // The same of the converged estimate, when there is one.
     std::string convergedNeutralPoint, convergedCgFront, convergedCgRear;
     std::vector<std::string> convergedNotes;  // one per entry of converged->notes
+    // The unit the text report and the JSON's label texts are in (mm when
+    // none was asked for); the JSON's numbers stay mm and mm², and it names
+    // the unit (`units`) only when one was asked for.
+    std::optional<Units> units = std::nullopt;
+    Units unitsOrMm() const { return units.value_or(Units::Millimetre); }
 };
 
 // The balance of `model` as the batch program reports it (the automatic

@@ -1,6 +1,6 @@
 // winstabix-calc: an aircraft file calculated without a window.
-//   winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--json] [--save OUT.da4] [--panels N]
-//                  [--converged] [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]
+//   winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--units mm|cm|in] [--json] [--save OUT.da4]
+//                  [--panels N] [--converged] [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]
 //                  [--mass NAME:GRAMS:X_MM]... [--movable NAME] [--ballast-at X_MM]
 //                  [--study PARAM FROM TO STEPS [--csv OUT.csv]]
 // Exit status 0 when calculated, 1 when the calculation refused the aircraft,
@@ -50,12 +50,14 @@ namespace {
 constexpr int kExitFailure = 2;
 
 constexpr const char* kUsage =
-    "usage: winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--json] [--save OUT.da4] [--panels N]\n"
-    "                      [--converged] [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]\n"
+    "usage: winstabix-calc [FILE.da4] [--lang en|de|fr|es] [--units mm|cm|in] [--json] [--save OUT.da4]\n"
+    "                      [--panels N] [--converged] [--svg OUT.svg] [--dxf OUT.dxf] [--avl OUT.avl]\n"
     "                      [--mass NAME:GRAMS:X_MM]... [--movable NAME] [--ballast-at X_MM]\n"
     "                      [--study PARAM FROM TO STEPS [--csv OUT.csv]]\n"
     "  FILE.da4        aircraft to load (default: the start-up aircraft)\n"
     "  --lang en|de|fr|es  language of the calculation's messages (default en)\n"
+    "  --units mm|cm|in  unit of the text report's lengths (areas dm^2, for in in^2)\n"
+    "                  and of the DXF drawing (default mm); JSON numbers stay mm, mm^2\n"
     "  --json          print one JSON object instead of the text report\n"
     "  --save OUT.da4  write the aircraft, with its results when calculated\n"
     "                  (OUT - : to standard output, instead of the report)\n"
@@ -66,7 +68,7 @@ constexpr const char* kUsage =
     "                  extrapolated from finer lattices, with error bars (--panels N\n"
     "                  is then the coarsest lattice)\n"
     "  --svg OUT.svg   write the planform drawing at true scale (SVG)\n"
-    "  --dxf OUT.dxf   write the planform drawing for CAD (DXF R12, mm)\n"
+    "  --dxf OUT.dxf   write the planform drawing for CAD (DXF R12, in the --units)\n"
     "  --avl OUT.avl   write the aircraft as input for the vortex-lattice program AVL\n"
     "                  (the drawings carry the stability marks only when calculated;\n"
     "                  - for standard output, as with --save)\n"
@@ -86,6 +88,7 @@ struct Options {
     std::optional<std::string> saveTo;                // --save
     std::optional<std::string> svgTo, dxfTo, avlTo;   // "-": standard output
     ws::Language language = ws::Language::English;    // --lang
+    std::optional<ws::Units> units;                   // --units
     bool json = false;                                // --json
     bool converged = false;                           // --converged
     int panels = ws::kTargetPanels;                   // --panels
@@ -127,6 +130,12 @@ std::string takeArgument(int argc, char** argv, int& i, Options& options) {
         const std::optional<ws::Language> language = ws::languageOfCode(lang);
         if (!language) return "--lang takes en, de, fr or es, not " + std::string(lang);
         options.language = *language;
+    } else if (arg == "--units") {
+        if (i + 1 >= argc) return "--units needs mm, cm or in";
+        const std::string_view code = argv[++i];
+        const std::optional<ws::Units> units = ws::unitsOfCode(code);
+        if (!units) return "--units takes mm, cm or in, not " + std::string(code);
+        options.units = *units;
     } else if (arg == "--save") {
         if (i + 1 >= argc) return "--save needs a file name";
         options.saveTo = argv[++i];
@@ -301,6 +310,7 @@ std::string addBalance(const Options& options, ws::AircraftModel& model) {
 std::optional<ws::FileError> writeExports(const Options& options, const ws::AircraftModel& model,
                                           const ws::CalcResult& result) {
     ws::ExportSource source{model, std::nullopt, {}};
+    source.units = options.units.value_or(ws::Units::Millimetre);
     if (result.done())
         source.marks =
             ws::stabilityMarks(result.CalcWingCount, result.evaluation.AnpAircraft, result.evaluation.RefArea,
@@ -394,6 +404,7 @@ int main(int argc, char** argv) try {
     // The words come through the same translations as the window's.
     QCoreApplication app(argc, argv);
     ws::useLanguage(line.options.language);
+    ws::useUnits(line.options.units.value_or(ws::Units::Millimetre));
 
     if (line.options.study) {
         if (const int status = runStudyOption(line.options, aircraft.model); status != 0) return status;
@@ -414,6 +425,7 @@ int main(int argc, char** argv) try {
     const ws::StabilityRows rows = ws::stabilityRows(result.stability, e.RefArea, e.RefChord, e.AnpAircraft);
     const ws::MacRows mac = ws::macRows(ws::macPercent(result.stability, e.RefMacLe, e.RefChord), e.RefMacLe);
     ws::ReportWording wording;
+    wording.units = line.options.units;
     wording.neutralPoint = rows.neutralPoint;
     wording.cgFront = rows.cgFront;
     wording.cgRear = rows.cgRear;

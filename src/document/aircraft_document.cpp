@@ -61,6 +61,11 @@ class AircraftStep : public QUndoCommand {
         QString& text = (after ? after_ : before_).field[w][field];
         if (text == typed) text = shown;
     }
+    // Both texts written in another unit.
+    void convert(Units from, Units to) {
+        before_ = inUnits(std::move(before_), from, to);
+        after_ = inUnits(std::move(after_), from, to);
+    }
     int id() const override { return mergeId_; }
     const AircraftChange& change() const { return change_; }
     bool mergeWith(const QUndoCommand* other) override {
@@ -102,6 +107,7 @@ void adoptEstimate(const ConvergedResult& run, CalcResult& calc) {
 AircraftDocument::AircraftDocument(Language language, QObject* parent)
     : QObject(parent), undo_(new QUndoStack(this)) {
     useLanguage(language);
+    useUnits(units_);
     text_ = startupText();
     recompute();
     connect(undo_, &QUndoStack::cleanChanged, this, &AircraftDocument::stateChanged);
@@ -132,9 +138,9 @@ void AircraftDocument::editField(int w, int field, const QString& text) {
 
 void AircraftDocument::settleField(int w, int field) {
     const QString typed = text_.field[w][field];
-    const EntryReading reading = readEntry(typed.toStdString(), entryKind(field));
+    const EntryReading reading = readLength(typed.toStdString(), units_, entryKind(field));
     if (!reading.differs) return;
-    const QString shown = QString::number(reading.value);
+    const QString shown = fieldText(reading.value);
     text_.field[w][field] = shown;
     // The steps on either side of the present state hold its text.
     const int present = undo_->index();
@@ -245,7 +251,7 @@ void AircraftDocument::recompute() {
     model_.WingCount = model_.CalcWingCount = text_.WingCount;
     for (int w = 1; w <= kMaxWings; ++w) {
         const auto& f = text_.field[w];
-        auto value = [&f](int i) { return entryValue(f[i].toStdString()); };
+        auto value = [&f, this](int i) { return lengthValue(f[i].toStdString(), units_); };
         WingEntry e;
         for (int j = 1; j <= kMaxStations; ++j) e.chord[j] = value(kChordField + j - 1);
         e.gap = value(kGapField);
@@ -307,7 +313,7 @@ void AircraftDocument::calculate(const ProgressFn& progress) {
         change.quiet = true;
         for (int w = 1; w <= kMaxWings; ++w) {
             if (calc.WingPosZ[w] == model_.wing[w].WingPosZ) continue;
-            after.field[w][kPosZField] = QString::number(calc.WingPosZ[w]);
+            after.field[w][kPosZField] = fieldText(calc.WingPosZ[w]);
             change.fields.emplace_back(w, kPosZField);
         }
         if (!change.fields.empty()) push(std::move(after), std::move(change), -1);
@@ -356,6 +362,7 @@ StabilityNumbers AircraftDocument::stability() const {
 
 ExportSource AircraftDocument::exportSource() const {
     ExportSource source{model_, std::nullopt, {}};
+    source.units = units_;
     const Evaluation& e = results_.calc.evaluation;
     if (results_.ResultsValid)
         source.marks = stabilityMarks(model_.CalcWingCount, e.AnpAircraft, e.RefArea, e.RefChord,
@@ -383,6 +390,33 @@ void AircraftDocument::setLanguage(Language language) {
     nameSteps();
     // The change event reaches every window now, not at the next turn of the loop.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+void AircraftDocument::setUnits(Units units) {
+    if (units == units_) return;
+    useUnits(units);
+    text_ = inUnits(std::move(text_), units_, units);
+    for (int i = 0; i < undo_->count(); ++i) {
+        auto* step = const_cast<AircraftStep*>(static_cast<const AircraftStep*>(undo_->command(i)));
+        step->convert(units_, units);
+    }
+    units_ = units;
+    recompute();
+    nameSteps();
+    // Every page shows the fields, labels and results anew; the windows
+    // rewrite their captions and drawn words as on a language switch.
+    emit aircraftChanged(AircraftChange());
+    emit resultsChanged();
+    emit balanceChanged();
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        QCoreApplication::postEvent(app, new QEvent(QEvent::LanguageChange));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    }
+}
+
+QString AircraftDocument::fieldText(std::int32_t mm) const {
+    return QString::fromStdString(ws::fieldText(mm, units_));
 }
 
 void AircraftDocument::nameSteps() {

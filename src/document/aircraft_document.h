@@ -148,6 +148,15 @@ class AircraftDocument : public QObject {
     // now, and the history's steps are named in it.
     void setLanguage(Language language);
 
+    // ---- The unit the fields are typed in and every text shows ------------
+    // A display choice like the language: no step, the aircraft unchanged to
+    // the millimetre; the fields (and the history's texts) are rewritten in
+    // the new unit, and every page shows everything anew.
+    Units units() const { return units_; }
+    void setUnits(Units units);
+    // What field text the unit in force gives `mm`.
+    QString fieldText(std::int32_t mm) const;
+
     // ---- The file ----------------------------------------------------------
     // The file last opened or saved ("Unknown.da4" before), as title and label show it.
     const std::string& fileName() const { return fileName_; }
@@ -216,6 +225,7 @@ class AircraftDocument : public QObject {
     ConvergedResult convergedRun_;
     StabilityChoice choice_;
     BarPositions bars_;
+    Units units_ = Units::Millimetre;
     std::vector<BalanceFileNote> balanceNotes_;
 };
 

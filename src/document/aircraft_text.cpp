@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "model/number_format.h"
+#include "texts/catalogue.h"
 
 namespace ws {
 
@@ -54,18 +55,26 @@ AircraftText aircraftText(const LoadedAircraft& loaded) {
     return t;
 }
 
+AircraftText inUnits(AircraftText text, Units from, Units to) {
+    if (from == to) return text;
+    for (int w = 1; w <= kMaxWings; ++w)
+        for (QString& field : text.field[w])
+            field = QString::fromStdString(fieldText(lengthValue(field.toStdString(), from), to));
+    return text;
+}
+
 FieldWords fieldWords(int field) {
-    if (field == kChordField) return {QT_TRANSLATE_NOOP("Window", "Root chord of wing %1, mm"), 0};
+    if (field == kChordField) return {QT_TRANSLATE_NOOP("Window", "Root chord of wing %1, %9"), 0};
     if (field < kGapField)
-        return {QT_TRANSLATE_NOOP("Window", "Tip chord of trapezium %2 of wing %1, mm"), field - kChordField};
-    if (field == kGapField) return {QT_TRANSLATE_NOOP("Window", "Centre gap of wing %1, mm"), 0};
+        return {QT_TRANSLATE_NOOP("Window", "Tip chord of trapezium %2 of wing %1, %9"), field - kChordField};
+    if (field == kGapField) return {QT_TRANSLATE_NOOP("Window", "Centre gap of wing %1, %9"), 0};
     if (field < kOffsetField)
-        return {QT_TRANSLATE_NOOP("Window", "Span of trapezium %2 of wing %1, mm"), field - kSpanField + 1};
+        return {QT_TRANSLATE_NOOP("Window", "Span of trapezium %2 of wing %1, %9"), field - kSpanField + 1};
     if (field < kPosXField)
-        return {QT_TRANSLATE_NOOP("Window", "Leading-edge offset at the tip of trapezium %2 of wing %1, mm"),
+        return {QT_TRANSLATE_NOOP("Window", "Leading-edge offset at the tip of trapezium %2 of wing %1, %9"),
                 field - kOffsetField + 1};
-    if (field == kPosXField) return {QT_TRANSLATE_NOOP("Window", "Position x of wing %1, mm"), 0};
-    return {QT_TRANSLATE_NOOP("Window", "Height z of wing %1, mm"), 0};
+    if (field == kPosXField) return {QT_TRANSLATE_NOOP("Window", "Position x of wing %1, %9"), 0};
+    return {QT_TRANSLATE_NOOP("Window", "Height z of wing %1, %9"), 0};
 }
 
 const char* balanceFieldWords(BalanceField field) {
@@ -75,13 +84,13 @@ const char* balanceFieldWords(BalanceField field) {
         case BalanceField::ItemMass:
             return QT_TRANSLATE_NOOP("Window", "Mass of item %1, g");
         case BalanceField::ItemX:
-            return QT_TRANSLATE_NOOP("Window", "Position x of item %1, mm");
+            return QT_TRANSLATE_NOOP("Window", "Position x of item %1, %9");
         case BalanceField::SupportX:
-            return QT_TRANSLATE_NOOP("Window", "Position x of support %1, mm");
+            return QT_TRANSLATE_NOOP("Window", "Position x of support %1, %9");
         case BalanceField::SupportReading:
             return QT_TRANSLATE_NOOP("Window", "Scale reading of support %1, g");
         case BalanceField::BallastAt:
-            return QT_TRANSLATE_NOOP("Window", "Ballast place x, mm");
+            return QT_TRANSLATE_NOOP("Window", "Ballast place x, %9");
         case BalanceField::Method:
             return QT_TRANSLATE_NOOP("Window", "Balance method");
         case BalanceField::AddItem:
@@ -105,7 +114,7 @@ QString stepName(const AircraftChange& step) {
             const auto [w, field] = step.fields.front();
             const FieldWords words = fieldWords(field);
             QString name = say(words.source).arg(w);
-            return words.trapezium ? name.arg(words.trapezium) : name;
+            return withUnitSymbol(words.trapezium ? name.arg(words.trapezium) : name);
         }
         case AircraftChange::Kind::Drag:
             return say(QT_TRANSLATE_NOOP("Window", "Drag on the planform of wing %1")).arg(wing);
@@ -121,7 +130,7 @@ QString stepName(const AircraftChange& step) {
             return say(QT_TRANSLATE_NOOP("Window", "Remarks"));
         case AircraftChange::Kind::Balance: {
             const QString name = say(balanceFieldWords(step.balance));
-            return name.contains(QLatin1String("%1")) ? name.arg(step.balanceRow) : name;
+            return withUnitSymbol(name.contains(QLatin1String("%1")) ? name.arg(step.balanceRow) : name);
         }
         case AircraftChange::Kind::Everything:
             break;

@@ -13,6 +13,7 @@
 #include "model/aircraft.h"
 #include "model/balance_data.h"
 #include "model/entry_rule.h"
+#include "model/units.h"
 
 namespace ws {
 
@@ -75,6 +76,10 @@ AircraftText startupText();
 
 // The values of `entry` in the field order above.
 std::array<std::int32_t, kWingValueCount> loadOrderValues(const WingEntry& entry);
+
+// Every field of `text`, typed in `from`, written as its millimetres show in
+// `to`: the aircraft stays the same, to the millimetre.
+AircraftText inUnits(AircraftText text, Units from, Units to);
 
 // The texts a loaded aircraft puts into the fields: right-aligned in four.
 AircraftText aircraftText(const LoadedAircraft& loaded);

@@ -45,7 +45,7 @@ void AircraftDocument::adopt(const AircraftFileContent& file, const std::string&
     const LoadedAircraft loaded = applyAircraftFile(file, model_, {e.RefArea, e.RefChord, e.AnpAircraft});
     // The file's values first, so that the history's steps cannot reach back past them.
     undo_->clear();
-    text_ = aircraftText(loaded);
+    text_ = inUnits(aircraftText(loaded), Units::Millimetre, units_);
     model_.AircraftFileName = fileName_ = path;
     hasFile_ = true;
     diskContents_ = contentsHash(path);
@@ -89,7 +89,7 @@ void AircraftDocument::adopt(const AircraftFileContent& file, const std::string&
 
 void AircraftDocument::newAircraft() {
     undo_->clear();
-    text_ = startupText();
+    text_ = inUnits(startupText(), Units::Millimetre, units_);
     model_.AircraftFileName = fileName_ = "Unknown.da4";
     hasFile_ = false;
     recompute();

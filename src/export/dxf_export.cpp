@@ -16,6 +16,7 @@ constexpr int kRed = 1, kBlue = 5, kGrey = 8;
 class DxfWriter {
   public:
     std::string out;
+    double perMm = 1;  // drawing units per millimetre
 
     void pair(int code, const std::string& value) {
         std::string c = std::to_string(code);
@@ -26,8 +27,8 @@ class DxfWriter {
 
     // A point of the aircraft frame, at group codes 10/20 (+ offset).
     void point(const PlanPoint& p, int offset = 0) {
-        pair(10 + offset, p.y);
-        pair(20 + offset, p.x == 0 ? 0.0 : -p.x);
+        pair(10 + offset, p.y * perMm);
+        pair(20 + offset, p.x == 0 ? 0.0 : -p.x * perMm);
     }
 
     void line(const std::string& layer, PlanPoint a, PlanPoint b, int colour = 0) {
@@ -43,7 +44,7 @@ class DxfWriter {
         pair(8, layer);
         pair(62, colour);
         point(at);
-        pair(40, kTextHeight);
+        pair(40, kTextHeight * perMm);
         pair(1, s);
         if (rightAligned) {  // aligned at its right end: 72 = 2 with the second point
             pair(72, 2);
@@ -85,6 +86,17 @@ class DxfWriter {
 
 }  // namespace
 
+int dxfUnitsCode(Units units) {
+    switch (units) {
+        case Units::Centimetre:
+            return 5;
+        case Units::Inch:
+            return 1;
+        default:
+            return 4;
+    }
+}
+
 std::string dxfDrawing(const ExportSource& source) {
     const std::vector<WingGeometry> wings = wingGeometries(source.model);
     const PlanExtent e = drawingExtent(source);
@@ -92,13 +104,14 @@ std::string dxfDrawing(const ExportSource& source) {
     const double front = e.xMin - kDrawingMargin, rear = e.xMax + kDrawingMargin;
 
     DxfWriter d;
-    d.pair(999, "WinStabix planform " + aircraftTitle(source.model) + ", mm");
+    d.perMm = 1 / mmPerUnit(source.units);
+    d.pair(999, "WinStabix planform " + aircraftTitle(source.model) + ", " + unitSymbol(source.units));
     d.pair(0, std::string("SECTION"));
     d.pair(2, std::string("HEADER"));
     d.pair(9, std::string("$ACADVER"));
     d.pair(1, std::string("AC1009"));
     d.pair(9, std::string("$INSUNITS"));
-    d.pair(70, 4);
+    d.pair(70, dxfUnitsCode(source.units));
     d.pair(9, std::string("$EXTMIN"));
     d.point({rear, -e.yMax});
     d.pair(9, std::string("$EXTMAX"));
@@ -121,8 +134,8 @@ std::string dxfDrawing(const ExportSource& source) {
     d.pair(3, std::string("Center ____ _ ____ _"));
     d.pair(72, 65);
     d.pair(73, 4);
-    d.pair(40, 13.0);
-    for (const double dash : {8.0, -2.0, 1.0, -2.0}) d.pair(49, dash);
+    d.pair(40, 13.0 * d.perMm);
+    for (const double dash : {8.0, -2.0, 1.0, -2.0}) d.pair(49, dash * d.perMm);
     d.endTable();
     d.beginTable("LAYER", int(wings.size()) + (source.marks ? 4 : 3) + (source.actualCg ? 1 : 0));
     d.layer("0", 7, "CONTINUOUS");
@@ -141,7 +154,7 @@ std::string dxfDrawing(const ExportSource& source) {
     d.pair(41, 1.0);
     d.pair(50, 0.0);
     d.pair(71, 0);
-    d.pair(42, kTextHeight);
+    d.pair(42, kTextHeight * d.perMm);
     d.pair(3, std::string("txt"));
     d.pair(4, std::string(""));
     d.endTable();

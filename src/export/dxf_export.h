@@ -1,6 +1,7 @@
 // A true-scale planform drawing as ASCII DXF of release 12 (AC1009), the
-// version every CAD and foam-cutting program reads; units millimetres
-// ($INSUNITS 4), lines end in CR LF. Seen from above with the nose up:
+// version every CAD and foam-cutting program reads; coordinates, text
+// heights and dashes in the source's unit (its $INSUNITS code), true to
+// scale; lines end in CR LF. Seen from above with the nose up:
 // DXF X = the aircraft's y (right half positive), DXF Y = −x (forwards).
 #pragma once
 
@@ -18,5 +19,8 @@ namespace ws {
 // with marks): the neutral point (red) and the centre-of-gravity bar or
 // tick (blue) as LINEs, their labels and the reference values as TEXT.
 std::string dxfDrawing(const ExportSource& source);
+
+// $INSUNITS of a unit: 4 mm, 5 cm, 1 in.
+int dxfUnitsCode(Units units);
 
 }  // namespace ws

@@ -10,6 +10,7 @@
 
 #include "model/aircraft.h"
 #include "model/planform.h"
+#include "model/units.h"
 #include "stability/stability.h"
 
 namespace ws {
@@ -51,6 +52,7 @@ struct ExportSource {
     std::optional<StabilityMarks> marks;
     ExportWords words;
     std::optional<double> actualCg = std::nullopt;  // x of the model's centre of gravity as built, when known
+    Units units = Units::Millimetre;                // of the DXF drawing's coordinates (the SVG is mm)
 };
 
 // One wing as drawn: closed outlines (one around both halves, or one per

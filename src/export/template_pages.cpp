@@ -42,6 +42,10 @@ bool touches(const TemplateLine& l, const Window& w) {
 
 }  // namespace
 
+double templateScaleBar(Units units) {
+    return units == Units::Inch ? 4 * mmPerUnit(units) : kTemplateScaleBar;
+}
+
 std::variant<TemplateLayout, TemplateError> templatePages(const ExportSource& source,
                                                           const TemplateRequest& request) {
     const double W = request.pageWidth, H = request.pageHeight, o = kTemplateOverlap;
@@ -62,7 +66,7 @@ std::variant<TemplateLayout, TemplateError> templatePages(const ExportSource& so
     }
 
     // The first page's rows: the wing's values, then the stability labels.
-    const WingLabelTexts values = wingLabelTexts(planform);
+    const WingLabelTexts values = wingLabelTexts(planform, source.units);
     std::vector<std::string> rows = {source.words.wing + " " + std::to_string(wing) + ": b=" + values.b +
                                      " s=" + values.s + " lm=" + values.lm + " r25=" + values.r25 +
                                      " lam=" + values.lam};
@@ -155,11 +159,13 @@ std::variant<TemplateLayout, TemplateError> templatePages(const ExportSource& so
             // Inside the page's own area, clear of the strips it shares.
             const double x0 = o + 2, barY = o + kNameSize + 6;
             page.texts.push_back({x0, o + kNameSize + 1, kNameSize, page.name});
-            page.lines.push_back({x0, barY, x0 + kTemplateScaleBar, barY, TemplateStroke::ScaleBar});
-            for (const double x : {x0, x0 + kTemplateScaleBar / 2, x0 + kTemplateScaleBar})
+            const double bar = templateScaleBar(source.units);
+            page.lines.push_back({x0, barY, x0 + bar, barY, TemplateStroke::ScaleBar});
+            for (const double x : {x0, x0 + bar / 2, x0 + bar})
                 page.lines.push_back({x, barY - 2, x, barY + 2, TemplateStroke::ScaleBar});
-            page.texts.push_back({x0 + kTemplateScaleBar + 2, barY + kTextSize / 2, kTextSize,
-                                  numberText(kTemplateScaleBar) + " mm"});
+            page.texts.push_back(
+                {x0 + bar + 2, barY + kTextSize / 2, kTextSize,
+                 numberText(bar / mmPerUnit(source.units)) + " " + unitSymbol(source.units)});
             if (r == 0 && c == 0) {
                 double y = o + kHeaderHeight;
                 for (const std::string& row : rows)

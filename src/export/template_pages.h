@@ -9,7 +9,7 @@
 // marked by a dotted line and by registration crosses that print on both
 // pages at the same spot of the drawing. Pages are named by row letter and
 // column number ("A1", "A2", "B1" …). Each page carries its name and a
-// 100 mm scale bar inside its own area; the first also the wing's values
+// scale bar (100 mm, or 4 in) inside its own area; the first also the wing's values
 // and, with results, the recommended centre of gravity, above the drawing.
 #pragma once
 
@@ -26,6 +26,9 @@ constexpr double kTemplateScaleBar = 100;  // mm
 constexpr double kTemplateMinPage = 130;   // mm: the bar, the overlaps and a margin must fit
 constexpr int kTemplateMaxSheets = 200;    // more is no building template but a runaway
 
+// The scale bar's length in mm in a unit: 100 mm (10 cm), or 4 in.
+double templateScaleBar(Units units);
+
 struct TemplateRequest {
     int wing = 1;            // 1..3
     bool bothHalves = true;  // else the right half against the centre line
@@ -41,7 +44,7 @@ enum class TemplateStroke {
     CentreOfGravity,  // blue
     OverlapEdge,      // dotted grey: where the neighbouring page's strip begins
     Registration,     // black crosses for taping pages together
-    ScaleBar,         // black, exactly kTemplateScaleBar long
+    ScaleBar,         // black, exactly templateScaleBar() long
 };
 
 struct TemplateLine {

@@ -47,13 +47,14 @@ WingPlanform Calc_W(const WingParams& p) {
     return w;
 }
 
-WingLabelTexts wingLabelTexts(const WingPlanform& w) {
-    return {fixed(w.WingSpan, 0, 4) + "mm", fixed(w.WingArea / 10000, 2, 4) + "dm^2",
-            fixed(w.WingMAC, 1, 4) + "mm", fixed(w.WingR25, 1, 4) + "mm", fixed(w.WingAspect, 1, 4)};
+WingLabelTexts wingLabelTexts(const WingPlanform& w, Units u) {
+    return {lengthWithSymbol(w.WingSpan, u, 0, 4), areaWithSymbol(w.WingArea, u, 4),
+            lengthWithSymbol(w.WingMAC, u, 1, 4), lengthWithSymbol(w.WingR25, u, 1, 4),
+            fixed(w.WingAspect, 1, 4)};
 }
 
-std::string anpLabelText(double anpRelative) {
-    return fixed(anpRelative, 1, 4) + "mm";
+std::string anpLabelText(double anpRelative, Units u) {
+    return lengthWithSymbol(anpRelative, u, 1, 4);
 }
 
 }  // namespace ws

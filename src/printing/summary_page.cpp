@@ -8,8 +8,10 @@
 #include <algorithm>
 
 #include "model/number_format.h"
+#include "model/units.h"
 #include "printing/print_copies.h"
 #include "texts/balance_texts.h"
+#include "texts/translation.h"
 
 namespace ws {
 
@@ -22,6 +24,12 @@ QString text(const std::string& s) {
 // m(v, w, d) of the page: d decimals, right-aligned in at least w characters.
 QString m(double value, int width, int decimals) {
     return text(fixed(value, decimals, width));
+}
+
+// A length in the unit in force, as m() writes it in mm, and its symbol.
+QString length(double mm, int width, int mmDecimals) {
+    const Units u = unitsInForce();
+    return text(lengthText(mm, u, mmDecimals, width)) + u' ' + QLatin1String(unitSymbol(u));
 }
 
 // The labels of the right column are padded to one width, so the value
@@ -39,23 +47,29 @@ void addWingBlock(std::vector<PageText>& out, const PrintJobInput& v, int w) {
     const WingParams& params = v.model->wing[w];
     const WingResult& result = v.calc->wings[w];
     const WingPlanform& p = result.planform;
+    // Millimetres are the page's own unit; another one is named at the end of each row.
+    const Units u = unitsInForce();
+    const QString tail = u == Units::Millimetre ? QString() : u' ' + QLatin1String(unitSymbol(u));
+    const auto whole = [u](int mm) { return text(lengthText(mm, u, 0, 5)); };
     out.push_back({0, y, say(QT_TRANSLATE_NOOP("SummaryPage", "Wing%1:")).arg(w)});
-    out.push_back({0, y + 20, stationRow("xf: ", p.StationX, p.StationCount, params.WingPosX)});
-    out.push_back({0, y + 40, stationRow("lf: ", p.StationChord, p.StationCount)});
-    out.push_back({0, y + 60, stationRow("yf: ", p.StationY, p.StationCount)});
-    out.push_back({0, y + 80, QStringLiteral("zf: ") + text(padded(params.WingPosZ, 5))});
-    out.push_back({0, y + 100, QStringLiteral("x0: ") + text(padded(params.WingPosX, 5))});
+    out.push_back({0, y + 20, stationRow("xf: ", p.StationX, p.StationCount, params.WingPosX) + tail});
+    out.push_back({0, y + 40, stationRow("lf: ", p.StationChord, p.StationCount) + tail});
+    out.push_back({0, y + 60, stationRow("yf: ", p.StationY, p.StationCount) + tail});
+    out.push_back({0, y + 80, QStringLiteral("zf: ") + whole(params.WingPosZ) + tail});
+    out.push_back({0, y + 100, QStringLiteral("x0: ") + whole(params.WingPosX) + tail});
 
     const auto row = [&](int dy, const char* label, const QString& value) {
         out.push_back({kWingLabelColumn, y + dy, rightLabel(label)});
         out.push_back({kWingValueColumn, y + dy, value});
     };
-    row(20, QT_TRANSLATE_NOOP("SummaryPage", "wing span:"), m(p.WingSpan, 5, 0) + " mm");
-    row(40, QT_TRANSLATE_NOOP("SummaryPage", "wing area:"), m(p.WingArea / 10000, 5, 1) + " dm**2");
+    row(20, QT_TRANSLATE_NOOP("SummaryPage", "wing span:"), length(p.WingSpan, 5, 0));
+    row(40, QT_TRANSLATE_NOOP("SummaryPage", "wing area:"),
+        u == Units::Inch ? m(p.WingArea / (25.4 * 25.4), 5, 0) + " in**2"
+                         : m(p.WingArea / 10000, 5, 1) + " dm**2");
     row(60, QT_TRANSLATE_NOOP("SummaryPage", "aspect ratio:"), m(p.WingAspect, 5, 1));
-    row(80, QT_TRANSLATE_NOOP("SummaryPage", "mean aerod. chord:"), m(p.WingMAC, 5, 1) + " mm");
-    row(100, QT_TRANSLATE_NOOP("SummaryPage", "geometric center:"), m(p.WingR25, 5, 1) + " mm");
-    row(120, QT_TRANSLATE_NOOP("SummaryPage", "aerodynamic center:"), m(result.AnpRelative, 5, 1) + " mm");
+    row(80, QT_TRANSLATE_NOOP("SummaryPage", "mean aerod. chord:"), length(p.WingMAC, 5, 1));
+    row(100, QT_TRANSLATE_NOOP("SummaryPage", "geometric center:"), length(p.WingR25, 5, 1));
+    row(120, QT_TRANSLATE_NOOP("SummaryPage", "aerodynamic center:"), length(result.AnpRelative, 5, 1));
     row(140, QT_TRANSLATE_NOOP("SummaryPage", "lift slope:"), m(v.calc->evaluation.LiftSlopeWing[w], 5, 2));
 }
 
@@ -72,7 +86,7 @@ void addBalanceBlock(std::vector<PageText>& out, const PrintJobInput& v, int y) 
         return;
     }
     row(QT_TRANSLATE_NOOP("SummaryPage", "mass of the model:"), m(f.mass, 5, 1) + " g");
-    row(QT_TRANSLATE_NOOP("SummaryPage", "center of gravity:"), m(f.cg, 5, 1) + " mm");
+    row(QT_TRANSLATE_NOOP("SummaryPage", "center of gravity:"), length(f.cg, 5, 1));
     if (!f.referenced) return;
     row(QT_TRANSLATE_NOOP("SummaryPage", "in % of the ref. chord:"), m(f.cgChordPercent, 5, 1) + " %");
     row(QT_TRANSLATE_NOOP("SummaryPage", "static margin:"), m(f.staticMargin, 5, 1) + " %");
@@ -89,7 +103,8 @@ QString stationRow(const char* label, const std::array<double, 6>& station, int 
     for (int j = 1; j <= kMaxStations; ++j) {
         if (j > 1) row += u' ';
         // Stations 1 and 2 belong to every wing.
-        if (j <= 2 || j <= stationCount) row += m(station[std::size_t(j)] - subtract, 5, 0);
+        if (j <= 2 || j <= stationCount)
+            row += text(lengthText(station[std::size_t(j)] - subtract, unitsInForce(), 0, 5));
     }
     return row;
 }
@@ -112,7 +127,7 @@ std::vector<PageText> summaryTexts(const PrintJobInput& v) {
     const QString desired = say(QT_TRANSLATE_NOOP("SummaryPage", "Center of gravity by stab = "));
     const auto stabilityRow = [&](int y, const QString& label, double value) {
         out.push_back({0, y, label});
-        out.push_back({kValueColumn, y, m(value, 5, 1) + " mm"});
+        out.push_back({kValueColumn, y, length(value, 5, 1)});
     };
     // The positions also in % of the reference chord behind its leading edge.
     const auto percent = [&](int y, double value) {

@@ -4,6 +4,8 @@
 #include <QStringList>
 
 #include "model/number_format.h"
+#include "model/units.h"
+#include "texts/translation.h"
 
 namespace ws {
 
@@ -27,6 +29,15 @@ QString row(const char* source) {
 
 std::string text(const QString& s) {
     return s.toStdString();
+}
+
+QString unit() {
+    return QString::fromLatin1(unitSymbol(unitsInForce()));
+}
+
+// A length in the unit in force, as precise as `mmDecimals` are in mm.
+QString length(double mm, int mmDecimals) {
+    return QString::fromStdString(lengthText(mm, unitsInForce(), mmDecimals));
 }
 
 }  // namespace
@@ -103,22 +114,25 @@ QString messageText(const Message& m) {
                 QT_TRANSLATE_NOOP("Calculation", "Please change this trapezium (more chord length at tip)!"));
         case MessageCode::NoSpan:
             if (m.b <= 1)
-                return say(QT_TRANSLATE_NOOP("Calculation", "Wing %1, trapezium 1: span 0 mm.")).arg(m.a);
-            return say(QT_TRANSLATE_NOOP("Calculation", "Wing %1, trapeziums 1 to %2: span 0 mm."))
+                return say(QT_TRANSLATE_NOOP("Calculation", "Wing %1, trapezium 1: span 0 %2."))
+                    .arg(m.a)
+                    .arg(unit());
+            return say(QT_TRANSLATE_NOOP("Calculation", "Wing %1, trapeziums 1 to %2: span 0 %3."))
                 .arg(m.a)
-                .arg(m.b);
+                .arg(m.b)
+                .arg(unit());
         case MessageCode::WingNeedsSpan:
             return say(QT_TRANSLATE_NOOP("Calculation", "A wing needs a span."));
         case MessageCode::NoRootChord:
-            return say(QT_TRANSLATE_NOOP("Calculation", "Wing %1, trapezium %2: root chord %3 mm."))
+            return say(QT_TRANSLATE_NOOP("Calculation", "Wing %1, trapezium %2: root chord %3 %4."))
                 .arg(m.a)
                 .arg(m.b)
-                .arg(m.c);
+                .arg(length(double(m.c), 0), unit());
         case MessageCode::NoTipChord:
-            return say(QT_TRANSLATE_NOOP("Calculation", "Wing %1, trapezium %2: tip chord %3 mm."))
+            return say(QT_TRANSLATE_NOOP("Calculation", "Wing %1, trapezium %2: tip chord %3 %4."))
                 .arg(m.a)
                 .arg(m.b)
-                .arg(m.c);
+                .arg(length(double(m.c), 0), unit());
         case MessageCode::TrapeziumNeedsChords:
             return say(QT_TRANSLATE_NOOP("Calculation", "A trapezium needs a chord at both ends."));
         // The design wrote these in German only; German keeps those words.
@@ -171,39 +185,35 @@ QString messageBoxText(const std::vector<Message>& messages) {
 
 StabilityRows stabilityRows(const StabilityNumbers& n, double refArea, double refChord, double anpAircraft) {
     const auto cg = [](double margin, int decimals, double x) {
-        return text(
-            row(QT_TRANSLATE_NOOP("Stability", "x_cg (%1%): %2mm"))
-                .arg(QString::fromStdString(fixed(margin, decimals)), QString::fromStdString(fixed(x, 1))));
+        return text(row(QT_TRANSLATE_NOOP("Stability", "x_cg (%1%): %2%3"))
+                        .arg(QString::fromStdString(fixed(margin, decimals)), length(x, 1), unit()));
     };
     StabilityRows r;
-    r.refArea = text(row(QT_TRANSLATE_NOOP("Stability", "Reference area (S): %1dm^2"))
-                         .arg(QString::fromStdString(fixed(refArea / 10000, 2)))) +
+    r.refArea = text(row(QT_TRANSLATE_NOOP("Stability", "Reference area (S): %1"))
+                         .arg(QString::fromStdString(areaWithSymbol(refArea, unitsInForce())))) +
                 " ";
-    r.refChord = text(row(QT_TRANSLATE_NOOP("Stability", "Reference length (lm): %1mm"))
-                          .arg(QString::fromStdString(fixed(refChord, 1)))) +
+    r.refChord = text(row(QT_TRANSLATE_NOOP("Stability", "Reference length (lm): %1%2"))
+                          .arg(length(refChord, 1), unit())) +
                  " ";
     r.cgFront = cg(n.MarginHigh, 0, n.CgFront) + "   ";
     r.cgRear = cg(n.MarginLow, 0, n.CgRear) + "   ";
     r.cgDesired = cg(n.MarginDesired, 1, n.CgDesired) + "     ";
-    r.neutralPoint = text(row(QT_TRANSLATE_NOOP("Stability", "x_ac: %1mm"))
-                              .arg(QString::fromStdString(fixed(anpAircraft, 1)))) +
-                     "    ";
+    r.neutralPoint =
+        text(row(QT_TRANSLATE_NOOP("Stability", "x_ac: %1%2")).arg(length(anpAircraft, 1), unit())) + "    ";
     return r;
 }
 
 std::string convergedNeutralPointRow(double anpAircraft, std::optional<double> error) {
-    const QString anp = QString::fromStdString(fixed(anpAircraft, 1));
-    if (!error) return text(row(QT_TRANSLATE_NOOP("Stability", "x_ac: %1mm")).arg(anp));
-    return text(row(QT_TRANSLATE_NOOP("Stability", "x_ac: %1 ± %2mm"))
-                    .arg(anp, QString::fromStdString(fixed(*error, 1))));
+    const QString anp = length(anpAircraft, 1);
+    if (!error) return text(row(QT_TRANSLATE_NOOP("Stability", "x_ac: %1%2")).arg(anp, unit()));
+    return text(row(QT_TRANSLATE_NOOP("Stability", "x_ac: %1 ± %2%3")).arg(anp, length(*error, 1), unit()));
 }
 
 MacRows macRows(const MacPercent& p, double macLe) {
     const auto percent = [](double v) {
         return text(row(QT_TRANSLATE_NOOP("Stability", "= %1% lm")).arg(QString::fromStdString(fixed(v, 1))));
     };
-    return {text(row(QT_TRANSLATE_NOOP("Stability", "lm leading edge: %1mm"))
-                     .arg(QString::fromStdString(fixed(macLe, 1)))),
+    return {text(row(QT_TRANSLATE_NOOP("Stability", "lm leading edge: %1%2")).arg(length(macLe, 1), unit())),
             percent(p.CgFront), percent(p.CgRear), percent(p.CgDesired)};
 }
 
@@ -213,6 +223,10 @@ QString marginWarningText(double margin) {
                    "Attention: a static margin of %1% lies outside %2 to %3%; it is used as typed."))
         .arg(QString::fromStdString(fixed(margin, 1)), QString::fromStdString(fixed(kPlausibleMarginLow, 0)),
              QString::fromStdString(fixed(kPlausibleMarginHigh, 0)));
+}
+
+QString withUnitSymbol(QString text) {
+    return text.contains(QLatin1String("%9")) ? text.arg(unit()) : text;
 }
 
 ExportWords exportWords(const std::optional<StabilityMarks>& marks) {

@@ -42,6 +42,10 @@ MacRows macRows(const MacPercent& percent, double macLe);
 // The warning below the messages for a desired margin outside the plausible range.
 QString marginWarningText(double margin);
 
+// `text` with its %9 (a unit's place in a name or caption) replaced by the
+// symbol of the unit in force.
+QString withUnitSymbol(QString text);
+
 // The words of a drawing exported for `marks` (none without results).
 ExportWords exportWords(const std::optional<StabilityMarks>& marks);
 

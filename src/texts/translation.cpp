@@ -10,6 +10,7 @@ namespace ws {
 namespace {
 
 Language inForce = Language::English;
+Units unitsNow = Units::Millimetre;
 
 struct Translators {
     QTranslator program;
@@ -65,6 +66,14 @@ bool useLanguage(Language language) {
 
 Language languageInForce() {
     return inForce;
+}
+
+void useUnits(Units units) {
+    unitsNow = units;
+}
+
+Units unitsInForce() {
+    return unitsNow;
 }
 
 }  // namespace ws

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/language.h"
+#include "model/units.h"
 
 namespace ws {
 
@@ -16,6 +17,11 @@ namespace ws {
 // translation could not be loaded (the texts then stay English).
 bool useLanguage(Language language);
 Language languageInForce();
+
+// The unit every text writes lengths and areas in, beside the language
+// (millimetres until changed); a display choice, never the aircraft's.
+void useUnits(Units units);
+Units unitsInForce();
 
 // "en", "de", "fr", "es".
 const char* languageCode(Language language);

@@ -228,8 +228,30 @@ void TForm1::connectCommands() {
             settings->setValue(QStringLiteral("convergedNeutralPoint"), on);
         doc_->setConvergedNeutralPoint(on);
     });
+    connectUnits();
     for (ImageWidget* view : findChildren<ImageWidget*>())
         connect(view, &ImageWidget::devicePixelRatioChanged, this, &TForm1::followScreenDensity);
+}
+
+void TForm1::connectUnits() {
+    const std::pair<QAction*, Units> choices[] = {{chrome_.UnitMm1, Units::Millimetre},
+                                                  {chrome_.UnitCm1, Units::Centimetre},
+                                                  {chrome_.UnitIn1, Units::Inch}};
+    // Remembered by its symbol; anything else is the millimetres of old.
+    const std::optional<QSettings> remembered = programSettings(false);
+    const std::string code =
+        remembered ? remembered->value(QStringLiteral("units")).toString().toStdString() : std::string();
+    const Units units = unitsOfCode(code).value_or(Units::Millimetre);
+    for (const auto& [action, unit] : choices) {
+        action->setChecked(unit == units);
+        connect(action, &QAction::toggled, this, [this, u = unit](bool on) {
+            if (!on) return;
+            if (std::optional<QSettings> settings = programSettings(true))
+                settings->setValue(QStringLiteral("units"), QString::fromLatin1(unitSymbol(u)));
+            doc_->setUnits(u);
+        });
+    }
+    doc_->setUnits(units);
 }
 
 void TForm1::showDocument() {

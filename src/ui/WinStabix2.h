@@ -73,6 +73,7 @@ class TForm1 : public QMainWindow {
   private:
     void buildWindow();
     void connectCommands();
+    void connectUnits();  // the unit menu, from and into the settings
     // Every action's and control's enabled and visible state, from the document.
     void showState();
     // The message box's lines, written when they changed.

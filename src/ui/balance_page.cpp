@@ -13,8 +13,13 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
+#include "export/export_source.h"
 #include "model/number_format.h"
+#include "model/units.h"
+#include "stability/balance.h"
 #include "texts/balance_texts.h"
+#include "texts/catalogue.h"
+#include "texts/translation.h"
 #include "ui/controls.h"
 #include "ui/design_scale.h"
 
@@ -86,8 +91,30 @@ void showText(QLineEdit* field, const QString& text) {
     field->setText(text);
 }
 
-QString mm(double v) {
-    return fromUtf8(fixed(v, 1)) + QStringLiteral(" mm");
+// A length of the aircraft's frame in the unit in force, and its symbol.
+QString length(double mm) {
+    const Units u = unitsInForce();
+    return fromUtf8(lengthText(mm, u, 1)) + u' ' + QLatin1String(unitSymbol(u));
+}
+
+// The balance keeps its x texts in mm, as typed. In another unit a number
+// is shown in it and a typed one kept as its millimetres; other text as it is.
+QString shownLength(const std::string& mmText) {
+    const Units u = unitsInForce();
+    const std::optional<double> mm = u == Units::Millimetre ? std::nullopt : balanceNumber(mmText);
+    return mm ? fromUtf8(lengthText(*mm, u, 1)) : fromUtf8(mmText);
+}
+
+std::string keptLength(const QString& typed) {
+    const Units u = unitsInForce();
+    const std::optional<double> value = u == Units::Millimetre ? std::nullopt : balanceNumber(utf8(typed));
+    if (!value) return oneLine(utf8(typed));
+    return numberText(*value * mmPerUnit(u));
+}
+
+// A field or cell being typed in keeps its text while it stands for what is kept.
+void showLength(QLineEdit* field, const std::string& mmText) {
+    if (keptLength(field->text()) != mmText) showText(field, shownLength(mmText));
 }
 
 }  // namespace
@@ -139,15 +166,16 @@ BalancePage::BalancePage(AircraftDocument& doc, QWidget* parent) : QWidget(paren
         for (const bool reading : {false, true}) {
             QLineEdit* field = reading ? reading_[std::size_t(k)] : supportX_[std::size_t(k)];
             connect(field, &QLineEdit::textChanged, this, [this, k, reading](const QString& text) {
-                doc_.editBalance(withSupportText(doc_.balance(), k + 1, reading, utf8(text)),
-                                 reading ? BalanceField::SupportReading : BalanceField::SupportX, k + 1);
+                doc_.editBalance(
+                    withSupportText(doc_.balance(), k + 1, reading, reading ? utf8(text) : keptLength(text)),
+                    reading ? BalanceField::SupportReading : BalanceField::SupportX, k + 1);
             });
         }
     }
     ballastAt_ = makeEdit(this, "EditBallastAt", {650, 162, 80, 24}, Qt::black);
     connect(ballastAt_, &QLineEdit::textChanged, this, [this](const QString& text) {
         BalanceData after = doc_.balance();
-        after.ballastAt = oneLine(utf8(text));
+        after.ballastAt = keptLength(text);
         doc_.editBalance(std::move(after), BalanceField::BallastAt);
     });
 
@@ -232,10 +260,11 @@ void BalancePage::cellChanged(QTableWidgetItem* item) {
     const ItemColumn column = item->column() == kNameColumn   ? ItemColumn::Name
                               : item->column() == kMassColumn ? ItemColumn::Mass
                                                               : ItemColumn::X;
+    const std::string typed = column == ItemColumn::X ? keptLength(item->text()) : utf8(item->text());
     const BalanceField field = column == ItemColumn::Name   ? BalanceField::ItemName
                                : column == ItemColumn::Mass ? BalanceField::ItemMass
                                                             : BalanceField::ItemX;
-    doc_.editBalance(withItemText(doc_.balance(), row, column, utf8(item->text())), field, row);
+    doc_.editBalance(withItemText(doc_.balance(), row, column, typed), field, row);
 }
 
 void BalancePage::showDocument() {
@@ -257,7 +286,8 @@ void BalancePage::showDocument() {
                 if (c != kNameColumn) cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 table_->setItem(r, c, cell);
             }
-            if (cell->text() != texts[c]) cell->setText(texts[c]);
+            if (c == kXColumn ? keptLength(cell->text()) != item.x : cell->text() != texts[c])
+                cell->setText(c == kXColumn ? shownLength(item.x) : texts[c]);
         }
         QTableWidgetItem* mark = table_->item(r, kMovableColumn);
         if (!mark) {
@@ -270,10 +300,10 @@ void BalancePage::showDocument() {
     }
     showing_ = false;
     for (int k = 0; k < 2; ++k) {
-        showText(supportX_[std::size_t(k)], fromUtf8(b.supports[std::size_t(k)].x));
+        showLength(supportX_[std::size_t(k)], b.supports[std::size_t(k)].x);
         showText(reading_[std::size_t(k)], fromUtf8(b.supports[std::size_t(k)].reading));
     }
-    showText(ballastAt_, fromUtf8(b.ballastAt));
+    showLength(ballastAt_, b.ballastAt);
     showFigures();
 }
 
@@ -281,11 +311,11 @@ void BalancePage::showFigures() {
     const BalanceFigures f = doc_.balanceFigures();
     const QString none = QStringLiteral("–");
     value_[0]->setText(f.known ? fromUtf8(fixed(f.mass, 1)) + QStringLiteral(" g") : none);
-    value_[1]->setText(f.known ? mm(f.cg) : none);
+    value_[1]->setText(f.known ? length(f.cg) : none);
     const bool ref = f.known && f.referenced;
     value_[2]->setText(ref ? fromUtf8(fixed(f.cgChordPercent, 1)) + QStringLiteral(" %") : none);
     value_[3]->setText(ref ? fromUtf8(fixed(f.staticMargin, 1)) + QStringLiteral(" %") : none);
-    value_[4]->setText(ref ? mm(f.target) : none);
+    value_[4]->setText(ref ? length(f.target) : none);
     value_[5]->setText(ref ? ballastText(f) : none);
     value_[6]->setText(ref && f.move ? moveText(*f.move) : none);
     for (std::size_t i = 0; i < 5; ++i) value_[i]->adjustSize();
@@ -317,17 +347,18 @@ void BalancePage::showFigures() {
     up_->setEnabled(row > 1);
     down_->setEnabled(row > 0 && row < rows);
     ballastAt_->setPlaceholderText(
-        fromUtf8(fixed(f.known ? f.ballastAt : frontmostWingPoint(doc_.model()), 0)));
+        fromUtf8(lengthText(f.known ? f.ballastAt : frontmostWingPoint(doc_.model()), unitsInForce(), 0)));
 }
 
 void BalancePage::writeTexts() {
-    table_->setHorizontalHeaderLabels(
-        {say(QT_TRANSLATE_NOOP("Window", "Name")), say(QT_TRANSLATE_NOOP("Window", "Mass, g")),
-         say(QT_TRANSLATE_NOOP("Window", "x, mm")), say(QT_TRANSLATE_NOOP("Window", "Movable"))});
+    table_->setHorizontalHeaderLabels({say(QT_TRANSLATE_NOOP("Window", "Name")),
+                                       say(QT_TRANSLATE_NOOP("Window", "Mass, g")),
+                                       withUnitSymbol(say(QT_TRANSLATE_NOOP("Window", "x, %9"))),
+                                       say(QT_TRANSLATE_NOOP("Window", "Movable"))});
     table_->setAccessibleName(say(QT_TRANSLATE_NOOP("Window", "Mass items")));
     const auto name = [](QWidget* w, BalanceField field, int row) {
         const QString words = say(balanceFieldWords(field));
-        const QString text = words.contains(QLatin1String("%1")) ? words.arg(row) : words;
+        const QString text = withUnitSymbol(words.contains(QLatin1String("%1")) ? words.arg(row) : words);
         w->setAccessibleName(text);
         w->setToolTip(text);
     };
@@ -336,8 +367,8 @@ void BalancePage::writeTexts() {
         name(reading_[std::size_t(k)], BalanceField::SupportReading, k + 1);
     }
     name(ballastAt_, BalanceField::BallastAt, 0);
-    ballastAt_->setToolTip(say(QT_TRANSLATE_NOOP(
-        "Window", "Ballast place x, mm; empty: the frontmost point of the aircraft (shown greyed)")));
+    ballastAt_->setToolTip(withUnitSymbol(say(QT_TRANSLATE_NOOP(
+        "Window", "Ballast place x, %9; empty: the frontmost point of the aircraft (shown greyed)"))));
     showFigures();
 }
 

@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "model/units.h"
+#include "texts/translation.h"
 #include "ui/design_scale.h"
 #include "ui/ui_texts.h"
 
@@ -94,7 +96,7 @@ QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& designPlace,
 }
 
 void showReading(QLineEdit* field, EntryKind kind) {
-    const EntryReading reading = readEntry(field->text().toStdString(), kind);
+    const EntryReading reading = readLength(field->text().toStdString(), unitsInForce(), kind);
     const QVariant readAs = reading.differs ? QVariant(reading.value) : QVariant();
     if (field->property(kReadAs) == readAs) return;
     field->setProperty(kReadAs, readAs);

@@ -35,7 +35,8 @@ void setCaption(QLabel* label, const QString& text);
 
 QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& designPlace, const QColor& textColour);
 // An entry field whose text reads as another value than it says ("212.5",
-// "21,5cm", "-50" for a chord) is marked, and its hint says what is used.
+// "21,5cm", "-50" for a chord; in cm or in a value between millimetres) is
+// marked, and its hint says what is used. Read in the unit in force.
 void showReading(QLineEdit* field, EntryKind kind);
 // The field's background when no corner drag highlights it: the mark's or the normal one.
 QColor restingBackground(const QLineEdit* field);

@@ -1,6 +1,7 @@
 #include "ui/main_chrome.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
@@ -96,6 +97,17 @@ MainChrome buildMainChrome(QMainWindow* window, QWidget* client) {
     c.Converged1 = makeAction(c.EEdit1, "Converged1");
     c.Converged1->setCheckable(true);
     c.Study1 = makeAction(c.EEdit1, "Study1");
+    c.Units1 = new QMenu(c.EEdit1);
+    c.Units1->setObjectName(QStringLiteral("Units1"));
+    c.EEdit1->addMenu(c.Units1);
+    auto* units = new QActionGroup(c.Units1);
+    for (QAction** unit : {&c.UnitMm1, &c.UnitCm1, &c.UnitIn1}) {
+        const char* name = unit == &c.UnitMm1 ? "UnitMm1" : unit == &c.UnitCm1 ? "UnitCm1" : "UnitIn1";
+        *unit = makeAction(c.Units1, name);
+        (*unit)->setCheckable(true);
+        units->addAction(*unit);
+    }
+    c.UnitMm1->setChecked(true);
     c.Langu1 = makeMenu(bar, "Langu1");
     c.german1 = makeAction(c.Langu1, "german1");
     c.francais1 = makeAction(c.Langu1, "francais1");

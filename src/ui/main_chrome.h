@@ -36,6 +36,10 @@ struct MainChrome {
     QAction* aircraft1 = nullptr;
     QAction* Converged1 = nullptr;  // checkable: Calculate gives the converged estimate
     QAction* Study1 = nullptr;      // the parameter study
+    QMenu* Units1 = nullptr;        // "Units": one of mm, cm, in, checked
+    QAction* UnitMm1 = nullptr;
+    QAction* UnitCm1 = nullptr;
+    QAction* UnitIn1 = nullptr;
     QMenu* Langu1 = nullptr;        // names the other language
     QAction* german1 = nullptr;
     QAction* francais1 = nullptr;

@@ -5,6 +5,7 @@
 
 #include "document/aircraft_text.h"
 #include "texts/catalogue.h"
+#include "texts/translation.h"
 #include "ui/wing_controls.h"
 
 namespace ws {
@@ -48,11 +49,11 @@ std::vector<TextRow> makeCaptionTable() {
     add("LabelBalanceItems",
         QT_TRANSLATE_NOOP("Window", "Mass items (x rearwards from the root of wing 1):"));
     add("LabelWeighing", QT_TRANSLATE_NOOP("Window", "Weighing on two supports:"));
-    add("LabelSupportX", QT_TRANSLATE_NOOP("Window", "x, mm"));
+    add("LabelSupportX", QT_TRANSLATE_NOOP("Window", "x, %9"));
     add("LabelSupportReading", QT_TRANSLATE_NOOP("Window", "reading, g"));
     add("LabelSupport1", QT_TRANSLATE_NOOP("Window", "Support 1:"));
     add("LabelSupport2", QT_TRANSLATE_NOOP("Window", "Support 2:"));
-    add("LabelBallastAt", QT_TRANSLATE_NOOP("Window", "Ballast place x, mm:"));
+    add("LabelBallastAt", QT_TRANSLATE_NOOP("Window", "Ballast place x, %9:"));
     add("LabelBalanceResults", QT_TRANSLATE_NOOP("Window", "The model as built:"));
     add("LabelBalanceMass", QT_TRANSLATE_NOOP("Window", "total mass:"));
     add("LabelBalanceCg", QT_TRANSLATE_NOOP("Window", "centre of gravity x:"));
@@ -87,6 +88,10 @@ std::vector<TextRow> makeCaptionTable() {
     add("Converged1", QT_TRANSLATE_NOOP("Window", "Converged neutral point"));
     add("Study1", QT_TRANSLATE_NOOP("Window", "Parameter study…"));
     add("Compare1", QT_TRANSLATE_NOOP("Window", "Compare with…"));
+    add("Units1", QT_TRANSLATE_NOOP("Window", "Units"));
+    add("UnitMm1", QT_TRANSLATE_NOOP("Window", "Millimetres (mm)"));
+    add("UnitCm1", QT_TRANSLATE_NOOP("Window", "Centimetres (cm)"));
+    add("UnitIn1", QT_TRANSLATE_NOOP("Window", "Inches (in, areas in in²)"));
     add("Undo1", QT_TRANSLATE_NOOP("Window", "Undo"));
     add("Redo1", QT_TRANSLATE_NOOP("Window", "Redo"));
     add("Recent1", QT_TRANSLATE_NOOP("Window", "Recent files"));
@@ -216,7 +221,7 @@ QString TextRow::text() const {
     QString s = QCoreApplication::translate("Window", source, comment);
     if (wing) s = s.arg(wing);
     if (trapezium) s = s.arg(trapezium);
-    return s;
+    return withUnitSymbol(s);
 }
 
 const std::vector<TextRow>& captionTable() {
@@ -237,7 +242,8 @@ const std::vector<TextRow>& accessibleNameTable() {
 QString designCaption(const std::string& name) {
     static const std::vector<TextRow> design = makeDesignTable();
     if (const TextRow* row = findRow(design, name)) return QString::fromUtf8(row->source);
-    if (const TextRow* row = findRow(captionTable(), name)) return QString::fromUtf8(row->source);
+    if (const TextRow* row = findRow(captionTable(), name))
+        return withUnitSymbol(QString::fromUtf8(row->source));
     return {};
 }
 
@@ -250,7 +256,9 @@ QString accessibleNameText(const std::string& name) {
 }
 
 QString readAsText(int value) {
-    return say(QT_TRANSLATE_NOOP("Window", "Read as %1 mm.")).arg(value);
+    const Units u = unitsInForce();
+    return say(QT_TRANSLATE_NOOP("Window", "Read as %1 %2."))
+        .arg(QString::fromStdString(fieldText(value, u)), QString::fromLatin1(unitSymbol(u)));
 }
 
 QString wingPictureName(int w) {

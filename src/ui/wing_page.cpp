@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "editing/planform_drag.h"
+#include "model/units.h"
 #include "ui/controls.h"
 #include "ui/design_scale.h"
 #include "ui/image_widget.h"
@@ -215,7 +216,7 @@ void WingPage::Calc_W() {
             drawPlanformView(c, doc_.planform(w_), w_, mark, anp - doc_.model().wing[w_].WingPosX);
     }
     planform_->update();
-    const WingLabelTexts t = wingLabelTexts(doc_.planform(w_));
+    const WingLabelTexts t = wingLabelTexts(doc_.planform(w_), doc_.units());
     const std::string* texts[] = {&t.b, &t.s, &t.lm, &t.lam, &t.r25};
     for (int row = 0; row < 5; ++row) setCaption(value_[row], QString::fromStdString(*texts[row]));
 }
@@ -231,7 +232,9 @@ void WingPage::showResults() {
     const DocumentResults& r = doc_.results();
     // A file's results have no wing's own centre; only a calculation's do.
     const bool shown = r.LatticeValid;
-    if (shown) setCaption(anpValue_, QString::fromStdString(anpLabelText(r.calc.wings[w_].AnpRelative)));
+    if (shown)
+        setCaption(anpValue_,
+                   QString::fromStdString(anpLabelText(r.calc.wings[w_].AnpRelative, doc_.units())));
     anpCaption_->setEnabled(shown);
     // Readable once it holds a value.
     anpValue_->setEnabled(shown);
@@ -289,7 +292,11 @@ void WingPage::PlanformMouseDown(int x, int y) {
 }
 
 void WingPage::PlanformMouseUp(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y) {
-    const std::string gapText = doc_.text().field[w_][kGapField].toStdString();
+    // The drag's rules read the gap as typed in mm: a typed 0 opens both ways.
+    const std::string typedGap = doc_.text().field[w_][kGapField].toStdString();
+    const EntryReading gap = readLength(typedGap, doc_.units(), EntryKind::Length);
+    const bool typedZero = doc_.units() != Units::Millimetre && gap.value == 0 && !gap.differs;
+    const std::string_view gapText = typedZero ? std::string_view("0") : std::string_view(typedGap);
     // The writes are computed at once from the wing as it stands and make one step.
     const std::vector<FieldWrite> writes =
         planformMouseUp(mouse_, doc_.model().wing[w_], planformFrameOf(planform_, planformScale_), {x, y},
@@ -297,7 +304,7 @@ void WingPage::PlanformMouseUp(Qt::MouseButtons buttons, Qt::KeyboardModifiers m
     std::vector<std::pair<int, QString>> fields;
     fields.reserve(writes.size());
     for (const FieldWrite& write : writes)
-        fields.emplace_back(fieldIndex(write.field), QString::fromStdString(write.text));
+        fields.emplace_back(fieldIndex(write.field), doc_.fieldText(entryValue(write.text)));
     doc_.writeFields(w_, fields);
 }
 

@@ -171,7 +171,7 @@ TEST_F(Languages, SwitchingTwiceReturnsEveryTextOfTheTableToEnglish) {
     get<QAction>("german1")->trigger();
     EXPECT_TRUE(english());
     expectEveryText();
-    for (const TextRow& row : captionTable()) EXPECT_EQ(textOf(row.name), row.source) << row.name;
+    for (const TextRow& row : captionTable()) EXPECT_EQ(textOf(row.name), row.text()) << row.name;
     // The remarks keep the language they were written in.
     EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "insert your remarks her:");
 }
