@@ -566,28 +566,28 @@
         <translation>Vergleich mit %1</translation>
     </message>
     <message>
-        <source>Wing %1: span, mm</source>
-        <translation>Flügel %1: Spannweite, mm</translation>
+        <source>Wing %1: span, %2</source>
+        <translation>Flügel %1: Spannweite, %2</translation>
     </message>
     <message>
-        <source>Wing %1: area, dm²</source>
-        <translation>Flügel %1: Fläche, dm²</translation>
+        <source>Wing %1: area, %2</source>
+        <translation>Flügel %1: Fläche, %2</translation>
     </message>
     <message>
-        <source>Wing %1: mean chord, mm</source>
-        <translation>Flügel %1: mittlere Flügeltiefe, mm</translation>
+        <source>Wing %1: mean chord, %2</source>
+        <translation>Flügel %1: mittlere Flügeltiefe, %2</translation>
     </message>
     <message>
-        <source>Neutral point, mm</source>
-        <translation>Neutralpunkt, mm</translation>
+        <source>Neutral point, %1</source>
+        <translation>Neutralpunkt, %1</translation>
     </message>
     <message>
-        <source>Centre of gravity, front, mm</source>
-        <translation>Schwerpunkt, vorn, mm</translation>
+        <source>Centre of gravity, front, %1</source>
+        <translation>Schwerpunkt, vorn, %1</translation>
     </message>
     <message>
-        <source>Centre of gravity, rear, mm</source>
-        <translation>Schwerpunkt, hinten, mm</translation>
+        <source>Centre of gravity, rear, %1</source>
+        <translation>Schwerpunkt, hinten, %1</translation>
     </message>
     <message>
         <source>This aircraft</source>

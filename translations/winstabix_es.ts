@@ -566,28 +566,28 @@
         <translation>Comparación con %1</translation>
     </message>
     <message>
-        <source>Wing %1: span, mm</source>
-        <translation>Ala %1: envergadura, mm</translation>
+        <source>Wing %1: span, %2</source>
+        <translation>Ala %1: envergadura, %2</translation>
     </message>
     <message>
-        <source>Wing %1: area, dm²</source>
-        <translation>Ala %1: superficie, dm²</translation>
+        <source>Wing %1: area, %2</source>
+        <translation>Ala %1: superficie, %2</translation>
     </message>
     <message>
-        <source>Wing %1: mean chord, mm</source>
-        <translation>Ala %1: cuerda media, mm</translation>
+        <source>Wing %1: mean chord, %2</source>
+        <translation>Ala %1: cuerda media, %2</translation>
     </message>
     <message>
-        <source>Neutral point, mm</source>
-        <translation>Punto neutro, mm</translation>
+        <source>Neutral point, %1</source>
+        <translation>Punto neutro, %1</translation>
     </message>
     <message>
-        <source>Centre of gravity, front, mm</source>
-        <translation>Centro de gravedad, delantero, mm</translation>
+        <source>Centre of gravity, front, %1</source>
+        <translation>Centro de gravedad, delantero, %1</translation>
     </message>
     <message>
-        <source>Centre of gravity, rear, mm</source>
-        <translation>Centro de gravedad, trasero, mm</translation>
+        <source>Centre of gravity, rear, %1</source>
+        <translation>Centro de gravedad, trasero, %1</translation>
     </message>
     <message>
         <source>This aircraft</source>

@@ -566,28 +566,28 @@
         <translation>Comparaison avec %1</translation>
     </message>
     <message>
-        <source>Wing %1: span, mm</source>
-        <translation>Aile %1 : envergure, mm</translation>
+        <source>Wing %1: span, %2</source>
+        <translation>Aile %1 : envergure, %2</translation>
     </message>
     <message>
-        <source>Wing %1: area, dm²</source>
-        <translation>Aile %1 : surface, dm²</translation>
+        <source>Wing %1: area, %2</source>
+        <translation>Aile %1 : surface, %2</translation>
     </message>
     <message>
-        <source>Wing %1: mean chord, mm</source>
-        <translation>Aile %1 : corde moyenne, mm</translation>
+        <source>Wing %1: mean chord, %2</source>
+        <translation>Aile %1 : corde moyenne, %2</translation>
     </message>
     <message>
-        <source>Neutral point, mm</source>
-        <translation>Foyer, mm</translation>
+        <source>Neutral point, %1</source>
+        <translation>Foyer, %1</translation>
     </message>
     <message>
-        <source>Centre of gravity, front, mm</source>
-        <translation>Centre de gravité, avant, mm</translation>
+        <source>Centre of gravity, front, %1</source>
+        <translation>Centre de gravité, avant, %1</translation>
     </message>
     <message>
-        <source>Centre of gravity, rear, mm</source>
-        <translation>Centre de gravité, arrière, mm</translation>
+        <source>Centre of gravity, rear, %1</source>
+        <translation>Centre de gravité, arrière, %1</translation>
     </message>
     <message>
         <source>This aircraft</source>

@@ -15,6 +15,8 @@
 #include "document/aircraft_document.h"
 #include "files/aircraft_file.h"
 #include "model/number_format.h"
+#include "model/units.h"
+#include "texts/translation.h"
 #include "views/view_colors.h"
 #include "views/wing_outline.h"
 
@@ -25,9 +27,9 @@ QString say(const char* source) {
     return QCoreApplication::translate("Study", source);
 }
 
-// Lengths of the table in one place, so that they can follow a unit choice.
+// Lengths of the table in one place, in the unit in force.
 QString lengthCell(double mm) {
-    return QString::fromStdString(fixed(mm, 1));
+    return QString::fromStdString(lengthText(mm, unitsInForce(), 1));
 }
 
 }  // namespace
@@ -142,24 +144,29 @@ void CompareDialog::fill(const QString& otherName) {
         bool mineKnown, otherKnown;
         bool area = false;
     };
+    const Units units = unitsInForce();
+    const QString unit = QString::fromUtf8(unitSymbol(units));
+    const bool inches = units == Units::Inch;
+    const QString areaUnit = inches ? QStringLiteral("in²") : QStringLiteral("dm²");
+    auto areaValue = [inches](double mm2) { return inches ? mm2 / (25.4 * 25.4) : mm2 / 1e4; };
     std::vector<Row> rows;
     const int wings = std::max(mine_.WingCount, other_.WingCount);
     for (int w = 1; w <= wings; ++w) {
         const bool m = w <= mine_.WingCount, o = w <= other_.WingCount;
         const WingPlanform a = Calc_W(mine_.wing[w]), b = Calc_W(other_.wing[w]);
-        rows.push_back(
-            {say(QT_TRANSLATE_NOOP("Study", "Wing %1: span, mm")).arg(w), a.WingSpan, b.WingSpan, m, o});
-        rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Wing %1: area, dm²")).arg(w), a.WingArea / 1e4,
-                        b.WingArea / 1e4, m, o, true});
-        rows.push_back(
-            {say(QT_TRANSLATE_NOOP("Study", "Wing %1: mean chord, mm")).arg(w), a.WingMAC, b.WingMAC, m, o});
+        rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Wing %1: span, %2")).arg(w).arg(unit), a.WingSpan,
+                        b.WingSpan, m, o});
+        rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Wing %1: area, %2")).arg(w).arg(areaUnit),
+                        areaValue(a.WingArea), areaValue(b.WingArea), m, o, true});
+        rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Wing %1: mean chord, %2")).arg(w).arg(unit),
+                        a.WingMAC, b.WingMAC, m, o});
     }
     const bool m = mineResult_.done(), o = otherResult_.done();
-    rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Neutral point, mm")), mineResult_.evaluation.AnpAircraft,
-                    otherResult_.evaluation.AnpAircraft, m, o});
-    rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Centre of gravity, front, mm")),
+    rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Neutral point, %1")).arg(unit),
+                    mineResult_.evaluation.AnpAircraft, otherResult_.evaluation.AnpAircraft, m, o});
+    rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Centre of gravity, front, %1")).arg(unit),
                     mineResult_.stability.CgFront, otherResult_.stability.CgFront, m, o});
-    rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Centre of gravity, rear, mm")),
+    rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Centre of gravity, rear, %1")).arg(unit),
                     mineResult_.stability.CgRear, otherResult_.stability.CgRear, m, o});
     table_->setRowCount(int(rows.size()));
     table_->setHorizontalHeaderLabels({say(QT_TRANSLATE_NOOP("Study", "This aircraft")), otherName,
@@ -169,7 +176,9 @@ void CompareDialog::fill(const QString& otherName) {
         const Row& r = rows[i];
         names << r.name;
         const QString none = QStringLiteral("–");
-        auto cell = [&r](double v) { return r.area ? QString::fromStdString(fixed(v, 2)) : lengthCell(v); };
+        auto cell = [&r, inches](double v) {
+            return r.area ? QString::fromStdString(fixed(v, inches ? 1 : 2)) : lengthCell(v);
+        };
         table_->setItem(i, 0, new QTableWidgetItem(r.mineKnown ? cell(r.mine) : none));
         table_->setItem(i, 1, new QTableWidgetItem(r.otherKnown ? cell(r.other) : none));
         table_->setItem(i, 2,

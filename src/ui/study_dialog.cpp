@@ -34,18 +34,20 @@
 #include "export/study_csv.h"
 #include "files/file_io.h"
 #include "model/number_format.h"
+#include "model/units.h"
 #include "texts/study_texts.h"
+#include "texts/translation.h"
 
 namespace ws {
 namespace {
 
 // Every length the dialog writes goes through these two, so that they can
-// follow a unit choice; the CSV stays in mm.
+// follow the unit choice; the CSV stays in mm.
 QString lengthText(double mm) {
-    return QString::fromStdString(fixed(mm, 1)) + QStringLiteral(" mm");
+    return QString::fromStdString(lengthWithSymbol(mm, unitsInForce(), 1));
 }
 QString lengthAxisTitle(const QString& what) {
-    return what + QStringLiteral(", mm");
+    return what + QStringLiteral(", ") + QString::fromUtf8(unitSymbol(unitsInForce()));
 }
 
 QString say(const char* source) {
@@ -341,6 +343,11 @@ void StudyDialog::plot() {
         chart_->removeAxis(axis);
         delete axis;
     }
+    // The rows are in mm; the plot in the unit in force.
+    const double perUnit = mmPerUnit(unitsInForce());
+    const double xPerUnit = isLength(studied_.kind) ? perUnit : 1.0;
+    auto X = [xPerUnit](double v) { return v / xPerUnit; };
+    auto Y = [perUnit](double mm) { return mm / perUnit; };
     auto* xAxis = new QValueAxis(chart_);
     auto* yAxis = new QValueAxis(chart_);
     xAxis->setTitleText(axisTitle(studied_));
@@ -376,23 +383,23 @@ void StudyDialog::plot() {
         auto* staticMargin = marginAxis ? line(chart_, QColor(255, 140, 0), Qt::DotLine) : nullptr;
         for (int i = begin; i < end; ++i) {
             const StudyRow& r = rows_[i];
-            front->append(r.value, r.CgFront);
-            rear->append(r.value, r.CgRear);
-            neutral->append(r.value, r.AnpAircraft);
+            front->append(X(r.value), Y(r.CgFront));
+            rear->append(X(r.value), Y(r.CgRear));
+            neutral->append(X(r.value), Y(r.AnpAircraft));
             low = std::min({low, r.CgFront, r.CgRear, r.AnpAircraft});
             high = std::max({high, r.CgFront, r.CgRear, r.AnpAircraft});
             if (desired) {
-                desired->append(r.value, r.CgDesired);
+                desired->append(X(r.value), Y(r.CgDesired));
                 low = std::min(low, r.CgDesired);
                 high = std::max(high, r.CgDesired);
             }
             if (actual && r.actualCg) {
-                actual->append(r.value, *r.actualCg);
+                actual->append(X(r.value), Y(*r.actualCg));
                 low = std::min(low, *r.actualCg);
                 high = std::max(high, *r.actualCg);
             }
             if (staticMargin && r.staticMargin) {
-                staticMargin->append(r.value, *r.staticMargin);
+                staticMargin->append(X(r.value), *r.staticMargin);
                 marginLow = std::min(marginLow, *r.staticMargin);
                 marginHigh = std::max(marginHigh, *r.staticMargin);
             }
@@ -426,11 +433,11 @@ void StudyDialog::plot() {
     }
     if (!std::isfinite(low)) low = high = 0;
     const double pad = std::max(5.0, (high - low) * 0.08);
-    yAxis->setRange(low - pad, high + pad);
+    yAxis->setRange(Y(low - pad), Y(high + pad));
     if (marginAxis && std::isfinite(marginLow)) marginAxis->setRange(marginLow - 2, marginHigh + 2);
     const double xLow = std::min(rows_.front().value, rows_.back().value);
     const double xHigh = std::max(rows_.front().value, rows_.back().value);
-    xAxis->setRange(std::min(xLow, studiedCurrent_), std::max(xHigh, studiedCurrent_));
+    xAxis->setRange(X(std::min(xLow, studiedCurrent_)), X(std::max(xHigh, studiedCurrent_)));
     xAxis->applyNiceNumbers();
     yAxis->applyNiceNumbers();
     if (marginAxis) marginAxis->applyNiceNumbers();
@@ -446,7 +453,8 @@ void StudyDialog::plot() {
     refused->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     refused->setColor(QColor(128, 128, 128));
     for (const StudyRow& r : rows_)
-        r.done ? points->append(r.value, r.AnpAircraft) : refused->append(r.value, low - pad * 0.5);
+        r.done ? points->append(X(r.value), Y(r.AnpAircraft))
+               : refused->append(X(r.value), Y(low - pad * 0.5));
     attach(points);
     if (refused->count() > 0)
         attach(refused);
@@ -455,8 +463,8 @@ void StudyDialog::plot() {
 
     auto* current = line(chart_, QColor(0, 128, 0), Qt::DashLine, 1);
     current->setName(say(QT_TRANSLATE_NOOP("Study", "Current value")));
-    current->append(studiedCurrent_, yAxis->min());
-    current->append(studiedCurrent_, yAxis->max());
+    current->append(X(studiedCurrent_), yAxis->min());
+    current->append(X(studiedCurrent_), yAxis->max());
     attach(current);
 
     for (QScatterSeries* s : {points, refused}) {
@@ -469,7 +477,8 @@ void StudyDialog::plot() {
     }
 }
 
-int StudyDialog::rowAt(double value) const {
+int StudyDialog::rowAt(double plotX) const {
+    const double value = plotX * (isLength(studied_.kind) ? mmPerUnit(unitsInForce()) : 1.0);
     int best = -1;
     for (int i = 0; i < int(rows_.size()); ++i)
         if (best < 0 || std::abs(rows_[i].value - value) < std::abs(rows_[best].value - value)) best = i;

@@ -68,7 +68,7 @@ class StudyDialog : public QDialog {
     void finish();
     void plot();
     void hover(const QPointF& point, bool state);
-    int rowAt(double value) const;
+    int rowAt(double plotX) const;  // the row nearest a point of the plot
     // Where the aircraft as it stands lies on the study's axis; a scale
     // against the studied wing's root chord.
     double currentOnAxis() const;
