@@ -30,6 +30,7 @@ run: build
 	@if [ -x build/src/winstabix ]; then build/src/winstabix $(ARGS); else build/src/winstabix-calc $(ARGS); fi
 
 test: test-unit test-asan test-fuzz test-validate test-package
+	@scripts/test-size
 
 test-unit: build
 	@ctest --preset release -j $(JOBS)

@@ -63,43 +63,5 @@ TEST(AvlExport, ReferenceAircraftGiveTheSameSectionsAndReferenceValues) {
     EXPECT_NE(a.find("\n#Nchord Cspace Nspan Sspace\n13 0.0 32 0.0\n"), std::string::npos) << a;
 }
 
-TEST(AvlExport, SeveralTrapeziumsCarryTheirStripsPerSectionAndTheGapIsTheRootY) {
-    AircraftModel model = startupAircraft();
-    model.WingCount = model.CalcWingCount = 1;
-    WingEntry entry = defaultWingEntry(1);
-    entry.gap = 40;
-    model.wing[1] = paramsFromEntry(entry, 3);
-    const std::string avl = avlInput({model, std::nullopt, {}});
-    // Stations: gap 40, then +550, +550, +80; chords 310, 230, 180, 40; offsets 30, 60, 220.
-    // Sizing: area 540100, aspect 2360² / 540100 = 10.31, so round(sqrt(800 / 10.31)) = 9
-    // chordwise; strips 9 x 550 / 270 = 18.3, 9 x 550 / 205 = 24.1, 9 x 80 / 110 = 6.55.
-    EXPECT_NE(avl.find("\n9 0.0\nSECTION\n#Xle Yle Zle Chord Ainc Nspan Sspace\n0 40 0 310 0.0 18 0.0\n"
-                       "SECTION\n#Xle Yle Zle Chord Ainc Nspan Sspace\n30 590 0 230 0.0 24 0.0\n"
-                       "SECTION\n#Xle Yle Zle Chord Ainc Nspan Sspace\n60 1140 0 180 0.0 7 0.0\n"
-                       "SECTION\n#Xle Yle Zle Chord Ainc Nspan Sspace\n220 1220 0 40 0.0 0 0.0\n"),
-              std::string::npos)
-        << avl;
-    // The reference area fills the gap with the root chord: 2 x 40 x 310 more.
-    const ReferenceValues ref = referenceValues(model, 1);
-    EXPECT_DOUBLE_EQ(ref.area, Calc_W(model.wing[1]).WingArea + 2 * 40 * 310);
-    EXPECT_DOUBLE_EQ(ref.span, 2440);
-}
-
-TEST(AvlExport, ReferencePointIsTheRecommendedCentreOfGravityWhenResultsExist) {
-    // Neutral point 100, chord 200, two wings: range 68..84, desired 7.5 % at 85.
-    const struct {
-        std::optional<StabilityMarks> marks;
-        const char* line;
-    } cases[] = {
-        {std::nullopt, "\n#Xref Yref Zref\n0.000000 0.0 0.0\n"},
-        {stabilityMarks(2, 100, 30000, 200, 7.5, false), "\n#Xref Yref Zref\n76.000000 0.0 0.0\n"},
-        {stabilityMarks(2, 100, 30000, 200, 7.5, true), "\n#Xref Yref Zref\n85.000000 0.0 0.0\n"},
-    };
-    for (const auto& c : cases) {
-        const std::string avl = avlInput({startupAircraft(), c.marks, {}});
-        EXPECT_NE(avl.find(c.line), std::string::npos) << avl;
-    }
-}
-
 }  // namespace
 }  // namespace ws

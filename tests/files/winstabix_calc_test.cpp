@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../golden.h"
 #include "files/aircraft_file.h"
 #include "temp_folder.h"
 
@@ -26,11 +27,12 @@ std::string quote(const std::string& s) {
     return "'" + s + "'";
 }
 
-// `args` are already quoted.
-CalcRun runCalc(const std::string& args) {
+// `args` are already quoted; run in `folder` when one is given.
+CalcRun runCalc(const std::string& args, const std::string& in = {}) {
     testing::TempFolder folder;
     const fs::path errFile = folder / "stderr";
-    const std::string command = quote(WINSTABIX_CALC) + " " + args + " 2>" + quote(errFile.string());
+    const std::string command = (in.empty() ? "" : "cd " + quote(in) + " && ") + quote(WINSTABIX_CALC) + " " +
+                                args + " 2>" + quote(errFile.string());
     CalcRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
@@ -47,46 +49,19 @@ std::string example(const char* name) {
     return quote((fs::path(WINSTABIX_EXAMPLES) / name).string());
 }
 
-TEST(WinstabixCalc, OneLabelLinePerWingInUse) {
-    const struct {
-        std::string args;
-        const char* labels;
-    } cases[] = {
-        {example("glider.da4"),
-         "wing 1: b=2800mm s=53.45dm^2 lm=197.1mm r25=61.4mm lam=14.7\n"
-         "wing 2: b= 560mm s=6.16dm^2 lm=111.2mm r25=39.5mm lam= 5.1\n"},
-        {example("flying-wing.da4"), "wing 1: b=1800mm s=43.20dm^2 lm=251.2mm r25=224.3mm lam= 7.5\n"},
-    };
-    for (const auto& c : cases) {
-        const CalcRun run = runCalc(c.args);
-        EXPECT_EQ(run.status, 0) << c.args;
-        EXPECT_TRUE(run.out.starts_with(c.labels + std::string("wing 1: chord panels "))) << run.out;
-        EXPECT_EQ(run.err, "") << c.args;
+// The whole report of every example, in each language and as JSON, run in the
+// examples' folder so that the file names are as typed.
+TEST(GoldenWinstabixCalc, ReportsOfTheExamples) {
+    std::string all;
+    for (const char* args :
+         {"startup.da4", "glider.da4", "canard.da4", "flying-wing.da4", "--lang de canard.da4",
+          "--lang fr glider.da4", "--lang es flying-wing.da4", "--json glider.da4", "--json canard.da4",
+          "--panels 150 glider.da4", "--save - glider.da4"}) {
+        const CalcRun run = runCalc(args, WINSTABIX_EXAMPLES);
+        all += std::string("$ winstabix-calc ") + args + "\nstatus " + std::to_string(run.status) + "\n" +
+               run.out + run.err + "\n";
     }
-    const CalcRun canard = runCalc(example("canard.da4"));
-    EXPECT_NE(canard.out.find("\nwing 3: b="), std::string::npos);
-    EXPECT_EQ(canard.out.find("wing 4"), std::string::npos);
-}
-
-TEST(WinstabixCalc, RowsInEveryLanguageAndJson) {
-    const struct {
-        const char* lang;
-        const char* neutralPoint;
-        const char* cg;
-    } cases[] = {{"en", "x_ac: ", "x_cg (16%): "},
-                 {"de", "x_NP: ", "x_SP (16%): "},
-                 {"fr", "x_F: ", "x_CG (16%): "},
-                 {"es", "x_PN: ", "x_CG (16%): "}};
-    for (const auto& c : cases) {
-        const CalcRun run = runCalc(std::string("--lang ") + c.lang + " " + example("glider.da4"));
-        EXPECT_EQ(run.status, 0);
-        EXPECT_NE(run.out.find(std::string("\n") + c.neutralPoint), std::string::npos) << run.out;
-        EXPECT_NE(run.out.find(std::string("\n") + c.cg), std::string::npos) << run.out;
-    }
-    const CalcRun json = runCalc("--json " + example("glider.da4"));
-    EXPECT_EQ(json.status, 0);
-    EXPECT_TRUE(json.out.starts_with("{")) << json.out;
-    EXPECT_NE(json.out.find("\"calculated\":true"), std::string::npos) << json.out;
+    test::expectGolden("winstabix-calc.txt", all);
 }
 
 TEST(WinstabixCalc, BalanceOptionsReportAndRefuse) {

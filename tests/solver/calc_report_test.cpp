@@ -158,28 +158,6 @@ TEST(CalcReport, MovedWingsShowTheNotice) {
     EXPECT_EQ(j.at("wings").at(1).at("z").get<double>(), -24);
 }
 
-TEST(CalcReport, Text) {
-    const AircraftModel m = startupAircraft();
-    const CalcResult r = runCalculation(m);
-    const std::string text = textReport(m, r, wordsFor(r));
-    std::string expected;
-    for (int w = 1; w <= 2; ++w) {
-        const WingLabelTexts t = wingLabelTexts(r.wings[w].planform);
-        expected += "wing " + std::to_string(w) + ": b=" + t.b + " s=" + t.s + " lm=" + t.lm +
-                    " r25=" + t.r25 + " lam=" + t.lam + "\n";
-    }
-    expected += "wing 1: chord panels " + std::to_string(r.sizes.ChordPanels[1]) + ", strips " +
-                std::to_string(r.sizes.WingStrips[1]) + " (" + std::to_string(r.sizes.StripCount[1][1]) +
-                "), lift slope " + fixed(r.evaluation.LiftSlopeWing[1], 2) + ", anp " +
-                anpLabelText(r.wings[1].AnpRelative) + "\n";
-    EXPECT_EQ(text.substr(0, expected.size()), expected);
-    EXPECT_NE(text.find("panels: " + std::to_string(r.sizes.PanelTotal) + "\n"), std::string::npos);
-    EXPECT_NE(text.find("reference wing 1: area 29.70dm^2, chord 272.0mm\n"), std::string::npos);
-    // The rows without their trailing blanks; no messages while the box is hidden.
-    EXPECT_NE(text.find("chord 272.0mm\nNP\nCG front\nCG rear\n"), std::string::npos);
-    EXPECT_EQ(text.find("line"), std::string::npos);
-}
-
 TEST(CalcReport, EveryExampleCalculatesAndReports) {
     int seen = 0;
     for (const auto& entry : std::filesystem::directory_iterator(WINSTABIX_EXAMPLES)) {

@@ -17,17 +17,6 @@ class Behaviour : public MainWindowTest {
     bool hidden(const char* name) { return get<QWidget>(name)->isHidden(); }
 };
 
-TEST_F(Behaviour, ValueLabelsShowTheDocumentsWings) {
-    for (int w = 1; w <= 2; ++w) {
-        const WingLabelTexts t = wingLabelTexts(doc().planform(w));
-        const std::string n = std::to_string(w);
-        for (const auto& [name, text] :
-             {std::pair{"Label_b", &t.b}, std::pair{"Label_s", &t.s}, std::pair{"Label_lm", &t.lm},
-              std::pair{"Label_r25", &t.r25}, std::pair{"Label_lam", &t.lam}})
-            EXPECT_EQ(textOf(name + n).toStdString(), *text) << name << w;
-    }
-}
-
 TEST_F(Behaviour, TypingIntoRootChordUpdatesAreaAtOnce) {
     auto* chord = get<QLineEdit>("Edit4");
     // The keystroke must withdraw the calculation's result.
@@ -48,28 +37,6 @@ TEST_F(Behaviour, TypingIntoRootChordUpdatesAreaAtOnce) {
     EXPECT_EQ(textOf("Label_s1"), "29.70dm^2");
     chord->clear();
     EXPECT_EQ(textOf("Label_s1"), "12.65dm^2");  // root chord 0
-}
-
-TEST_F(Behaviour, ThreeTrapeziumsOnWing2ShowTheirFieldsAndKeepTheValues) {
-    const char* six[] = {"Edit12", "Edit16", "Edit19", "Edit13", "Edit17", "Edit20"};
-    get<QRadioButton>("RadioButton9")->click();
-    for (const char* name : six) EXPECT_FALSE(hidden(name)) << name;
-    for (const char* name : {"Edit24x", "Edit24xx", "Edit24y"}) EXPECT_TRUE(hidden(name)) << name;
-    EXPECT_EQ(textOf("Label_b2"), " 640mm");
-    EXPECT_EQ(textOf("Label_s2"), "4.42dm^2");  // 19200 + 13500 + 11500 mm²
-    // Wing 1 is not touched.
-    EXPECT_TRUE(hidden("Edit2"));
-    EXPECT_EQ(textOf("Label_b1"), "1100mm");
-
-    get<QLineEdit>("Edit12")->setText("200");
-    EXPECT_EQ(textOf("Label_b2"), " 840mm");
-    get<QRadioButton>("RadioButton7")->click();
-    for (const char* name : six) EXPECT_TRUE(hidden(name)) << name;
-    EXPECT_EQ(textOf("Label_b2"), " 240mm");
-    EXPECT_EQ(get<QLineEdit>("Edit12")->text(), "200");
-    EXPECT_EQ(get<QLineEdit>("Edit20")->text(), "50");
-    get<QRadioButton>("RadioButton9")->click();
-    EXPECT_EQ(textOf("Label_b2"), " 840mm");
 }
 
 TEST_F(Behaviour, GapWarnsOnItsOwnWingOnly) {

@@ -76,50 +76,6 @@ class Document : public MainWindowTest {
     }
 };
 
-TEST_F(Document, EveryKindOfChangeIsOneStepThatUndoAndRedoRestore) {
-    struct Case {
-        const char* what;
-        std::function<void()> change;
-        const char* undoText;
-    };
-    const Case cases[] = {
-        {"typed",
-         [&] {
-             QTest::keyClick(get<QLineEdit>("Edit5"), Qt::Key_Backspace);
-             QTest::keyClicks(get<QLineEdit>("Edit5"), "5");
-         },
-         "Undo Tip chord of trapezium 1 of wing 1, mm"},
-        {"drag", [&] { dragRootChord(); }, "Undo Drag on the planform of wing 1"},
-        {"trapeziums", [&] { get<QRadioButton>("RadioButton6")->click(); }, "Undo Trapezium count of wing 1"},
-        {"wings", [&] { get<QRadioButton>("RadioButton3")->click(); }, "Undo Wing count"},
-        {"gap", [&] { QTest::keyClicks(get<QLineEdit>("Edit02"), "4"); }, "Undo Centre gap of wing 2, mm"},
-        {"remarks", [&] { QTest::keyClicks(get<QPlainTextEdit>("Memo2"), "ab"); }, "Undo Remarks"},
-        {"balance", [&] { QTest::keyClicks(get<QLineEdit>("EditSupport1X"), "-50"); },
-         "Undo Position x of support 1, mm"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        form.reset();
-        start();
-        auto* undo = get<QAction>("Undo1");
-        auto* redo = get<QAction>("Redo1");
-        const Seen before = seen();
-        EXPECT_FALSE(undo->isEnabled());
-        c.change();
-        const Seen after = seen();
-        EXPECT_FALSE(after == before);
-        EXPECT_EQ(undo->text(), c.undoText);
-
-        undo->trigger();
-        EXPECT_TRUE(seen() == before);
-        EXPECT_FALSE(undo->isEnabled());
-        EXPECT_EQ(redo->text(), QString(c.undoText).replace("Undo", "Redo"));
-        redo->trigger();
-        EXPECT_TRUE(seen() == after);
-        EXPECT_FALSE(redo->isEnabled());
-    }
-}
-
 TEST_F(Document, CtrlZIsTheDocumentsUndoWhereverTheFocusIs) {
     showActive();
     auto* chord = get<QLineEdit>("Edit4");
@@ -273,38 +229,6 @@ TEST_F(Document, RemarksTheFileCannotHoldAreCountedOnSave) {
     EXPECT_EQ(failures[0], unstorableRemarksText(2));
     const test::ScopedLanguage german(Language::German);
     EXPECT_TRUE(unstorableRemarksText(2).startsWith("2 Zeichen"));
-}
-
-TEST_F(Document, EveryShortcutTriggersItsAction) {
-    showActive();
-    const std::pair<const char*, QKeySequence> keys[] = {{"Open2", Qt::CTRL | Qt::Key_O},
-                                                         {"Save3", Qt::CTRL | Qt::Key_S},
-                                                         {"Save2", Qt::CTRL | Qt::SHIFT | Qt::Key_S},
-                                                         {"Print1", Qt::CTRL | Qt::Key_P},
-                                                         {"Exit1", Qt::CTRL | Qt::Key_Q},
-                                                         {"Undo1", Qt::CTRL | Qt::Key_Z},
-                                                         {"Redo1", Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
-                                                         {"Redo1", Qt::CTRL | Qt::Key_Y},
-                                                         {"Calculate1", Qt::Key_F5}};
-    for (const auto& [name, key] : keys) {
-        SCOPED_TRACE(name);
-        auto* action = get<QAction>(name);
-        // Only the key's road is tested here: the commands themselves stay still.
-        QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
-        action->setEnabled(true);
-        QSignalSpy spy(action, &QAction::triggered);
-        QTest::keySequence(form.get(), key);
-        EXPECT_EQ(spy.count(), 1) << key.toString().toStdString();
-    }
-    EXPECT_TRUE(get<QToolButton>("SpeedButton4")->toolTip().contains("F5"));
-    // The menus' Alt keys, in both languages.
-    EXPECT_EQ(get<QMenu>("Open1")->title(), "&File");
-    EXPECT_EQ(get<QMenu>("EEdit1")->title(), "&Edit");
-    get<QAction>("german1")->trigger();
-    EXPECT_EQ(get<QMenu>("Open1")->title(), "&Datei");
-    EXPECT_EQ(get<QMenu>("EEdit1")->title(), "&Bearbeiten");
-    EXPECT_EQ(get<QAction>("Undo1")->text(), "Rückgängig");
-    EXPECT_EQ(get<QLineEdit>("Edit4")->toolTip(), "Wurzeltiefe von Flügel 1, mm");
 }
 
 TEST(CommandLine, HelpAndVersionAnswerWithoutAWindow) {

@@ -50,24 +50,6 @@ class ExportCommandsTest : public MainWindowTest {
     int wingsOffered = 0;
 };
 
-TEST_F(ExportCommandsTest, MenuEntriesFollowTheLanguage) {
-    const QStringList names = {"ExportMenu", "ExportSvg", "ExportDxf", "ExportAvl", "PrintTemplate"};
-    const QStringList english = {"Export", "Planform drawing (SVG)…", "Planform drawing (DXF)…",
-                                 "AVL input file…", "Print template (1:1)…"};
-    const QStringList german = {"Exportieren", "Grundriss-Zeichnung (SVG)…", "Grundriss-Zeichnung (DXF)…",
-                                "AVL-Eingabedatei…", "Schablone drucken (1:1)…"};
-    for (const auto& [language, expected] :
-         {std::pair{0, english}, std::pair{1, german}, std::pair{2, english}}) {
-        if (language > 0) get<QAction>("german1")->trigger();
-        for (qsizetype i = 0; i < names.size(); ++i) EXPECT_EQ(textOf(names[i].toStdString()), expected[i]);
-    }
-    // In the File menu after Print.
-    const QList<QAction*> file = get<QMenu>("Open1")->actions();
-    const auto at = [&](const char* name) { return file.indexOf(get<QAction>(name)); };
-    EXPECT_EQ(file.indexOf(get<QMenu>("ExportMenu")->menuAction()), at("Print1") + 1);
-    EXPECT_EQ(at("PrintTemplate"), at("Print1") + 2);
-}
-
 TEST_F(ExportCommandsTest, GeometryAlwaysMarksOnlyWithValidResults) {
     // Per format: the filter, a sign of the geometry and of the stability marks.
     const struct {

@@ -266,36 +266,8 @@ TEST_F(FileCommands, BecomingActiveOffersToReloadAFileChangedOnDiskOnlyWithoutUn
     EXPECT_EQ(reloadAsked, 2);
 }
 
-TEST_F(FileCommands, ThreeLinesOfRemarksAndAWingCountSurviveARoundTrip) {
+TEST_F(FileCommands, RemarksTooLongForTheBoxAreShownReadOnlyAndSavedAsTheyWere) {
     start();
-    get<QRadioButton>("RadioButton3")->click();
-    get<QRadioButton>("RadioButton12")->click();  // three trapeziums on wing 3
-    get<QLineEdit>("Edit_x3")->setText("-200");
-    get<QPlainTextEdit>("Memo2")->setPlainText("one\ntwo\nthree");
-    saveAnswer = text(folder / "three.da4");
-    get<QAction>("Save2")->trigger();
-
-    form.reset();
-    start();
-    openAnswer = text(folder / "three.da4");
-    get<QAction>("Open2")->trigger();
-    EXPECT_TRUE(get<QRadioButton>("RadioButton3")->isChecked());
-    EXPECT_TRUE(get<QRadioButton>("RadioButton12")->isChecked());
-    EXPECT_EQ(doc().model().WingCount, 3);
-    EXPECT_EQ(get<QTabWidget>("PageControl1")->indexOf(get<QWidget>("TabSheet3")), 3);
-    EXPECT_EQ(get<QLineEdit>("Edit_x3")->text(), "-200");
-    EXPECT_EQ(doc().model().wing[3].WingPosX, -200);
-    EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "one\ntwo\nthree");
-
-    // And back to two wings from the start-up file.
-    openAnswer = text(kExamples / "startup.da4");
-    get<QAction>("Open2")->trigger();
-    EXPECT_TRUE(get<QRadioButton>("RadioButton2")->isChecked());
-    EXPECT_EQ(get<QTabWidget>("PageControl1")->indexOf(get<QWidget>("TabSheet3")), -1);
-    EXPECT_TRUE(get<QRadioButton>("RadioButton10")->isChecked());
-    EXPECT_TRUE(get<QLineEdit>("Edit26")->isHidden());  // chord 3 of wing 3
-
-    // Remarks too long for the box are shown read-only and saved as they were.
     const QString longLine(kMaxRemarksLine + 1, u'x');
     doc().editRemarks("one\n" + longLine);
     EXPECT_TRUE(get<QPlainTextEdit>("Memo2")->isReadOnly());
