@@ -68,7 +68,8 @@ std::string aircraftFileBytes(const AircraftModel& model, const std::optional<St
     resultLines(out, results);
     textLine(out, " ");
     remarksLines(out, model.remarks);
-    for (const std::string& line : balanceBlockLines(model.balance, model.remarks)) textLine(out, utf8ToCp1252(line));
+    for (const std::string& line : balanceBlockLines(model.balance, model.remarks))
+        textLine(out, utf8ToCp1252(line));
     return out;
 }
 

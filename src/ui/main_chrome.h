@@ -40,7 +40,7 @@ struct MainChrome {
     QAction* UnitMm1 = nullptr;
     QAction* UnitCm1 = nullptr;
     QAction* UnitIn1 = nullptr;
-    QMenu* Langu1 = nullptr;        // names the other language
+    QMenu* Langu1 = nullptr;  // names the other language
     QAction* german1 = nullptr;
     QAction* francais1 = nullptr;
     QAction* spain1 = nullptr;
