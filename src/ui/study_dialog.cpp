@@ -264,15 +264,29 @@ void StudyDialog::parameterChosen() {
         from = 60;
         to = 160;
     }
-    fromBox_->setValue(from);
-    toBox_->setValue(to);
+    showRange(*p, from, to);
+}
+
+// The range boxes are in the unit in force (lengths) or in %; the study in mm.
+void StudyDialog::showRange(const StudyParameter& p, double from, double to) {
+    const Units u = unitsInForce();
+    const bool length = isLength(p.kind);
+    const double perUnit = length ? mmPerUnit(u) : 1.0;
+    const QString suffix =
+        QStringLiteral(" ") + (length ? QString::fromUtf8(unitSymbol(u)) : QStringLiteral("%"));
+    for (QDoubleSpinBox* box : {fromBox_, toBox_}) {
+        box->setDecimals(length ? lengthDecimals(u, 0) : 0);
+        box->setRange(-100000 / perUnit, 100000 / perUnit);
+        box->setSuffix(suffix);
+    }
+    fromBox_->setValue(from / perUnit);
+    toBox_->setValue(to / perUnit);
 }
 
 void StudyDialog::setStudy(const StudyParameter& parameter, double from, double to, int steps) {
     const int index = parameterBox_->findData(packed(parameter));
     if (index >= 0) parameterBox_->setCurrentIndex(index);
-    fromBox_->setValue(from);
-    toBox_->setValue(to);
+    showRange(parameter, from, to);
     stepsBox_->setValue(steps);
 }
 
@@ -292,8 +306,9 @@ void StudyDialog::start() {
         hoverLabel_->setText(studyProblemText(*problem));
         return;
     }
+    const double perUnit = isLength(p->kind) ? mmPerUnit(unitsInForce()) : 1.0;
     const std::vector<double> values =
-        studyValues(*p, fromBox_->value(), toBox_->value(), stepsBox_->value());
+        studyValues(*p, fromBox_->value() * perUnit, toBox_->value() * perUnit, stepsBox_->value());
     StudyOptions options;
     options.marginDesired = doc_.stabilityChoice().marginDesired();
     options.manual = manual_ = doc_.stabilityChoice().manual;

@@ -68,6 +68,7 @@ class StudyDialog : public QDialog {
     void finish();
     void plot();
     void hover(const QPointF& point, bool state);
+    void showRange(const StudyParameter& p, double from, double to);
     int rowAt(double plotX) const;  // the row nearest a point of the plot
     // Where the aircraft as it stands lies on the study's axis; a scale
     // against the studied wing's root chord.
