@@ -471,10 +471,12 @@ void StudyDialog::plot() {
         r.done ? points->append(X(r.value), Y(r.AnpAircraft))
                : refused->append(X(r.value), Y(low - pad * 0.5));
     attach(points);
-    if (refused->count() > 0)
+    if (refused->count() > 0) {
         attach(refused);
-    else
+    } else {
         delete refused;
+        refused = nullptr;
+    }
 
     auto* current = line(chart_, QColor(0, 128, 0), Qt::DashLine, 1);
     current->setName(say(QT_TRANSLATE_NOOP("Study", "Current value")));
@@ -483,7 +485,7 @@ void StudyDialog::plot() {
     attach(current);
 
     for (QScatterSeries* s : {points, refused}) {
-        if (s->chart() == nullptr) continue;
+        if (s == nullptr || s->chart() == nullptr) continue;
         connect(s, &QScatterSeries::hovered, this, &StudyDialog::hover);
         // Queued: adopting draws the plot anew, which deletes the series that clicked.
         connect(
