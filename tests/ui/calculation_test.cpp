@@ -190,15 +190,6 @@ TEST_F(Calculation, ResizeShowsNoResultsBeforeACalculationAndKeepsThemAfter) {
     EXPECT_EQ(anp(1)->text(), label1);
     EXPECT_EQ(views().topViewTransform().width, top()->width());
 
-    // The views follow the page: the 3-D view under the top view, the bars at the edges.
-    auto* page = get<QWidget>("TabSheet5");
-    auto* view3D = get<ImageWidget>("Image3");
-    EXPECT_EQ(top()->x() + top()->width(), page->width() - 1);
-    EXPECT_EQ(view3D->y(), top()->y() + top()->height() + 1);
-    EXPECT_EQ(view3D->y() + view3D->height(), page->height() - 20);
-    auto* azimuth = get<QScrollBar>("ScrollBar2");
-    EXPECT_EQ(azimuth->y() + azimuth->height(), page->height() - 4);
-    EXPECT_EQ(get<QScrollBar>("ScrollBar1")->y(), view3D->y());
 }
 
 TEST_F(Calculation, TopViewPressShowsPointersOnlyWithResults) {
