@@ -189,7 +189,6 @@ TEST_F(Calculation, ResizeShowsNoResultsBeforeACalculationAndKeepsThemAfter) {
     expectDone();
     EXPECT_EQ(anp(1)->text(), label1);
     EXPECT_EQ(views().topViewTransform().width, top()->width());
-
 }
 
 TEST_F(Calculation, TopViewPressShowsPointersOnlyWithResults) {
