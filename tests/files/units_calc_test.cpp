@@ -1,32 +1,13 @@
 // winstabix-calc --units: the text report in the unit, the JSON in mm.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "calc_run.h"
+
 namespace ws {
 namespace {
-
-struct CalcOutput {
-    int status = -1;
-    std::string out;
-};
-
-CalcOutput calc(const std::string& args) {
-    const std::string command = "'" WINSTABIX_CALC "' " + args + " 2>&1";
-    CalcOutput run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::array<char, 512> buffer;
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 TEST(UnitsCalc, ReportInTheUnitJsonInMillimetres) {
     const struct {
@@ -59,13 +40,13 @@ TEST(UnitsCalc, ReportInTheUnitJsonInMillimetres) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args);
-        const CalcOutput run = calc(c.args);
+        const testing::CalcRun run = testing::runCalc(c.args);
+        const std::string said = run.out + run.err;
         EXPECT_EQ(run.status, c.status);
-        for (const char* text : c.has)
-            EXPECT_NE(run.out.find(text), std::string::npos) << text << "\n" << run.out;
-        for (const char* text : c.hasNot) EXPECT_EQ(run.out.find(text), std::string::npos) << text;
+        for (const char* text : c.has) EXPECT_NE(said.find(text), std::string::npos) << text << "\n" << said;
+        for (const char* text : c.hasNot) EXPECT_EQ(said.find(text), std::string::npos) << text;
     }
-    EXPECT_EQ(calc("--units mm").out, calc("").out);
+    EXPECT_EQ(testing::runCalc("--units mm").out, testing::runCalc("").out);
 }
 
 }  // namespace

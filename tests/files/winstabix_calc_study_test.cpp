@@ -1,46 +1,26 @@
 // winstabix-calc --study: each row what a run on its variant gives, and bad input refused with status 2.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <array>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "calc_run.h"
 #include "files/aircraft_file.h"
 #include "solver/study.h"
-#include "temp_folder.h"
 
 namespace ws {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CalcRun {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string quote(const std::string& s) {
-    return "'" + s + "'";
-}
+using testing::CalcRun;
+using testing::quote;
 
 CalcRun calc(const std::string& args) {
-    testing::TempFolder folder;
-    const fs::path errFile = folder / "stderr";
-    const std::string command = quote(WINSTABIX_CALC) + " " + args + " 2>" + quote(errFile.string());
-    CalcRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::array<char, 512> buffer;
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = testing::readBytes(errFile);
-    return run;
+    return testing::runCalc(args);
 }
 
 std::vector<std::string> cells(const std::string& line) {

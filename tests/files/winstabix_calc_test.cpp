@@ -1,49 +1,23 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "../golden.h"
+#include "calc_run.h"
 #include "files/aircraft_file.h"
-#include "temp_folder.h"
 
 namespace ws {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CalcRun {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string quote(const std::string& s) {
-    return "'" + s + "'";
-}
-
-// `args` are already quoted; run in `folder` when one is given.
-CalcRun runCalc(const std::string& args, const std::string& in = {}) {
-    testing::TempFolder folder;
-    const fs::path errFile = folder / "stderr";
-    const std::string command = (in.empty() ? "" : "cd " + quote(in) + " && ") + quote(WINSTABIX_CALC) + " " +
-                                args + " 2>" + quote(errFile.string());
-    CalcRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::array<char, 512> buffer;
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = testing::readBytes(errFile);
-    return run;
-}
+using testing::CalcRun;
+using testing::quote;
+using testing::runCalc;
 
 std::string example(const char* name) {
     return quote((fs::path(WINSTABIX_EXAMPLES) / name).string());

@@ -36,36 +36,6 @@ TEST(SummaryPage, PageFontKeepsTheNineColumnCellOfTheLayout) {
     EXPECT_GE(advance, 10 * kPageCharWidth - 5);
 }
 
-TEST(SummaryPage, StartupTextsStandAtTheirRowsWithFixedPointValues) {
-    ASSERT_TRUE(startup().calc.done());
-    const std::vector<PageText> texts = summaryTexts(startup().input());
-    EXPECT_EQ(textAt(texts, 0, 0), "WinStabix4  V" WINSTABIX_VERSION " ");
-    EXPECT_EQ(textAt(texts, 0, 20), "Unknown.da4");
-    EXPECT_EQ(textAt(texts, 0, 563), "Summary:");
-    EXPECT_EQ(textAt(texts, 0, 583), "aerodynamic center: ");
-    EXPECT_EQ(textAt(texts, 420, 583), " 93.7 mm");
-    EXPECT_EQ(textAt(texts, 0, 603), "Recommended center of gravity by stab =  16%: ");
-    EXPECT_EQ(textAt(texts, 420, 603), " 50.2 mm");
-    EXPECT_EQ(textAt(texts, 0, 623), "recomemnded center of gravity by stab =  8%: ");
-    EXPECT_EQ(textAt(texts, 420, 623), " 72.0 mm");
-    EXPECT_EQ(textAt(texts, 0, 643), "Center of gravity by stab = 7.5%: ");
-    // Wing 1 of one trapezium: stations 3..5 empty, their blanks kept.
-    EXPECT_EQ(textAt(texts, 0, 683), "Wing1:");
-    EXPECT_EQ(textAt(texts, 0, 703).right(3), "   ");
-    EXPECT_EQ(textAt(texts, 0, 703).size(), 4 + 5 + 1 + 5 + 3);
-    EXPECT_EQ(textAt(texts, 510, 703), " 1100 mm");
-    EXPECT_EQ(textAt(texts, 510, 723), " 29.7 dm**2");
-    EXPECT_EQ(textAt(texts, 510, 743), "  4.1");
-    EXPECT_EQ(textAt(texts, 510, 763), "272.0 mm");
-    EXPECT_EQ(textAt(texts, 510, 783), " 82.3 mm");
-    EXPECT_EQ(textAt(texts, 510, 803), " 77.4 mm");
-    EXPECT_EQ(textAt(texts, 510, 823), " 3.75");
-    EXPECT_EQ(textAt(texts, 320, 703), QStringLiteral("wing span:").leftJustified(20));
-    EXPECT_EQ(textAt(texts, 0, 863), "Wing2:");
-    EXPECT_EQ(textAt(texts, 510, 983), " 23.2 mm");
-    EXPECT_EQ(textAt(texts, 0, 1043), "(none)");  // two wings: no third block
-}
-
 TEST(SummaryPage, StationRowLeavesMissingStationsEmpty) {
     const std::array<double, 6> x{0, 100, 250.4, 300, 0, 0};
     EXPECT_EQ(stationRow("xf: ", x, 2, 100), "xf:     0   150   ");

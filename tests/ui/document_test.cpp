@@ -4,19 +4,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
 #include <QUrl>
-#include <functional>
 
-#include "editing/planform_handles.h"
 #include "texts/scoped_language.h"
-#include "ui/image_widget.h"
 #include "ui/ui_texts.h"
 #include "window_test_support.h"
 
@@ -27,52 +20,12 @@ namespace fs = std::filesystem;
 
 const fs::path kExamples = WINSTABIX_EXAMPLES;
 
-void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
 class Document : public MainWindowTest {
   protected:
-    // What an undo must bring back exactly.
-    struct Seen {
-        QStringList fields, labels;
-        QString remarks;
-        QImage planform1, planform2;
-        int tabs = 0;
-        bool operator==(const Seen&) const = default;
-    };
-    Seen seen() {
-        Seen s;
-        for (QLineEdit* e : form->findChildren<QLineEdit*>()) s.fields << e->objectName() + "=" + e->text();
-        s.fields.sort();  // a page put back into the tabs comes last among the children
-        s.remarks = get<QPlainTextEdit>("Memo2")->toPlainText();
-        for (const char* name : {"Label_b1", "Label_s1", "Label_b2", "Label_s2", "Label_b3"})
-            s.labels << textOf(name);
-        s.planform1 = get<ImageWidget>("Image1")->image();
-        s.planform2 = get<ImageWidget>("Image11")->image();
-        auto* tabs = get<QTabWidget>("PageControl1");
-        s.tabs = tabs->count();
-        return s;
-    }
     void showActive() {
         form->show();
         QApplication::setActiveWindow(form.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-    // Drags wing 1's root trailing edge 20 pixels down.
-    void dragRootChord() {
-        auto* view = get<ImageWidget>("Image1");
-        const QImage& image = view->image();
-        const PlanformFrame frame{planformScale(1), image.width(), image.height()};
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (hitTest(doc().model().wing[1], frame, {x, y}) == 4) {
-                    send(view, QEvent::MouseButtonPress, {x, y}, Qt::LeftButton, Qt::LeftButton);
-                    send(view, QEvent::MouseButtonRelease, {x, y + 20}, Qt::LeftButton, Qt::NoButton);
-                    return;
-                }
-        ADD_FAILURE() << "no root trailing edge";
     }
 };
 

