@@ -25,7 +25,7 @@ std::optional<Refusal> refusedForMissingEntries(const AircraftModel& model, int 
             const bool outer = j <= traps && hasSpan(j);
             if (!inner && !outer) continue;
             refusal.lines.push_back({inner ? MessageCode::NoTipChord : MessageCode::NoRootChord, w,
-                                      inner ? j - 1 : j, p.ChordMm[j]});
+                                     inner ? j - 1 : j, p.ChordMm[j]});
             noChord = true;
         }
     }

@@ -147,8 +147,8 @@ void placeBallast(BalanceFigures& f, const BalanceReference& ref) {
         f.ballast = mass;
         return;
     }
-    const BalanceCode why =
-        f.status == BalanceStatus::TailHeavy ? BalanceCode::BallastAheadNeeded : BalanceCode::BallastBehindNeeded;
+    const BalanceCode why = f.status == BalanceStatus::TailHeavy ? BalanceCode::BallastAheadNeeded
+                                                                 : BalanceCode::BallastBehindNeeded;
     f.noBallast = BalanceMessage{why, 0, ref.target};
 }
 

@@ -20,15 +20,15 @@ namespace ws {
 
 enum class BalanceCode {
     // Why there is no mass and centre of gravity.
-    NoItems,              // the items method without an item
-    MassNotNumber,        // row
-    PositionNotNumber,    // row
-    NegativeMass,         // row
-    NoWeighing,           // the weighing method without readings
-    SupportNotNumber,     // support 1 or 2
-    NegativeReading,      // support
-    SupportsTogether,     // both supports at one x: nothing to weigh by
-    ZeroTotal,            // the masses or readings add up to 0 g
+    NoItems,            // the items method without an item
+    MassNotNumber,      // row
+    PositionNotNumber,  // row
+    NegativeMass,       // row
+    NoWeighing,         // the weighing method without readings
+    SupportNotNumber,   // support 1 or 2
+    NegativeReading,    // support
+    SupportsTogether,   // both supports at one x: nothing to weigh by
+    ZeroTotal,          // the masses or readings add up to 0 g
     // Notes beside the figures.
     BallastPlaceNotNumber,  // the frontmost point is taken instead
     MethodsDisagree,        // a: the weighing's mass, b: the items' mass (more than 5 % apart)
@@ -62,10 +62,10 @@ std::optional<MassAndCg> weighingMass(const BalanceData& data, std::vector<Balan
 
 // The values a calculation gives the balance.
 struct BalanceReference {
-    double neutralPoint = 0;      // x of the aircraft's neutral point
-    double chord = 0;             // the reference chord l_m
-    double chordLeadingEdge = 0;  // x of the reference wing's mean-chord leading edge
-    double target = 0;            // the recommended position of the stability choice
+    double neutralPoint = 0;               // x of the aircraft's neutral point
+    double chord = 0;                      // the reference chord l_m
+    double chordLeadingEdge = 0;           // x of the reference wing's mean-chord leading edge
+    double target = 0;                     // the recommended position of the stability choice
     double rangeFront = 0, rangeRear = 0;  // what counts as within the recommended range
 };
 
@@ -99,10 +99,10 @@ struct BalanceFigures {
     double offBy = 0;       // mm beyond the range's nearer end
     bool unstable = false;  // at or behind the neutral point
     double target = 0;
-    double ballastAt = 0;            // the ballast place in use: typed, or the frontmost point
-    std::optional<double> ballast;   // g that put the cg on the target
+    double ballastAt = 0;                     // the ballast place in use: typed, or the frontmost point
+    std::optional<double> ballast;            // g that put the cg on the target
     std::optional<BalanceMessage> noBallast;  // why there is no ballast mass
-    std::optional<MoveAdvice> move;  // with a movable item of a mass
+    std::optional<MoveAdvice> move;           // with a movable item of a mass
 };
 
 // x of the frontmost point of the wings in use (leading edges, both halves).

@@ -6,11 +6,11 @@
 #include <span>
 
 #include "editing/view_drag.h"
+#include "texts/balance_texts.h"
 #include "ui/design_scale.h"
 #include "ui/image_widget.h"
 #include "ui/mouse_support.h"
 #include "views/canvas.h"
-#include "texts/balance_texts.h"
 #include "views/lattice_from_solver.h"
 
 namespace ws {

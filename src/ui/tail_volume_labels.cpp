@@ -31,9 +31,9 @@ TailVolumeLabels::TailVolumeLabels(AircraftDocument& doc, QWidget* page) : QObje
 }
 
 void TailVolumeLabels::show() {
-    const QString hint = say(QT_TRANSLATE_NOOP(
-        "Window",
-        "Tail volume V = S · |x + r25 − (x1 + r25_1)| / (S1 · lm1) against wing 1; usual for a tail plane: %1 to %2"));
+    const QString hint = say(QT_TRANSLATE_NOOP("Window",
+                                               "Tail volume V = S · |x + r25 − (x1 + r25_1)| / (S1 · lm1) "
+                                               "against wing 1; usual for a tail plane: %1 to %2"));
     for (int w = 2; w <= kMaxWings; ++w) {
         const double v = tailVolume(doc_.planform(1), doc_.planform(w));
         const QString value = std::isfinite(v) ? QString::fromStdString(fixed(v, 2)) : QStringLiteral("–");

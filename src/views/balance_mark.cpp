@@ -22,7 +22,9 @@ void drawBalanceMark(Canvas& canvas, const BalanceMark& mark, const TopViewTrans
     canvas.setPenWidth(1);
     canvas.setPenColor(balanceColour());
     canvas.setBrushColor(balanceColour());
-    canvas.polygon({{at.x(), at.y() - kHalf}, {at.x() + kHalf, at.y()}, {at.x(), at.y() + kHalf},
+    canvas.polygon({{at.x(), at.y() - kHalf},
+                    {at.x() + kHalf, at.y()},
+                    {at.x(), at.y() + kHalf},
                     {at.x() - kHalf, at.y()}});
     canvas.setBrushColor(tooltipBackground());
     canvas.setFontColor(balanceColour());

@@ -42,7 +42,7 @@ struct StabilityDisplay {
     MacRows mac;         // the leading edge's row and what the positions add in % of lm
     double AnpAircraft = 0;
     double CgRear = 0, CgFront = 0, CgDesired = 0;
-    bool manual = false;  // one desired row and tick instead of the automatic range
+    bool manual = false;                  // one desired row and tick instead of the automatic range
     std::optional<BalanceMark> actualCg;  // the centre of gravity as built, when known
 };
 

@@ -158,7 +158,6 @@ TEST(Chain, RefusedRunKeepsSizesAndHasNoResults) {
     EXPECT_EQ(r.stability.MarginDesired, 7.5);
 }
 
-
 TEST(Chain, MarginBeyondTheLimitIsTakenAsTheLimit) {
     for (const auto& [margin, taken] : {std::pair{std::numeric_limits<double>::infinity(), 1000.0},
                                         {-1e300, -1000.0},
