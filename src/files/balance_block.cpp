@@ -1,5 +1,6 @@
 #include "files/balance_block.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace ws {
@@ -100,13 +101,22 @@ bool readLine(std::string_view line, int number, BalanceData& b, std::vector<Bal
     return false;
 }
 
+// Whether a line of `text` reads as the block's start, without copying it.
+bool hasStartLine(std::string_view text) {
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        if (withoutTrailingBlanks(text.substr(start, end - start)) == kBalanceStartLine) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::vector<std::string> balanceBlockLines(const BalanceData& b, std::string_view remarks) {
     std::vector<std::string> lines;
     if (b.empty()) {
-        if (splitBalanceBlock(remarks, 1).hasBlock)
-            lines = {std::string(kBalanceStartLine), std::string(kBalanceEndLine)};
+        if (hasStartLine(remarks)) lines = {std::string(kBalanceStartLine), std::string(kBalanceEndLine)};
         return lines;
     }
     lines.emplace_back(kBalanceStartLine);

@@ -130,9 +130,13 @@ std::string lengthWithSymbol(double mm, Units u, int mmDecimals, int minWidth) {
     return lengthText(mm, u, mmDecimals, minWidth) + unitSymbol(u);
 }
 
+std::string areaText(double mm2, Units u, int minWidth) {
+    if (u == Units::Inch) return fixed(mm2 / (25.4 * 25.4), 1, minWidth);
+    return fixed(mm2 / 10000, 2, minWidth);
+}
+
 std::string areaWithSymbol(double mm2, Units u, int minWidth) {
-    if (u == Units::Inch) return fixed(mm2 / (25.4 * 25.4), 1, minWidth) + areaSymbol(u);
-    return fixed(mm2 / 10000, 2, minWidth) + areaSymbol(u);
+    return areaText(mm2, u, minWidth) + areaSymbol(u);
 }
 
 std::string fieldText(std::int32_t mm, Units u) {

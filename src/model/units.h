@@ -34,6 +34,8 @@ std::string lengthWithSymbol(double mm, Units u, int mmDecimals = 0, int minWidt
 // An area of `mm2` square millimetres in the unit's area unit (dm^2 with 2
 // decimals, in^2 with 1), with its symbol.
 std::string areaWithSymbol(double mm2, Units u, int minWidth = 0);
+// The same number without the symbol.
+std::string areaText(double mm2, Units u, int minWidth = 0);
 
 // The text an entry field shows for `mm`: whole mm, cm with 1 decimal,
 // inches with 2; reading it back in `u` gives `mm` again.

@@ -146,9 +146,7 @@ void CompareDialog::fill(const QString& otherName) {
     };
     const Units units = unitsInForce();
     const QString unit = QString::fromUtf8(unitSymbol(units));
-    const bool inches = units == Units::Inch;
-    const QString areaUnit = inches ? QStringLiteral("in²") : QStringLiteral("dm²");
-    auto areaValue = [inches](double mm2) { return inches ? mm2 / (25.4 * 25.4) : mm2 / 1e4; };
+    const QString areaUnit = units == Units::Inch ? QStringLiteral("in²") : QStringLiteral("dm²");
     std::vector<Row> rows;
     const int wings = std::max(mine_.WingCount, other_.WingCount);
     for (int w = 1; w <= wings; ++w) {
@@ -156,8 +154,8 @@ void CompareDialog::fill(const QString& otherName) {
         const WingPlanform a = Calc_W(mine_.wing[w]), b = Calc_W(other_.wing[w]);
         rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Wing %1: span, %2")).arg(w).arg(unit), a.WingSpan,
                         b.WingSpan, m, o});
-        rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Wing %1: area, %2")).arg(w).arg(areaUnit),
-                        areaValue(a.WingArea), areaValue(b.WingArea), m, o, true});
+        rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Wing %1: area, %2")).arg(w).arg(areaUnit), a.WingArea,
+                        b.WingArea, m, o, true});
         rows.push_back({say(QT_TRANSLATE_NOOP("Study", "Wing %1: mean chord, %2")).arg(w).arg(unit),
                         a.WingMAC, b.WingMAC, m, o});
     }
@@ -176,8 +174,8 @@ void CompareDialog::fill(const QString& otherName) {
         const Row& r = rows[i];
         names << r.name;
         const QString none = QStringLiteral("–");
-        auto cell = [&r, inches](double v) {
-            return r.area ? QString::fromStdString(fixed(v, inches ? 1 : 2)) : lengthCell(v);
+        auto cell = [&r, units](double v) {
+            return r.area ? QString::fromStdString(areaText(v, units)) : lengthCell(v);
         };
         table_->setItem(i, 0, new QTableWidgetItem(r.mineKnown ? cell(r.mine) : none));
         table_->setItem(i, 1, new QTableWidgetItem(r.otherKnown ? cell(r.other) : none));

@@ -50,6 +50,11 @@ QString lengthAxisTitle(const QString& what) {
     return what + QStringLiteral(", ") + QString::fromUtf8(unitSymbol(unitsInForce()));
 }
 
+// Millimetres in one shown unit of the parameter: lengths in the unit in force, the scale in %.
+double mmPerShown(const StudyParameter& p) {
+    return isLength(p.kind) ? mmPerUnit(unitsInForce()) : 1.0;
+}
+
 QString say(const char* source) {
     return QCoreApplication::translate("Study", source);
 }
@@ -271,7 +276,7 @@ void StudyDialog::parameterChosen() {
 void StudyDialog::showRange(const StudyParameter& p, double from, double to) {
     const Units u = unitsInForce();
     const bool length = isLength(p.kind);
-    const double perUnit = length ? mmPerUnit(u) : 1.0;
+    const double perUnit = mmPerShown(p);
     const QString suffix =
         QStringLiteral(" ") + (length ? QString::fromUtf8(unitSymbol(u)) : QStringLiteral("%"));
     for (QDoubleSpinBox* box : {fromBox_, toBox_}) {
@@ -306,7 +311,7 @@ void StudyDialog::start() {
         hoverLabel_->setText(studyProblemText(*problem));
         return;
     }
-    const double perUnit = isLength(p->kind) ? mmPerUnit(unitsInForce()) : 1.0;
+    const double perUnit = mmPerShown(*p);
     const std::vector<double> values =
         studyValues(*p, fromBox_->value() * perUnit, toBox_->value() * perUnit, stepsBox_->value());
     StudyOptions options;
@@ -360,7 +365,7 @@ void StudyDialog::plot() {
     }
     // The rows are in mm; the plot in the unit in force.
     const double perUnit = mmPerUnit(unitsInForce());
-    const double xPerUnit = isLength(studied_.kind) ? perUnit : 1.0;
+    const double xPerUnit = mmPerShown(studied_);
     auto X = [xPerUnit](double v) { return v / xPerUnit; };
     auto Y = [perUnit](double mm) { return mm / perUnit; };
     auto* xAxis = new QValueAxis(chart_);
@@ -495,7 +500,7 @@ void StudyDialog::plot() {
 }
 
 int StudyDialog::rowAt(double plotX) const {
-    const double value = plotX * (isLength(studied_.kind) ? mmPerUnit(unitsInForce()) : 1.0);
+    const double value = plotX * mmPerShown(studied_);
     int best = -1;
     for (int i = 0; i < int(rows_.size()); ++i)
         if (best < 0 || std::abs(rows_[i].value - value) < std::abs(rows_[best].value - value)) best = i;
