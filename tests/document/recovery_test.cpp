@@ -1,8 +1,10 @@
-// Recovery of unsaved changes through the document, with a clock and a
-// timer of the test's own.
+// Recovery of unsaved changes through the document, with the test's own clock and timer.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QCoreApplication>
+
 #include <QUndoStack>
 #include <variant>
 
@@ -50,11 +52,9 @@ TEST(Recovery, WrittenAfterAChangeRemovedOnSaveAndUndoAndRestoredAsModified) {
     recovery.waitForWrites();
     const auto written = readRecovery(*recovery.path());
     ASSERT_TRUE(written);
-    EXPECT_EQ(written->pid, 4242);
-    EXPECT_EQ(written->writtenAt, 1'700'000'000);
-    EXPECT_TRUE(written->hasFile);
-    EXPECT_EQ(written->fileName, file.string());
-    EXPECT_EQ(written->aircraftBytes, doc.fileBytes());
+    EXPECT_EQ(std::tuple(written->pid, written->writtenAt, written->hasFile, written->fileName,
+                         written->aircraftBytes),
+              std::tuple(4242, 1'700'000'000, true, file.string(), doc.fileBytes()));
 
     // Undone back to the file's state: nothing left to recover.
     doc.undoStack()->setIndex(0);
@@ -115,10 +115,8 @@ TEST(Recovery, OnlyWholeRecoveryFilesAreRead) {
     const std::string bytes = recoveryFileBytes(good);
     const auto back = parseRecoveryFile(bytes);
     ASSERT_TRUE(back);
-    EXPECT_EQ(back->pid, 77);
-    EXPECT_FALSE(back->hasFile);
-    EXPECT_EQ(back->fileName, "Unknown.da4");
-    EXPECT_EQ(back->aircraftBytes, aircraft);
+    EXPECT_EQ(std::tuple(back->pid, back->writtenAt, back->hasFile, back->fileName, back->aircraftBytes),
+              std::tuple(77, 1'700'000'000, false, "Unknown.da4", aircraft));
     const struct {
         const char* what;
         std::string bytes;
@@ -132,6 +130,16 @@ TEST(Recovery, OnlyWholeRecoveryFilesAreRead) {
         {"empty", ""},
     };
     for (const auto& c : refused) EXPECT_FALSE(parseRecoveryFile(c.bytes)) << c.what;
+}
+
+// Asked without a signal, so that the window asking lives on.
+TEST(Recovery, ProcessRunningOnlyWhileItExists) {
+    EXPECT_TRUE(processRunning(::getpid()));
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_FALSE(processRunning(child));
+    EXPECT_FALSE(processRunning(0));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -10,29 +9,18 @@
 namespace ws {
 namespace {
 
-std::string crlfLines(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& line : lines) out += line + "\r\n";
-    return out;
-}
+using Edits = std::vector<std::pair<std::size_t, std::string>>;
 
-// The start-up aircraft's file, line by line, integers as "%4d".
-std::vector<std::string> startupLines() {
-    const int integers[] = {
-        2,                                                                          // wing count
-        1, 310, 230, 180, 40, 6, 0, 550, 550, 80,  20, 30, 60, 220, 300, 0,    0,   // wing 1
-        1, 90,  70,  65,  50, 6, 0, 120, 100, 100, 10, 10, 20, 50,  100, 680,  60,  // wing 2
-        1, 90,  80,  70,  50, 8, 0, 100, 60,  40,  10, 40, 60, 70,  90,  -130, 33,  // wing 3
-        0,                                                                          // reserved
-    };
+// The start-up aircraft's file with lines (from 0) replaced, its first `keep` lines.
+std::string startupWith(const Edits& edits, std::size_t keep = 59) {
     std::vector<std::string> lines;
-    for (int v : integers) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%4d", v);
-        lines.emplace_back(text);
-    }
-    for (const char* line : {" ", "0", "0", "0", " ", "insert your remarks her:"}) lines.emplace_back(line);
-    return lines;
+    const std::string bytes = aircraftFileBytes(startupAircraft(), std::nullopt);
+    for (std::size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(bytes.substr(at, end - at));
+    for (const auto& [line, text] : edits) lines[line] = text;
+    std::string out;
+    for (std::size_t k = 0; k < keep; ++k) out += lines[k] + "\r\n";
+    return out;
 }
 
 AircraftFileContent parsed(const std::string& bytes) {
@@ -41,12 +29,6 @@ AircraftFileContent parsed(const std::string& bytes) {
 
 LoadedAircraft load(const std::string& bytes, const AircraftModel& current = startupAircraft()) {
     return applyAircraftFile(parsed(bytes), current);
-}
-
-TEST(AircraftFileWriter, StartupAircraftByteForByte) {
-    const std::vector<std::string> lines = startupLines();
-    ASSERT_EQ(lines.size(), 59u);
-    EXPECT_EQ(aircraftFileBytes(startupAircraft(), std::nullopt), crlfLines(lines));
 }
 
 TEST(AircraftFileWriter, ResultsOnlyWhenGiven) {
@@ -84,11 +66,8 @@ TEST(AircraftFileReader, LineEndsOfEverySystemLeadingBlanksAndAByteOrderMark) {
 }
 
 TEST(AircraftFileReader, ResultLinesPresentAbsentOrNotNumbers) {
-    std::vector<std::string> lines = startupLines();
-    lines.resize(54);
-    lines.push_back("abc");  // the runtime would stop with an error here; it reads 0
-    lines.push_back(" 12.5x");
-    const AircraftFileContent file = parsed(crlfLines(lines));
+    // The runtime would stop with an error at "abc"; it reads 0.
+    const AircraftFileContent file = parsed(startupWith({{54, "abc"}, {55, " 12.5x"}}, 56));
     EXPECT_EQ(file.RefArea, 0.0);
     EXPECT_EQ(file.RefChord, 12.5);
     EXPECT_FALSE(file.AnpAircraft.has_value());
@@ -111,10 +90,10 @@ TEST(AircraftFileLoading, CountsOutOfRangeAreClamped) {
                  {{"3", "4", "1", "2"}, {3, 4, 1, 2}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text[0]);
-        std::vector<std::string> lines = startupLines();
-        for (int k = 0; k < 4; ++k) lines[k == 0 ? 0 : 1 + 17 * (k - 1)] = c.text[k];
+        const std::string bytes =
+            startupWith({{0, c.text[0]}, {1, c.text[1]}, {18, c.text[2]}, {35, c.text[3]}});
         for (const AircraftModel& before : {shown, startupAircraft()}) {
-            const AircraftModel m = load(crlfLines(lines), before).model;
+            const AircraftModel m = load(bytes, before).model;
             EXPECT_EQ(m.WingCount, c.expected[0]);
             EXPECT_EQ(m.CalcWingCount, c.expected[0]);
             for (int w = 1; w <= 3; ++w) EXPECT_EQ(m.wing[w].TrapCount, c.expected[w]) << "wing " << w;
@@ -144,9 +123,7 @@ TEST(AircraftFileReader, IntegerLinesMustBeWholeNumbers) {
         {53, "0x", "line 53 is not a whole number", 0},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> lines = startupLines();
-        lines[c.line - 1] = c.text;
-        const auto file = parseAircraftFile(crlfLines(lines));
+        const auto file = parseAircraftFile(startupWith({{c.line - 1, c.text}}));
         if (*c.refusal) {
             ASSERT_TRUE(std::holds_alternative<FileError>(file)) << c.text;
             EXPECT_EQ(std::get<FileError>(file).reason, c.refusal);
@@ -159,31 +136,22 @@ TEST(AircraftFileReader, IntegerLinesMustBeWholeNumbers) {
 
 // A file that ends after line 53 keeps the older results but the area.
 TEST(AircraftFileLoading, NoResultLinesKeepTheOlderResultsButTheArea) {
-    const std::vector<std::string> all = startupLines();
     AircraftModel current = startupAircraft();
     current.remarks = "old remarks";
-    const LoadedAircraft loaded = applyAircraftFile(parsed(crlfLines({all.begin(), all.begin() + 53})),
-                                                    current, StoredResults{1000, 200, 300});
+    const LoadedAircraft loaded =
+        applyAircraftFile(parsed(startupWith({}, 53)), current, StoredResults{1000, 200, 300});
     EXPECT_EQ(loaded.model.remarks, " ");
-    EXPECT_EQ(loaded.results.RefArea, 0);
-    EXPECT_EQ(loaded.results.RefChord, 200);
-    EXPECT_EQ(loaded.results.AnpAircraft, 300);
-    EXPECT_FALSE(loaded.ResultsValid);
-    EXPECT_FALSE(loaded.resultsStored);
+    EXPECT_EQ(std::tuple(loaded.results.RefArea, loaded.results.RefChord, loaded.results.AnpAircraft),
+              std::tuple(0, 200, 300));
+    EXPECT_FALSE(loaded.ResultsValid || loaded.resultsStored);
 }
 
 TEST(AircraftFileLoading, ResultsOnlyWithAPositiveArea) {
     for (const auto& [area, valid] :
          {std::pair{"0", false}, {"-5.0", false}, {"x", false}, {" 0.0", false}, {"297000.0", true}}) {
-        std::vector<std::string> lines = startupLines();
-        lines[54] = area;
-        lines[55] = "272.00";
-        lines[56] = "150.25";
-        const LoadedAircraft loaded = load(crlfLines(lines));
+        const LoadedAircraft loaded = load(startupWith({{54, area}, {55, "272.00"}, {56, "150.25"}}));
         EXPECT_EQ(loaded.ResultsValid, valid) << area;
-        if (valid) {
-            EXPECT_EQ(loaded.results.RefArea, 297000.0);
-        }
+        EXPECT_TRUE(!valid || loaded.results.RefArea == 297000.0) << area;
         EXPECT_EQ(loaded.results.RefChord, 272.0);
         EXPECT_EQ(loaded.results.AnpAircraft, 150.25);
         EXPECT_TRUE(loaded.resultsStored) << area;  // the chord line alone claims results
@@ -191,36 +159,25 @@ TEST(AircraftFileLoading, ResultsOnlyWithAPositiveArea) {
 }
 
 TEST(AircraftFileLoading, EntriesKeepTheirSignsTheModelAndTheWriterTakeAbsoluteValues) {
-    std::vector<std::string> lines = startupLines();
-    lines[2] = "-310";   // chord 1
-    lines[7] = " -50";   // gap
-    lines[9] = "-550";   // span 2
-    lines[12] = " -30";  // offset 2
-    const LoadedAircraft loaded = load(crlfLines(lines));
+    // Chord 1, gap, span 2, offset 2.
+    const LoadedAircraft loaded = load(startupWith({{2, "-310"}, {7, " -50"}, {9, "-550"}, {12, " -30"}}));
     EXPECT_EQ(loaded.entries[1].chord[1], -310);
     EXPECT_EQ(loaded.entries[1].gap, -50);
     EXPECT_EQ(loaded.model.wing[1].ChordMm[1], 310);
     EXPECT_EQ(loaded.model.wing[1].WingGap, 50);
     EXPECT_EQ(loaded.model.wing[1].StationYMm[3], 1150);
     EXPECT_EQ(loaded.model.wing[1].OffsetMm[2], -30);
-
-    lines[2] = " 310";
-    lines[7] = "  50";
-    lines[9] = " 550";
-    EXPECT_EQ(aircraftFileBytes(loaded.model, std::nullopt), crlfLines(lines));
+    EXPECT_EQ(aircraftFileBytes(loaded.model, std::nullopt), startupWith({{7, "  50"}, {12, " -30"}}));
 }
 
-// Spans add up beyond the 32-bit range without taking from one another.
+// Spans add up beyond the 32-bit range without taking from one another; the
+// spans are kept as absolute values.
 TEST(AircraftFileLoading, SaturatedValuesSaveAsTheFieldsShowThem) {
-    std::vector<std::string> lines = startupLines();
-    lines[8] = "2147483647";    // span 1
-    lines[9] = "2147483647";    // span 2
-    lines[10] = "-2147483648";  // span 3
-    lines[7] = "2147483647";    // gap
-    const LoadedAircraft loaded = load(crlfLines(lines));
-    lines[10] = "2147483647";  // spans are kept as absolute values
-    EXPECT_EQ(aircraftFileBytes(loaded.model, std::nullopt), crlfLines(lines));
-    EXPECT_EQ(load(crlfLines(lines)).entries[1].span,
+    const std::string max = "2147483647";
+    const Edits saturated = {{7, max}, {8, max}, {9, max}, {10, max}};  // gap, spans 1..3
+    const LoadedAircraft loaded = load(startupWith({{7, max}, {8, max}, {9, max}, {10, "-2147483648"}}));
+    EXPECT_EQ(aircraftFileBytes(loaded.model, std::nullopt), startupWith(saturated));
+    EXPECT_EQ(load(startupWith(saturated)).entries[1].span,
               (std::array<std::int32_t, 5>{0, 2147483647, 2147483647, 2147483647, 20}));
 }
 
@@ -251,10 +208,8 @@ TEST(AircraftFileNames, ExtensionAndPatternRules) {
         {"", ".da4"},
     };
     for (const auto& [given, expected] : names) EXPECT_EQ(withAircraftExtension(given), expected) << given;
-    EXPECT_TRUE(isFileNamePattern("*.da4"));
-    EXPECT_TRUE(isFileNamePattern("*.DA4"));
-    EXPECT_FALSE(isFileNamePattern("a.da4"));
-    EXPECT_FALSE(isFileNamePattern("*.Da4"));
+    EXPECT_TRUE(isFileNamePattern("*.da4") && isFileNamePattern("*.DA4"));
+    EXPECT_FALSE(isFileNamePattern("a.da4") || isFileNamePattern("*.Da4"));
 }
 
 }  // namespace

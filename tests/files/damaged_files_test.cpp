@@ -1,6 +1,6 @@
 // Damaged and hostile aircraft files: each is read into an aircraft or
-// refused with its reason, never anything in between; what loads calculates,
-// and results a file claims wrongly are replaced with a notice.
+// refused with its reason, never anything in between; what loads calculates
+// to finite numbers, and results a file claims wrongly are replaced with a notice.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <string>
 #include <variant>
+#include <vector>
 
+#include "../golden.h"
 #include "app/calc_report.h"
 #include "files/aircraft_file.h"
 #include "solver/stored_results.h"
@@ -62,70 +64,30 @@ Outcome outcomeOf(const fs::path& file) {
     return {false, "", r.CalcWingCount, r.done(), noticeOf(r)};
 }
 
-TEST(DamagedFiles, CorpusGivesItsOutcome) {
-    const fs::path folder = fs::path(WINSTABIX_TEST_DATA) / "damaged";
-    using enum Notice;
-    const struct {
-        const char* file;
-        const char* refusal;  // empty: loads
-        int wings;
-        bool calculated;
-        Notice notice;
-    } corpus[] = {
-        {"empty.da4", "the file ends after line 0; an aircraft file has at least 53 lines", 0, false, None},
-        {"foreign-text.da4", "line 1 is not a whole number", 0, false, None},
-        {"binary-rubbish.da4", "line 1 is not a whole number", 0, false, None},
-        {"line-12-decimal.da4", "line 12 is not a whole number", 0, false, None},
-        {"byte-order-mark.da4", "", 2, true, None},
-        {"counts-out-of-range.da4", "", 3, true, None},  // 7 wings, 0 trapeziums
-        {"counts-zero-and-seven.da4", "", 1, true, None},
-        {"lf-only-leading-blanks.da4", "", 2, true, None},
-        {"cr-only.da4", "", 2, true, None},
-        {"remarks-odd-bytes.da4", "", 2, true, None},
-        {"sweep-90-degrees.da4", "", 2, false, None},      // a 2147483647 mm leading-edge offset
-        {"wing-centre-off-wing.da4", "", 2, false, None},  // a canard's centre 102 mm ahead of it
-        {"results-right.da4", "", 2, true, None},
-        {"results-from-3000-panels.da4", "", 2, true, None},
-        {"results-odd-aircraft-100-panels.da4", "", 2, true, None},  // 12 % of the chord off
-        {"results-cut-after-area.da4", "", 2, true, Incomplete},
-        {"results-disagree.da4", "", 2, true, Replaced},
-        {"results-infinite.da4", "", 2, true, Replaced},
-        {"results-negative.da4", "", 2, true, Replaced},
-    };
-    std::size_t files = 0;
-    for (const auto& entry : fs::directory_iterator(folder)) files += entry.path().extension() == ".da4";
-    EXPECT_EQ(files, std::size(corpus)) << "every file of the corpus has its row";
-    for (const auto& c : corpus) {
-        SCOPED_TRACE(c.file);
-        const Outcome o = outcomeOf(folder / c.file);
-        EXPECT_EQ(o.refused, *c.refusal != 0);
-        EXPECT_EQ(o.reason, c.refusal);
-        EXPECT_EQ(o.wings, c.wings);
-        EXPECT_EQ(o.calculated, c.calculated);
-        EXPECT_EQ(o.notice, c.notice);
-    }
+std::string describe(const Outcome& o) {
+    if (o.refused) return "refused: " + o.reason + "\n";
+    const char* notices[] = {"", ", results replaced", ", results incomplete"};
+    return std::to_string(o.wings) + " wings" +
+           (o.calculated ? ", calculated" : ", refused by the calculation") + notices[int(o.notice)] + "\n";
 }
 
-// Cut after every line of a file with results: refused up to line 52, loaded
-// from 53 on, its results incomplete when cut inside them.
-TEST(DamagedFiles, TruncatedAfterEveryLine) {
-    const std::string glider =
-        testing::readBytes(fs::path(WINSTABIX_TEST_DATA) / "damaged" / "results-right.da4");
-    testing::TempFolder folder;
-    const fs::path cut = folder / "cut.da4";
+// Every file of the corpus, and one with results cut after every line.
+TEST(GoldenDamagedFiles, CorpusAndCutsGiveTheirOutcome) {
+    const fs::path folder = fs::path(WINSTABIX_TEST_DATA) / "damaged";
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    std::string all;
+    for (const fs::path& file : files) all += file.filename().string() + ": " + describe(outcomeOf(file));
+    const std::string right = testing::readBytes(folder / "results-right.da4");
+    testing::TempFolder temp;
+    const fs::path cut = temp / "cut.da4";
     std::size_t line = 0;
-    for (std::size_t end = 0; end != std::string::npos; end = glider.find("\r\n", end + 1), ++line) {
-        testing::writeBytes(cut, glider.substr(0, end));
-        const Outcome o = outcomeOf(cut);
-        if (line < 53) {
-            EXPECT_EQ(o.reason, "the file ends after line " + std::to_string(line) +
-                                    "; an aircraft file has at least 53 lines");
-        } else {
-            EXPECT_TRUE(o.calculated) << line;
-            EXPECT_EQ(o.notice, line == 55 || line == 56 ? Notice::Incomplete : Notice::None) << line;
-        }
+    for (std::size_t end = 0; end != std::string::npos; end = right.find("\r\n", end + 1), ++line) {
+        testing::writeBytes(cut, right.substr(0, end));
+        all += "results-right.da4 cut after line " + std::to_string(line) + ": " + describe(outcomeOf(cut));
     }
-    EXPECT_EQ(line, 62u);
+    test::expectGolden("damaged-files.txt", all);
 }
 
 TEST(DamagedFiles, SizeLimitBeforeReading) {

@@ -12,12 +12,10 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <tuple>
 #include <variant>
 
 #include "files/file_io.h"
@@ -40,11 +38,13 @@ void expectErrorNaming(const std::optional<FileError>& error, const std::string&
     EXPECT_NE(error->reason.find(name), std::string::npos) << error->reason;
 }
 
-// New names up to the system's limit, then replaced keeping the mode.
+// New names up to the system's limit, then replaced keeping the mode; an
+// interrupted save's leftover beside them is removed.
 TEST(SafeSave, CreatesAndReplacesKeepingPermissionsAndLeavingNothingElseBehind) {
     for (const std::string& name : {std::string("plane.da4"), std::string(255, 'n')}) {
         TempFolder folder;
         const fs::path target = folder / name;
+        writeBytes(folder / ("." + name.substr(0, 243) + ".tmpq1"), "x");
         ASSERT_FALSE(writeFileSafely(target, "first\r\n").has_value());
         EXPECT_EQ(readBytes(target), "first\r\n");
         const fs::perms kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
@@ -178,23 +178,15 @@ constexpr uid_t kNobody = 65534;
 constexpr uid_t kSomeoneElse = 12345;
 
 // An ACL with an entry for kSomeoneElse as the kernel keeps it
-// (system.posix_acl_access: version 2, then little-endian entries).
-std::string aclWithOneUser() {
-    std::string blob;
-    const auto put = [&blob](std::uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i) blob += static_cast<char>((v >> (8 * i)) & 0xFF);
-    };
-    put(2, 4);
-    constexpr std::uint32_t kNone = 0xFFFFFFFF;
-    for (const auto& [tag, perm, id] :
-         {std::tuple{0x01u, 6u, kNone}, std::tuple{0x02u, 4u, kSomeoneElse}, std::tuple{0x04u, 4u, kNone},
-          std::tuple{0x10u, 4u, kNone}, std::tuple{0x20u, 4u, kNone}}) {
-        put(tag, 2);
-        put(perm, 2);
-        put(id, 4);
-    }
-    return blob;
-}
+// (system.posix_acl_access: version 2, then little-endian tag, permissions, id).
+const std::string kAclWithOneUser(
+    "\x02\0\0\0"
+    "\x01\0\x06\0\xff\xff\xff\xff"
+    "\x02\0\x04\0\x39\x30\0\0"
+    "\x04\0\x04\0\xff\xff\xff\xff"
+    "\x10\0\x04\0\xff\xff\xff\xff"
+    "\x20\0\x04\0\xff\xff\xff\xff",
+    44);
 
 std::string attribute(const fs::path& file, const char* name) {
     std::string value(256, '\0');
@@ -238,7 +230,7 @@ TEST(SafeSave, TheFileKeepsItsIdentity) {
          kNobody, nullptr, "", false},
         {"a file with a second name", 0, 0, open, 0, nullptr, "", true},
         {"an extended attribute", 0, 0, open, 0, "user.winstabix", "kept", false},
-        {"an ACL entry", 0, 0, open, 0, "system.posix_acl_access", aclWithOneUser(), false},
+        {"an ACL entry", 0, 0, open, 0, "system.posix_acl_access", kAclWithOneUser, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -296,7 +288,11 @@ TEST(ReadWholeFile, OnlyRegularFilesUpToTheLimitAndNeverBlocking) {
         {"/dev/urandom", "not a regular file but a device"},
     };
     for (const auto& [path, reason] : cases) {
+        const int in = ::dup(0);  // a file opened on descriptor 0 is read all the same
+        ::close(0);
         const auto content = readWholeFile(path, 5, "too large");
+        ::dup2(in, 0);
+        ::close(in);
         if (!*reason) {
             ASSERT_TRUE(std::holds_alternative<std::string>(content));
             EXPECT_EQ(std::get<std::string>(content), std::string("x\0y\r\n", 5));

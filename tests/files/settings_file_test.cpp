@@ -19,16 +19,19 @@ auto fields(const Settings& s) {
     return std::tuple(s.language, s.width, s.height, s.left, s.top);
 }
 
-TEST(SettingsFile, ExampleFileSelectsGermanAndClampsThePlace) {
+// Sizes and places out of range are dropped or clamped; missing lines change nothing.
+TEST(SettingsFile, ReadLineByLine) {
+    const std::pair<const char*, decltype(fields(Settings{}))> cases[] = {
+        {"e\r\n3000\r\n2000\r\n1000\r\n-5\r\n", {E, none, none, 0, 0}},
+        {"e\n2999\n1999\n999\n0\n", {E, 2999, 1999, 999, 0}},
+        {"e\n0\n-1\n 12\nabc\n", {E, none, none, 12, 0}},
+        {"d\r\n800\r\n", {D, 800, none, none, none}},
+        {"", {E, none, none, none, none}},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(fields(parseSettings(text)), expected) << text;
     // Left 1200 is out of range and becomes 0.
     EXPECT_EQ(fields(loadSettingsFile(std::string(WINSTABIX_TEST_DATA) + "/german-900x700.pa4")),
               std::tuple(D, 900, 700, 0, 50));
-}
-
-TEST(SettingsFile, RangeBoundaries) {
-    EXPECT_EQ(fields(parseSettings("e\r\n3000\r\n2000\r\n1000\r\n-5\r\n")), std::tuple(E, none, none, 0, 0));
-    EXPECT_EQ(fields(parseSettings("e\n2999\n1999\n999\n0\n")), std::tuple(E, 2999, 1999, 999, 0));
-    EXPECT_EQ(fields(parseSettings("e\n0\n-1\n 12\nabc\n")), std::tuple(E, none, none, 12, 0));
 }
 
 TEST(SettingsFile, TheFirstLetterNamesTheLanguageAndAnyOtherMeansGerman) {
@@ -46,51 +49,31 @@ TEST(SettingsFile, TheFirstLetterNamesTheLanguageAndAnyOtherMeansGerman) {
         const Settings s{language, 900, 700, 0, 50};
         EXPECT_EQ(fields(parseSettings(settingsFileBytes(s))), fields(s));
     }
-    EXPECT_EQ(settingsFileBytes(Settings{Language::Spanish, 1, none, none, none}), "s\r\n1\r\n");
 }
 
-TEST(SettingsFile, MissingLinesChangeNothing) {
-    EXPECT_EQ(fields(parseSettings("d\r\n800\r\n")), std::tuple(D, 800, none, none, none));
-    EXPECT_EQ(fields(parseSettings("")), std::tuple(E, none, none, none, none));
-    testing::TempFolder folder;
-    EXPECT_EQ(fields(loadSettingsFile(folder / kSettingsFileName)), std::tuple(E, none, none, none, none));
+TEST(SettingsFile, WriterBytes) {
+    EXPECT_EQ(settingsFileBytes(Settings{D, 900, 700, 0, 50}), "d\r\n900\r\n700\r\n0\r\n50\r\n");
+    EXPECT_EQ(settingsFileBytes(Settings{E, 1024, 768, 5, 999}), "e\r\n1024\r\n768\r\n5\r\n999\r\n");
+    EXPECT_EQ(settingsFileBytes(Settings{E, 640, none, 3, 4}), "e\r\n640\r\n");
+    EXPECT_EQ(settingsFileBytes(Settings{Language::Spanish, 1, none, none, none}), "s\r\n1\r\n");
 }
 
 // Read only as a regular file of at most 4 KiB; anything else is as if missing, and never blocks.
 TEST(SettingsFile, OnlyASmallRegularFileIsRead) {
     testing::TempFolder folder;
     const std::string german = "d\r\n900\r\n700\r\n0\r\n50\r\n";
-    const auto place = [&folder](const char* kind, const std::string& bytes) {
-        std::filesystem::path file = folder / kSettingsFileName;
-        std::filesystem::remove(file);
-        if (std::string_view(kind) == "fifo")
-            EXPECT_EQ(::mkfifo(file.c_str(), 0644), 0);
-        else if (std::string_view(kind) == "device")
-            std::filesystem::create_symlink("/dev/zero", file);
-        else
-            testing::writeBytes(file, bytes);
-        return file;
-    };
-    const struct {
-        const char* kind;
-        std::string bytes;
-        bool read;
-    } cases[] = {
-        {"file", german + std::string(4096 - german.size(), ' '), true},
-        {"file", german + std::string(4097 - german.size(), ' '), false},
-        {"fifo", "", false},
-        {"device", "", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(loadSettingsFile(place(c.kind, c.bytes)).language, c.read ? D : E)
-            << c.kind << " " << c.bytes.size();
-}
-
-TEST(SettingsFile, WriterBytesAndRoundTrip) {
-    const Settings s{D, 900, 700, 0, 50};
-    EXPECT_EQ(settingsFileBytes(s), "d\r\n900\r\n700\r\n0\r\n50\r\n");
-    EXPECT_EQ(settingsFileBytes(Settings{E, 1024, 768, 5, 999}), "e\r\n1024\r\n768\r\n5\r\n999\r\n");
-    EXPECT_EQ(settingsFileBytes(Settings{E, 640, none, 3, 4}), "e\r\n640\r\n");
+    const std::filesystem::path file = folder / kSettingsFileName;
+    EXPECT_EQ(loadSettingsFile(file).language, E);
+    for (const std::size_t size : {4096, 4097}) {
+        testing::writeBytes(file, german + std::string(size - german.size(), ' '));
+        EXPECT_EQ(loadSettingsFile(file).language, size == 4096 ? D : E) << size;
+    }
+    std::filesystem::remove(file);
+    ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+    EXPECT_EQ(loadSettingsFile(file).language, E);
+    std::filesystem::remove(file);
+    std::filesystem::create_symlink("/dev/zero", file);
+    EXPECT_EQ(loadSettingsFile(file).language, E);
 }
 
 }  // namespace

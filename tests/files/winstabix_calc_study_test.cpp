@@ -1,4 +1,4 @@
-// winstabix-calc --study: each row what a run on its variant gives, and bad input refused with status 2.
+// winstabix-calc --study: each row what a run on its variant gives (refusals: the golden).
 #include <gtest/gtest.h>
 
 #include <array>
@@ -19,10 +19,6 @@ namespace fs = std::filesystem;
 using testing::CalcRun;
 using testing::quote;
 
-CalcRun calc(const std::string& args) {
-    return testing::runCalc(args);
-}
-
 std::vector<std::string> cells(const std::string& line) {
     std::vector<std::string> out;
     std::stringstream in(line);
@@ -42,7 +38,7 @@ TEST(WinstabixCalcStudy, EachRowIsTheRunOfItsVariant) {
         const StudyParameter parameter = std::get<StudyParameter>(studyParameter(name, model));
         const double now = studyCurrentValue(model, parameter);
         const fs::path csvFile = folder / "study.csv";
-        const CalcRun run = calc(quote(glider) + " --study " + name + " " + std::to_string(now * 0.6) + " " +
+        const CalcRun run = testing::runCalc(quote(glider) + " --study " + name + " " + std::to_string(now * 0.6) + " " +
                                  std::to_string(now * 1.4) + " 3 --csv " + quote(csvFile.string()));
         ASSERT_EQ(run.status, 0) << name << run.err;
         EXPECT_EQ(run.out, "");
@@ -58,7 +54,7 @@ TEST(WinstabixCalcStudy, EachRowIsTheRunOfItsVariant) {
             const fs::path variant = folder / "variant.da4";
             testing::writeBytes(variant,
                                 aircraftFileBytes(studyVariant(model, parameter, std::stod(c[0])).model, {}));
-            const auto json = nlohmann::json::parse(calc(quote(variant.string()) + " --json").out);
+            const auto json = nlohmann::json::parse(testing::runCalc(quote(variant.string()) + " --json").out);
             const std::array<const char*, 4> keys = {"anp_aircraft", "cg_front", "cg_rear", "ref_chord"};
             for (std::size_t k = 0; k < keys.size(); ++k)
                 EXPECT_EQ(std::stod(c[k + 1]), json[keys[k]].get<double>()) << name << " " << keys[k];
@@ -69,36 +65,6 @@ TEST(WinstabixCalcStudy, EachRowIsTheRunOfItsVariant) {
         }
         EXPECT_EQ(rows, 3) << name;
     }
-}
-
-TEST(WinstabixCalcStudy, BadInputIsRefusedWithItsReason) {
-    const struct {
-        std::string args;
-        const char* says;
-    } cases[] = {
-        {"--study w1.wing 1 2 3", "Unknown parameter \"w1.wing\""},
-        {"--study w3.x 0 100 5", "Wing 3 is not in use"},
-        {"--study w1.chord3 0 100 5", "Wing 1 has no station 3"},
-        {"--study w1.span2 0 100 5", "Wing 1 has no trapezium 2"},
-        {"--study w2.scale 60 160 0", "2 to 200 steps, not 0"},
-        {"--study w2.scale 60 160 10000", "2 to 200 steps, not 10000"},
-        {"--study w2.scale 60 abc 5", "two numbers, not \"abc\""},
-        {"--lang de --study w3.x 0 100 5", "Flügel 3 ist nicht in Gebrauch"},
-        {"--study w2.scale 60 160", "--study needs PARAM FROM TO STEPS"},
-        {"--csv out.csv", "--csv needs --study"},
-    };
-    for (const auto& c : cases) {
-        const CalcRun run = calc(c.args);
-        EXPECT_EQ(run.status, 2) << c.args;
-        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.args << ": " << run.err;
-        EXPECT_EQ(run.out, "") << c.args;
-    }
-    // Lengths that go negative are taken as their absolute value, and the row says so.
-    const CalcRun negative = calc("--study w1.chord1 -100 100 2");
-    EXPECT_EQ(negative.status, 0);
-    EXPECT_NE(negative.out.find("\n-100,"), std::string::npos) << negative.out;
-    EXPECT_NE(negative.out.find(",Negative length: its absolute value is used.\n100,"), std::string::npos)
-        << negative.out;
 }
 
 }  // namespace

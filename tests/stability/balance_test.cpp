@@ -29,54 +29,33 @@ double cgWith(BalanceData d, const MassItemText& extra) {
 }
 
 TEST(Balance, WorkedExampleBallastAndMoveLandOnTheTarget) {
-    struct Case {
-        const char* ballastAt;
-        BalanceStatus status;
-        double offBy;
-        std::optional<double> ballast;
-        std::optional<BalanceCode> noBallast;
-    } cases[] = {
-        {"300", BalanceStatus::NoseHeavy, 5, 10000.0 / 240, std::nullopt},
-        {"", BalanceStatus::NoseHeavy, 5, std::nullopt, BalanceCode::BallastBehindNeeded},  // at −100
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.ballastAt);
+    for (const char* at : {"300", ""}) {
+        SCOPED_TRACE(at);
         BalanceData d = example();
-        d.ballastAt = c.ballastAt;
+        d.ballastAt = at;
         const BalanceFigures f = balanceFigures(d, -20, kReference);
         ASSERT_TRUE(f.known && f.referenced);
-        EXPECT_DOUBLE_EQ(f.mass, 1000);
-        EXPECT_DOUBLE_EQ(f.cg, 50);
-        EXPECT_DOUBLE_EQ(f.cgChordPercent, 25);
-        EXPECT_DOUBLE_EQ(f.staticMargin, 20);
-        EXPECT_EQ(f.status, c.status);
-        EXPECT_DOUBLE_EQ(f.offBy, c.offBy);
-        EXPECT_FALSE(f.unstable);
-        ASSERT_EQ(f.ballast.has_value(), c.ballast.has_value());
-        if (c.ballast) {
-            EXPECT_NEAR(*f.ballast, *c.ballast, 1e-9);
-            EXPECT_NEAR(cgWith(d, {"Lead", std::to_string(*f.ballast), c.ballastAt}), 60, 0.1);
-        }
-        if (c.noBallast) {
-            EXPECT_EQ(f.noBallast->code, *c.noBallast);
+        EXPECT_EQ(std::tuple(f.mass, f.cg, f.cgChordPercent, f.staticMargin, f.status, f.offBy, f.unstable),
+                  std::tuple(1000.0, 50.0, 25.0, 20.0, BalanceStatus::NoseHeavy, 5.0, false));
+        if (*at) {
+            EXPECT_NEAR(f.ballast.value_or(0), 10000.0 / 240, 1e-9);
+            EXPECT_NEAR(cgWith(d, {"Lead", std::to_string(*f.ballast), at}), 60, 0.1);
+        } else {  // at the frontmost item, −100
+            EXPECT_FALSE(f.ballast);
+            EXPECT_EQ(f.noBallast->code, BalanceCode::BallastBehindNeeded);
         }
         ASSERT_TRUE(f.move);
         EXPECT_DOUBLE_EQ(f.move->toX, 0);
-        BalanceData moved = d;
-        moved.items[1].x = std::to_string(f.move->toX);
-        std::vector<BalanceMessage> errors;
-        EXPECT_NEAR(itemsMass(moved, errors)->cg, 60, 0.1);
+        d.items[1].x = "0";
+        EXPECT_NEAR(cgWith(d, {"None", "0", "0"}), 60, 0.1);
     }
     // Tail-heavy behind the neutral point: ballast at the frontmost point −20,
     // 100 · 40 / 80 = 50 g.
     BalanceData tail;
     tail.items = {{"Airframe", "100", "100"}};
     const BalanceFigures f = balanceFigures(tail, -20, kReference);
-    EXPECT_EQ(f.status, BalanceStatus::TailHeavy);
-    EXPECT_TRUE(f.unstable);
-    EXPECT_DOUBLE_EQ(f.offBy, 35);
-    EXPECT_DOUBLE_EQ(f.ballastAt, -20);
-    EXPECT_DOUBLE_EQ(f.ballast.value_or(0), 50);
+    EXPECT_EQ(std::tuple(f.status, f.unstable, f.offBy, f.ballastAt, f.ballast.value_or(0)),
+              std::tuple(BalanceStatus::TailHeavy, true, 35.0, -20.0, 50.0));
 }
 
 TEST(Balance, WeighingAgreesWithTheItems) {
@@ -119,6 +98,26 @@ TEST(Balance, BadInputSaysWhy) {
         EXPECT_EQ(f.messages.front().index, c.index);
     }
     EXPECT_EQ(balanceNumber(" 12,5 "), 12.5);
+}
+
+// The edges: a cg on the neutral point is unstable, a movable item without
+// mass cannot move, the ballast goes ahead of every wing in use.
+TEST(Balance, EdgesOfTheFigures) {
+    BalanceData d;
+    d.items = {{"Airframe", "100", "90"}, {"Empty", "0", "10"}};
+    d.movable = 2;
+    const BalanceFigures f = balanceFigures(d, 0, kReference);
+    EXPECT_TRUE(f.unstable);
+    EXPECT_FALSE(f.move);
+    ASSERT_EQ(f.messages.size(), 1u);
+    EXPECT_EQ(f.messages[0].code, BalanceCode::MovableWithoutMass);
+    AircraftModel m = startupAircraft();
+    m.wing[1].WingPosX = 100;
+    m.wing[2].WingPosX = 50;
+    EXPECT_EQ(frontmostWingPoint(m), 50);
+    const BalanceData both = withSupportText(withSupportText({}, 1, false, "-5"), 2, true, "250\n");
+    EXPECT_EQ(both.supports[0].x, "-5");
+    EXPECT_EQ(both.supports[1].reading, "250 ");  // one line
 }
 
 TEST(BalanceBlock, RoundTripAndDamagedBlocks) {

@@ -5,22 +5,17 @@
 namespace ws {
 namespace {
 
-TEST(Stability, MarginsByWingCount) {
+// Neutral point 100, chord 200: the margins by wing count, and the desired
+// position at the margin typed.
+TEST(Stability, WorkedExampleByWingCountAndMargin) {
     for (int wings : {1, 2, 3}) {
         const StabilityNumbers s = stabilityNumbers(wings, 100, 200, 7.5);
         EXPECT_EQ(s.MarginLow, wings == 1 ? 4 : 8) << wings;
         EXPECT_EQ(s.MarginHigh, wings == 1 ? 8 : 16) << wings;
+        EXPECT_DOUBLE_EQ(s.CgFront, wings == 1 ? 84 : 68) << wings;
+        EXPECT_DOUBLE_EQ(s.CgRear, wings == 1 ? 92 : 84) << wings;
+        EXPECT_DOUBLE_EQ(s.CgDesired, 85) << wings;
     }
-}
-
-TEST(Stability, WorkedExample) {
-    const StabilityNumbers s = stabilityNumbers(2, 100, 200, 7.5);
-    EXPECT_DOUBLE_EQ(s.CgFront, 68);
-    EXPECT_DOUBLE_EQ(s.CgRear, 84);
-    EXPECT_DOUBLE_EQ(s.CgDesired, 85);
-}
-
-TEST(Stability, NegativeAndZeroMargins) {
     EXPECT_DOUBLE_EQ(stabilityNumbers(2, 100, 200, -5).CgDesired, 110);
     EXPECT_DOUBLE_EQ(stabilityNumbers(2, 100, 200, 0).CgDesired, 100);
 }
