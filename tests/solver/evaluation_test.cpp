@@ -32,10 +32,8 @@ TEST(Evaluation, RectangleOfAspectRatioFiveAgainstHelmbold) {
     EXPECT_NEAR(e.WingAspect[1], 5, 1e-9);
     ASSERT_EQ(e.RefOutlineCount, 6);
     const double outline[6][2] = {{100, 0}, {100, 0}, {100, 500}, {300, 500}, {300, 0}, {300, 0}};
-    for (std::size_t k = 0; k < 6; ++k) {
-        EXPECT_EQ(e.RefOutline[k].x, outline[k][0]) << k;
-        EXPECT_EQ(e.RefOutline[k].y, outline[k][1]) << k;
-    }
+    for (std::size_t k = 0; k < 6; ++k)
+        EXPECT_TRUE(e.RefOutline[k].x == outline[k][0] && e.RefOutline[k].y == outline[k][1]) << k;
 }
 
 TEST(Evaluation, CentreGapIsFilledForTheReference) {
@@ -47,33 +45,24 @@ TEST(Evaluation, CentreGapIsFilledForTheReference) {
     EXPECT_NEAR(e.RefArea - e.WingArea[1], 25000, 1e-6);
     EXPECT_NEAR(e.RefChord, 250, 1e-9);
     ASSERT_EQ(e.RefOutlineCount, 6);
-    EXPECT_EQ(e.RefOutline[0].y, 0);
-    EXPECT_EQ(e.RefOutline[5].y, 0);
-    EXPECT_EQ(e.RefOutline[1].y, 50);
+    EXPECT_TRUE(e.RefOutline[0].y == 0 && e.RefOutline[5].y == 0 && e.RefOutline[1].y == 50);
 }
 
-TEST(Evaluation, EqualSpansTheLargerAreaIsTheReference) {
-    // The tail spans as much as the main wing but has the smaller chord.
-    const CalcResult r = runCalculation(aircraftOf({rectangle(500, 100), rectangle(500, 200, 800, 100)}));
-    ASSERT_TRUE(r.done());
-    EXPECT_EQ(r.evaluation.RefWing, 2);
-    EXPECT_NEAR(r.evaluation.RefArea, 200000, 1e-6);
-}
-
-TEST(Evaluation, SpansEqualToATenthOfAMillimetreAreATie) {
-    // The tail reaches 500 mm with two trapeziums whose strip edges carry
-    // rounding noise above the main wing's exact 500 mm; the half-size tail
-    // must not win on that noise.
-    const WingSpec tail{{100, 90, 20, 0, 0}, {100, 400, 0, 0}, {0, 0, 0, 0}, 2, 800, 100, 0};
-    const CalcResult r = runCalculation(aircraftOf({rectangle(500, 200), tail}));
-    ASSERT_TRUE(r.done());
-    const Lattice& l = r.lattice;
-    const double h1 = l.vortexYR(r.sizes.WingStrips[1], 1) - l.vortexYL(1, 1);
-    const double h2 = l.vortexYR(r.sizes.WingStrips[2], 2) - l.vortexYL(1, 2);
-    EXPECT_EQ(h1, 500);
-    EXPECT_GT(h2, h1) << "the case needs noise in the tail's favour";
-    EXPECT_NEAR(h2, h1, 1e-6);
-    EXPECT_EQ(r.evaluation.RefWing, 1);
+// Equal spans: the larger area is the reference. The second tail reaches
+// 500 mm with two trapeziums whose strip edges carry rounding noise above
+// the main wing's exact 500 mm; the half-size tail must not win on that noise.
+TEST(Evaluation, ReferenceWingOnEqualSpans) {
+    const WingSpec noisy{{100, 90, 20, 0, 0}, {100, 400, 0, 0}, {0, 0, 0, 0}, 2, 800, 100, 0};
+    for (const auto& [tail, ref] : {std::pair{rectangle(500, 300, 800, 100), 2}, {noisy, 1}}) {
+        const CalcResult r = runCalculation(aircraftOf({rectangle(500, 200), tail}));
+        ASSERT_TRUE(r.done());
+        const Lattice& l = r.lattice;
+        EXPECT_EQ(l.vortexYR(r.sizes.WingStrips[1], 1) - l.vortexYL(1, 1), 500);
+        const double h2 = l.vortexYR(r.sizes.WingStrips[2], 2) - l.vortexYL(1, 2);
+        EXPECT_NEAR(h2, 500, 1e-6);
+        EXPECT_TRUE(ref == 2 || h2 > 500) << "the case needs noise in the tail's favour";
+        EXPECT_EQ(r.evaluation.RefWing, ref);
+    }
 }
 
 TEST(Evaluation, ThreeLiftingWingsCentreLiesBetweenThem) {
@@ -99,29 +88,21 @@ AircraftModel tailed(int k = 1, int dx = 0) {
     return aircraftOf({main, rectangle(200 * k, 100 * k, 750 * k + dx, 70 * k)});
 }
 
-TEST(Evaluation, MovingEveryWingBackMovesEveryCentre) {
-    const CalcResult a = runCalculation(tailed());
-    const CalcResult b = runCalculation(tailed(1, 100));
-    ASSERT_TRUE(a.done() && b.done());
+TEST(Evaluation, MovingEveryWingBackOrScalingEveryLength) {
+    const CalcResult a = runCalculation(tailed()), back = runCalculation(tailed(1, 100)),
+                     twice = runCalculation(tailed(2));
+    ASSERT_TRUE(a.done() && back.done() && twice.done());
     ASSERT_FALSE(a.WingsMoved);
     for (int w = 1; w <= 2; ++w) {
-        EXPECT_NEAR(b.evaluation.AnpWing[w] - a.evaluation.AnpWing[w], 100, 1e-9);
-        EXPECT_NEAR(b.wings[w].AnpRelative, a.wings[w].AnpRelative, 1e-9);
+        EXPECT_NEAR(back.evaluation.AnpWing[w] - a.evaluation.AnpWing[w], 100, 1e-9);
+        EXPECT_NEAR(back.wings[w].AnpRelative, a.wings[w].AnpRelative, 1e-9);
+        EXPECT_NEAR(twice.evaluation.AnpWing[w], 2 * a.evaluation.AnpWing[w],
+                    1e-9 * twice.evaluation.AnpWing[w]);
+        EXPECT_NEAR(twice.evaluation.LiftSlopeWing[w], a.evaluation.LiftSlopeWing[w], 1e-9);
     }
-    EXPECT_NEAR(b.evaluation.AnpAircraft - a.evaluation.AnpAircraft, 100, 1e-9);
-    EXPECT_NEAR(b.stability.CgFront - a.stability.CgFront, 100, 1e-9);
-}
-
-TEST(Evaluation, ScalingEveryLengthByTwo) {
-    const CalcResult a = runCalculation(tailed());
-    const CalcResult b = runCalculation(tailed(2));
-    ASSERT_TRUE(a.done() && b.done());
-    for (int w = 1; w <= 2; ++w) {
-        EXPECT_NEAR(b.evaluation.AnpWing[w], 2 * a.evaluation.AnpWing[w],
-                    1e-9 * std::fabs(b.evaluation.AnpWing[w]));
-        EXPECT_NEAR(b.evaluation.LiftSlopeWing[w], a.evaluation.LiftSlopeWing[w], 1e-9);
-    }
-    EXPECT_NEAR(b.evaluation.RefChord, 2 * a.evaluation.RefChord, 1e-9);
+    EXPECT_NEAR(back.evaluation.AnpAircraft - a.evaluation.AnpAircraft, 100, 1e-9);
+    EXPECT_NEAR(back.stability.CgFront - a.stability.CgFront, 100, 1e-9);
+    EXPECT_NEAR(twice.evaluation.RefChord, 2 * a.evaluation.RefChord, 1e-9);
 }
 
 TEST(Chain, RepeatedRunReusesItsStorage) {
@@ -149,10 +130,7 @@ TEST(Chain, RefusedRunKeepsSizesAndHasNoResults) {
     EXPECT_FALSE(r.latticeBuilt);
     EXPECT_EQ(r.sizes.PanelTotal, 716);
     EXPECT_EQ(r.sizes.WingStrips[2], 300);
-    EXPECT_EQ(r.memo, (std::vector<Message>{{MessageCode::ErrorHead},
-                                            {MessageCode::CannotCalculateWing, 2},
-                                            {MessageCode::LessAspectRatio}}));
-    EXPECT_TRUE(r.memoShown);
+    EXPECT_EQ(r.memo.back(), Message{MessageCode::LessAspectRatio});
     EXPECT_EQ(r.evaluation.AnpAircraft, 0);
     EXPECT_EQ(r.wings[1].AnpRelative, 0);
     EXPECT_EQ(r.stability.MarginDesired, 7.5);

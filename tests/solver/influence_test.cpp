@@ -1,9 +1,10 @@
+#include "solver/influence.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "solver/calculation.h"
-#include "solver/influence.h"
 #include "solver_test_util.h"
 
 namespace ws {
@@ -21,7 +22,6 @@ V sub(V a, V b) {
 double len(V a) {
     return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
 }
-
 double indu(V P, V A, V B) {
     const V a = sub(P, A), b = sub(P, B);
     return INDU(a.x, a.y, a.z, b.x, b.y, b.z);
@@ -35,7 +35,6 @@ double classic(V P, V A, V B) {
     const double bound =
         c.z / (c.x * c.x + c.y * c.y + c.z * c.z) *
         (r0.x * (r1.x / l1 - r2.x / l2) + r0.y * (r1.y / l1 - r2.y / l2) + r0.z * (r1.z / l1 - r2.z / l2));
-    // The leg from +∞ into A, and the one from B out to +∞.
     const auto leg = [](V r, double l) { return -r.y * (1 + r.x / l) / (r.y * r.y + r.z * r.z); };
     return bound + leg(r1, l1) - leg(r2, l2);
 }
@@ -45,16 +44,19 @@ double entry(V P, V A, V B) {
     return (indu(P, A, B) + indu(P, V{B.x, -B.y, B.z}, V{A.x, -A.y, A.z})) * 0.0795775;
 }
 
-TEST(Indu, EqualsTheClassicHorseshoe) {
+TEST(Indu, EqualsTheClassicHorseshoeAndStaysFiniteOnItsLines) {
     const V A{10, 2, 0}, B{12, 30, 5};
     for (V P : {V{40, 10, 1}, V{-20, -8, 3}, V{11, 16, -4}, V{100, 200, 0.5}})
         EXPECT_NEAR(indu(P, A, B), classic(P, A, B), 1e-12 * std::fabs(classic(P, A, B)));
+    EXPECT_TRUE(std::isfinite(indu(V{50, 30, 5}, A, B)));   // on B's trailing leg
+    EXPECT_TRUE(std::isfinite(indu(V{14, 58, 10}, A, B)));  // on the line of the bound vortex
 }
 
-TEST(Indu, PointOnATrailingLegIsFinite) {
-    const V A{0, 0, 0}, B{0, 10, 0};
-    EXPECT_TRUE(std::isfinite(indu(V{50, 10, 0}, A, B)));  // downstream of B on its leg
-    EXPECT_TRUE(std::isfinite(indu(V{0, 20, 0}, A, B)));   // on the line of the bound vortex
+CalcOptions options(SolveMethod method, int targetPanels = kTargetPanels) {
+    CalcOptions o;
+    o.method = method;
+    o.targetPanels = targetPanels;
+    return o;
 }
 
 Lattice latticeOf(const AircraftModel& m) {
@@ -76,29 +78,51 @@ TEST(Influence, EntriesAreHorseshoeAndMirrorOnEveryThreadCount) {
     EXPECT_LT(one.matrix[0], 0);  // a bound vortex induces downwash behind it
     EXPECT_EQ(one.matrix[c],
               entry(V{lattice.ControlX[c], lattice.ControlY[std::size_t(lattice.firstStrip[2])], 50}, A, B));
-}
-
-TEST(Influence, InconsistentLatticeIsRefused) {
-    Lattice lattice = latticeOf(aircraftOf({rectangle(500, 200)}));
-    lattice.sizes.PanelTotal += 1;
-    SolverWorkspace ws;
-    const std::optional<Refusal> refusal = EINFLUSS(lattice, ws);
+    Lattice inconsistent = lattice;
+    inconsistent.sizes.PanelTotal += 1;
+    const std::optional<Refusal> refusal = EINFLUSS(inconsistent, one);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->lines, std::vector<Message>{{MessageCode::Einfluss}});
 }
 
-TEST(Influence, SingularSystemEndsRefusedWithoutResults) {
-    // A strip of no width has a vortex of no length: its columns are zero.
-    const AircraftModel m = aircraftOf({rectangle(500, 200)});
-    Lattice lattice = latticeOf(m);
-    lattice.VortexYR[0] = lattice.VortexYL[0];
+// A strip of no width has a vortex of no length: its column is zero. A
+// corner far behind leaves wing 1 (not the reference) a chord beyond every number.
+TEST(Influence, SingularOrNonFiniteSystemEndsRefusedWithoutResults) {
+    const AircraftModel m = aircraftOf({rectangle(200, 100), rectangle(500, 200, 800, 100)});
+    Lattice singular = latticeOf(m), infinite = singular;
+    singular.VortexYR[0] = singular.VortexYL[0];
+    infinite.CornerXL[infinite.cornerIndex(infinite.sizes.ChordPanels[1] + 1, 1, 1)] = 1e200;
+    using M = MessageCode;
     for (SolveMethod method : {SolveMethod::Refined, SolveMethod::Library, SolveMethod::Straightforward}) {
         SolverWorkspace ws;
-        CalcOptions options;
-        options.method = method;
-        const Outcome<Evaluation> e = solveAndEvaluate(lattice, test::planformsOf(m), options, ws);
+        const Outcome<Evaluation> e = solveAndEvaluate(singular, test::planformsOf(m), options(method), ws);
         ASSERT_FALSE(e);
-        EXPECT_EQ(e.refusal().lines, (std::vector<Message>{{MessageCode::Loes}, {MessageCode::LoesDriver}}));
+        EXPECT_EQ(e.refusal().lines, (std::vector<Message>{{M::Loes}, {M::LoesDriver}}));
+    }
+    SolverWorkspace ws;
+    const Outcome<Evaluation> e = solveAndEvaluate(infinite, test::planformsOf(m), {}, ws);
+    ASSERT_FALSE(e);
+    EXPECT_EQ(e.refusal().lines, (std::vector<Message>{{M::CannotCalculateAircraft}, {M::NotFinite}}));
+}
+
+// A column a millionth of the others leaves the single-precision factor
+// nothing to refine from: the double-precision LU solves instead. Spoilt
+// circulations show in the residual, also of a single unknown.
+TEST(Influence, TinyPivotFallsBackAndTheResidualTellsAWrongSolution) {
+    for (int halfSpan : {2990, 10}) {  // 299 strips of one panel; one panel
+        const CalcResult r =
+            runCalculation(aircraftOf({rectangle(halfSpan, 10)}), options(SolveMethod::Refined, 1));
+        Lattice lattice = r.lattice;
+        const std::size_t k = halfSpan > 10 ? 1 : 0;
+        if (k == 1) lattice.VortexYR[1] = lattice.VortexYL[1] + 1e-5;
+        SolverWorkspace ws;
+        ASSERT_FALSE(EINFLUSS(lattice, ws));
+        const Outcome<Circulations> solved = LOES(ws, SolveMethod::Refined, {});
+        ASSERT_TRUE(solved);
+        EXPECT_EQ(solved->refined.has_value(), k == 0) << halfSpan;
+        EXPECT_LT(influenceResidual(ws), 1e-9);
+        ws.rhs[k] = 0;
+        EXPECT_GT(influenceResidual(ws), 0.5);
     }
 }
 
@@ -110,8 +134,7 @@ TEST(Influence, DefaultSolveEqualsTheStraightforwardOne) {
     const AircraftModel tandem = test::loadAircraft(test::solverData("tandem_canard.da4"));
     for (const AircraftModel* m : {&small, &tandem}) {
         if (m == &tandem && !test::kOptimisedBuild) continue;  // 1208 unknowns: slow without optimisation
-        // The countdown tells which solver ran: the refined solve reports n and 0 (a fallback to
-        // dgesv would report them twice), the elimination every step.
+        // The refined solve counts n and 0 (a fallback twice), the elimination every step.
         std::vector<int> countA, countB;
         CalcOptions library, reference;
         library.progress = [&](int left) { countA.push_back(left); };
@@ -120,11 +143,9 @@ TEST(Influence, DefaultSolveEqualsTheStraightforwardOne) {
         SolverWorkspace wa, wb;
         const CalcResult a = runCalculation(*m, library, wa);
         const CalcResult b = runCalculation(*m, reference, wb);
-        ASSERT_TRUE(a.done());
-        ASSERT_TRUE(b.done());
+        ASSERT_TRUE(a.done() && b.done());
         EXPECT_EQ(countA, (std::vector<int>{wa.n, 0}));
         EXPECT_EQ(countB.size(), std::size_t(wb.n));
-        EXPECT_LT(influenceResidual(wa), 1e-10);
         const auto close = [](double x, double y) { return std::fabs(x - y) <= 1e-10 * std::fabs(y); };
         for (int i = 0; i < wa.n; ++i)
             EXPECT_PRED2(close, wa.rhs[std::size_t(i)], wb.rhs[std::size_t(i)]) << "circulation " << i;

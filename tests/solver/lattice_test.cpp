@@ -24,31 +24,24 @@ std::vector<Message> refusalOf(const AircraftModel& m) {
     return sizes ? std::vector<Message>{} : sizes.refusal().lines;
 }
 
-TEST(Grid, EqualAreasBothGetTheFullTarget) {
+TEST(Grid, SizesOfEqualAreasZeroWidthAndTheLimits) {
     // Aspect ratio 1.25: sqrt(640) = 25.3 chordwise, 25 × 250 / 400 = 15.6 strips.
-    const LatticeSizes s = sizesOf(aircraftOf({rectangle(500, 200), rectangle(250, 400, 800, 100)}));
+    LatticeSizes s = sizesOf(aircraftOf({rectangle(500, 200), rectangle(250, 400, 800, 100)}));
     EXPECT_EQ(s.ChordPanels[1], 13);
     EXPECT_EQ(s.ChordPanels[2], 25);
     EXPECT_EQ(s.WingStrips[2], 16);
     EXPECT_EQ(s.PanelTotal, 416 + 400);
-}
-
-TEST(Grid, ZeroWidthTrapeziumGetsNoStrips) {
-    // Stations 2 and 3 at the same y.
+    // Stations 2 and 3 at the same y: trapezium 2 gets no strips.
     const AircraftModel m = aircraftOf({WingSpec{{200, 200, 150, 0, 0}, {300, 0, 0, 0}, {}, 2, 0, 0, 0}});
-    const LatticeSizes s = sizesOf(m);
+    s = sizesOf(m);
     EXPECT_GT(s.StripCount[1][1], 0);
     EXPECT_EQ(s.StripCount[1][2], 0);
     EXPECT_EQ(s.WingStrips[1], s.StripCount[1][1]);
     EXPECT_TRUE(runCalculation(m).done());
-}
-
-TEST(Grid, TwoHundredNinetyNineStripsAndThreeThousandUnknownsAreAccepted) {
-    // With one chordwise panel a strip is one chord wide.
+    // 299 strips (one chordwise panel is one chord wide) and 3000 unknowns pass.
     const AircraftModel slender = aircraftOf({rectangle(2990, 10)});
-    const LatticeSizes s = sizesOf(slender);
-    EXPECT_EQ(s.ChordPanels[1], 1);
-    EXPECT_EQ(s.WingStrips[1], 299);
+    EXPECT_EQ(sizesOf(slender).ChordPanels[1], 1);
+    EXPECT_EQ(sizesOf(slender).WingStrips[1], 299);
     EXPECT_TRUE(refusalOf(slender).empty());
     EXPECT_EQ(sizesOf(test::stubby(5)).PanelTotal, 3000);
     EXPECT_TRUE(refusalOf(test::stubby(5)).empty());
@@ -62,24 +55,25 @@ TEST(Grid, RefusalsNameTheWingAndTheReason) {
     const auto wing = [](int w, MessageCode why) {
         return std::vector<Message>{{M::CannotCalculateWing, w}, {why}};
     };
-    struct Case {
+    const struct {
         const char* name;
         AircraftModel m;
         int panelTotal;
         std::vector<Message> lines;
-    };
-    const std::vector<Message> slender = {
-        {M::CannotCalculateWing, 1}, {M::LessAspectRatio}, {M::CannotCalculateWing, 2}, {M::LessAspectRatio}};
-    const std::vector<Message> noArea = {
-        {M::CannotCalculateWing, 2}, {M::NoArea}, {M::CannotCalculateWing, 3}, {M::NoArea}};
-    const Case cases[] = {
+    } cases[] = {
         // Every slender wing is named; 299 strips pass (above).
-        {"300 and 310 strips", aircraftOf({rectangle(3000, 10), rectangle(3100, 10, 500, 100)}), 300 + 310,
-         slender},
+        {"300 and 310 strips",
+         aircraftOf({rectangle(3000, 10), rectangle(3100, 10, 500, 100)}),
+         300 + 310,
+         {{M::CannotCalculateWing, 1},
+          {M::LessAspectRatio},
+          {M::CannotCalculateWing, 2},
+          {M::LessAspectRatio}}},
         // Wing 2 has span but no chord, wing 3 no span; wing 1 is sized on.
         {"no area",
-         aircraftOf({rectangle(500, 200), rectangle(300, 0, 600, 50), rectangle(0, 100, -300, -50)}), 416,
-         noArea},
+         aircraftOf({rectangle(500, 200), rectangle(300, 0, 600, 50), rectangle(0, 100, -300, -50)}),
+         416,
+         {{M::CannotCalculateWing, 2}, {M::NoArea}, {M::CannotCalculateWing, 3}, {M::NoArea}}},
         // Trapezium 2 runs from chord 0 to chord 0 over 200 mm.
         {"trapezium without chord",
          aircraftOf({WingSpec{{200, 0, 0, 0, 0}, {300, 200, 0, 0}, {}, 2, 0, 0, 0}}), 0,
@@ -91,7 +85,7 @@ TEST(Grid, RefusalsNameTheWingAndTheReason) {
         // The unknowns are counted only when no wing was refused.
         {"too many unknowns after a refused wing", tooManyAndNoArea, 2200, wing(2, M::NoArea)},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(sizesOf(c.m).PanelTotal, c.panelTotal);
         EXPECT_EQ(refusalOf(c.m), c.lines);
@@ -117,16 +111,6 @@ TEST(Trawy2, RectangleGeometry) {
     EXPECT_EQ(lattice.WingZ[1], 7);
 }
 
-TEST(Trapez, OneStripNeedsNoSolver) {
-    // Trapezium 2 is one strip of 4 mm: fractions (0, 1), no Newton solve.
-    const CalcResult r =
-        runCalculation(aircraftOf({WingSpec{{100, 100, 100, 0, 0}, {1000, 4, 0, 0}, {}, 2, 0, 0, 0}}));
-    ASSERT_TRUE(r.done());
-    ASSERT_EQ(r.sizes.StripCount[1][2], 1);
-    EXPECT_DOUBLE_EQ(r.lattice.edgeYL(r.sizes.WingStrips[1], 1), 1000.0);
-    EXPECT_DOUBLE_EQ(r.lattice.edgeYR(r.sizes.WingStrips[1], 1), 1004.0);
-}
-
 // Spaces a trapezium and expects every strip to have the outermost's width to chord ratio.
 void expectOneShape(double dy, double c0, double c1, int ns) {
     NewtonScratch scratch;
@@ -142,16 +126,13 @@ void expectOneShape(double dy, double c0, double c1, int ns) {
     for (int e = 1; e <= ns; ++e) EXPECT_NEAR(ratio(e), ratio(ns), 1e-9) << e;
 }
 
-TEST(Trapez, StripsShareOneShape) {
+TEST(Trapez, StripsShareOneShapeAlsoThroughTheSecondSolve) {
     expectOneShape(500, 300, 100, 10);
-}
-
-TEST(Trapez, PointedTipCalculatesThroughTheSecondSolve) {
     // 200 mm down to 5 mm over 600 mm in 30 strips: Newton from equal widths
     // fails; from the geometric spacing it converges.
     std::array<double, 33> x{};
     std::array<bool, 33> free{};
-    for (int e = 0; e < 30; ++e) x[std::size_t(e)] = 20, free[std::size_t(e)] = true;
+    for (std::size_t e = 0; e < 30; ++e) x[e] = 20, free[e] = true;
     x[30] = 600, x[31] = 200, x[32] = 5;
     struct Strip : Residuals {
         void operator()(int nvar, int neq, double* F, const double* xx) const override {
@@ -159,9 +140,15 @@ TEST(Trapez, PointedTipCalculatesThroughTheSecondSolve) {
         }
     };
     NewtonScratch scratch;
-    ASSERT_FALSE(TRIM9M(1, 1, x.data(), free.data(), kTrimIterations, 30, 33, Strip{}, scratch))
-        << "the case must need the second solve";
+    ASSERT_FALSE(TRIM9M(1, 1, x.data(), free.data(), kTrimIterations, 30, 33, Strip{}, scratch));
     expectOneShape(600, 200, 5, 30);
+    // Trapezium 2 is one strip of 4 mm: fractions (0, 1), no Newton solve.
+    const CalcResult r =
+        runCalculation(aircraftOf({WingSpec{{100, 100, 100, 0, 0}, {1000, 4, 0, 0}, {}, 2, 0, 0, 0}}));
+    ASSERT_TRUE(r.done());
+    ASSERT_EQ(r.sizes.StripCount[1][2], 1);
+    EXPECT_DOUBLE_EQ(r.lattice.edgeYL(r.sizes.WingStrips[1], 1), 1000.0);
+    EXPECT_DOUBLE_EQ(r.lattice.edgeYR(r.sizes.WingStrips[1], 1), 1004.0);
 }
 
 TEST(Refusal, EntriesWithoutSpanOrChordAreNamedBeforeTheLattice) {
@@ -191,9 +178,7 @@ TEST(Refusal, EntriesWithoutSpanOrChordAreNamedBeforeTheLattice) {
         std::vector<Message> expected{{M::ErrorHead}};
         expected.insert(expected.end(), c.lines.begin(), c.lines.end());
         EXPECT_EQ(r.memo, expected);
-        EXPECT_TRUE(r.memoShown);
-        EXPECT_FALSE(r.latticeBuilt);
-        EXPECT_FALSE(r.done());
+        EXPECT_TRUE(r.memoShown && !r.latticeBuilt && !r.done());
     }
 }
 

@@ -48,21 +48,18 @@ TEST(Plausibility, ResultsThatCannotBeRightAreRefused) {
 
 // A trapezium of 100 mm span: tan 80° × 100 mm = 567.1 mm of sweep is the most.
 TEST(Plausibility, TrapeziumsSweptMoreThan80DegreesAreRefusedByTheChain) {
+    const auto swept = [](std::initializer_list<M> edges) {
+        std::vector<Message> lines;
+        for (M edge : edges) lines.insert(lines.end(), {{M::TrapeziumFailed, 1, 2}, {edge, 800}});
+        return lines;
+    };
     const struct {
         int rootChord, tipChord, offset;
         std::vector<Message> lines;  // after "Error: "
-    } cases[] = {
-        {100, 100, 567, {}},
-        {100,
-         100,
-         568,
-         {{M::TrapeziumFailed, 1, 2},
-          {M::LeadingEdgeSwept, 800},
-          {M::TrapeziumFailed, 1, 2},
-          {M::TrailingEdgeSwept, 800}}},
-        {100, 668, -568, {{M::TrapeziumFailed, 1, 2}, {M::LeadingEdgeSwept, 800}}},
-        {668, 100, 0, {{M::TrapeziumFailed, 1, 2}, {M::TrailingEdgeSwept, 800}}},
-    };
+    } cases[] = {{100, 100, 567, {}},
+                 {100, 100, 568, swept({M::LeadingEdgeSwept, M::TrailingEdgeSwept})},
+                 {100, 668, -568, swept({M::LeadingEdgeSwept})},
+                 {668, 100, 0, swept({M::TrailingEdgeSwept})}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.offset);
         // A rectangle of 500 mm half span, then the trapezium under test.

@@ -1,12 +1,12 @@
-// What a modeller meets entering an aircraft: fields that say how they are
-// read, refusals that name the place, results in words, the keyboard's way
-// through the pages, and the mends of what used to go wrong on the way.
+// The keyboard's way through the pages, New and the examples, the margin's
+// warning, and a window fitted to the screens.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QUndoStack>
 #include <utility>
@@ -35,17 +35,23 @@ class PlainResults : public MainWindowTest {
     }
 };
 
-TEST_F(PlainResults, TabWalksStationByStationThroughTheSketch) {
-    get<QTabWidget>("PageControl1")->setCurrentWidget(get<QWidget>("TabSheet1"));
+TEST_F(PlainResults, TabWalksStationByStationXThenZAndLeavesTheMassTable) {
     get<QAbstractButton>("RadioButton5")->click();  // two trapeziums
-    EXPECT_EQ(tabWalk("Edit4", 9).join(' ').toStdString(),
-              "Edit4 Edit5 Edit1 Edit8 Edit6 Edit2 Edit9 Edit01 SpeedButton1");
-}
-
-TEST_F(PlainResults, TabOnTheAircraftPageTakesXThenZOfEachWing) {
     get<QAbstractButton>("RadioButton3")->click();
-    EXPECT_EQ(tabWalk("Edit_x1", 8).join(' ').toStdString(),
-              "Edit_x1 Edit_z1 Edit_x2 Edit_z2 Edit_x3 Edit_z3 Button4 RadioButton15");
+    BalanceData balance;
+    balance.items = {{"A", "1", "2"}, {"B", "3", "4"}};
+    doc().editBalance(balance, BalanceField::AddItem);
+    get<QTableWidget>("BalanceTable")->setCurrentCell(0, 0);
+    const struct {
+        const char *page, *walk;
+    } cases[] = {{"TabSheet1", "Edit4 Edit5 Edit1 Edit8 Edit6 Edit2 Edit9 Edit01 SpeedButton1"},
+                 {"TabSheet5", "Edit_x1 Edit_z1 Edit_x2 Edit_z2 Edit_x3 Edit_z3 Button4 RadioButton15"},
+                 {"TabSheet6", "BalanceTable BalanceAdd"}};
+    for (const auto& c : cases) {
+        get<QTabWidget>("PageControl1")->setCurrentWidget(get<QWidget>(c.page));
+        const QStringList walk = QString::fromLatin1(c.walk).split(' ');
+        EXPECT_EQ(tabWalk(walk[0].toLatin1().constData(), int(walk.size())), walk);
+    }
 }
 
 TEST_F(PlainResults, CtrlZAfterARefusedCalculationUndoesTheLastEdit) {

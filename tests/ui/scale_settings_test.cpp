@@ -12,18 +12,19 @@ namespace {
 
 // Scale settings Qt would take as they come (no window, or a crash in the
 // first repaint) are dropped with a word on stderr; the window then shows
-// and calculates as at 100 %.
-TEST(CommandLine, InvalidScaleSettingsAreIgnoredWithAWarning) {
+// and calculates as at 100 %. An unknown page is refused.
+TEST(CommandLine, InvalidScaleSettingsAreIgnoredWithAWarningAndScreenshotsNameTheirPage) {
     const struct {
-        const char* variable;
-        const char* value;
+        const char *variable, *value, *page;
         bool warned;
+        int exitCode;
     } cases[] = {
-        {"QT_SCALE_FACTOR", "-2", true},
-        {"QT_SCALE_FACTOR", "0", true},
-        {"QT_SCALE_FACTOR", "abc", true},
-        {"QT_SCREEN_SCALE_FACTORS", "2;-1", true},
-        {"QT_SCREEN_SCALE_FACTORS", "X-1=2;Y-2=1.5", false},
+        {"QT_SCALE_FACTOR", "-2", "calculated", true, 0},
+        {"QT_SCALE_FACTOR", "0", "calculated", true, 0},
+        {"QT_SCALE_FACTOR", "abc", "calculated", true, 0},
+        {"QT_SCREEN_SCALE_FACTORS", "2;-1", "calculated", true, 0},
+        {"QT_SCREEN_SCALE_FACTORS", "X-1=2;Y-2=1.5", "balance", false, 0},
+        {"QT_SCALE_FACTOR", "1", "nosuch", false, 2},
     };
     TempFolder folder;
     for (const auto& c : cases) {
@@ -36,12 +37,13 @@ TEST(CommandLine, InvalidScaleSettingsAreIgnoredWithAWarning) {
         env.insert("XDG_CONFIG_HOME", QString::fromStdString(folder.path().string()));
         env.insert(c.variable, c.value);
         program.setProcessEnvironment(env);
-        program.start(WINSTABIX_WINDOW, {"--screenshot", QString::fromStdString(picture.string()),
-                                         "calculated", QString(WINSTABIX_EXAMPLES) + "/canard.da4"});
+        program.start(WINSTABIX_WINDOW, {"--screenshot", QString::fromStdString(picture.string()), c.page,
+                                         QString(WINSTABIX_EXAMPLES) + "/canard.da4"});
         ASSERT_TRUE(program.waitForFinished(20000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(program.exitCode(), 0);
-        EXPECT_TRUE(std::filesystem::file_size(picture) > 0);
+        EXPECT_EQ(program.exitCode(), c.exitCode);
+        EXPECT_EQ(std::filesystem::exists(picture) && std::filesystem::file_size(picture) > 0,
+                  c.exitCode == 0);
         const std::string warning = std::string("winstabix: ") + c.variable + "=" + c.value +
                                     " ignored: a scale factor is a number above 0\n";
         EXPECT_EQ(program.readAllStandardError().toStdString().find(warning) != std::string::npos, c.warned);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <filesystem>
@@ -104,6 +106,7 @@ TEST(UserFolders, XdgRulesWithoutEverMakingAHome) {
             EXPECT_EQ(st.st_mode & 0777, 0700u);
         }
     }
+    EXPECT_EQ(systemEnvironment().accountHome(), std::string(::getpwuid(::getuid())->pw_dir));
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 
+#include "ui/design_scale.h"
 #include "ui/image_widget.h"
 #include "views/stability_view.h"
 #include "window_test_support.h"
@@ -56,24 +58,33 @@ TEST_F(SmallestWindow, HoldsEveryControlAndEveryResultRowAfterACalculation) {
     }
 }
 
+// A picture is drawn anew when, and only when, its density is not the screen's.
 TEST_F(SmallestWindow, PicturesOfAnotherDensityAreDrawnAnewAtTheScreens) {
     form->show();
     QApplication::processEvents();
-    // Bitmaps as another screen left them: a stand-in until the window redraws.
+    auto* top = get<ImageWidget>("Image2");
+    QSignalSpy changed(top, &ImageWidget::devicePixelRatioChanged);
+    top->image().fill(Qt::white);
+    top->repaint();
+    emit top->devicePixelRatioChanged();
+    QApplication::processEvents();
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(top->image().pixelColor(0, 0), QColor(Qt::white));
     for (const char* name : {"Image2", "Image_W"}) {
-        auto* view = get<ImageWidget>(name);
-        view->image().setDevicePixelRatio(2);
-        view->image().fill(Qt::white);
+        get<ImageWidget>(name)->image().setDevicePixelRatio(2);
+        get<ImageWidget>(name)->image().fill(Qt::white);
     }
-    get<ImageWidget>("Image2")->repaint();
+    top->repaint();
     QApplication::processEvents();
     for (const char* name : {"Image2", "Image_W"}) {
         const QImage& picture = get<ImageWidget>(name)->image();
         EXPECT_EQ(picture.devicePixelRatio(), get<ImageWidget>(name)->devicePixelRatioF()) << name;
         EXPECT_EQ(picture.size(), get<ImageWidget>(name)->size()) << name;
     }
-    EXPECT_EQ(get<ImageWidget>("Image2")->image().pixelColor(0, 0), QColor(128, 128, 128));
+    EXPECT_EQ(top->image().pixelColor(0, 0), QColor(128, 128, 128));
     EXPECT_EQ(get<ImageWidget>("Image_W")->image().pixelColor(0, 0), QColor(192, 192, 192));
+    // The position sketch's z arrow ends below the chord line, in the profile's colour.
+    EXPECT_EQ(get<ImageWidget>("Image5")->image().pixelColor(design(170), design(56)), QColor(0, 0, 255));
 }
 
 }  // namespace

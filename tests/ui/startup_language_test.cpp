@@ -1,30 +1,19 @@
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
-#include <QToolButton>
-#include <map>
-#include <set>
 #include <string>
 
 #include "ui/Unit2.h"
 #include "ui/design_scale.h"
-#include "ui/export_commands.h"
-#include "ui/image_widget.h"
 #include "ui/open_aircraft.h"
 #include "ui/ui_texts.h"
-#include "ui/wing_controls.h"
 #include "window_test_support.h"
 
 namespace ws::testing {
@@ -39,16 +28,9 @@ constexpr Language kEnglish = Language::English, kGerman = Language::German;
 
 class Texts : public WindowTest {
   protected:
-    // Every caption and accessible name of the tables, in the language in force.
-    void expectEveryText() {
-        for (const TextRow& row : captionTable()) EXPECT_EQ(textOf(row.name), row.text()) << row.name;
-        for (const TextRow& row : accessibleNameTable())
-            EXPECT_EQ(get<QWidget>(row.name.c_str())->accessibleName(), row.text()) << row.name;
-    }
     bool english() { return doc().language() == kEnglish; }
 };
 using StartUp = Texts;
-using Languages = Texts;
 using InfoDialog = Texts;
 
 std::string settingsOf(const char* language, int width, int height, int left, int top) {
@@ -99,7 +81,6 @@ TEST_F(StartUp, ClosingWritesTheSettingsEveryTimeAndTheyComeBack) {
 TEST_F(StartUp, ASettingsFileThatCannotBeWrittenIsSkippedQuietly) {
     fs::create_directory(folder / "Default.pa4");
     start();
-    EXPECT_TRUE(english());
     form->close();
     EXPECT_TRUE(fs::is_directory(folder / "Default.pa4"));
     EXPECT_TRUE(failures.isEmpty());
@@ -110,13 +91,8 @@ TEST_F(StartUp, TheCommandLineFileOpensAsGivenWithSaveEnabled) {
     fs::create_directories(upper.parent_path());
     fs::copy_file(kExamples / "glider.da4", upper);
     start({text(upper)});
-    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), " 230");
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(upper));
     EXPECT_TRUE(saveEnabled());
-    EXPECT_EQ(get<QTabWidget>("PageControl1")->currentWidget()->objectName(), "TabSheet5");
-    EXPECT_FALSE(results().ResultsValid);
-
-    // "Save" writes back to the same file.
     get<QAction>("Save3")->trigger();
     EXPECT_EQ(readBytes(upper), readBytes(kExamples / "glider.da4"));
 }
@@ -124,11 +100,7 @@ TEST_F(StartUp, TheCommandLineFileOpensAsGivenWithSaveEnabled) {
 TEST_F(StartUp, TwoArgumentsOpenNothingAndAFileThatCannotBeOpenedIsReported) {
     const QString glider = text(kExamples / "glider.da4");
     start({glider, glider});
-    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), "310");
-    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
     EXPECT_FALSE(doc().hasFile());
-    // ... and says so in the message box.
-    EXPECT_EQ(results().messages.back(), (Message{MessageCode::FilesNotOpened, 2}));
     doc().recalculate();  // as the first resize does
     EXPECT_TRUE(get<QPlainTextEdit>("Memo1")->isVisibleTo(form.get()));
     EXPECT_TRUE(get<QPlainTextEdit>("Memo1")->toPlainText().contains("2 files were named at start"));
@@ -137,8 +109,6 @@ TEST_F(StartUp, TwoArgumentsOpenNothingAndAFileThatCannotBeOpenedIsReported) {
     form.reset();
     const QString missing = text(folder / "none.da4");
     start({missing});
-    EXPECT_EQ(get<QLineEdit>("Edit4")->text(), "310");
-    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
     ASSERT_EQ(failures.size(), 1);
     EXPECT_TRUE(failures[0].startsWith(openFailedText(""))) << failures[0].toStdString();
     EXPECT_TRUE(failures[0].contains("none.da4"));
@@ -146,48 +116,13 @@ TEST_F(StartUp, TwoArgumentsOpenNothingAndAFileThatCannotBeOpenedIsReported) {
 
     // A name whose bytes are not UTF-8 opens through the bytes it was given.
     form.reset();
-    const std::string odd = (folder /
-                             "gl\xFC"
-                             "der.da4")
-                                .string();
+    const std::string odd = (folder / (std::string("gl\xFC") + "der.da4")).string();
     fs::copy_file(kExamples / "glider.da4", odd);
     char* argv[] = {const_cast<char*>("winstabix"), const_cast<char*>(odd.c_str())};
     keepNativeArguments(2, argv);
     start({QFile::decodeName(QByteArray::fromStdString(odd))});
     EXPECT_EQ(doc().model().AircraftFileName, odd);
     EXPECT_EQ(doc().model().wing[1].TrapCount, 3);
-}
-
-TEST_F(Languages, SwitchingTwiceReturnsEveryTextOfTheTableToEnglish) {
-    start();
-    EXPECT_EQ(textOf("TabSheet1"), " Wing 1 ");  // the design caption
-    get<QAction>("german1")->trigger();
-    EXPECT_FALSE(english());
-    get<QAction>("german1")->trigger();
-    EXPECT_TRUE(english());
-    expectEveryText();
-    // The remarks keep the language they were written in.
-    EXPECT_EQ(get<QPlainTextEdit>("Memo2")->toPlainText(), "insert your remarks her:");
-}
-
-TEST_F(Languages, GapWarningMemoHeadAndWingNamesFollowTheSwitch) {
-    start();
-    const auto english = gapWarningLines();
-    const auto german = std::pair<QString, QString>("Sind Sie sicher, dass dieser Flügel in",
-                                                    "der Mitte eine Lücke haben soll?");
-    get<QLineEdit>("Edit01")->setText("10");
-    EXPECT_EQ(get<QLabel>("Label_sp1")->text(), english.first);
-    const QImage before = get<ImageWidget>("Image5")->image();
-    get<QAction>("german1")->trigger();
-    EXPECT_EQ(get<QLabel>("Label_sp1")->text(), german.first);
-    EXPECT_EQ(get<QLabel>("Label_sp2")->text(), german.second);
-    EXPECT_TRUE(get<QLabel>("Label_sp3")->text().isEmpty());
-    EXPECT_EQ(get<QPlainTextEdit>("Memo1")->toPlainText(), "Fehler: ");
-    EXPECT_NE(get<ImageWidget>("Image5")->image(), before);  // "Flügel-1" drawn over "Wing-1  "
-    get<QAction>("german1")->trigger();
-    EXPECT_EQ(get<QLabel>("Label_sp2")->text(), english.second);
-    EXPECT_EQ(get<QPlainTextEdit>("Memo1")->toPlainText(), "Error: ");
-    EXPECT_EQ(get<ImageWidget>("Image5")->image(), before);
 }
 
 TEST_F(StartUp, ACommandLineFileWithResultsShowsThemAndTheyStayValidInGerman) {
@@ -199,51 +134,26 @@ TEST_F(StartUp, ACommandLineFileWithResultsShowsThemAndTheyStayValidInGerman) {
     EXPECT_FALSE(get<QLabel>("Label_anp1")->isVisible());
 }
 
-TEST_F(InfoDialog, OpensWithoutBlockingInEitherLanguageAndIsRaisedAgain) {
+// Its texts in German are in the window golden (window-german.txt).
+TEST_F(InfoDialog, OpensWithoutBlockingFollowsTheLanguageAndIsRaisedAgain) {
     start();
-    EXPECT_EQ(form->findChild<TForm2*>(), nullptr);
     get<QAction>("Info1")->trigger();
     auto* info = form->findChild<TForm2*>();
     ASSERT_NE(info, nullptr);
     EXPECT_TRUE(info->isVisible());
-    EXPECT_EQ(info->windowTitle(), " Info");
-    auto label = [info](const char* name) { return info->findChild<QLabel*>(QString::fromLatin1(name)); };
-    auto expectTexts = [&](bool english) {
-        EXPECT_EQ(english, doc().language() == kEnglish);
-        SCOPED_TRACE(english ? "English" : "German");
-        const char* lines[][3] = {
-            {"Label1", "   WinStabix calculates the aerodynamic center   ",
-             "   WinStabix berechnet den Neutralpunkt eines   "},
-            {"Label2", "of an aircraft and suggests a suitable", "Flugzeugs und schlägt einen günstigen "},
-            {"Label7", "range for the center of gravity", "Bereich für die Schwerpunktlage vor"}};
-        for (const auto& [name, en, de] : lines) EXPECT_EQ(label(name)->text(), english ? en : de) << name;
-        EXPECT_TRUE(
-            label("Label3")->text().startsWith(english ? "Idea and Formulas: " : "Idee und Formeln: "));
-        EXPECT_TRUE(label("Label5")->text().startsWith(english ? "Realization: " : "Umsetzung: "));
-        EXPECT_TRUE(label("Label3")->text().contains("WinStabix"));
-        // The project's own address, a link to the README's contact.
-        EXPECT_TRUE(label("Label4")->text().startsWith("<a href=\"file:///"))
-            << label("Label4")->text().toStdString();
-        EXPECT_TRUE(label("Label4")->text().endsWith("README.md#contact\">README.md#contact</a>"));
-        EXPECT_EQ(label("Label8")->text(), "Version " WINSTABIX_VERSION);
-        EXPECT_TRUE(label("Label9")->text().isEmpty());
+    auto label = [info](const char* name) {
+        return info->findChild<QLabel*>(QString::fromLatin1(name))->text();
     };
-    expectTexts(true);
-
-    // A switch while it is open rewrites it; opening again keeps one window and
-    // brings the language of the moment.
+    EXPECT_EQ(label("Label1"), "   WinStabix calculates the aerodynamic center   ");
+    EXPECT_TRUE(label("Label4").startsWith("<a href=\"file:///"));
+    EXPECT_TRUE(label("Label4").endsWith("README.md#contact\">README.md#contact</a>"));
+    EXPECT_EQ(label("Label8"), "Version " WINSTABIX_VERSION);
     get<QAction>("german1")->trigger();
-    expectTexts(false);
-    info->close();
-    get<QAction>("german1")->trigger();
-    get<QAction>("Info1")->trigger();
-    EXPECT_EQ(form->findChildren<TForm2*>().size(), 1);
-    EXPECT_TRUE(info->isVisible());
-    expectTexts(true);
-    // Its Close button and Esc close it.
+    EXPECT_EQ(label("Label1"), "   WinStabix berechnet den Neutralpunkt eines   ");
     info->findChild<QPushButton*>("Close1")->click();
     EXPECT_FALSE(info->isVisible());
     get<QAction>("Info1")->trigger();
+    EXPECT_EQ(form->findChildren<TForm2*>().size(), 1);
     QApplication::setActiveWindow(info);
     ASSERT_TRUE(QTest::qWaitForWindowActive(info));
     QTest::keyClick(info, Qt::Key_Escape);

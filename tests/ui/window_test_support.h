@@ -1,7 +1,5 @@
-// A main window per test, in a fresh working directory and with a fresh
-// configuration folder below it (XDG_CONFIG_HOME), so that its settings file
-// never meets another test's or the user's; its file dialogs, questions and
-// messages answered and kept by the test.
+// A main window per test, in a fresh working folder with fresh configuration
+// and state folders below it; its file dialogs and questions answered by the test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -44,12 +42,10 @@ class WindowTest : public ::testing::Test {
         qputenv("XDG_CONFIG_HOME", (folder.path() / "config").c_str());
         previousState_ = qgetenv("XDG_STATE_HOME");
         qputenv("XDG_STATE_HOME", (folder.path() / "state").c_str());
-        // No recent files from an earlier test.
         for (const QString& path : RecentFiles().paths()) RecentFiles().remove(path);
     }
     void TearDown() override {
         form.reset();
-        // The next window is made in English, as at a program's start.
         useLanguage(Language::English);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         std::filesystem::current_path(previous_);
@@ -57,7 +53,6 @@ class WindowTest : public ::testing::Test {
         qputenv("XDG_STATE_HOME", previousState_);
     }
 
-    // Where the window keeps its settings when the working folder has none.
     std::filesystem::path configSettingsFile() const {
         return folder.path() / "config" / QCoreApplication::applicationName().toStdString() / "Default.pa4";
     }
@@ -65,32 +60,16 @@ class WindowTest : public ::testing::Test {
     // `arguments`: the command line after the program's name.
     void start(const QStringList& arguments = {}) {
         FileDialogs d;
-        d.open = [this](QWidget*, const QString& folder) {
-            ++openAsked;
-            openFolder = folder;
-            return openAnswer;
+        d.open = [this](QWidget*, const QString& from) { return ++openAsked, openFolder = from, openAnswer; };
+        d.save = [this](QWidget*, const QString& name) {
+            return ++saveAsked, saveSuggested = name, saveAnswer;
         };
-        d.save = [this](QWidget*, const QString& suggested) {
-            ++saveAsked;
-            saveSuggested = suggested;
-            return saveAnswer;
-        };
-        d.askSave = [this](QWidget*) {
-            ++changesAsked;
-            return changesAnswer;
-        };
-        d.askOverwrite = [this](QWidget*, const QString&) {
-            ++overwriteAsked;
-            return overwriteAnswer;
-        };
+        d.askSave = [this](QWidget*) { return ++changesAsked, changesAnswer; };
+        d.askOverwrite = [this](QWidget*, const QString&) { return ++overwriteAsked, overwriteAnswer; };
         d.askRestore = [this](QWidget*, const QString& name, const QString&) {
-            restoreOffers << name;
-            return restoreAnswer;
+            return restoreOffers << name, restoreAnswer;
         };
-        d.askReload = [this](QWidget*, const QString&) {
-            ++reloadAsked;
-            return reloadAnswer;
-        };
+        d.askReload = [this](QWidget*, const QString&) { return ++reloadAsked, reloadAnswer; };
         d.warn = [this](QWidget*, const QString& text) { failures << text; };
         form = std::make_unique<TForm1>(nullptr, arguments, d);
     }
@@ -111,7 +90,9 @@ class WindowTest : public ::testing::Test {
 
     // What a control shows: a tab page its tab's caption, a menu its title.
     QString textOf(const std::string& name) {
-        auto* control = form->findChild<QObject*>(QString::fromStdString(name));
+        return textOf(form->findChild<QObject*>(QString::fromStdString(name)));
+    }
+    QString textOf(QObject* control) {
         if (!control) return QStringLiteral("<missing>");
         auto* tabs = form->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
         if (const int tab = tabs->indexOf(qobject_cast<QWidget*>(control)); tab >= 0)
