@@ -129,6 +129,19 @@ TEST(GoldenDrawing, LatticeOnlyWhileItBelongsToTheAircraft) {
     EXPECT_GT(skipped, whole - 20);
 }
 
+// The higher wing's strips cover the lower one's: two wings with wing 1 on
+// top, and three wings.
+TEST(GoldenDrawing, LatticeDrawnFromTheLowestWingUp) {
+    std::string record;
+    for (const auto& [m, lift] : {std::pair{startupAircraft(), 500.0}, std::pair{threeWings(), 0.0}}) {
+        LatticeDrawing lattice = latticeDrawing(runCalculation(m).lattice);
+        lattice.wing[1].height += lift;
+        record += DrawingRecord::of(
+            {694, 369}, [&](Canvas& c) { DrawGrid(c, lattice, fitTopView(aircraftDrawing(m), 694, 369)); });
+    }
+    expectGolden("lattice-orders.txt", record);
+}
+
 TEST(GoldenDrawing, StabilityViewOfTheCalculatedStartupAircraft) {
     const CalcResult result = runCalculation(startupAircraft());
     ASSERT_TRUE(result.done());
