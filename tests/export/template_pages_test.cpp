@@ -137,6 +137,9 @@ TEST(TemplatePages, Refusals) {
             EXPECT_EQ(error.reason, c.reason);
         }
     }
+    // The smallest page allowed is made.
+    EXPECT_TRUE(std::holds_alternative<TemplateLayout>(
+        templatePages({glider3m(), std::nullopt, kWords}, {1, true, kTemplateMinPage, kTemplateMinPage})));
 }
 
 }  // namespace
