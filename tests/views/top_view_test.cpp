@@ -38,6 +38,13 @@ TEST(TopView, FitPutsTheZeroRowAtOneSeventhUnlessAWingIsAhead) {
     EXPECT_DOUBLE_EQ(canard.TopViewScale, s);
     EXPECT_EQ(canard.TopViewOriginY, roundInt(369 / 7.0 + 90 * s));
     EXPECT_EQ(canard.TopViewOriginY, 83);
+    // The outer tip of two trapeziums 50 mm ahead of x = 0 moves the row down.
+    AircraftModel swept = startupWith(1);
+    WingEntry e = defaultWingEntry(1);
+    e.offset[3] = -50;
+    swept.wing[1] = paramsFromEntry(e, 2);
+    const TopViewTransform forward = fitTopView(aircraftDrawing(swept), kW, kH);
+    EXPECT_EQ(forward.TopViewOriginY, roundInt(369 / 7.0 + 50 * forward.TopViewScale));
 }
 
 TEST(TopView, ZoomBarRedrawKeepsScaleAndOriginAndARefitDoesNot) {
