@@ -38,8 +38,9 @@ TEST(WinstabixCalcStudy, EachRowIsTheRunOfItsVariant) {
         const StudyParameter parameter = std::get<StudyParameter>(studyParameter(name, model));
         const double now = studyCurrentValue(model, parameter);
         const fs::path csvFile = folder / "study.csv";
-        const CalcRun run = testing::runCalc(quote(glider) + " --study " + name + " " + std::to_string(now * 0.6) + " " +
-                                 std::to_string(now * 1.4) + " 3 --csv " + quote(csvFile.string()));
+        const CalcRun run =
+            testing::runCalc(quote(glider) + " --study " + name + " " + std::to_string(now * 0.6) + " " +
+                             std::to_string(now * 1.4) + " 3 --csv " + quote(csvFile.string()));
         ASSERT_EQ(run.status, 0) << name << run.err;
         EXPECT_EQ(run.out, "");
         std::stringstream csv(testing::readBytes(csvFile));
@@ -54,7 +55,8 @@ TEST(WinstabixCalcStudy, EachRowIsTheRunOfItsVariant) {
             const fs::path variant = folder / "variant.da4";
             testing::writeBytes(variant,
                                 aircraftFileBytes(studyVariant(model, parameter, std::stod(c[0])).model, {}));
-            const auto json = nlohmann::json::parse(testing::runCalc(quote(variant.string()) + " --json").out);
+            const auto json =
+                nlohmann::json::parse(testing::runCalc(quote(variant.string()) + " --json").out);
             const std::array<const char*, 4> keys = {"anp_aircraft", "cg_front", "cg_rear", "ref_chord"};
             for (std::size_t k = 0; k < keys.size(); ++k)
                 EXPECT_EQ(std::stod(c[k + 1]), json[keys[k]].get<double>()) << name << " " << keys[k];
