@@ -101,11 +101,15 @@ bool readLine(std::string_view line, int number, BalanceData& b, std::vector<Bal
     return false;
 }
 
-// Whether a line of `text` reads as the block's start, without copying it.
+// Whether a line of `text` will read as the block's start once written: the
+// writer drops every '\r', so "\r--- WinStabix ..." becomes one.
 bool hasStartLine(std::string_view text) {
+    std::string line;
     for (std::size_t start = 0; start <= text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
-        if (withoutTrailingBlanks(text.substr(start, end - start)) == kBalanceStartLine) return true;
+        line.assign(text.substr(start, end - start));
+        std::erase(line, '\r');
+        if (withoutTrailingBlanks(line) == kBalanceStartLine) return true;
         start = end + 1;
     }
     return false;
