@@ -26,6 +26,8 @@ TEST(SettingsFile, ReadLineByLine) {
         {"e\n2999\n1999\n999\n0\n", {E, 2999, 1999, 999, 0}},
         {"e\n0\n-1\n 12\nabc\n", {E, none, none, 12, 0}},
         {"d\r\n800\r\n", {D, 800, none, none, none}},
+        {"d\n800\n600\n", {D, 800, 600, none, none}},
+        {"d\n800\n600\n12\n", {D, 800, 600, 12, none}},
         {"", {E, none, none, none, none}},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(fields(parseSettings(text)), expected) << text;

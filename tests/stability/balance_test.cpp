@@ -115,6 +115,16 @@ TEST(Balance, EdgesOfTheFigures) {
     m.wing[1].WingPosX = 100;
     m.wing[2].WingPosX = 50;
     EXPECT_EQ(frontmostWingPoint(m), 50);
+    // Rows removed and moved take the movable item with them.
+    const auto rows = [](const BalanceData& b) {
+        std::string s;
+        for (const MassItemText& i : b.items) s += i.name + ",";
+        return s + std::to_string(b.movable);
+    };
+    EXPECT_EQ(rows(withItemRemoved(example(), 2)), "Motor,Airframe,0");
+    EXPECT_EQ(rows(withItemRemoved(example(), 1)), "Battery,Airframe,1");
+    EXPECT_EQ(rows(withItemMoved(example(), 2, 1)), "Motor,Airframe,Battery,3");
+    EXPECT_EQ(rows(withItemMoved(example(), 1, 1)), "Battery,Motor,Airframe,1");
     const BalanceData both = withSupportText(withSupportText({}, 1, false, "-5"), 2, true, "250\n");
     EXPECT_EQ(both.supports[0].x, "-5");
     EXPECT_EQ(both.supports[1].reading, "250 ");  // one line
