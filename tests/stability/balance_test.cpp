@@ -136,15 +136,7 @@ TEST(BalanceBlock, RoundTripAndDamagedBlocks) {
     d.method = BalanceMethod::Weighing;
     d.supports = {SupportText{"-50", "420"}, SupportText{"250", "180"}};
     d.ballastAt = "-150";
-    std::string remarks = "my remarks";
-    for (const std::string& line : balanceBlockLines(d, remarks)) remarks += "\n" + line;
-    const RemarksAndBalance back = splitBalanceBlock(remarks, 59);
-    EXPECT_EQ(back.remarks, "my remarks");
-    EXPECT_EQ(back.balance, d);
-    EXPECT_TRUE(back.notes.empty());
-    EXPECT_TRUE(balanceBlockLines(BalanceData{}, "my remarks").empty());
-
-    // Through a whole file: the remarks come back as typed, the balance with them.
+    // The remarks come back as typed, the balance with them.
     AircraftModel model = startupAircraft();
     model.remarks = "my remarks";
     model.balance = d;
