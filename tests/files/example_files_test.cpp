@@ -32,12 +32,8 @@ TEST(ExampleFiles, EveryFileWritesBackToTheSameBytes) {
             applyAircraftFile(std::get<AircraftFileContent>(parseAircraftFile(bytes)), startupAircraft());
         const auto results = loaded.ResultsValid ? std::optional(loaded.results) : std::nullopt;
         EXPECT_EQ(aircraftFileBytes(loaded.model, results), bytes) << file;
+        EXPECT_TRUE(file.filename() != "startup.da4" || bytes == aircraftFileBytes(startupAircraft(), {}));
     }
-}
-
-TEST(ExampleFiles, StartupFileIsTheStartupAircraft) {
-    EXPECT_EQ(testing::readBytes(fs::path(WINSTABIX_EXAMPLES) / "startup.da4"),
-              aircraftFileBytes(startupAircraft(), std::nullopt));
 }
 
 }  // namespace

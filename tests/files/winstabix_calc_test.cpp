@@ -49,30 +49,22 @@ TEST(WinstabixCalc, AFifoExitsWithTwo) {
     EXPECT_FALSE(fs::exists(folder / "out.da4"));
 }
 
-// Outputs that would lose what is there are refused before anything is
-// written; output that does not arrive fails.
+// Outputs onto what standard output appends to are refused before anything
+// is written (more refusals: the golden); onto the file read, it is written.
 TEST(WinstabixCalc, OutputsGoWhereAskedOrNowhere) {
     testing::TempFolder folder;
-    const fs::path log = folder / "results.log", copy = folder / "copy.da4", twice = folder / "twice.da4";
+    const fs::path log = folder / "results.log", copy = folder / "copy.da4";
     const std::string glider = testing::readBytes(fs::path(WINSTABIX_EXAMPLES) / "glider.da4");
     const auto q = [&folder](const char* name) { return quote((folder / name).string()); };
-    const auto named = [&folder](const char* name) { return "\"" + (folder / name).string() + "\""; };
-    const std::string full = "cannot write to standard output: No space left on device";
     const struct {
         std::string args;
         int status;
-        std::string err;  // what stderr says, after "winstabix-calc: "
+        std::string err;
     } cases[] = {
         {q("copy.da4") + " --save /dev/stdout >> " + q("results.log"), 2,
-         "cannot save \"/dev/stdout\": not a file but a link to an open descriptor"},
-        {"--help > /dev/full", 2, full},
-        {q("copy.da4") + " --json > /dev/full", 2, full},
-        {q("copy.da4") + " --save " + q("twice.da4") + " --svg " + q("twice.da4"), 2,
-         "--save and --svg name the same file " + named("twice.da4") + "; each output needs its own"},
-        {q("copy.da4") + " --dxf " + q("copy.da4"), 2,
-         "--dxf names the aircraft file " + named("copy.da4") + " that is read"},
+         "winstabix-calc: cannot save \"/dev/stdout\": not a file but a link to an open descriptor\n"},
         {q("copy.da4") + " --svg " + q("results.log") + " >> " + q("results.log"), 2,
-         "--svg names the file " + named("results.log") + " that standard output goes to"},
+         "winstabix-calc: --svg names the file \"" + log.string() + "\" that standard output goes to\n"},
         {q("copy.da4") + " --save " + q("copy.da4"), 0, ""},
         {q("copy.da4") + " --svg " + q("x.svg") + " --avl - > /dev/null", 0, ""},
     };
@@ -82,9 +74,8 @@ TEST(WinstabixCalc, OutputsGoWhereAskedOrNowhere) {
         testing::writeBytes(copy, glider);
         const CalcRun run = runCalc(c.args);
         EXPECT_EQ(run.status, c.status);
-        EXPECT_EQ(run.err, c.err.empty() ? "" : "winstabix-calc: " + c.err + "\n");
+        EXPECT_EQ(run.err, c.err);
         EXPECT_EQ(testing::readBytes(log), "old log\n");
-        EXPECT_FALSE(fs::exists(twice));
         EXPECT_TRUE(testing::readBytes(copy).starts_with(glider.substr(0, glider.find(" \r\n"))));
     }
     // "-" is standard output, which then carries the aircraft file alone.
