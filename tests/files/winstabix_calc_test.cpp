@@ -93,11 +93,7 @@ TEST(WinstabixCalc, OwnStoredResultsGiveNoNotice) {
                       fine = quote((folder / "fine.da4").string()),
                       odd = quote((folder / "odd.da4").string());
     ASSERT_EQ(runCalc(example("glider.da4") + " --save " + saved).status, 0);
-    const CalcRun finest = runCalc(example("glider.da4") + " --panels 3000 --save " + fine);
-    EXPECT_NE(finest.out.find(
-                  " panels for the largest wing instead of 3000, the finest lattice within 3000 unknowns\n"),
-              std::string::npos)
-        << finest.out;
+    ASSERT_EQ(runCalc(example("glider.da4") + " --panels 3000 --save " + fine).status, 0);
     // An aircraft whose lattices differ by 20 % of the chord, saved on the finest.
     ASSERT_EQ(
         runCalc(quote(std::string(WINSTABIX_TEST_DATA) + "/damaged/results-odd-aircraft-100-panels.da4") +
