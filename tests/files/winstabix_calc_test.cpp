@@ -83,6 +83,10 @@ TEST(WinstabixCalc, OutputsGoWhereAskedOrNowhere) {
     EXPECT_EQ(toStandardOutput.status, 0);
     runCalc(q("copy.da4") + " --save " + q("saved.da4"));
     EXPECT_EQ(toStandardOutput.out, testing::readBytes(folder / "saved.da4"));
+    // A study with --csv goes to its file alone.
+    const std::string study = q("copy.da4") + " --study w2.scale 60 140 3";
+    EXPECT_EQ(runCalc(study + " --csv " + q("study.csv")).out, "");
+    EXPECT_EQ(testing::readBytes(folder / "study.csv"), runCalc(study).out);
 }
 
 // Results the program saved itself are its own: no notice, whatever lattice
