@@ -1,17 +1,20 @@
 // The window's controls as a user meets them: every named control's place,
-// state, text and colours, and every action's, compared with
+// state, text, colours and picture, and every action's, compared with
 // tests/data/golden/ (tests/golden.h regenerates them).
-#include <QAction>
 #include <QApplication>
-#include <QLineEdit>
+#include <QCryptographicHash>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTableWidget>
-#include <QToolButton>
+#include <QUndoStack>
+#include <fstream>
 
 #include "golden.h"
 #include "model/number_format.h"
+#include "texts/catalogue.h"
+#include "ui/image_widget.h"
+#include "ui/remarks_page.h"
+#include "ui/wing_controls.h"
 #include "window_test_support.h"
 
 namespace ws::testing {
@@ -19,6 +22,10 @@ namespace {
 
 class GoldenWindow : public MainWindowTest {
   protected:
+    void TearDown() override {
+        useUnits(Units::Millimetre);
+        MainWindowTest::TearDown();
+    }
     std::string controls() {
         form->show();
         QApplication::processEvents();
@@ -28,42 +35,66 @@ class GoldenWindow : public MainWindowTest {
             const QColor c = w->palette().color(role);
             return c == QApplication::palette(w).color(role) ? std::string() : what + c.name().toStdString();
         };
+        const auto quoted = [](const char* what, const QString& s) {
+            return s.isEmpty() ? std::string() : what + s.toStdString() + "]";
+        };
         for (QWidget* w : form->findChildren<QWidget*>()) {
             const QString name = w->objectName();
             if (name.isEmpty() || name.startsWith("qt_")) continue;
             const QRect g = w->geometry();
-            out +=
-                name.toStdString() + " " + w->metaObject()->className() + " " + std::to_string(g.x()) + "," +
-                std::to_string(g.y()) + " " + std::to_string(g.width()) + "x" + std::to_string(g.height()) +
-                (w->isHidden() ? " hidden" : "") + (w->isEnabled() ? "" : " disabled") + " [" +
-                textOf(w).toStdString() + "]" + colour(" text ", w, QPalette::WindowText) +
-                colour(" base ", w, QPalette::Base) +
-                (w->accessibleName().isEmpty() ? "" : " name [" + w->accessibleName().toStdString() + "]") +
-                (w->toolTip().isEmpty() ? "" : " hint [" + w->toolTip().toStdString() + "]");
+            out += name.toStdString() + " " + w->metaObject()->className() + " " + std::to_string(g.x()) +
+                   "," + std::to_string(g.y()) + " " + std::to_string(g.width()) + "x" +
+                   std::to_string(g.height()) + (w->isHidden() ? " hidden" : "") +
+                   (w->isEnabled() ? "" : " disabled") + " [" + textOf(w).toStdString() + "]" +
+                   colour(" text ", w, QPalette::WindowText) + colour(" base ", w, QPalette::Base) +
+                   quoted(" name [", w->accessibleName()) + quoted(" hint [", w->toolTip());
             if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isChecked())
                 out += " checked";
+            if (auto* edit = qobject_cast<QLineEdit*>(w))
+                out += quoted(" placeholder [", edit->placeholderText()) +
+                       (edit->isReadOnly() ? " read-only" : "");
+            if (auto* memo = qobject_cast<QPlainTextEdit*>(w); memo && memo->isReadOnly())
+                out += " read-only";
+            if (auto* image = qobject_cast<ImageWidget*>(w))
+                out += " picture " + QCryptographicHash::hash(QByteArrayView(image->image().constBits(),
+                                                                             image->image().sizeInBytes()),
+                                                              QCryptographicHash::Md5)
+                                         .toHex()
+                                         .left(12)
+                                         .toStdString();
             if (auto* tabs = qobject_cast<QTabWidget*>(w))
                 for (int i = 0; i < tabs->count(); ++i) out += tabs->isTabVisible(i) ? " +" : " -";
-            if (auto* table = qobject_cast<QTableWidget*>(w))
+            if (auto* table = qobject_cast<QTableWidget*>(w)) {
+                out += " @" + std::to_string(table->currentRow());
+                for (int c = 0; c < table->columnCount(); ++c)
+                    out += " {" + table->horizontalHeaderItem(c)->text().toStdString() + "}";
                 for (int r = 0; r < table->rowCount(); ++r)
                     for (int c = 0; c < table->columnCount(); ++c)
                         if (auto* item = table->item(r, c))
                             out += " |" + item->text().toStdString() +
                                    (item->checkState() == Qt::Checked ? "*" : "");
+            }
             out += "\n";
         }
         for (QAction* a : form->findChildren<QAction*>()) {
             if (a->objectName().isEmpty() || a->objectName().startsWith("qt_")) continue;
             out += "action " + a->objectName().toStdString() + (a->isEnabled() ? "" : " disabled") +
                    (a->isChecked() ? " checked" : "") + " [" + a->text().toStdString() + "] " +
-                   a->shortcut().toString().toStdString() + "\n";
+                   a->shortcut().toString().toStdString() +
+                   (a->toolTip() == a->text() ? "" : quoted(" hint [", a->toolTip())) + "\n";
         }
+        out += "undo [" + doc().undoStack()->undoText().toStdString() + "]\n";
         return QString::fromStdString(out)
             .replace(WINSTABIX_VERSION, "<version>")
             .replace(QString(WINSTABIX_EXAMPLES).chopped(9), "<source>")  // without "/examples"
             .toStdString();
     }
     void page(const char* name) { get<QTabWidget>("PageControl1")->setCurrentWidget(get<QWidget>(name)); }
+    void type(const char* name, const char* text) {
+        get<QLineEdit>(name)->setText(QString::fromUtf8(text));
+        emit get<QLineEdit>(name)->editingFinished();
+    }
+    QTableWidget* balance() { return get<QTableWidget>("BalanceTable"); }
 };
 
 TEST_F(GoldenWindow, StartUpCalculatedAndResized) {
@@ -75,7 +106,7 @@ TEST_F(GoldenWindow, StartUpCalculatedAndResized) {
 }
 
 // One wing with a gap, a chord read otherwise than typed, a manual margin out
-// of range, and a mass item in the balance after a calculation.
+// of range, and mass items added, typed and one removed after a calculation.
 TEST_F(GoldenWindow, OneWingEditedAndItsBalance) {
     get<QRadioButton>("RadioButton1")->click();
     get<QLineEdit>("Edit4")->setText("-310x5");
@@ -83,20 +114,61 @@ TEST_F(GoldenWindow, OneWingEditedAndItsBalance) {
     get<QRadioButton>("RadioButton16")->click();
     get<QLineEdit>("Edit31")->setText("12.25");
     get<QPushButton>("Button4")->click();
-    BalanceData balance;
-    const std::string target = fixed(doc().stability().CgDesired, 1);
-    balance.items = {{"Airframe", "500", target}, {"Battery", "80", target}};
-    doc().editBalance(balance, BalanceField::AddItem);
     page("TabSheet6");
-    get<QTableWidget>("BalanceTable")->setCurrentCell(0, 1);
+    const std::string target = fixed(doc().stability().CgDesired, 1);
+    for (const char* mass : {"500", "80", "20"}) {
+        get<QPushButton>("BalanceAdd")->click();
+        const int row = balance()->currentRow();
+        ASSERT_GE(row, 0);
+        balance()->item(row, 0)->setText(QStringLiteral("item ") + mass);
+        balance()->item(row, 1)->setText(mass);
+        balance()->item(row, 2)->setText(QString::fromStdString(target));
+    }
+    balance()->setCurrentCell(2, 1);
+    get<QPushButton>("BalanceRemove")->click();
     test::expectGolden("window-edited.txt", controls());
 }
 
-TEST_F(GoldenWindow, GermanWithThreeWingsFourTrapeziumsAndTheInfo) {
-    get<QAction>("german1")->trigger();
+// Inches from the menu: what is typed is read in them and every text says them.
+TEST_F(GoldenWindow, InchesAndA2mSailplane) {
+    get<QAction>("UnitIn1")->trigger();
+    get<QAction>("Calculate1")->trigger();  // the start-up aircraft's 93.7 mm
+    const Evaluation& e = doc().results().calc.evaluation;
+    EXPECT_EQ(withoutTrailingBlanks(
+                  stabilityRows(doc().stability(), e.RefArea, e.RefChord, e.AnpAircraft).neutralPoint),
+              "x_ac: 3.69in");
+    type(fieldObjectName(1, kChordField), "7.87");
+    type(fieldObjectName(1, kChordField + 1), "5,91");
+    type(fieldObjectName(1, kSpanField), "39.37");
+    type(fieldObjectName(1, kOffsetField), "1");  // 25.4 mm: used and shown as 25 mm
+    BalanceData items;
+    items.items = {{"Battery", "200", "1.5"}, {"Airframe", "600", "-20"}};
+    doc().editBalance(items, BalanceField::AddItem);
+    page("TabSheet6");
+    balance()->item(0, 2)->setText("1.5");  // stands for what is kept: left as typed
+    get<QAction>("Calculate1")->trigger();
+    test::expectGolden("window-inches.txt", controls());
+}
+
+TEST_F(GoldenWindow, UnitsAreRememberedAndAnUnknownOneIsMillimetres) {
+    get<QAction>("UnitCm1")->trigger();
+    form.reset();
+    start();
+    EXPECT_TRUE(get<QAction>("UnitCm1")->isChecked());
+    EXPECT_EQ(doc().units(), Units::Centimetre);
+    form.reset();
+    std::ofstream(configSettingsFile().parent_path() / "WinStabix.ini") << "[General]\nunits=furlongs\n";
+    start();
+    EXPECT_TRUE(get<QAction>("UnitMm1")->isChecked());
+}
+
+// The gap's warning and the drawn words follow the language too.
+TEST_F(GoldenWindow, GermanWithThreeWingsFourTrapeziumsAGapAndTheInfo) {
     get<QRadioButton>("RadioButton3")->click();
     get<QRadioButton>("RadioButton41t")->click();
     page("TabSheet1");
+    get<QLineEdit>("Edit01")->setText("20");
+    get<QAction>("german1")->trigger();
     get<QAction>("Info1")->trigger();
     test::expectGolden("window-german.txt", controls());
 }
@@ -113,6 +185,25 @@ TEST_F(GoldenWindow, GliderOpenedFromTheRemarksPage) {
     openAnswer = text(std::filesystem::path(WINSTABIX_EXAMPLES) / "glider.da4");
     get<QToolButton>("SpeedButton1")->click();
     test::expectGolden("window-glider.txt", controls());
+}
+
+// Remarks past the box are shown read-only: their first lines, each cut short.
+TEST_F(GoldenWindow, RemarksTooLongForTheBox) {
+    auto* memo = get<QPlainTextEdit>("Memo2");
+    for (const auto& [remarks, fits] : {std::pair{"\n" + QString(kMaxRemarksLine, u'x'), true},
+                                        {QString(kMaxRemarksLine + 1, u'x'), false},
+                                        {QString(kMaxRemarksLines - 1, u'\n'), true},
+                                        {QString(kMaxRemarksLines, u'\n'), false}}) {
+        doc().editRemarks(remarks);
+        EXPECT_EQ(memo->isReadOnly(), !fits) << remarks.size();
+    }
+    QString remarks = QString(kMaxRemarksLine + 1, u'x');
+    for (int k = 1; k <= 200; ++k) remarks += "\nline " + QString::number(k);
+    doc().editRemarks(remarks);
+    page("TabSheet4");
+    const std::string english = memo->toPlainText().toStdString();
+    get<QAction>("german1")->trigger();
+    test::expectGolden("window-remarks.txt", english + "\n" + controls());
 }
 
 }  // namespace
