@@ -26,27 +26,15 @@ class GoldenStudy : public MainWindowTest {
         get<QAction>("Study1")->trigger();
         return form->studyDialog();
     }
-    static bool run(StudyDialog& study) {
-        QSignalSpy finished(&study, &StudyDialog::studyFinished);
-        study.start();
-        return finished.wait(20000);
-    }
     // The dialog's controls, its plot's axes, series and legend, and each row's hover text.
     static std::string shown(StudyDialog& study) {
         QApplication::processEvents();
         std::string out = study.windowTitle().toStdString() + "\n";
         for (QWidget* w : study.findChildren<QWidget*>()) {
-            if (!qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractButton*>(w) &&
-                !qobject_cast<QAbstractSpinBox*>(w) && !qobject_cast<QProgressBar*>(w))
-                continue;
-            const QRect g = w->geometry();
-            const QString text =
-                qobject_cast<QLabel*>(w)             ? qobject_cast<QLabel*>(w)->text()
-                : qobject_cast<QAbstractButton*>(w)  ? qobject_cast<QAbstractButton*>(w)->text()
-                : qobject_cast<QAbstractSpinBox*>(w) ? qobject_cast<QAbstractSpinBox*>(w)->text()
-                                                     : qobject_cast<QProgressBar*>(w)->text();
-            out += std::to_string(g.x()) + "," + std::to_string(g.y()) +
-                   (w->isEnabled() ? " [" : " disabled [") + text.toStdString() + "]\n";
+            const QVariant text = w->property("text");  // labels, buttons, boxes and the bar
+            if (!text.isValid()) continue;
+            out += std::to_string(w->x()) + "," + std::to_string(w->y()) +
+                   (w->isEnabled() ? " [" : " disabled [") + text.toString().toStdString() + "]\n";
         }
         // Qt Charts only through its objects' properties: the window keeps the library to itself.
         const auto property = [](QObject* o, const char* name) {
@@ -82,7 +70,9 @@ TEST_F(GoldenStudy, ScaleThroughZeroDrawsTwoRunsAndAdoptsOneStep) {
     StudyDialog& study = open();
     EXPECT_TRUE(study.isVisible());
     study.setStudy({1, StudyKind::Scale, 0}, -100, 100, 5);
-    ASSERT_TRUE(run(study));
+    QSignalSpy finished(&study, &StudyDialog::studyFinished);
+    study.start();
+    ASSERT_TRUE(finished.wait(20000));
     test::expectGolden("study-dialog.txt", shown(study));
     study.adopt(3);  // 50 %
     EXPECT_EQ(form->document().text().field[1][kChordField], "155");

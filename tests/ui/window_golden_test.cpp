@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QUndoStack>
 #include <fstream>
@@ -144,6 +145,9 @@ TEST_F(GoldenWindow, InchesAndA2mSailplane) {
     BalanceData items;
     items.items = {{"Battery", "200", "1.5"}, {"Airframe", "600", "-20"}};
     doc().editBalance(items, BalanceField::AddItem);
+    type("Edit_x2", "27");
+    get<QScrollBar>("ScrollBar2")->setValue(200);
+    get<QScrollBar>("ScrollBar4")->setValue(50);
     page("TabSheet6");
     balance()->item(0, 2)->setText("1.5");  // stands for what is kept: left as typed
     get<QAction>("Calculate1")->trigger();
@@ -185,6 +189,11 @@ TEST_F(GoldenWindow, GliderOpenedFromTheRemarksPage) {
     openAnswer = text(std::filesystem::path(WINSTABIX_EXAMPLES) / "glider.da4");
     get<QToolButton>("SpeedButton1")->click();
     test::expectGolden("window-glider.txt", controls());
+    // A file's results name no wing's centre: the calculated one's mark goes.
+    get<QPushButton>("Button4")->click();
+    openAnswer = text(std::filesystem::path(WINSTABIX_TEST_DATA) / "with-results.da4");
+    get<QToolButton>("SpeedButton1")->click();
+    test::expectGolden("window-with-results.txt", controls());
 }
 
 // Remarks past the box are shown read-only: their first lines, each cut short.
