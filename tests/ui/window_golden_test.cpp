@@ -2,7 +2,7 @@
 // state, text, colours and picture, and every action's, compared with
 // tests/data/golden/ (tests/golden.h regenerates them).
 #include <QApplication>
-#include <QCryptographicHash>
+#include <QHashFunctions>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -57,12 +57,8 @@ class GoldenWindow : public MainWindowTest {
             if (auto* memo = qobject_cast<QPlainTextEdit*>(w); memo && memo->isReadOnly())
                 out += " read-only";
             if (auto* image = qobject_cast<ImageWidget*>(w))
-                out += " picture " + QCryptographicHash::hash(QByteArrayView(image->image().constBits(),
-                                                                             image->image().sizeInBytes()),
-                                                              QCryptographicHash::Md5)
-                                         .toHex()
-                                         .left(12)
-                                         .toStdString();
+                out += " picture " + std::to_string(qHash(QByteArrayView(image->image().constBits(),
+                                                                         image->image().sizeInBytes())));
             if (auto* tabs = qobject_cast<QTabWidget*>(w))
                 for (int i = 0; i < tabs->count(); ++i) out += tabs->isTabVisible(i) ? " +" : " -";
             if (auto* table = qobject_cast<QTableWidget*>(w)) {
