@@ -22,12 +22,27 @@ QStringList outside(QMainWindow* window, QWidget* page) {
     return names;
 }
 
-TEST_F(SmallestWindow, HoldsEveryControlAfterACalculation) {
+TEST_F(SmallestWindow, HoldsEveryControlAfterACalculationAndItsPicturesFollowTheScreen) {
     EXPECT_GE(form->minimumWidth(), form->minimumSizeHint().width());
     get<QRadioButton>("RadioButton3")->setChecked(true);
     for (const char* four : {"RadioButton41t", "RadioButton42t", "RadioButton43t"})
         get<QRadioButton>(four)->setChecked(true);
     form->show();
+    QApplication::processEvents();
+    // A picture of another density than the screen's is drawn anew at the screen's.
+    for (const char* name : {"Image2", "Image_W"}) {
+        get<ImageWidget>(name)->image().setDevicePixelRatio(2);
+        get<ImageWidget>(name)->image().fill(Qt::white);
+    }
+    get<ImageWidget>("Image2")->repaint();
+    QApplication::processEvents();
+    for (const char* name : {"Image2", "Image_W"}) {
+        const QImage& picture = get<ImageWidget>(name)->image();
+        EXPECT_EQ(picture.devicePixelRatio(), get<ImageWidget>(name)->devicePixelRatioF()) << name;
+        EXPECT_EQ(picture.size(), get<ImageWidget>(name)->size()) << name;
+    }
+    EXPECT_EQ(get<ImageWidget>("Image2")->image().pixelColor(0, 0), QColor(128, 128, 128));
+    EXPECT_EQ(get<ImageWidget>("Image_W")->image().pixelColor(0, 0), QColor(192, 192, 192));
     get<QPushButton>("Button4")->click();
     ASSERT_TRUE(results().ResultsValid);
     auto* tabs = get<QTabWidget>("PageControl1");
@@ -43,26 +58,6 @@ TEST_F(SmallestWindow, HoldsEveryControlAfterACalculation) {
         }
         EXPECT_FALSE(get<QPushButton>("Button6")->isHidden());
     }
-}
-
-// A picture of another density than the screen's is drawn anew at the screen's.
-TEST_F(SmallestWindow, PicturesOfAnotherDensityAreDrawnAnewAtTheScreens) {
-    form->show();
-    QApplication::processEvents();
-    auto* top = get<ImageWidget>("Image2");
-    for (const char* name : {"Image2", "Image_W"}) {
-        get<ImageWidget>(name)->image().setDevicePixelRatio(2);
-        get<ImageWidget>(name)->image().fill(Qt::white);
-    }
-    top->repaint();
-    QApplication::processEvents();
-    for (const char* name : {"Image2", "Image_W"}) {
-        const QImage& picture = get<ImageWidget>(name)->image();
-        EXPECT_EQ(picture.devicePixelRatio(), get<ImageWidget>(name)->devicePixelRatioF()) << name;
-        EXPECT_EQ(picture.size(), get<ImageWidget>(name)->size()) << name;
-    }
-    EXPECT_EQ(top->image().pixelColor(0, 0), QColor(128, 128, 128));
-    EXPECT_EQ(get<ImageWidget>("Image_W")->image().pixelColor(0, 0), QColor(192, 192, 192));
 }
 
 }  // namespace
