@@ -30,67 +30,60 @@ class GoldenWindow : public MainWindowTest {
     std::string controls() {
         form->show();
         QApplication::processEvents();
-        std::string out = "window [" + form->windowTitle().toStdString() + "]" +
-                          (form->isWindowModified() ? " modified\n" : "\n");
+        QString out =
+            "window [" + form->windowTitle() + "]" + (form->isWindowModified() ? " modified\n" : "\n");
         const auto colour = [](const char* what, QWidget* w, QPalette::ColorRole role) {
             const QColor c = w->palette().color(role);
-            return c == QApplication::palette(w).color(role) ? std::string() : what + c.name().toStdString();
+            return c == QApplication::palette(w).color(role) ? QString() : what + c.name();
         };
         const auto quoted = [](const char* what, const QString& s) {
-            return s.isEmpty() ? std::string() : what + s.toStdString() + "]";
+            return s.isEmpty() ? s : what + s + "]";
+        };
+        const auto flag = [](QObject* o, const char* name, const char* said) {
+            return o->property(name).toBool() ? said : "";
         };
         for (QWidget* w : form->findChildren<QWidget*>()) {
-            const QString name = w->objectName();
-            if (name.isEmpty() || name.startsWith("qt_")) continue;
+            if (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) continue;
             const QRect g = w->geometry();
-            out += name.toStdString() + " " + w->metaObject()->className() + " " + std::to_string(g.x()) +
-                   "," + std::to_string(g.y()) + " " + std::to_string(g.width()) + "x" +
-                   std::to_string(g.height()) + (w->isHidden() ? " hidden" : "") +
-                   (w->isEnabled() ? "" : " disabled") + " [" + textOf(w).toStdString() + "]" +
-                   colour(" text ", w, QPalette::WindowText) + colour(" base ", w, QPalette::Base) +
-                   quoted(" name [", w->accessibleName()) + quoted(" hint [", w->toolTip());
-            if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isChecked())
-                out += " checked";
-            if (auto* edit = qobject_cast<QLineEdit*>(w))
-                out += quoted(" placeholder [", edit->placeholderText()) +
-                       (edit->isReadOnly() ? " read-only" : "");
-            if (auto* memo = qobject_cast<QPlainTextEdit*>(w); memo && memo->isReadOnly())
-                out += " read-only";
+            out += QString("%1 %2 %3,%4 %5x%6")
+                       .arg(w->objectName(), w->metaObject()->className())
+                       .arg(g.x())
+                       .arg(g.y())
+                       .arg(g.width())
+                       .arg(g.height()) +
+                   (w->isHidden() ? " hidden" : "") + (w->isEnabled() ? "" : " disabled") + " [" + textOf(w) +
+                   "]" + colour(" text ", w, QPalette::WindowText) + colour(" base ", w, QPalette::Base) +
+                   quoted(" name [", w->accessibleName()) + quoted(" hint [", w->toolTip()) +
+                   flag(w, "checked", " checked") +
+                   quoted(" placeholder [", w->property("placeholderText").toString()) +
+                   flag(w, "readOnly", " read-only");
             if (auto* image = qobject_cast<ImageWidget*>(w))
-                out += " picture " + std::to_string(qHash(QByteArrayView(image->image().constBits(),
-                                                                         image->image().sizeInBytes())));
+                out += " picture " + QString::number(qHash(QByteArrayView(image->image().constBits(),
+                                                                          image->image().sizeInBytes())));
             if (auto* tabs = qobject_cast<QTabWidget*>(w))
                 for (int i = 0; i < tabs->count(); ++i) out += tabs->isTabVisible(i) ? " +" : " -";
             if (auto* table = qobject_cast<QTableWidget*>(w)) {
-                out += " @" + std::to_string(table->currentRow());
+                out += " @" + QString::number(table->currentRow());
                 for (int c = 0; c < table->columnCount(); ++c)
-                    out += " {" + table->horizontalHeaderItem(c)->text().toStdString() + "}";
+                    out += " {" + table->horizontalHeaderItem(c)->text() + "}";
                 for (int r = 0; r < table->rowCount(); ++r)
                     for (int c = 0; c < table->columnCount(); ++c)
                         if (auto* item = table->item(r, c))
-                            out += " |" + item->text().toStdString() +
-                                   (item->checkState() == Qt::Checked ? "*" : "");
+                            out += " |" + item->text() + (item->checkState() == Qt::Checked ? "*" : "");
             }
             out += "\n";
         }
-        for (QAction* a : form->findChildren<QAction*>()) {
-            if (a->objectName().isEmpty() || a->objectName().startsWith("qt_")) continue;
-            out += "action " + a->objectName().toStdString() + (a->isEnabled() ? "" : " disabled") +
-                   (a->isChecked() ? " checked" : "") + " [" + a->text().toStdString() + "] " +
-                   a->shortcut().toString().toStdString() +
-                   (a->toolTip() == a->text() ? "" : quoted(" hint [", a->toolTip())) + "\n";
-        }
-        out += "undo [" + doc().undoStack()->undoText().toStdString() + "]\n";
-        return QString::fromStdString(out)
-            .replace(WINSTABIX_VERSION, "<version>")
+        for (QAction* a : form->findChildren<QAction*>())
+            if (!a->objectName().isEmpty() && !a->objectName().startsWith("qt_"))
+                out += "action " + a->objectName() + (a->isEnabled() ? "" : " disabled") +
+                       flag(a, "checked", " checked") + " [" + a->text() + "] " + a->shortcut().toString() +
+                       (a->toolTip() == a->text() ? QString() : quoted(" hint [", a->toolTip())) + "\n";
+        out += "undo [" + doc().undoStack()->undoText() + "]\n";
+        return out.replace(WINSTABIX_VERSION, "<version>")
             .replace(QString(WINSTABIX_EXAMPLES).chopped(9), "<source>")  // without "/examples"
             .toStdString();
     }
     void page(const char* name) { get<QTabWidget>("PageControl1")->setCurrentWidget(get<QWidget>(name)); }
-    void type(const char* name, const char* text) {
-        get<QLineEdit>(name)->setText(QString::fromUtf8(text));
-        emit get<QLineEdit>(name)->editingFinished();
-    }
     QTableWidget* balance() { return get<QTableWidget>("BalanceTable"); }
 };
 
@@ -134,14 +127,15 @@ TEST_F(GoldenWindow, InchesAndA2mSailplane) {
     EXPECT_EQ(withoutTrailingBlanks(
                   stabilityRows(doc().stability(), e.RefArea, e.RefChord, e.AnpAircraft).neutralPoint),
               "x_ac: 3.69in");
-    type(fieldObjectName(1, kChordField), "7.87");
-    type(fieldObjectName(1, kChordField + 1), "5,91");
-    type(fieldObjectName(1, kSpanField), "39.37");
-    type(fieldObjectName(1, kOffsetField), "1");  // 25.4 mm: used and shown as 25 mm
+    doc().editField(1, kChordField, "7.87");
+    doc().editField(1, kChordField + 1, "5,91");
+    doc().editField(1, kSpanField, "39.37");
+    get<QLineEdit>("Edit8")->setText("1");  // 25.4 mm: used and shown as 25 mm
+    emit get<QLineEdit>("Edit8")->editingFinished();
     BalanceData items;
     items.items = {{"Battery", "200", "1.5"}, {"Airframe", "600", "-20"}};
     doc().editBalance(items, BalanceField::AddItem);
-    type("Edit_x2", "27");
+    get<QLineEdit>("Edit_x2")->setText("27");
     get<QScrollBar>("ScrollBar2")->setValue(200);
     get<QScrollBar>("ScrollBar4")->setValue(50);
     page("TabSheet6");
