@@ -32,9 +32,7 @@ class MouseEditing : public MainWindowTest {
   protected:
     ImageWidget* planform(int w) { return get<ImageWidget>(wingControlNames(w).planform); }
     QLineEdit* field(const char* name) { return get<QLineEdit>(name); }
-    bool yellow(const char* name) {
-        return field(name)->palette().color(QPalette::Base) == QColor(Qt::yellow);
-    }
+    bool yellow(const char* name) { return field(name)->palette().color(QPalette::Base) == Qt::yellow; }
 
     // A pixel of wing w's view on which the hit test finds `handle` (with no
     // centre gap the root corners of both halves coincide and 2 and 4 win).
@@ -92,8 +90,7 @@ TEST_F(MouseEditing, ThreeDDragMovesTheBarsAndRedraws) {
     EXPECT_EQ(view->cursor().shape(), Qt::PointingHandCursor);
     auto* azimuth = get<QScrollBar>("ScrollBar2");
     auto* elevation = get<QScrollBar>("ScrollBar1");
-    const int a0 = azimuth->value();
-    const int e0 = elevation->value();
+    const int a0 = azimuth->value(), e0 = elevation->value();
     const QImage before = view->image();
     send(view, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
     send(view, QEvent::MouseMove, {130, 91}, Qt::NoButton, Qt::LeftButton);

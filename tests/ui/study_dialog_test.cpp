@@ -22,10 +22,6 @@ namespace {
 
 class GoldenStudy : public MainWindowTest {
   protected:
-    StudyDialog& open() {
-        get<QAction>("Study1")->trigger();
-        return form->studyDialog();
-    }
     // The dialog's controls, its plot's axes, series and legend, and each row's hover text.
     static std::string shown(StudyDialog& study) {
         QApplication::processEvents();
@@ -67,7 +63,8 @@ class GoldenStudy : public MainWindowTest {
 
 // Wing 1 scaled through zero: a refused variant between two runs of calculated ones.
 TEST_F(GoldenStudy, ScaleThroughZeroDrawsTwoRunsAndAdoptsOneStep) {
-    StudyDialog& study = open();
+    get<QAction>("Study1")->trigger();
+    StudyDialog& study = form->studyDialog();
     EXPECT_TRUE(study.isVisible());
     study.setStudy({1, StudyKind::Scale, 0}, -100, 100, 5);
     QSignalSpy finished(&study, &StudyDialog::studyFinished);
@@ -95,7 +92,8 @@ TEST_F(GoldenStudy, ScaleThroughZeroDrawsTwoRunsAndAdoptsOneStep) {
 
 TEST_F(GoldenStudy, CancelStopsTheStudy) {
     form->document().setConvergedNeutralPoint(true);
-    StudyDialog& study = open();
+    get<QAction>("Study1")->trigger();
+    StudyDialog& study = form->studyDialog();
     study.setStudy({2, StudyKind::Scale, 0}, 60, 160, 200);
     QSignalSpy finished(&study, &StudyDialog::studyFinished);
     study.start();
