@@ -34,8 +34,7 @@ class MouseEditing : public MainWindowTest {
     QLineEdit* field(const char* name) { return get<QLineEdit>(name); }
     bool yellow(const char* name) { return field(name)->palette().color(QPalette::Base) == Qt::yellow; }
 
-    // A pixel of wing w's view on which the hit test finds `handle` (with no
-    // centre gap the root corners of both halves coincide and 2 and 4 win).
+    // A pixel of wing w's view on which the hit test finds `handle`.
     std::optional<QPoint> pixelOf(int w, int handle) {
         const QImage& image = planform(w)->image();
         const PlanformFrame frame{planformScale(w), image.width(), image.height()};
@@ -46,8 +45,7 @@ class MouseEditing : public MainWindowTest {
     }
 };
 
-// A root trailing edge: its chord; a tip leading edge with Shift: its span and
-// the offsets further out; no handle: nothing.
+// A root trailing edge: its chord; a tip leading edge with Shift: its span and the offsets further out.
 TEST_F(MouseEditing, HoverShowsTheCursorAndTheFieldsOfTheHandle) {
     const struct {
         int handle;
@@ -79,7 +77,6 @@ TEST_F(MouseEditing, ReleasedDragWritesWholeMillimetresAndRecalculates) {
         EXPECT_EQ(field(n.chord[1])->text().toInt(), before + int(std::nearbyint(20 / scale))) << w;
         EXPECT_NE(get<QLabel>(n.valueS)->text(), area) << w;
     }
-    // A press on no handle changes nothing.
     const QString chord = field("Edit4")->text();
     drag(planform(1), {2, 2}, {40, 60});
     EXPECT_EQ(field("Edit4")->text(), chord);

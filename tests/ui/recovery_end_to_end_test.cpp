@@ -1,5 +1,4 @@
-// A window killed while editing, then a new window that restores its
-// changes: the child is this test program running one window alone.
+// A window killed while editing, then a new one that restores its changes.
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QProcess>
@@ -61,7 +60,7 @@ TEST_F(RecoveryEndToEnd, AKilledWindowsEditIsRestoredUnderItsName) {
     EXPECT_EQ(doc().fileName(), file.string());
     EXPECT_EQ(get<QLineEdit>("Edit4")->text().right(1), "7");
     form->recovery().waitForWrites();
-    EXPECT_FALSE(fs::exists(written));  // restored: the new window's own file stands for it
+    EXPECT_FALSE(fs::exists(written));
 }
 
 }  // namespace

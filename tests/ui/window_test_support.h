@@ -1,5 +1,4 @@
-// A main window per test, in a fresh working folder with fresh configuration
-// and state folders below it; its file dialogs and questions answered by the test.
+// A main window per test in fresh folders; its file dialogs and questions answered by the test.
 #pragma once
 
 #include <gtest/gtest.h>
