@@ -113,7 +113,7 @@ TEST_F(GoldenWindow, OneWingEditedAndItsBalance) {
         balance()->item(row, 1)->setText(mass);
         balance()->item(row, 2)->setText(QString::fromStdString(target));
     }
-    balance()->setCurrentCell(2, 1);
+    balance()->setCurrentCell(0, 1);
     get<QPushButton>("BalanceRemove")->click();
     test::expectGolden("window-edited.txt", controls());
 }
@@ -190,7 +190,7 @@ TEST_F(GoldenWindow, RemarksTooLongForTheBox) {
         EXPECT_EQ(memo->isReadOnly(), !fits) << remarks.size();
     }
     QString remarks = QString(kMaxRemarksLine + 1, u'x');
-    for (int k = 1; k <= 200; ++k) remarks += "\nline " + QString::number(k);
+    for (int k = 1; k <= 200; ++k) remarks += "\n" + QString::number(k).leftJustified(k == 1 ? 200 : 0, u'-');
     doc().editRemarks(remarks);
     page("TabSheet4");
     const std::string english = memo->toPlainText().toStdString();
