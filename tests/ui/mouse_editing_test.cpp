@@ -1,6 +1,5 @@
-// The planform and 3-D images pass the mouse to the editing rules: a hovered
-// corner colours its fields, a released drag writes them, a drag on the 3-D
-// view moves its bars.
+// The planform and 3-D images pass the mouse to the editing rules: a hovered corner
+// colours its fields, a released drag writes them, a drag on the 3-D view moves its bars.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,8 +15,6 @@
 
 namespace ws::testing {
 namespace {
-
-const QColor kYellow(255, 255, 0);
 
 void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
           Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -35,10 +32,9 @@ class MouseEditing : public MainWindowTest {
   protected:
     ImageWidget* planform(int w) { return get<ImageWidget>(wingControlNames(w).planform); }
     QLineEdit* field(const char* name) { return get<QLineEdit>(name); }
-    bool yellow(const char* name) { return field(name)->palette().color(QPalette::Base) == kYellow; }
+    bool yellow(const char* name) { return field(name)->palette().color(QPalette::Base) == Qt::yellow; }
 
-    // A pixel of wing w's view on which the hit test finds `handle` (with no
-    // centre gap the root corners of both halves coincide and 2 and 4 win).
+    // A pixel of wing w's view on which the hit test finds `handle`.
     std::optional<QPoint> pixelOf(int w, int handle) {
         const QImage& image = planform(w)->image();
         const PlanformFrame frame{planformScale(w), image.width(), image.height()};
@@ -49,25 +45,24 @@ class MouseEditing : public MainWindowTest {
     }
 };
 
+// A root trailing edge: its chord; a tip leading edge with Shift: its span and the offsets further out.
 TEST_F(MouseEditing, HoverShowsTheCursorAndTheFieldsOfTheHandle) {
-    const std::optional<QPoint> rootTrailing = pixelOf(1, 4);
-    ASSERT_TRUE(rootTrailing);
-    send(planform(1), QEvent::MouseMove, *rootTrailing, Qt::NoButton, Qt::NoButton);
-    EXPECT_EQ(planform(1)->cursor().shape(), Qt::SizeVerCursor);
-    EXPECT_TRUE(yellow("Edit4"));  // the root chord
-    EXPECT_FALSE(yellow("Edit1"));
-
-    // A tip leading edge: its span and offset; with Shift alone the offsets further out too.
-    const std::optional<QPoint> tip = pixelOf(1, 5);
-    ASSERT_TRUE(tip);
-    send(planform(1), QEvent::MouseMove, *tip, Qt::NoButton, Qt::NoButton, Qt::ShiftModifier);
-    EXPECT_EQ(planform(1)->cursor().shape(), Qt::SizeAllCursor);
-    for (const char* name : {"Edit1", "Edit8", "Edit9"}) EXPECT_TRUE(yellow(name)) << name;
-    EXPECT_FALSE(yellow("Edit4"));
-
-    send(planform(1), QEvent::MouseMove, {2, 2}, Qt::NoButton, Qt::NoButton);
-    EXPECT_EQ(planform(1)->cursor().shape(), Qt::CrossCursor);
-    for (const char* name : {"Edit1", "Edit4", "Edit8", "Edit9"}) EXPECT_FALSE(yellow(name)) << name;
+    const struct {
+        int handle;
+        Qt::KeyboardModifiers modifiers;
+        Qt::CursorShape cursor;
+        QStringList yellow;
+    } cases[] = {{4, Qt::NoModifier, Qt::SizeVerCursor, {"Edit4"}},
+                 {5, Qt::ShiftModifier, Qt::SizeAllCursor, {"Edit1", "Edit8", "Edit9"}},
+                 {0, Qt::NoModifier, Qt::CrossCursor, {}}};
+    for (const auto& c : cases) {
+        const std::optional<QPoint> at = c.handle ? pixelOf(1, c.handle) : QPoint(2, 2);
+        ASSERT_TRUE(at);
+        send(planform(1), QEvent::MouseMove, *at, Qt::NoButton, Qt::NoButton, c.modifiers);
+        EXPECT_EQ(planform(1)->cursor().shape(), c.cursor) << c.handle;
+        for (const char* name : {"Edit1", "Edit4", "Edit8", "Edit9"})
+            EXPECT_EQ(yellow(name), c.yellow.contains(name)) << c.handle << name;
+    }
 }
 
 TEST_F(MouseEditing, ReleasedDragWritesWholeMillimetresAndRecalculates) {
@@ -82,7 +77,6 @@ TEST_F(MouseEditing, ReleasedDragWritesWholeMillimetresAndRecalculates) {
         EXPECT_EQ(field(n.chord[1])->text().toInt(), before + int(std::nearbyint(20 / scale))) << w;
         EXPECT_NE(get<QLabel>(n.valueS)->text(), area) << w;
     }
-    // A press on no handle changes nothing.
     const QString chord = field("Edit4")->text();
     drag(planform(1), {2, 2}, {40, 60});
     EXPECT_EQ(field("Edit4")->text(), chord);
@@ -93,8 +87,7 @@ TEST_F(MouseEditing, ThreeDDragMovesTheBarsAndRedraws) {
     EXPECT_EQ(view->cursor().shape(), Qt::PointingHandCursor);
     auto* azimuth = get<QScrollBar>("ScrollBar2");
     auto* elevation = get<QScrollBar>("ScrollBar1");
-    const int a0 = azimuth->value();
-    const int e0 = elevation->value();
+    const int a0 = azimuth->value(), e0 = elevation->value();
     const QImage before = view->image();
     send(view, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
     send(view, QEvent::MouseMove, {130, 91}, Qt::NoButton, Qt::LeftButton);

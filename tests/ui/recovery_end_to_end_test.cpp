@@ -1,7 +1,4 @@
-// A window killed while editing, then a new window that restores its
-// changes: the child is this test program running one window alone.
-#include <gtest/gtest.h>
-
+// A window killed while editing, then a new one that restores its changes.
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QProcess>
@@ -32,7 +29,7 @@ TEST(RecoveryChild, EditsAndWaits) {
     while (true) QTest::qWait(100);
 }
 
-class RecoveryEndToEnd : public WindowTest {};
+using RecoveryEndToEnd = WindowTest;
 
 TEST_F(RecoveryEndToEnd, AKilledWindowsEditIsRestoredUnderItsName) {
     const fs::path file = folder / "glider.da4";
@@ -64,11 +61,6 @@ TEST_F(RecoveryEndToEnd, AKilledWindowsEditIsRestoredUnderItsName) {
     EXPECT_EQ(get<QLineEdit>("Edit4")->text().right(1), "7");
     form->recovery().waitForWrites();
     EXPECT_FALSE(fs::exists(written));
-    // Save writes the file, and nothing is left to recover.
-    form->fileCommands().Save();
-    EXPECT_FALSE(doc().isModified());
-    form->recovery().waitForWrites();
-    EXPECT_TRUE(fs::is_empty(folder / "state" / QCoreApplication::applicationName().toStdString()));
 }
 
 }  // namespace

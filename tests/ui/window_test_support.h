@@ -1,5 +1,4 @@
-// A main window per test, in a fresh working folder with fresh configuration
-// and state folders below it; its file dialogs and questions answered by the test.
+// A main window per test in fresh folders; its file dialogs and questions answered by the test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,10 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QObject>
 #include <QPlainTextEdit>
-#include <QString>
-#include <QStringList>
 #include <QTabWidget>
 #include <QToolButton>
 #include <filesystem>
@@ -121,14 +117,12 @@ class WindowTest : public ::testing::Test {
     std::unique_ptr<TForm1> form;
     QString openAnswer, saveAnswer;     // empty: the dialog was cancelled
     QString openFolder, saveSuggested;  // where the dialogs started
-    int openAsked = 0, saveAsked = 0, changesAsked = 0;
-    SaveAnswer changesAnswer = SaveAnswer::Cancel;  // to "save the changes first?"
-    int overwriteAsked = 0;
+    int openAsked = 0, saveAsked = 0, changesAsked = 0, overwriteAsked = 0, reloadAsked = 0;
+    SaveAnswer changesAnswer = SaveAnswer::Cancel;          // to "save the changes first?"
     ChangedAnswer overwriteAnswer = ChangedAnswer::Cancel;  // to "changed on disk: overwrite?"
     QStringList failures;                                   // what the message boxes said
     QStringList restoreOffers;                              // the names offered for restoring
     RestoreAnswer restoreAnswer = RestoreAnswer::Later;
-    int reloadAsked = 0;
     bool reloadAnswer = false;
 
   private:
@@ -147,7 +141,6 @@ class MainWindowTest : public WindowTest {
 
 }  // namespace ws::testing
 
-// Readable QStrings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
