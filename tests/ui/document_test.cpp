@@ -1,6 +1,5 @@
-// The window as a document: undo and redo of every kind of change, the
-// modified mark, the question before changes are lost, recent and dropped
-// files, the shortcuts, and the program's own command-line answers.
+// The window as a document: the undo keys, the modified mark, the question
+// before changes are lost, recent and dropped files, the command line's answers.
 #include <QApplication>
 #include <QFile>
 #include <QMimeData>
@@ -8,6 +7,7 @@
 #include <QTest>
 #include <QUndoStack>
 #include <QUrl>
+#include <tuple>
 
 #include "texts/scoped_language.h"
 #include "ui/ui_texts.h"
@@ -66,41 +66,37 @@ TEST_F(Document, TypedAndTakenBackIsNoChangeAndSaveAsStartsAtTheFile) {
 }
 
 TEST_F(Document, ChangesAreAskedAboutBeforeCloseOrOpenLosesThem) {
-    struct Case {
-        SaveAnswer answer;
-        const char* saveAs;  // "" cancels the save dialog; "missing/" cannot be written
-        bool goesOn;
-    };
-    const Case cases[] = {{SaveAnswer::Save, "saved.da4", true},
-                          {SaveAnswer::Save, "missing/x.da4", false},
-                          {SaveAnswer::Save, "", false},
-                          {SaveAnswer::Discard, "", true},
-                          {SaveAnswer::Cancel, "", false}};
+    // saveAs "" cancels the save dialog; "missing/" cannot be written.
+    const std::tuple<SaveAnswer, const char*, bool> cases[] = {{SaveAnswer::Save, "saved.da4", true},
+                                                               {SaveAnswer::Save, "missing/x.da4", false},
+                                                               {SaveAnswer::Save, "", false},
+                                                               {SaveAnswer::Discard, "", true},
+                                                               {SaveAnswer::Cancel, "", false}};
     for (bool closing : {true, false}) {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(::testing::Message() << (closing ? "close " : "open ") << int(c.answer) << c.saveAs);
+        for (const auto& [answer, saveAs, goesOn] : cases) {
+            SCOPED_TRACE(::testing::Message() << (closing ? "close " : "open ") << int(answer) << saveAs);
             form.reset();
             fs::remove(folder / "saved.da4");
             fs::remove(configSettingsFile());
             start();
             openAsked = changesAsked = 0;
-            changesAnswer = c.answer;
-            saveAnswer = *c.saveAs ? text(folder / c.saveAs) : QString();
+            changesAnswer = answer;
+            saveAnswer = *saveAs ? text(folder / saveAs) : QString();
             openAnswer = text(kExamples / "glider.da4");
             get<QLineEdit>("Edit4")->setText("400");
 
             if (closing) {
-                EXPECT_EQ(form->close(), c.goesOn);
+                EXPECT_EQ(form->close(), goesOn);
                 // The settings are written by every close that happens.
-                EXPECT_EQ(fs::exists(configSettingsFile()), c.goesOn);
+                EXPECT_EQ(fs::exists(configSettingsFile()), goesOn);
             } else {
                 get<QAction>("Open2")->trigger();
-                EXPECT_EQ(openAsked, c.goesOn ? 1 : 0);
-                EXPECT_EQ(get<QLineEdit>("Edit4")->text(), c.goesOn ? " 230" : "400");
-                EXPECT_EQ(form->isWindowModified(), !c.goesOn);
+                EXPECT_EQ(openAsked, goesOn ? 1 : 0);
+                EXPECT_EQ(get<QLineEdit>("Edit4")->text(), goesOn ? " 230" : "400");
+                EXPECT_EQ(form->isWindowModified(), !goesOn);
             }
             EXPECT_EQ(changesAsked, 1);
-            EXPECT_EQ(fs::exists(folder / "saved.da4"), c.answer == SaveAnswer::Save && c.goesOn);
+            EXPECT_EQ(fs::exists(folder / "saved.da4"), answer == SaveAnswer::Save && goesOn);
         }
     }
     // Nothing to lose: no question.
