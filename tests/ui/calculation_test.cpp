@@ -1,12 +1,6 @@
-// The calculate command (its states are in the window golden): refusals and
-// notices, the top view's zoom and pointers, the pages that recalculate.
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
+// The calculate command (its states are in the window golden).
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTabWidget>
 #include <QTest>
 
 #include "solver/calculation.h"

@@ -1,11 +1,8 @@
-// The export and template commands of the window: the save dialog's offer,
-// the files with and without results, a failed write, the template's dialog.
-#include <QLineEdit>
+// The export and template commands: the offered name, marks only with results, failures.
 #include <QPushButton>
 #include <array>
 
 #include "printing/Unit3.h"
-#include "ui/export_commands.h"
 #include "ui/wing_controls.h"
 #include "window_test_support.h"
 

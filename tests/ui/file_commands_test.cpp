@@ -1,14 +1,8 @@
-#include <QAction>
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
-#include <string>
 
 #include "files/aircraft_file.h"
 #include "ui/file_commands.h"

@@ -1,11 +1,5 @@
-// The keyboard's way through the pages, New and the examples, the margin's
-// warning, and a window fitted to the screens.
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QUndoStack>

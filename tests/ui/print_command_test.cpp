@@ -1,10 +1,5 @@
-// The print command: only a finished calculation prints, its page goes to
-// the "Printer" dialog, and the dialog writes it out.
-#include <QAction>
 #include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 
 #include "printing/Unit3.h"
 #include "window_test_support.h"
