@@ -47,6 +47,14 @@ TEST_F(Document, CtrlZIsTheDocumentsUndoWhereverTheFocusIs) {
     EXPECT_EQ(chord->text(), "3107");
     QTest::keyClick(chord, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(get<QLineEdit>("Edit5")->text(), "2301");
+    // Also in the remarks, which keep no history of their own.
+    get<QTabWidget>("PageControl1")->setCurrentWidget(get<QWidget>("TabSheet4"));
+    auto* remarks = get<QPlainTextEdit>("Memo2");
+    const QString before = remarks->toPlainText();
+    remarks->setFocus();
+    QTest::keyClicks(remarks, "x");
+    QTest::keyClick(remarks, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(remarks->toPlainText(), before);
 }
 
 // The title with its modified mark is in the window golden.

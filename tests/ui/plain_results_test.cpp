@@ -48,16 +48,6 @@ TEST_F(PlainResults, TabWalksStationByStationXThenZAndLeavesTheMassTable) {
     }
 }
 
-TEST_F(PlainResults, CtrlZAfterARefusedCalculationUndoesTheLastEdit) {
-    tabWalk("Edit_x1", 1);
-    get<QLineEdit>("Edit4")->setText("0");
-    QTest::mouseClick(get<QPushButton>("Button4"), Qt::LeftButton);
-    // Also where the reader clicked into the message box.
-    QTest::mouseClick(get<QPlainTextEdit>("Memo1")->viewport(), Qt::LeftButton);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(doc().text().field[1][kChordField], "310");
-}
-
 TEST_F(PlainResults, NewExamplesAndSaveOnAnAircraftNeverSaved) {
     // Save on the start-up aircraft and on an example (a copy never saved) asks for a name.
     get<QAction>("Save3")->trigger();
