@@ -12,22 +12,7 @@
 namespace ws::testing {
 namespace {
 
-class PlainResults : public MainWindowTest {
-  protected:
-    // The fields Tab visits from `first` on, `count` of them.
-    QStringList tabWalk(const char* first, int count) {
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        get<QWidget>(first)->setFocus();
-        QStringList names{QApplication::focusWidget()->objectName()};
-        for (int i = 1; i < count; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            names << QApplication::focusWidget()->objectName();
-        }
-        return names;
-    }
-};
+using PlainResults = MainWindowTest;
 
 TEST_F(PlainResults, TabWalksStationByStationXThenZAndLeavesTheMassTable) {
     get<QAbstractButton>("RadioButton5")->click();  // two trapeziums
@@ -41,10 +26,19 @@ TEST_F(PlainResults, TabWalksStationByStationXThenZAndLeavesTheMassTable) {
     } cases[] = {{"TabSheet1", "Edit4 Edit5 Edit1 Edit8 Edit6 Edit2 Edit9 Edit01 SpeedButton1"},
                  {"TabSheet5", "Edit_x1 Edit_z1 Edit_x2 Edit_z2 Edit_x3 Edit_z3 Button4 RadioButton15"},
                  {"TabSheet6", "BalanceTable BalanceAdd"}};
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     for (const auto& c : cases) {
         get<QTabWidget>("PageControl1")->setCurrentWidget(get<QWidget>(c.page));
         const QStringList walk = QString::fromLatin1(c.walk).split(' ');
-        EXPECT_EQ(tabWalk(walk[0].toLatin1().constData(), int(walk.size())), walk);
+        get<QWidget>(walk[0].toLatin1().constData())->setFocus();
+        QStringList names{QApplication::focusWidget()->objectName()};
+        while (names.size() < walk.size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            names << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(names, walk);
     }
 }
 
