@@ -18,17 +18,12 @@ namespace fs = std::filesystem;
 
 const fs::path kExamples = WINSTABIX_EXAMPLES;
 
-class Document : public MainWindowTest {
-  protected:
-    void showActive() {
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-};
+using Document = MainWindowTest;
 
 TEST_F(Document, CtrlZIsTheDocumentsUndoWhereverTheFocusIs) {
-    showActive();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     auto* chord = get<QLineEdit>("Edit4");
     chord->setFocus();
     chord->end(false);
