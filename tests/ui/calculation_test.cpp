@@ -1,13 +1,6 @@
-// The calculate command in the window (its states are in the window golden):
-// refusals and notices in the message box, the top view's zoom and pointers,
-// and the pages that recalculate.
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
+// The calculate command (its states are in the window golden).
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTabWidget>
 #include <QTest>
 
 #include "solver/calculation.h"
@@ -28,9 +21,7 @@ bool pointerIn(const QImage& image, int y) {
 class Calculation : public MainWindowTest {
   protected:
     void calculate() { get<QPushButton>("Button4")->click(); }
-    QString memo() { return get<QPlainTextEdit>("Memo1")->toPlainText(); }
     QLineEdit* field(const char* name) { return get<QLineEdit>(name); }
-    ImageWidget* top() { return get<ImageWidget>("Image2"); }
 };
 
 TEST_F(Calculation, ATooSlenderWingIsRefusedAndMovedHeightsReachTheFields) {
@@ -39,10 +30,11 @@ TEST_F(Calculation, ATooSlenderWingIsRefusedAndMovedHeightsReachTheFields) {
     field(n.chord[2])->setText("10");
     field(n.span[1])->setText("3000");
     calculate();
-    EXPECT_FALSE(results().LatticeValid);
+    EXPECT_FALSE(results().LatticeValid || results().ResultsValid);
     EXPECT_FALSE(get<QPushButton>("Button4")->isEnabled());
     EXPECT_TRUE(get<QLabel>("Label_anp1")->isHidden());
-    EXPECT_TRUE(memo().endsWith("Can not calculate wing-1. \nPlease change this wing (less aspect ratio)!"));
+    EXPECT_TRUE(
+        textOf("Memo1").endsWith("Can not calculate wing-1. \nPlease change this wing (less aspect ratio)!"));
     EXPECT_FALSE(get<QPlainTextEdit>("Memo1")->isHidden());
 
     changesAnswer = SaveAnswer::Discard;
@@ -51,7 +43,7 @@ TEST_F(Calculation, ATooSlenderWingIsRefusedAndMovedHeightsReachTheFields) {
     const CalcResult expected = runCalculation(doc().model());
     ASSERT_TRUE(expected.WingsMoved);
     calculate();
-    EXPECT_TRUE(memo().startsWith("Attention:\nWings are moved automatically in z-direction!"));
+    EXPECT_TRUE(textOf("Memo1").startsWith("Attention:\nWings are moved automatically in z-direction!"));
     for (int w = 1; w <= 3; ++w)
         EXPECT_EQ(field(wingControlNames(w).posZ)->text(), QString::number(expected.WingPosZ[w])) << w;
 }
@@ -59,10 +51,11 @@ TEST_F(Calculation, ATooSlenderWingIsRefusedAndMovedHeightsReachTheFields) {
 TEST_F(Calculation, ZoomBarAndDragMagnifyAndPointersShowOnlyWithResults) {
     form->show();  // laid out, so the rows below fit the image before a calculation too
     QApplication::processEvents();
+    auto* top = get<ImageWidget>("Image2");
     const QPoint p(300, 100);
-    QTest::mousePress(top(), Qt::LeftButton, {}, p);
-    EXPECT_FALSE(pointerIn(top()->image(), 306));
-    QTest::mouseRelease(top(), Qt::LeftButton, {}, p);
+    QTest::mousePress(top, Qt::LeftButton, {}, p);
+    EXPECT_FALSE(pointerIn(top->image(), 306));
+    QTest::mouseRelease(top, Qt::LeftButton, {}, p);
 
     calculate();
     auto* zoom = get<QScrollBar>("ScrollBar3");
@@ -71,17 +64,17 @@ TEST_F(Calculation, ZoomBarAndDragMagnifyAndPointersShowOnlyWithResults) {
     EXPECT_DOUBLE_EQ(views().topViewTransform().TopViewScale, fitted.TopViewBaseScale * 2);
     EXPECT_EQ(views().topViewTransform().TopViewOriginY, fitted.TopViewOriginY);
     zoom->setValue(100);
-    QTest::mousePress(top(), Qt::LeftButton, {}, p);
-    EXPECT_TRUE(pointerIn(top()->image(), 306));
-    EXPECT_EQ(top()->cursor().shape(), Qt::ClosedHandCursor);
+    QTest::mousePress(top, Qt::LeftButton, {}, p);
+    EXPECT_TRUE(pointerIn(top->image(), 306));
+    EXPECT_EQ(top->cursor().shape(), Qt::ClosedHandCursor);
     // Dragging down magnifies; the release returns to the fitted view.
-    QTest::mouseMove(top(), p + QPoint(0, 30));
+    QTest::mouseMove(top, p + QPoint(0, 30));
     EXPECT_EQ(zoom->value(), 90);
-    QTest::mouseRelease(top(), Qt::LeftButton, {}, p + QPoint(0, 60));
+    QTest::mouseRelease(top, Qt::LeftButton, {}, p + QPoint(0, 60));
     EXPECT_EQ(zoom->value(), 100);
     EXPECT_DOUBLE_EQ(views().topViewTransform().TopViewScale, fitted.TopViewBaseScale);
-    EXPECT_FALSE(pointerIn(top()->image(), 306));
-    EXPECT_EQ(top()->cursor().shape(), Qt::OpenHandCursor);
+    EXPECT_FALSE(pointerIn(top->image(), 306));
+    EXPECT_EQ(top->cursor().shape(), Qt::OpenHandCursor);
 }
 
 TEST_F(Calculation, APageChangeRecalculatesOnlyWithoutValidResults) {
@@ -90,7 +83,6 @@ TEST_F(Calculation, APageChangeRecalculatesOnlyWithoutValidResults) {
     calculate();
     zoom->setValue(60);
     get<QAction>("wing11")->trigger();
-    EXPECT_EQ(tabs->currentWidget()->objectName(), "TabSheet1");
     EXPECT_EQ(zoom->value(), 60);
     EXPECT_TRUE(results().ResultsValid);
 

@@ -1,6 +1,4 @@
-// The window as a document: undo and redo of every kind of change, the
-// modified mark, the question before changes are lost, recent and dropped
-// files, the shortcuts, and the program's own command-line answers.
+// The window as a document: undo keys, modified mark, questions, recent and dropped files.
 #include <QApplication>
 #include <QFile>
 #include <QMimeData>
@@ -8,8 +6,8 @@
 #include <QTest>
 #include <QUndoStack>
 #include <QUrl>
+#include <tuple>
 
-#include "texts/scoped_language.h"
 #include "ui/ui_texts.h"
 #include "window_test_support.h"
 
@@ -20,17 +18,12 @@ namespace fs = std::filesystem;
 
 const fs::path kExamples = WINSTABIX_EXAMPLES;
 
-class Document : public MainWindowTest {
-  protected:
-    void showActive() {
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-};
+using Document = MainWindowTest;
 
 TEST_F(Document, CtrlZIsTheDocumentsUndoWhereverTheFocusIs) {
-    showActive();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     auto* chord = get<QLineEdit>("Edit4");
     chord->setFocus();
     chord->end(false);
@@ -38,7 +31,7 @@ TEST_F(Document, CtrlZIsTheDocumentsUndoWhereverTheFocusIs) {
     QTest::keyClicks(get<QLineEdit>("Edit5"), "1");
     EXPECT_EQ(doc().undoStack()->count(), 2);
     QTest::keyClick(chord, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(get<QLineEdit>("Edit5")->text(), "230");  // the last step, not this field's own history
+    EXPECT_EQ(get<QLineEdit>("Edit5")->text(), "230");  // the last step, not the field's own
     EXPECT_EQ(chord->text(), "3107");
     QTest::keyClick(get<QTabWidget>("PageControl1"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(chord->text(), "310");
@@ -49,6 +42,14 @@ TEST_F(Document, CtrlZIsTheDocumentsUndoWhereverTheFocusIs) {
     EXPECT_EQ(chord->text(), "3107");
     QTest::keyClick(chord, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(get<QLineEdit>("Edit5")->text(), "2301");
+    // Also in the remarks, which keep no history of their own.
+    get<QTabWidget>("PageControl1")->setCurrentWidget(get<QWidget>("TabSheet4"));
+    auto* remarks = get<QPlainTextEdit>("Memo2");
+    const QString before = remarks->toPlainText();
+    remarks->setFocus();
+    QTest::keyClicks(remarks, "x");
+    QTest::keyClick(remarks, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(remarks->toPlainText(), before);
 }
 
 // The title with its modified mark is in the window golden.
@@ -66,41 +67,37 @@ TEST_F(Document, TypedAndTakenBackIsNoChangeAndSaveAsStartsAtTheFile) {
 }
 
 TEST_F(Document, ChangesAreAskedAboutBeforeCloseOrOpenLosesThem) {
-    struct Case {
-        SaveAnswer answer;
-        const char* saveAs;  // "" cancels the save dialog; "missing/" cannot be written
-        bool goesOn;
-    };
-    const Case cases[] = {{SaveAnswer::Save, "saved.da4", true},
-                          {SaveAnswer::Save, "missing/x.da4", false},
-                          {SaveAnswer::Save, "", false},
-                          {SaveAnswer::Discard, "", true},
-                          {SaveAnswer::Cancel, "", false}};
+    // saveAs "" cancels the save dialog; "missing/" cannot be written.
+    const std::tuple<SaveAnswer, const char*, bool> cases[] = {{SaveAnswer::Save, "saved.da4", true},
+                                                               {SaveAnswer::Save, "missing/x.da4", false},
+                                                               {SaveAnswer::Save, "", false},
+                                                               {SaveAnswer::Discard, "", true},
+                                                               {SaveAnswer::Cancel, "", false}};
     for (bool closing : {true, false}) {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(::testing::Message() << (closing ? "close " : "open ") << int(c.answer) << c.saveAs);
+        for (const auto& [answer, saveAs, goesOn] : cases) {
+            SCOPED_TRACE(::testing::Message() << (closing ? "close " : "open ") << int(answer) << saveAs);
             form.reset();
             fs::remove(folder / "saved.da4");
             fs::remove(configSettingsFile());
             start();
             openAsked = changesAsked = 0;
-            changesAnswer = c.answer;
-            saveAnswer = *c.saveAs ? text(folder / c.saveAs) : QString();
+            changesAnswer = answer;
+            saveAnswer = *saveAs ? text(folder / saveAs) : QString();
             openAnswer = text(kExamples / "glider.da4");
             get<QLineEdit>("Edit4")->setText("400");
 
             if (closing) {
-                EXPECT_EQ(form->close(), c.goesOn);
+                EXPECT_EQ(form->close(), goesOn);
                 // The settings are written by every close that happens.
-                EXPECT_EQ(fs::exists(configSettingsFile()), c.goesOn);
+                EXPECT_EQ(fs::exists(configSettingsFile()), goesOn);
             } else {
                 get<QAction>("Open2")->trigger();
-                EXPECT_EQ(openAsked, c.goesOn ? 1 : 0);
-                EXPECT_EQ(get<QLineEdit>("Edit4")->text(), c.goesOn ? " 230" : "400");
-                EXPECT_EQ(form->isWindowModified(), !c.goesOn);
+                EXPECT_EQ(openAsked, goesOn ? 1 : 0);
+                EXPECT_EQ(get<QLineEdit>("Edit4")->text(), goesOn ? " 230" : "400");
+                EXPECT_EQ(form->isWindowModified(), !goesOn);
             }
             EXPECT_EQ(changesAsked, 1);
-            EXPECT_EQ(fs::exists(folder / "saved.da4"), c.answer == SaveAnswer::Save && c.goesOn);
+            EXPECT_EQ(fs::exists(folder / "saved.da4"), answer == SaveAnswer::Save && goesOn);
         }
     }
     // Nothing to lose: no question.
@@ -119,27 +116,23 @@ TEST_F(Document, RecentFilesLastAcrossARestartAndAVanishedOneIsDropped) {
         openAnswer = text(file);
         get<QAction>("Open2")->trigger();
     }
-    EXPECT_TRUE(get<QMenu>("Recent1")->isEnabled());
-    // One configuration folder for all the program keeps.
-    EXPECT_TRUE(fs::exists(configSettingsFile().parent_path() / "WinStabix.ini"));
+    EXPECT_TRUE(fs::exists(configSettingsFile().parent_path() / "WinStabix.ini"));  // one folder for all
     form.reset();
     start();
+    QMenu* menu = get<QMenu>("Recent1");
     auto entries = [&] {
         QStringList list;
-        QMenu* menu = get<QMenu>("Recent1");
         emit menu->aboutToShow();
         for (QAction* a : menu->actions()) list << a->text();
         return list;
     };
     EXPECT_EQ(entries(), (QStringList{"&1 " + text(copy), "&2 " + text(kExamples / "startup.da4")}));
-    get<QMenu>("Recent1")->actions()[1]->trigger();
-    EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(kExamples / "startup.da4"));
+    menu->actions()[1]->trigger();
     EXPECT_EQ(entries().front(), "&1 " + text(kExamples / "startup.da4"));
 
     fs::remove(copy);
-    get<QMenu>("Recent1")->actions()[1]->trigger();
-    ASSERT_EQ(failures.size(), 1);
-    EXPECT_EQ(failures[0], vanishedFileText(text(copy)));
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(failures, QStringList{vanishedFileText(text(copy))});
     EXPECT_EQ(entries(), QStringList{"&1 " + text(kExamples / "startup.da4")});
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), text(kExamples / "startup.da4"));
 }
@@ -167,21 +160,17 @@ TEST_F(Document, RemarksTheFileCannotHoldAreCountedOnSave) {
     get<QAction>("Save2")->trigger();
     ASSERT_EQ(failures.size(), 1);
     EXPECT_EQ(failures[0], unstorableRemarksText(2));
-    const test::ScopedLanguage german(Language::German);
-    EXPECT_TRUE(unstorableRemarksText(2).startsWith("2 Zeichen"));
 }
 
 TEST(CommandLine, HelpAndVersionAnswerWithoutAWindow) {
-    const std::pair<const char*, const char*> answers[] = {
-        {"--help", "Usage: winstabix [FILE.da4]\n"}, {"--version", "WinStabix4 V" WINSTABIX_VERSION "\n"}};
-    for (const auto& [option, start] : answers) {
+    for (const auto& [option, start] : {std::pair{"--help", "Usage: winstabix [FILE.da4]\n"},
+                                        {"--version", "WinStabix4 V" WINSTABIX_VERSION "\n"}}) {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "no-such-platform");  // a window would fail to start
         program.setProcessEnvironment(env);
         program.start(WINSTABIX_WINDOW, {option});
         ASSERT_TRUE(program.waitForFinished(10000)) << option;
-        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), 0) << option;
         EXPECT_TRUE(program.readAllStandardOutput().startsWith(start)) << option;
     }

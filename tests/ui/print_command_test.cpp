@@ -1,10 +1,5 @@
-// The print command in the window: only a finished calculation prints, its
-// page goes to the "Printer" dialog, and the dialog writes it out.
-#include <QAction>
 #include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 
 #include "printing/Unit3.h"
 #include "window_test_support.h"
@@ -15,41 +10,27 @@ namespace {
 // Only the PDF file, so no test depends on the machine's print queues.
 struct PdfOnly : PrinterCatalog {
     std::vector<PrinterCaps> printers() const override {
-        PrinterCaps pdf;
-        pdf.name = QString::fromLatin1(kPdfPrinterName);
-        pdf.pdfFile = true;
-        pdf.resolutions = {{600, 600}};
-        pdf.defaultResolution = {600, 600};
-        return {pdf};
+        return {{QString::fromLatin1(kPdfPrinterName), true, {{600, 600}}, {600, 600}}};
     }
     QString defaultPrinterName() const override { return QString::fromLatin1(kPdfPrinterName); }
 };
 
-class PrintCommand : public MainWindowTest {
-  protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        form->printControls().setPrintDialogFactory([this](QWidget* parent) {
-            auto* dialog = new TForm3(std::make_unique<PdfOnly>(), parent);
-            dialog->reportFailure = [this](const QString& why) { reported << why; };
-            dialog->askPdfFileName = [this](const QString& suggested) {
-                suggestedName = suggested;
-                return pdfPath;
-            };
-            return dialog;
-        });
-    }
-    bool printable() {
-        return !get<QPushButton>("Button6")->isHidden() && get<QToolButton>("SpeedButton5")->isEnabled() &&
-               get<QAction>("Print1")->isEnabled();
-    }
-
-    QString pdfPath = text(folder / "summary.pdf");
-    QString suggestedName;
-    QStringList reported;  // what the dialog reported as failed
-};
+using PrintCommand = MainWindowTest;
 
 TEST_F(PrintCommand, OnlyAFinishedCalculationPrintsAndTheDialogWritesAPdfFile) {
+    const QString pdfPath = text(folder / "summary.pdf");
+    QString suggestedName;
+    QStringList reported;  // what the dialog reported as failed
+    form->printControls().setPrintDialogFactory([&](QWidget* parent) {
+        auto* dialog = new TForm3(std::make_unique<PdfOnly>(), parent);
+        dialog->reportFailure = [&](const QString& why) { reported << why; };
+        dialog->askPdfFileName = [&](const QString& suggested) { return suggestedName = suggested, pdfPath; };
+        return dialog;
+    });
+    const auto printable = [this] {
+        return !get<QPushButton>("Button6")->isHidden() && get<QToolButton>("SpeedButton5")->isEnabled() &&
+               get<QAction>("Print1")->isEnabled();
+    };
     EXPECT_FALSE(printable());
     form->printControls().Print1Click();
     EXPECT_EQ(form->printControls().printDialog(), nullptr);
