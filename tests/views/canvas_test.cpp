@@ -31,7 +31,8 @@ TEST(Canvas, RectangleCoversHalfOpenRangeAndPolygonIsFilledAndOutlined) {
         c.setBrushColor(Qt::red);
         c.polygon({{42, 2}, {70, 2}, {70, 20}, {42, 20}});
     });
-    expectColourAt(image, Qt::blue, {QPoint(2, 3), QPoint(11, 9), QPoint(42, 2)});
+    expectColourAt(image, Qt::blue,
+                   {QPoint(2, 3), QPoint(11, 6), QPoint(6, 9), QPoint(11, 9), QPoint(42, 2)});
     expectColourAt(image, Qt::yellow, {QPoint(6, 6)});
     expectColourAt(image, Qt::red, {QPoint(55, 10)});
     expectColourAt(image, Qt::white, {QPoint(12, 6), QPoint(6, 10), QPoint(71, 10)});
