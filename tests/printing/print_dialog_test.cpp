@@ -169,6 +169,7 @@ TEST(PrintDialog, PdfFileHoldsThePageInsideItsRectangleOnly) {
     const QRect inside(roundInt(357 / 6.0), roundInt(340 / 6.0), roundInt(2720 / 6.0), roundInt(4148 / 6.0));
     EXPECT_EQ(test::inkPixels(raster, raster.rect()), test::inkPixels(raster, inside.adjusted(-2, -2, 2, 2)));
     EXPECT_GT(test::darkPixels(raster, inside), 500);
+    EXPECT_GT(test::pixelsIn(raster, inside, [](QRgb c) { return qRed(c) != qBlue(c); }), 100);  // in colour
     // Text as text in an embedded font, titled with the aircraft file's name.
     const QString text = test::toolOutput("pdftotext", {d.pdfAnswer, QStringLiteral("-")});
     EXPECT_TRUE(text.contains(QStringLiteral("aerodynamic center"))) << text.toStdString();
