@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "editing/planform_handles.h"
+
+#include "../golden.h"
 #include "model/number_format.h"
 
 namespace ws {
@@ -58,34 +60,23 @@ TEST(PlanformHandles, CoincidingHandlesGiveTheHighestNumber) {
     EXPECT_EQ(hitTest(p, f, drawnAt(p, f, 6)), 10);
 }
 
-// Handles 1 and 2 sit on the origin, which is W / 2 and H / 3 truncated.
-TEST(PlanformHandles, EdgesAreStrictAroundTheTruncatedOrigin) {
-    for (const PlanformFrame f : {PlanformFrame{1.0, 800, 600}, PlanformFrame{1.0, 801, 602}}) {
-        SCOPED_TRACE(f.width);
-        ASSERT_EQ(f.originX(), 400);
-        ASSERT_EQ(f.originY(), 200);
-        for (const PixelPoint hit : {PixelPoint{402, 202}, PixelPoint{398, 198}})
-            EXPECT_EQ(hitTest(mainWing(0), f, hit), 2) << hit.x << "," << hit.y;
-        for (const PixelPoint miss :
-             {PixelPoint{403, 200}, PixelPoint{397, 200}, PixelPoint{400, 203}, PixelPoint{400, 197}})
-            EXPECT_EQ(hitTest(mainWing(0), f, miss), 0) << miss.x << "," << miss.y;
+// Which handle each pixel round the origin hits: handles 1 and 2 sit on it,
+// at W / 2 and H / 3 truncated, within a strict reach of the unrounded
+// products; an undrawn view hits nothing.
+TEST(GoldenPlanformHandles, HitsRoundTheOrigin) {
+    std::string map;
+    for (const auto& [gap, f] : {std::pair{0, PlanformFrame{1.0, 800, 600}},
+                                 {0, {1.0, 801, 602}},
+                                 {12, {0.2, 800, 600}},
+                                 {0, {0.0, 800, 600}},
+                                 {0, {-1.0, 800, 600}},
+                                 {0, {double(NAN), 800, 600}},
+                                 {0, {double(INFINITY), 800, 600}}}) {
+        map += "gap " + std::to_string(gap) + " scale " + std::to_string(f.scale) + "\n";
+        for (int y = 195; y <= 205; ++y, map += "\n")
+            for (int x = 393; x <= 407; ++x) map += char('0' + hitTest(mainWing(gap), f, {x, y}));
     }
-}
-
-TEST(PlanformHandles, DistancesUseTheUnroundedProducts) {
-    // Gap 12 at 0.2 px/mm: handle 1 lies at column 402.4, handle 2 at 397.6.
-    const WingParams p = mainWing(12);
-    const PlanformFrame f{0.2, 800, 600};
-    EXPECT_EQ(hitTest(p, f, {405, 200}), 1);  // 2.6 away; the rounded column 402 would be 3 away
-    EXPECT_EQ(hitTest(p, f, {395, 200}), 2);
-    EXPECT_EQ(hitTest(p, f, {400, 200}), 2);  // within reach of both
-    EXPECT_EQ(hitTest(p, f, {406, 200}), 0);
-}
-
-TEST(PlanformHandles, NothingIsHitAwayFromCornersOrOnAnUndrawnView) {
-    EXPECT_EQ(hitTest(mainWing(0), {0.5, 800, 600}, {10, 10}), 0);
-    for (double scale : {0.0, -1.0, double(NAN), double(INFINITY)})
-        EXPECT_EQ(hitTest(mainWing(0), {scale, 800, 600}, {400, 200}), 0) << scale;
+    test::expectGolden("planform-hits.txt", map);
 }
 
 TEST(PlanformHandles, CursorsByCorner) {

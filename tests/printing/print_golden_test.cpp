@@ -7,6 +7,7 @@
 #include "printing/summary_page.h"
 #include "printing/template_print.h"
 #include "texts/scoped_language.h"
+#include "texts/translation.h"
 #include "views/drawing_record.h"
 
 namespace ws {
@@ -19,13 +20,21 @@ std::string recorded(const PrintPage& page) {
 TEST(GoldenPrint, SummaryPages) {
     AircraftModel three = startupAircraft();
     three.WingCount = 3;
-    const test::CalculatedAircraft a(startupAircraft()), b(three);
+    AircraftModel far = startupAircraft();
+    far.WingCount = 1;  // its block alone, with a wide x0 pushing its row right
+    far.wing[1].WingPosX = 123456;
+    const test::CalculatedAircraft a(startupAircraft()), b(three), c(far);
     PrintJobInput manual = b.input();
     manual.manual = true;
     manual.LatticeValid = false;
     manual.elevation = 30;
     manual.azimuth = 120;
     test::expectGolden("summary-startup.txt", recorded(composeSummaryPage(a.input()).print));
+    test::expectGolden("summary-one-wing-far.txt", recorded(composeSummaryPage(c.input()).print));
+    useUnits(Units::Inch);
+    const std::string inches = recorded(composeSummaryPage(a.input()).print);
+    useUnits(Units::Millimetre);
+    test::expectGolden("summary-startup-inch.txt", inches);
     const test::ScopedLanguage german(Language::German);
     test::expectGolden("summary-three-wings-manual.txt", recorded(composeSummaryPage(manual).print));
 }

@@ -44,10 +44,6 @@ TEST(PrintOutput, EveryExampleToPdf) {
     QDir().mkpath(folder);
     const QStringList files = QDir(QStringLiteral(WINSTABIX_EXAMPLES)).entryList({QStringLiteral("*.da4")});
     ASSERT_FALSE(files.isEmpty());
-    {
-        TForm3 dialog;
-        dialog.grab().save(QDir(folder).filePath(QStringLiteral("dialog.png")));
-    }
     for (const QString& name : files) {
         const QString path = QStringLiteral(WINSTABIX_EXAMPLES "/") + name;
         const auto loaded = loadAircraftFile(path.toStdString());

@@ -60,11 +60,6 @@ inline PrintPage blankPage() {
     return {kPageSize, [](Canvas&) {}, {}};
 }
 
-// The text cell of `chars` characters at (x, y) of the page.
-inline QRect cell(int x, int y, int chars) {
-    return QRect(x, y, chars * kPageCharWidth, 16);
-}
-
 // Every page of `pdf` rasterised at `dpi` by pdftoppm (poppler-utils), with
 // its further `options` ("-f 1 -l 2"); none when the tool is missing or fails.
 inline std::vector<QImage> rasterise(const QString& pdf, int dpi, const QStringList& options = {}) {

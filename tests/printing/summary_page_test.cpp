@@ -12,20 +12,11 @@ namespace ws {
 namespace {
 
 using test::CalculatedAircraft;
-using test::cell;
-using test::darkPixels;
 using test::inkPixels;
 
 const CalculatedAircraft& startup() {
     static const CalculatedAircraft a(startupAircraft());
     return a;
-}
-
-// The text whose cell starts at (x, y); "(none)" when no text starts there.
-QString textAt(const std::vector<PageText>& texts, int x, int y) {
-    for (const PageText& t : texts)
-        if (t.x == x && t.y == y) return t.text;
-    return QStringLiteral("(none)");
 }
 
 TEST(SummaryPage, PageFontKeepsTheNineColumnCellOfTheLayout) {
@@ -65,26 +56,6 @@ TEST(SummaryPage, DrawnAtThePrinterResolutionInsideItsRectangle) {
             grey += device.pixelColor(x, y) == QColor(128, 128, 128);
         EXPECT_EQ(grey, 1);
     }
-}
-
-TEST(SummaryPage, OneWingPrintsOnlyItsBlock) {
-    AircraftModel m = startupAircraft();
-    m.WingCount = 1;
-    const CalculatedAircraft one(m);
-    const std::vector<PageText> texts = summaryTexts(one.input());
-    EXPECT_EQ(textAt(texts, 0, 683), "Wing1:");
-    EXPECT_EQ(textAt(texts, 0, 863), "(none)");
-    EXPECT_EQ(textAt(texts, 0, 603), "Recommended center of gravity by stab =  8%: ");
-}
-
-TEST(SummaryPage, WideValuePushesItsRowRight) {
-    AircraftModel m = startupAircraft();
-    m.wing[1].WingPosX = 123456;
-    const CalculatedAircraft far(m);
-    ASSERT_TRUE(far.calc.done());
-    const std::vector<PageText> texts = summaryTexts(far.input());
-    EXPECT_EQ(textAt(texts, 0, 783), "x0: 123456");
-    EXPECT_EQ(textAt(texts, 0, 703).left(9), "xf:     0");  // relative to the wing's own x
 }
 
 TEST(SummaryPage, PdfNameFollowsTheAircraftFile) {

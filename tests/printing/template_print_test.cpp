@@ -93,8 +93,6 @@ TEST(TemplatePrint, GliderWingOnA4MeasuresTrueInThePdf) {
             << info.toStdString();
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size: .*\\(A4\\)"))));
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +glider3m\n"))));
-        // Vector only: no picture in it.
-        EXPECT_EQ(test::toolOutput("pdfimages", {QStringLiteral("-list"), pdf}).count('\n'), 2);
 
         const QString text = test::toolOutput("pdftotext", {pdf, QStringLiteral("-")});
         for (const QString& label : {QStringLiteral("A1"), QStringLiteral("A%1").arg(c.pages),
@@ -103,9 +101,9 @@ TEST(TemplatePrint, GliderWingOnA4MeasuresTrueInThePdf) {
         EXPECT_EQ(text.contains(QStringLiteral("x_ac")), c.calculated);
         EXPECT_EQ(text.contains(QStringLiteral("x_cg")), c.calculated);
 
-        const std::vector<QImage> raster = test::rasterise(pdf, kDpi, {"-f", "1", "-l", "2"});
-        ASSERT_EQ(raster.size(), 2u) << "pdftoppm (poppler-utils) missing or failing";
-        const QImage &first = raster[0], &second = raster[1];
+        const std::vector<QImage> raster = test::rasterise(pdf, kDpi, {"-f", "1", "-l", "1"});
+        ASSERT_EQ(raster.size(), 1u) << "pdftoppm (poppler-utils) missing or failing";
+        const QImage& first = raster[0];
         ASSERT_EQ(first.width(), 210 * kPerMm);
         // The bar: its three ticks, the outer ones 100 mm apart (one raster pixel of slack).
         const BarRun bar = scaleBar(first);
@@ -115,16 +113,6 @@ TEST(TemplatePrint, GliderWingOnA4MeasuresTrueInThePdf) {
         ASSERT_EQ(ticks.size(), 3u) << bar.row;
         EXPECT_NEAR(ticks[2] - ticks[0], 100.0 * kPerMm, 1.0);
         EXPECT_NEAR(ticks[1] - ticks[0], 50.0 * kPerMm, 1.0);
-        // The 10 mm strip at the right of A1 prints again at the left of A2.
-        const QRect right(first.width() - 10 * kPerMm, 0, 10 * kPerMm, first.height());
-        const QRect left(0, 0, 10 * kPerMm, first.height());
-        const int ink = test::inkPixels(second, left);
-        EXPECT_GT(ink, 100);
-        int differing = 0;
-        for (int y = 0; y < right.height(); ++y)
-            for (int x = 0; x < right.width(); ++x)
-                differing += std::abs(qGray(first.pixel(right.x() + x, y)) - qGray(second.pixel(x, y))) > 64;
-        EXPECT_LT(differing, ink / 10);
     }
 }
 

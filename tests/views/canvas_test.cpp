@@ -31,25 +31,11 @@ TEST(Canvas, RectangleCoversHalfOpenRangeAndPolygonIsFilledAndOutlined) {
         c.setBrushColor(Qt::red);
         c.polygon({{42, 2}, {70, 2}, {70, 20}, {42, 20}});
     });
-    expectColourAt(image, Qt::blue, {QPoint(2, 3), QPoint(11, 9), QPoint(42, 2)});
+    expectColourAt(image, Qt::blue,
+                   {QPoint(2, 3), QPoint(11, 6), QPoint(6, 9), QPoint(11, 9), QPoint(42, 2)});
     expectColourAt(image, Qt::yellow, {QPoint(6, 6)});
     expectColourAt(image, Qt::red, {QPoint(55, 10)});
     expectColourAt(image, Qt::white, {QPoint(12, 6), QPoint(6, 10), QPoint(71, 10)});
-}
-
-TEST(Canvas, TextCellTakesBrushColour) {
-    const QImage image = painted(120, 30, [](Canvas& c) {
-        c.setBrushColor(QColor(255, 255, 225));
-        c.setFontColor(Qt::black);
-        c.textOut(10, 5, QStringLiteral("x_ac: 85.3mm"));
-    });
-    // The cell's corner carries the brush; somewhere inside lies ink.
-    expectColourAt(image, QColor(255, 255, 225), {QPoint(10, 5)});
-    expectColourAt(image, Qt::white, {QPoint(9, 5)});
-    bool ink = false;
-    for (int x = 10; x < 60; ++x)
-        for (int y = 5; y < 18; ++y) ink = ink || image.pixelColor(x, y).value() < 100;
-    EXPECT_TRUE(ink);
 }
 
 // The four-trapezium dimension schematic (lines of widths 1 and 4, arrow

@@ -38,6 +38,11 @@ TEST(TopView, FitPutsTheZeroRowAtOneSeventhUnlessAWingIsAhead) {
     EXPECT_DOUBLE_EQ(canard.TopViewScale, s);
     EXPECT_EQ(canard.TopViewOriginY, roundInt(369 / 7.0 + 90 * s));
     EXPECT_EQ(canard.TopViewOriginY, 83);
+    // Wing 1's root leading edge 100 mm ahead, its tip behind it: the root sets the row.
+    AircraftModel ahead = startupWith(2);
+    ahead.wing[1].WingPosX = -100;
+    const TopViewTransform root = fitTopView(aircraftDrawing(ahead), kW, kH);
+    EXPECT_EQ(root.TopViewOriginY, roundInt(369 / 7.0 + 100 * root.TopViewScale));
     // The outer tip of two trapeziums 50 mm ahead of x = 0 moves the row down.
     AircraftModel swept = startupWith(1);
     WingEntry e = defaultWingEntry(1);
