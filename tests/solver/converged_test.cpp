@@ -61,8 +61,6 @@ TEST(Converged, AvlReferencesWithinToleranceAndInsideTheErrorBar) {
         }
         EXPECT_NEAR(lift, c.lift, 0.005 * c.lift);
         EXPECT_LE(std::fabs(lift - c.lift), error);
-        EXPECT_DOUBLE_EQ(r.stability.CgFront,
-                         r.AnpAircraft.value - e.RefChord * r.stability.MarginHigh / 100);
     }
 }
 
@@ -77,6 +75,7 @@ TEST(Converged, ExtrapolatesAsOneOverTheRootOfThePanelsAndChecksTheDirection) {
         {std::nullopt, 10, 0.075},  // nothing to check the direction with
         {w + 0.0074, 10, 0.075},    // within a tenth of the difference
         {w + 0.0076, std::nullopt, std::nullopt},
+        {f - 0.0074, 10, 0.075},
         {f - 0.0076, std::nullopt, std::nullopt},
     };
     for (const auto& c : cases) {
