@@ -67,6 +67,20 @@ TEST(Planform, GapAndNegativeLengths) {
     EXPECT_DOUBLE_EQ(referenceArea(0.5, 1, 2, 10, 5).chord, 1004 / 100.5);
 }
 
+// Half-spans within 0.1 mm tie, and the larger area wins: rounding noise in
+// the strip edges never chooses a half-size tail. An absent wing never wins.
+TEST(ReferenceWing, LargestHalfSpanAndOnATieTheLargerArea) {
+    const struct {
+        std::vector<WingExtent> wings;
+        int ref;
+    } cases[] = {
+        {{{500, 200000}, {500.04, 100000}}, 1}, {{{500, 200000}, {500.06, 100000}}, 2},
+        {{{500, 200000}, {500, 300000}}, 2},    {{{500, 200000}, {600, 300000, false}}, 1},
+        {{{0, 0, false}, {0, 0, false}}, 1},    {{{400, 1}, {500, 1}, {500, 2}}, 3},
+    };
+    for (const auto& c : cases) EXPECT_EQ(referenceWing(c.wings), c.ref) << c.wings[1].halfSpan;
+}
+
 TEST(Planform, ClosedFormsOfARectangleAndFourTrapeziums) {
     WingEntry e;
     e.span[1] = 500;

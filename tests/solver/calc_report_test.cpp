@@ -28,8 +28,8 @@ ReportWording wordsFor(const CalcResult& r) {
     return w;
 }
 
-// Calculated examples are goldens of the batch program; these runs are not.
-// A quote, a tab and a byte that is no UTF-8 in the file name stay valid JSON.
+// Calculated examples are goldens of the batch program. A quote, a tab and a
+// byte that is no UTF-8 in the file name stay valid JSON.
 TEST(CalcReport, RefusedRunHasNullResultsAndItsLines) {
     const AircraftModel m = test::aircraftOf({test::rectangle(500, 200), test::rectangle(300, 0, 700, 60)});
     const CalcResult r = runCalculation(m);

@@ -57,7 +57,6 @@ TEST(GoldenChain, SizesMovesAndRefusals) {
         {"unknowns not counted after a refused wing", tooManyAndNoArea},
         {"target 1600", aircraftOf({main}), 1600},
         {"target 1", aircraftOf({main}), 1},
-        {"target 0", aircraftOf({main}), 0},
         {"target -5", aircraftOf({main}), -5},
         {"target 3000", aircraftOf({main}), 3000},
         {"tail's share at 1600", tail(rectangle(200, 100, 600, 60)), 1600},

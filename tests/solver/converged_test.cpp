@@ -13,11 +13,10 @@ namespace {
 using test::aircraftOf;
 using test::rectangle;
 
-ConvergedResult converged(const AircraftModel& m, const CalcOptions& options = {},
-                          const ConvergedProgressFn& progress = {}) {
+ConvergedResult converged(const AircraftModel& m, const ConvergedProgressFn& progress = {}) {
     SolverWorkspace workspace;
     ConvergedResult r;
-    runConvergedCalculation(m, options, workspace, r, progress);
+    runConvergedCalculation(m, {}, workspace, r, progress);
     return r;
 }
 
@@ -41,7 +40,7 @@ TEST(Converged, AvlReferencesWithinToleranceAndInsideTheErrorBar) {
         if (!test::kOptimisedBuild && c.file != cases[1].file) continue;  // lattices of 1700 unknowns
         const AircraftModel m = avlAircraft(c.file);
         std::vector<int> finished;
-        const ConvergedResult r = converged(m, {}, [&](int lattice, int lattices, int left) {
+        const ConvergedResult r = converged(m, [&](int lattice, int lattices, int left) {
             EXPECT_EQ(lattices, 3);
             if (left == 0) finished.push_back(lattice);
         });

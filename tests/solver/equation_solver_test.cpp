@@ -65,7 +65,7 @@ TEST(Elimination, LaterRowWinsAPivotTie) {
     EXPECT_DOUBLE_EQ(W[2], 3.0 / -2.0);
 }
 
-// F(x) = (x0² − 4, x0 + x1 − 3); x2 is a parameter where it exists.
+// F(x) = (x0² − 4, x0 + x1 − 3).
 class Quadratic : public Residuals {
   public:
     mutable int calls = 0;
@@ -75,18 +75,6 @@ class Quadratic : public Residuals {
         F[1] = x[0] + x[1] - 3;
     }
 };
-
-TEST(Newton, SolvesOnlyTheFreeVariables) {
-    double x[3] = {3, 0, 42};
-    const bool free[3] = {true, true, false};
-    NewtonScratch scratch;
-    const Outcome<int> status = TRIM9M(1, 1, x, free, 20, 2, 3, Quadratic{}, scratch);
-    EXPECT_NEAR(x[0], 2, 1e-9);
-    EXPECT_NEAR(x[1], 1, 1e-9);
-    EXPECT_EQ(x[2], 42);
-    ASSERT_TRUE(status);
-    EXPECT_GT(*status, 0);
-}
 
 // A converged start takes one evaluation; itmax 0 and a zero Jacobian are refused.
 class Flat : public Residuals {
