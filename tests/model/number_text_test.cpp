@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cstdint>
 #include <limits>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "../golden.h"

@@ -2,8 +2,6 @@
 
 #include <cmath>
 #include <limits>
-#include <string>
-#include <vector>
 
 #include "solver/calculation.h"
 #include "solver_test_util.h"
