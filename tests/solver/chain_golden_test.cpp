@@ -46,7 +46,8 @@ TEST(GoldenChain, SizesMovesAndRefusals) {
     } cases[] = {
         // Sizing: sqrt(2 × target share / aspect ratio) chordwise, strips by chord.
         {"equal areas", tail(rectangle(250, 400, 800, 100))},
-        {"stations 2 and 3 at one y", aircraftOf({WingSpec{{200, 200, 150, 0, 0}, {300, 0, 0, 0}, {}, 2}})},
+        {"stations 2 and 3 at one y, 50 mm apart in x",
+         aircraftOf({WingSpec{{200, 200, 150, 0, 0}, {300, 0, 0, 0}, {0, 50, 0, 0}, 2}})},
         {"299 strips of one panel", aircraftOf({rectangle(2990, 10)})},
         {"3000 unknowns", test::stubby(5)},
         {"300 and 310 strips", aircraftOf({rectangle(3000, 10), rectangle(3100, 10, 500, 100)})},
