@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/reference_wing.h"
+
 namespace ws {
 namespace {
 
@@ -15,11 +17,14 @@ Labels labels(const WingPlanform& p) {
     return {t.b, t.s, t.lm, t.r25, t.lam};
 }
 
+// Wing 1: one trapezium of 310 to 230 mm over 550 mm, swept 30 mm: its mean
+// chord 73433⅓ / 270 mm, with its leading edge at ∫x·c dy / ∫c dy = 3850 / 270 mm.
 TEST(Planform, DefaultWingsAndAWingWithoutArea) {
     const WingPlanform main = Calc_W(paramsFromEntry(defaultWingEntry(1), 1));
     EXPECT_DOUBLE_EQ(main.WingSpan, 1100);
     EXPECT_DOUBLE_EQ(main.WingArea, 297000);
-    EXPECT_NEAR(main.WingMAC, 271.975, 1e-3);
+    EXPECT_NEAR(main.WingMAC, (73433.0 + 1.0 / 3) / 270, 1e-9);
+    EXPECT_NEAR(meanChordLeadingEdge(main), 3850.0 / 270, 1e-9);
     EXPECT_NEAR(main.WingR25, 82.253, 1e-3);
     EXPECT_NEAR(main.WingAspect, 4.074, 1e-3);
     EXPECT_EQ(labels(main), (Labels{"1100mm", "29.70dm^2", "272.0mm", "82.3mm", " 4.1"}));
@@ -55,6 +60,25 @@ TEST(Planform, GapAndNegativeLengths) {
     EXPECT_DOUBLE_EQ(w.WingAspect, 1200.0 * 1200.0 / 297000);
     EXPECT_DOUBLE_EQ(w.StationY[1], 50);
     EXPECT_DOUBLE_EQ(w.StationY[2], 600);
+    // The gap filled by a rectangle of the root chord, however small the wing;
+    // a wing without area keeps it.
+    for (const auto& [area, filled] : {std::pair{0.5, 100.5}, {0.0, 0.0}})
+        EXPECT_EQ(referenceArea(area, 1, 2, 10, 5).area, filled) << area;
+    EXPECT_DOUBLE_EQ(referenceArea(0.5, 1, 2, 10, 5).chord, 1004 / 100.5);
+}
+
+// Half-spans within 0.1 mm tie, and the larger area wins: rounding noise in
+// the strip edges never chooses a half-size tail. An absent wing never wins.
+TEST(ReferenceWing, LargestHalfSpanAndOnATieTheLargerArea) {
+    const struct {
+        std::vector<WingExtent> wings;
+        int ref;
+    } cases[] = {
+        {{{500, 200000}, {500.04, 100000}}, 1}, {{{500, 200000}, {500.06, 100000}}, 2},
+        {{{500, 200000}, {500, 300000}}, 2},    {{{500, 200000}, {600, 300000, false}}, 1},
+        {{{0, 0, false}, {0, 0, false}}, 1},    {{{400, 1}, {500, 1}, {500, 2}}, 3},
+    };
+    for (const auto& c : cases) EXPECT_EQ(referenceWing(c.wings), c.ref) << c.wings[1].halfSpan;
 }
 
 TEST(Planform, ClosedFormsOfARectangleAndFourTrapeziums) {

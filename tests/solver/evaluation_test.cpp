@@ -2,8 +2,6 @@
 
 #include <cmath>
 #include <limits>
-#include <string>
-#include <vector>
 
 #include "solver/calculation.h"
 #include "solver_test_util.h"
@@ -34,51 +32,14 @@ TEST(Evaluation, RectangleOfAspectRatioFiveAgainstHelmbold) {
     const double outline[6][2] = {{100, 0}, {100, 0}, {100, 500}, {300, 500}, {300, 0}, {300, 0}};
     for (std::size_t k = 0; k < 6; ++k)
         EXPECT_TRUE(e.RefOutline[k].x == outline[k][0] && e.RefOutline[k].y == outline[k][1]) << k;
-}
-
-TEST(Evaluation, CentreGapIsFilledForTheReference) {
-    WingSpec w = rectangle(500, 250);
-    w.gap = 50;
-    const CalcResult r = runCalculation(aircraftOf({w}));
-    ASSERT_TRUE(r.done());
-    const Evaluation& e = r.evaluation;
-    EXPECT_NEAR(e.RefArea - e.WingArea[1], 25000, 1e-6);
-    EXPECT_NEAR(e.RefChord, 250, 1e-9);
-    ASSERT_EQ(e.RefOutlineCount, 6);
-    EXPECT_TRUE(e.RefOutline[0].y == 0 && e.RefOutline[5].y == 0 && e.RefOutline[1].y == 50);
-}
-
-// Equal spans: the larger area is the reference. The second tail reaches
-// 500 mm with two trapeziums whose strip edges carry rounding noise above
-// the main wing's exact 500 mm; the half-size tail must not win on that noise.
-TEST(Evaluation, ReferenceWingOnEqualSpans) {
-    const WingSpec noisy{{100, 90, 20, 0, 0}, {100, 400, 0, 0}, {0, 0, 0, 0}, 2, 800, 100, 0};
-    for (const auto& [tail, ref] : {std::pair{rectangle(500, 300, 800, 100), 2}, {noisy, 1}}) {
-        const CalcResult r = runCalculation(aircraftOf({rectangle(500, 200), tail}));
-        ASSERT_TRUE(r.done());
-        const Lattice& l = r.lattice;
-        EXPECT_EQ(l.vortexYR(r.sizes.WingStrips[1], 1) - l.vortexYL(1, 1), 500);
-        const double h2 = l.vortexYR(r.sizes.WingStrips[2], 2) - l.vortexYL(1, 2);
-        EXPECT_NEAR(h2, 500, 1e-6);
-        EXPECT_TRUE(ref == 2 || h2 > 500) << "the case needs noise in the tail's favour";
-        EXPECT_EQ(r.evaluation.RefWing, ref);
-    }
-}
-
-TEST(Evaluation, ThreeLiftingWingsCentreLiesBetweenThem) {
-    const CalcResult r = runCalculation(
-        aircraftOf({rectangle(500, 200), rectangle(250, 100, 800, 80), rectangle(250, 120, -500, -60)}));
-    ASSERT_TRUE(r.done());
-    const Evaluation& e = r.evaluation;
-    double lift = 0, moment = 0;
-    for (int w = 1; w <= 3; ++w) {
-        ASSERT_GT(e.LiftSlopeWing[w], 0);
-        lift += e.LiftSlopeWing[w] * e.WingArea[w];
-        moment += e.LiftSlopeWing[w] * e.WingArea[w] * e.AnpWing[w];
-    }
-    EXPECT_NEAR(e.AnpAircraft, moment / lift, 1e-9);
-    EXPECT_GT(e.AnpAircraft, e.AnpWing[3]);
-    EXPECT_LT(e.AnpAircraft, e.AnpWing[2]);
+    // A centre gap is filled for the reference.
+    WingSpec gapped = rectangle(500, 250);
+    gapped.gap = 50;
+    const Evaluation g = runCalculation(aircraftOf({gapped})).evaluation;
+    EXPECT_NEAR(g.RefArea - g.WingArea[1], 25000, 1e-6);
+    EXPECT_NEAR(g.RefChord, 250, 1e-9);
+    ASSERT_EQ(g.RefOutlineCount, 6);
+    EXPECT_TRUE(g.RefOutline[0].y == 0 && g.RefOutline[5].y == 0 && g.RefOutline[1].y == 50);
 }
 
 // An aircraft the overlap rule leaves alone, every length times k, every wing dx further back.
@@ -112,28 +73,10 @@ TEST(Chain, RepeatedRunReusesItsStorage) {
     const float* matrix = workspace.factor.data();
     const double* corners = result.lattice.CornerXL.data();
     const double anp = result.evaluation.AnpAircraft;
-    int calls = 0;
-    CalcOptions options;
-    options.progress = [&](int) { ++calls; };
-    runCalculation(startupAircraft(), options, workspace, result);
+    runCalculation(startupAircraft(), {}, workspace, result);
     EXPECT_EQ(workspace.factor.data(), matrix);
     EXPECT_EQ(result.lattice.CornerXL.data(), corners);
     EXPECT_EQ(result.evaluation.AnpAircraft, anp);
-    EXPECT_GT(calls, 0);
-}
-
-TEST(Chain, RefusedRunKeepsSizesAndHasNoResults) {
-    // The tail too slender for 300 strips.
-    AircraftModel m = aircraftOf({rectangle(500, 200), rectangle(3000, 10, 700, 60)});
-    const CalcResult r = runCalculation(m);
-    EXPECT_FALSE(r.done());
-    EXPECT_FALSE(r.latticeBuilt);
-    EXPECT_EQ(r.sizes.PanelTotal, 716);
-    EXPECT_EQ(r.sizes.WingStrips[2], 300);
-    EXPECT_EQ(r.memo.back(), Message{MessageCode::LessAspectRatio});
-    EXPECT_EQ(r.evaluation.AnpAircraft, 0);
-    EXPECT_EQ(r.wings[1].AnpRelative, 0);
-    EXPECT_EQ(r.stability.MarginDesired, 7.5);
 }
 
 TEST(Chain, MarginBeyondTheLimitIsTakenAsTheLimit) {

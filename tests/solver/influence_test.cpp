@@ -59,12 +59,9 @@ CalcOptions options(SolveMethod method, int targetPanels = kTargetPanels) {
     return o;
 }
 
-Lattice latticeOf(const AircraftModel& m) {
-    return runCalculation(m).lattice;
-}
-
 TEST(Influence, EntriesAreHorseshoeAndMirrorOnEveryThreadCount) {
-    const Lattice lattice = latticeOf(aircraftOf({rectangle(500, 200), rectangle(200, 100, 600, 50)}));
+    const Lattice lattice =
+        runCalculation(aircraftOf({rectangle(500, 200), rectangle(200, 100, 600, 50)})).lattice;
     SolverWorkspace one, two;
     ASSERT_FALSE(EINFLUSS(lattice, one, SolveMethod::Library, 1));
     ASSERT_FALSE(EINFLUSS(lattice, two, SolveMethod::Library, 2));
@@ -89,7 +86,7 @@ TEST(Influence, EntriesAreHorseshoeAndMirrorOnEveryThreadCount) {
 // corner far behind leaves wing 1 (not the reference) a chord beyond every number.
 TEST(Influence, SingularOrNonFiniteSystemEndsRefusedWithoutResults) {
     const AircraftModel m = aircraftOf({rectangle(200, 100), rectangle(500, 200, 800, 100)});
-    Lattice singular = latticeOf(m), infinite = singular;
+    Lattice singular = runCalculation(m).lattice, infinite = singular;
     singular.VortexYR[0] = singular.VortexYL[0];
     infinite.CornerXL[infinite.cornerIndex(infinite.sizes.ChordPanels[1] + 1, 1, 1)] = 1e200;
     using M = MessageCode;
@@ -105,9 +102,8 @@ TEST(Influence, SingularOrNonFiniteSystemEndsRefusedWithoutResults) {
     EXPECT_EQ(e.refusal().lines, (std::vector<Message>{{M::CannotCalculateAircraft}, {M::NotFinite}}));
 }
 
-// A column a millionth of the others leaves the single-precision factor
-// nothing to refine from: the double-precision LU solves instead. Spoilt
-// circulations show in the residual, also of a single unknown.
+// A column a millionth of the others leaves the single-precision factor nothing
+// to refine from: the double LU solves. Spoilt circulations show in the residual.
 TEST(Influence, TinyPivotFallsBackAndTheResidualTellsAWrongSolution) {
     for (int halfSpan : {2990, 10}) {  // 299 strips of one panel; one panel
         const CalcResult r =
@@ -149,10 +145,6 @@ TEST(Influence, DefaultSolveEqualsTheStraightforwardOne) {
         const auto close = [](double x, double y) { return std::fabs(x - y) <= 1e-10 * std::fabs(y); };
         for (int i = 0; i < wa.n; ++i)
             EXPECT_PRED2(close, wa.rhs[std::size_t(i)], wb.rhs[std::size_t(i)]) << "circulation " << i;
-        for (int w = 1; w <= m->CalcWingCount; ++w) {
-            EXPECT_PRED2(close, a.evaluation.AnpWing[w], b.evaluation.AnpWing[w]) << w;
-            EXPECT_PRED2(close, a.evaluation.LiftSlopeWing[w], b.evaluation.LiftSlopeWing[w]) << w;
-        }
         EXPECT_PRED2(close, a.evaluation.AnpAircraft, b.evaluation.AnpAircraft);
     }
 }

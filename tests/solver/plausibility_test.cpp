@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "solver/calculation.h"
@@ -46,34 +48,18 @@ TEST(Plausibility, ResultsThatCannotBeRightAreRefused) {
     }
 }
 
-// A trapezium of 100 mm span: tan 80° × 100 mm = 567.1 mm of sweep is the most.
-TEST(Plausibility, TrapeziumsSweptMoreThan80DegreesAreRefusedByTheChain) {
-    const auto swept = [](std::initializer_list<M> edges) {
-        std::vector<Message> lines;
-        for (M edge : edges) lines.insert(lines.end(), {{M::TrapeziumFailed, 1, 2}, {edge, 800}});
-        return lines;
-    };
-    const struct {
-        int rootChord, tipChord, offset;
-        std::vector<Message> lines;  // after "Error: "
-    } cases[] = {{100, 100, 567, {}},
-                 {100, 100, 568, swept({M::LeadingEdgeSwept, M::TrailingEdgeSwept})},
-                 {100, 668, -568, swept({M::LeadingEdgeSwept})},
-                 {668, 100, 0, swept({M::TrailingEdgeSwept})}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.offset);
-        // A rectangle of 500 mm half span, then the trapezium under test.
-        test::WingSpec wing{
-            {c.rootChord, c.rootChord, c.tipChord, 0, 0}, {500, 100, 0, 0}, {0, c.offset, 0, 0}, 2};
-        const CalcResult r = runCalculation(test::aircraftOf({wing}));
-        EXPECT_EQ(r.done(), c.lines.empty());
-        std::vector<Message> expected = {{M::ErrorHead}};
-        expected.insert(expected.end(), c.lines.begin(), c.lines.end());
-        if (!c.lines.empty()) {
-            EXPECT_EQ(r.memo, expected);
-            EXPECT_FALSE(r.latticeBuilt);
-        }
-    }
+// Swept exactly 80° (to the last bit of the offset) is still accepted.
+TEST(Plausibility, SweptExactlyAtTheLimitPasses) {
+    WingPlanforms wings{};
+    WingPlanform& p = wings[1];
+    p.StationY[2] = 100;
+    p.StationChord[1] = p.StationChord[2] = 100;
+    double& dx = p.StationX[2];
+    dx = 100 * std::tan(kMaxSweepDegrees * std::numbers::pi / 180);
+    while (leadingEdgeSweep(p, 1) > kMaxSweepDegrees) dx = std::nextafter(dx, 0.0);
+    while (leadingEdgeSweep(p, 1) < kMaxSweepDegrees) dx = std::nextafter(dx, 1e3);
+    ASSERT_EQ(leadingEdgeSweep(p, 1), kMaxSweepDegrees);
+    EXPECT_FALSE(refusedAsTooSwept(wings, 1));
 }
 
 }  // namespace

@@ -45,9 +45,7 @@ inline AircraftModel aircraftOf(std::initializer_list<WingSpec> wings) {
     return m;
 }
 
-// Three stubby wings of four trapeziums (swept less than 80°); the narrow
-// tips of small chord need many strips, so the tip span sets the unknowns
-// (5 gives exactly 3000).
+// Three wings of four trapeziums whose tip span sets the unknowns (5: exactly 3000).
 inline AircraftModel stubby(int tipSpan) {
     AircraftModel m = startupAircraft();
     m.WingCount = m.CalcWingCount = 3;
