@@ -36,34 +36,17 @@ class DrawingRecord : public QPaintDevice {
 
   protected:
     int metric(PaintDeviceMetric m) const override {
-        switch (m) {
-            case PdmWidth:
-                return size_.width();
-            case PdmHeight:
-                return size_.height();
-            case PdmWidthMM:
-                return size_.width() * 254 / 960;
-            case PdmHeightMM:
-                return size_.height() * 254 / 960;
-            case PdmDpiX:
-            case PdmDpiY:
-            case PdmPhysicalDpiX:
-            case PdmPhysicalDpiY:
-                return 96;
-            case PdmDepth:
-                return 32;
-            case PdmNumColors:
-                return 0x7fffffff;
-            case PdmDevicePixelRatio:
-                return 1;
-            case PdmDevicePixelRatioScaled:
-                return int(devicePixelRatioFScale());
-            default:
-                return 0;
-        }
+        if (m == PdmWidth || m == PdmWidthMM)
+            return m == PdmWidth ? size_.width() : size_.width() * 254 / 960;
+        if (m == PdmHeight || m == PdmHeightMM)
+            return m == PdmHeight ? size_.height() : size_.height() * 254 / 960;
+        if (m >= PdmDpiX && m <= PdmPhysicalDpiY) return 96;
+        if (m == PdmDevicePixelRatioScaled) return int(devicePixelRatioFScale());
+        return m == PdmDepth ? 32 : m == PdmNumColors ? 0x7fffffff : m == PdmDevicePixelRatio ? 1 : 0;
     }
 
   private:
+    // Integer primitives reach the float overloads through QPaintEngine's own defaults.
     struct Engine : QPaintEngine {
         Engine() : QPaintEngine(AllFeatures) {}
         std::string out, style;
@@ -95,27 +78,13 @@ class DrawingRecord : public QPaintDevice {
         void drawLines(const QLineF* lines, int n) override {
             for (int i = 0; i < n; ++i) out += "line" + at(lines[i].p1()) + at(lines[i].p2()) + "\n";
         }
-        void drawLines(const QLine* lines, int n) override {
-            for (int i = 0; i < n; ++i) out += "line" + at(lines[i].p1()) + at(lines[i].p2()) + "\n";
-        }
         void drawRects(const QRectF* rects, int n) override {
             for (int i = 0; i < n; ++i)
                 out += "rect" + at(rects[i].topLeft()) + at(rects[i].bottomRight()) + "\n";
         }
-        void drawRects(const QRect* rects, int n) override {
-            for (int i = 0; i < n; ++i) {
-                const QRectF r(rects[i]);
-                drawRects(&r, 1);
-            }
-        }
         void drawPolygon(const QPointF* points, int n, PolygonDrawMode) override {
             out += "polygon";
             for (int i = 0; i < n; ++i) out += at(points[i]);
-            out += "\n";
-        }
-        void drawPolygon(const QPoint* points, int n, PolygonDrawMode) override {
-            out += "polygon";
-            for (int i = 0; i < n; ++i) out += at(QPointF(points[i]));
             out += "\n";
         }
         void drawPath(const QPainterPath& path) override {
