@@ -1,5 +1,4 @@
-// Whole outputs compared to the byte with files under tests/data/golden/.
-// After a deliberate change of an output, regenerate them with
+// Whole outputs compared to the byte with tests/data/golden/. After a deliberate change, regenerate
 //   WINSTABIX_REGENERATE=1 build/tests/core_tests --gtest_filter='Golden*'
 //   WINSTABIX_REGENERATE=1 QT_QPA_PLATFORM=offscreen build/tests/qt_tests --gtest_filter='Golden*'
 // and read the diff before committing it.

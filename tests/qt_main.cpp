@@ -4,9 +4,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-// One QApplication for every widget and drawing test, offscreen, with its
-// settings (the recent files) in a folder of its own: never the user's, and
-// not shared with a test program running beside it.
+// One offscreen QApplication for every widget test, its settings in a folder of its own: never
+// the user's, nor shared with a test program running beside it.
 int main(int argc, char** argv) {
     QTemporaryDir config;
     // A screen of 1600 x 1200 at 96 dpi: the windows the tests size fit on it.

@@ -120,8 +120,7 @@ TEST_F(Document, CalculateAndWhatWithdrawsItsResults) {
     EXPECT_EQ(r.calc.evaluation.AnpAircraft, runCalculation(doc.model()).evaluation.AnpAircraft);
     EXPECT_FALSE(doc.isModified());  // a calculation without moved heights changes no entry
 
-    // A page's whole redraw keeps the calculate command off and fits the top
-    // view again; an edit brings the command back.
+    // A page's redraw keeps Calculate off and fits the top view again; an edit brings it back.
     BarPositions zoomed;
     zoomed.topZoom = 60;
     doc.setViewBars(zoomed);
@@ -154,9 +153,7 @@ TEST_F(Document, CalculateAndWhatWithdrawsItsResults) {
     EXPECT_FALSE(r.messagesShown());
 }
 
-// The converged estimate replaces the values, keeps the window's lattice,
-// and is the batch program's (start-up aircraft: 92.8 ± 0.5mm); switching
-// back gives the window's lattice's values again.
+// The converged estimate is the batch program's on the window's lattice (start-up: 92.8 ± 0.5mm).
 TEST_F(Document, TheConvergedNeutralPointIsTheBatchProgramsEstimate) {
     doc.calculate();
     const double windowAnp = doc.results().calc.evaluation.AnpAircraft;
@@ -244,8 +241,7 @@ TEST_F(Document, OpenAndSaveKeepTheFilesStateAndResults) {
     EXPECT_EQ(doc.text().field[1][kChordField], "300");
     EXPECT_TRUE(doc.isModified());
 
-    // An edit withdraws the results: the file gets "0" three times. A failed
-    // save keeps the name and the modified mark.
+    // No results after an edit: "0" three times. A failed save keeps the name and the mark.
     ASSERT_TRUE(doc.save((folder / "missing" / "x.da4").string()));
     EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(doc.fileName(), (kData / "damaged" / "results-disagree.da4").string());

@@ -38,9 +38,7 @@ TEST_F(UnitsDocument, SwitchingBackAndForthKeepsEveryMillimetreOfTheExamples) {
     }
 }
 
-// Typed in inches, a value is used as the nearest millimetre, shown as such
-// when the field is left; the history, written in the old unit, comes back
-// in the new one.
+// Inches typed are used as the nearest mm, shown so when left; the history follows the unit.
 TEST_F(UnitsDocument, TypedInAUnitAndUndoneInAnother) {
     const int root = doc.model().wing[1].ChordMm[1];
     doc.setUnits(Units::Inch);

@@ -60,9 +60,8 @@ TEST(PlanformHandles, CoincidingHandlesGiveTheHighestNumber) {
     EXPECT_EQ(hitTest(p, f, drawnAt(p, f, 6)), 10);
 }
 
-// Which handle each pixel round the origin hits: handles 1 and 2 sit on it,
-// at W / 2 and H / 3 truncated, within a strict reach of the unrounded
-// products; an undrawn view hits nothing.
+// The handle each pixel round the origin hits: 1 and 2 sit on it, at W / 2 and H / 3 truncated,
+// within a strict reach of the unrounded products; an undrawn view hits nothing.
 TEST(GoldenPlanformHandles, HitsRoundTheOrigin) {
     std::string map;
     for (const auto& [gap, f] : {std::pair{0, PlanformFrame{1.0, 800, 600}},

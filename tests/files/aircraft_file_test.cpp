@@ -59,11 +59,8 @@ TEST(AircraftFileReader, LineEndsOfEverySystemLeadingBlanksAndAByteOrderMark) {
     EXPECT_EQ(parsed(cr).remarks, "insert your remarks her:");
 }
 
-// What start-up files with lines replaced load as: entries with their signs,
-// counts clamped whatever was shown before, results only with a positive
-// area (older ones kept for missing lines), and what a Save writes back
-// (results to their decimals and widths).
-// Each line of the .edits file: lines kept, then `LINE=TEXT` (from 1), by '|'.
+// Start-up files with lines replaced: entries with signs, counts clamped, results only with a
+// positive area, and what a Save writes back. A case: lines kept, then `LINE=TEXT` (from 1), by '|'.
 TEST(GoldenAircraftFile, EditedStartupFilesLoadAs) {
     AircraftModel shown = startupAircraft();
     shown.WingCount = 1;

@@ -7,8 +7,7 @@
 namespace ws {
 namespace {
 
-// German and typographic characters are one byte each; what the code page
-// lacks, and malformed UTF-8, one "?" per byte read, never past the end.
+// German and typographic characters: one byte each; lacking or malformed: "?" per byte read.
 TEST(Cp1252, FromUtf8) {
     const std::pair<const char*, const char*> cases[] = {
         {"Flügel Höhe Maß Ä Ö Ü", "Fl\xFCgel H\xF6he Ma\xDF \xC4 \xD6 \xDC"},

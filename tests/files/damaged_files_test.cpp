@@ -1,6 +1,5 @@
-// Damaged and hostile aircraft files: each is read into an aircraft or
-// refused with its reason, never anything in between; what loads calculates
-// to finite numbers, and results a file claims wrongly are replaced with a notice.
+// Damaged and hostile files: read or refused with a reason, never between; what loads calculates
+// to finite numbers, and wrongly claimed results are replaced with a notice.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -184,8 +184,7 @@ std::string attribute(const fs::path& file, const char* name) {
     return n < 0 ? std::string() : value.substr(0, static_cast<std::size_t>(n));
 }
 
-// Saves `file` as user `uid` (its own group alone) in a child process;
-// whether the save succeeded.
+// Whether a child process, as user `uid` (its own group alone), saved `file`.
 bool savedAs(uid_t uid, const fs::path& file, const std::string& bytes) {
     const pid_t child = ::fork();
     if (child == 0) {
@@ -198,8 +197,7 @@ bool savedAs(uid_t uid, const fs::path& file, const std::string& bytes) {
            WEXITSTATUS(status) == 0;
 }
 
-// A save keeps what makes the file itself: its owner and group, its other
-// names, its extended attributes, also where a user may
+// A save keeps the file's owner, group, other names and attributes, also where a user may
 // write the file but neither give a new one away nor rename over it.
 TEST(SafeSave, TheFileKeepsItsIdentity) {
     if (::geteuid() != 0) GTEST_SKIP() << "files of other users and saves as another user need root";
@@ -250,12 +248,8 @@ TEST(SafeSave, TheFileKeepsItsIdentity) {
         EXPECT_EQ(after.st_uid, c.owner);
         EXPECT_EQ(after.st_gid, c.group);
         EXPECT_EQ(after.st_mode, before.st_mode);
-        if (c.linked) {
-            EXPECT_EQ(readBytes(folder / "other-name.da4"), "new contents");
-        }
-        if (c.attribute) {
-            EXPECT_EQ(attribute(file, c.attribute), c.value);
-        }
+        EXPECT_EQ(readBytes(c.linked ? folder / "other-name.da4" : file), "new contents");
+        EXPECT_EQ(attribute(file, c.attribute ? c.attribute : "user.winstabix"), c.value);
         EXPECT_EQ(entriesIn(folder), c.linked ? 2u : 1u);  // no copy or temporary file left
     }
 }

@@ -89,8 +89,7 @@ TEST(WinstabixCalc, OutputsGoWhereAskedOrNowhere) {
     EXPECT_EQ(testing::readBytes(folder / "study.csv"), runCalc(study).out);
 }
 
-// Results the program saved itself are its own: no notice, whatever lattice
-// they were saved on or are read with.
+// Results the program saved itself raise no notice, whatever lattice saved or reads them.
 TEST(WinstabixCalc, OwnStoredResultsGiveNoNotice) {
     testing::TempFolder folder;
     const std::string saved = quote((folder / "saved.da4").string()),

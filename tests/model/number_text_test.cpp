@@ -12,10 +12,8 @@
 namespace ws {
 namespace {
 
-// What a field's text is read as (tests/golden.h regenerates the file): the
-// value of entryValue, then value and mark of a signed field (offset,
-// position) and of a length field (chord, span, gap), and the decimal value;
-// then the one fixed-point formatter, padding and rounding (ties to even).
+// A field's text as read (tests/golden.h regenerates the file): entryValue, a signed and a length
+// field's value and mark, the decimal value; then the formatter, padding, rounding (ties to even).
 // A German C locale (Qt sets it from the environment) must not turn "." into ",".
 TEST(GoldenEntryRule, ReadingsAndNumbers) {
     const char* old = std::setlocale(LC_ALL, nullptr);

@@ -40,8 +40,7 @@ TEST(Planform, DefaultWingsAndAWingWithoutArea) {
     EXPECT_EQ(anpLabelText(5), " 5.0mm");
 }
 
-// Negative lengths are taken as absolute, offsets keep their sign; the gap
-// widens the span but not the area.
+// Negative lengths count as absolute, offsets keep their sign; a gap widens the span, not the area.
 TEST(Planform, GapAndNegativeLengths) {
     WingEntry e = defaultWingEntry(1);
     e.chord[1] = -310;
@@ -60,8 +59,7 @@ TEST(Planform, GapAndNegativeLengths) {
     EXPECT_DOUBLE_EQ(w.WingAspect, 1200.0 * 1200.0 / 297000);
     EXPECT_DOUBLE_EQ(w.StationY[1], 50);
     EXPECT_DOUBLE_EQ(w.StationY[2], 600);
-    // The gap filled by a rectangle of the root chord, however small the wing;
-    // a wing without area keeps it.
+    // The gap filled by a rectangle of the root chord, however small; a wing without area keeps it.
     for (const auto& [area, filled] : {std::pair{0.5, 100.5}, {0.0, 0.0}})
         EXPECT_EQ(referenceArea(area, 1, 2, 10, 5).area, filled) << area;
     EXPECT_DOUBLE_EQ(referenceArea(0.5, 1, 2, 10, 5).chord, 1004 / 100.5);

@@ -10,9 +10,8 @@
 namespace ws {
 namespace {
 
-// A typed length in each unit (tests/golden.h regenerates the file): the
-// millimetres used, halves to even, for a signed field and a length field
-// and whether the field is marked; how a length and an area are written.
+// A length typed in each unit (tests/golden.h): the mm used (halves to even) and the mark, for a
+// signed and a length field; how a length and an area are written.
 TEST(GoldenUnits, ReadingsAndTexts) {
     std::string all;
     const auto read = [&](Units u, const std::vector<const char*>& texts) {

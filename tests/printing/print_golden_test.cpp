@@ -1,5 +1,4 @@
-// The printed pages as drawn (views/drawing_record.h), compared with
-// tests/data/golden/ (tests/golden.h regenerates them).
+// The printed pages as drawn (views/drawing_record.h), against their goldens (tests/golden.h).
 #include <gtest/gtest.h>
 
 #include "golden.h"

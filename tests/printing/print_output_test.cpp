@@ -1,7 +1,5 @@
-// Prints to real outputs, each only when its environment variable asks:
-// WINSTABIX_PRINT_QUEUE names a print queue to send the start-up summary to
-// (scripts/test-cups sets up a private one); WINSTABIX_PRINT_EXAMPLES names
-// a folder that receives a PDF of every example aircraft, for a look by eye.
+// Real outputs, each only when asked: WINSTABIX_PRINT_QUEUE names a queue for the start-up summary
+// (scripts/test-cups sets up one), WINSTABIX_PRINT_EXAMPLES a folder for every example's PDF.
 #include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,4 @@
-// Shared helpers of the printing tests: a calculated aircraft as the print
-// command gets it, and pixel queries on the page.
+// Printing tests' helpers: a calculated aircraft as the print command gets it; pixels of a page.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,8 +16,7 @@
 
 namespace ws::test {
 
-// An aircraft with its finished calculation, held together so the input's
-// pointers stay valid.
+// An aircraft with its finished calculation, together so that the input's pointers stay valid.
 struct CalculatedAircraft {
     AircraftModel model;
     CalcResult calc;

@@ -1,5 +1,4 @@
-// The 1:1 template through the print dialog into a PDF file, measured on the
-// PDF as pdftoppm rasterises it.
+// The 1:1 template printed to PDF through the print dialog, measured as pdftoppm rasterises it.
 #include <gtest/gtest.h>
 #include <QComboBox>
 #include <QRegularExpression>
@@ -67,9 +66,8 @@ BarRun scaleBar(const QImage& page) {
 }
 
 TEST(TemplatePrint, GliderWingOnA4MeasuresTrueInThePdf) {
-    // Calculated (stability rows on A1) and not; both halves and the right half.
-    // A4 in the PDF is 210 x 297 mm printable: (3000 + 2 x 5 - 10) / 200 = 15 columns,
-    // (1500 + 5) / 200 = 7.5, so 8; one row each.
+    // Calculated (stability rows on A1) and not; both halves and the right half. A4 prints 210 x 297
+    // mm: (3000 + 2 x 5 - 10) / 200 = 15 columns, (1500 + 5) / 200 = 7.5, so 8; one row each.
     const struct {
         bool calculated, bothHalves;
         int pages;

@@ -23,11 +23,9 @@ std::string messages(const std::vector<Message>& lines) {
     return text.empty() ? " -" : text;
 }
 
-// Per aircraft (tests/golden.h regenerates the file): GRID's sizes, chordwise
-// panels and strips per trapezium, and its refusal; then the chain's heights
-// after the overlap rule, its sizes and message lines (codes of solver/messages.h),
-// whether the box is shown and the lattice built, and the wings' labels.
-// Lattices above 1000 unknowns are only sized, so that Debug runs stay quick.
+// Per aircraft (tests/golden.h): GRID's sizes, panels and strips per trapezium, its refusal; the
+// chain's heights after the overlap rule, sizes, message codes (solver/messages.h), box, lattice and
+// labels. Lattices above 1000 unknowns are only sized, so that Debug runs stay quick.
 TEST(GoldenChain, SizesMovesAndRefusals) {
     const WingSpec main = rectangle(500, 200);
     const auto tail = [&](WingSpec t) { return aircraftOf({main, t}); };

@@ -24,10 +24,8 @@ AircraftModel avlAircraft(const char* file) {
     return test::loadAircraft(std::filesystem::path(WINSTABIX_REFERENCE) / "avl" / file);
 }
 
-// AVL's converged lattices (without the vortex core for the two surfaces),
-// against the tolerances fixed in advance: ±0.25 % of lm, lift slope ±0.5 %
-// (Σ aS / S_ref as AVL's CLα); AVL lies within the estimate's error bar.
-// Each lattice is told as it is solved: window, fine, middle.
+// AVL's converged lattices (no vortex core for two surfaces) within ±0.25 % of lm, lift slope
+// ±0.5 % (Σ aS / S_ref as CLα), AVL inside the error bar; each lattice told: window, fine, middle.
 TEST(Converged, AvlReferencesWithinToleranceAndInsideTheErrorBar) {
     const struct {
         const char* file;
@@ -85,9 +83,8 @@ TEST(Converged, ExtrapolatesAsOneOverTheRootOfThePanelsAndChecksTheDirection) {
     }
 }
 
-// A refused finer lattice gives way to the finest accepted, and says so; a
-// neutral point whose lattices disagree in direction is the finest lattice's,
-// without an error bar; without a finer lattice the window's values stand.
+// A refused finer lattice gives way to the finest accepted, saying so; lattices disagreeing in
+// direction give the finest's value without error bar; with no finer lattice the window's stand.
 TEST(Converged, FallbackDirectionAndNoFinerLattice) {
     using M = MessageCode;
     const struct {

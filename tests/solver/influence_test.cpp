@@ -122,8 +122,7 @@ TEST(Influence, TinyPivotFallsBackAndTheResidualTellsAWrongSolution) {
     }
 }
 
-// The default solve (single-precision LU refined in double precision) gives
-// what the plain elimination gives, without falling back to dgesv.
+// The default solve (float LU refined in double) gives the plain elimination's, without dgesv.
 TEST(Influence, DefaultSolveEqualsTheStraightforwardOne) {
     const AircraftModel small =
         aircraftOf({rectangle(500, 200), rectangle(200, 100, 700, 60), rectangle(150, 80, -300, -40)});

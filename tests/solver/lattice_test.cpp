@@ -49,8 +49,7 @@ void expectOneShape(double dy, double c0, double c1, int ns) {
     for (int e = 1; e <= ns; ++e) EXPECT_NEAR(ratio(e), ratio(ns), 1e-9) << e;
 }
 
-// A tip or root of 1 mm in 30 strips: Newton from equal widths fails, from
-// the geometric spacing it converges.
+// A tip or root of 1 mm in 30 strips: Newton fails from equal widths, converges from geometric.
 TEST(Trapez, StripsShareOneShapeAlsoThroughTheSecondSolve) {
     expectOneShape(500, 300, 100, 10);
     expectOneShape(600, 200, 1, 30);

@@ -8,10 +8,9 @@
 namespace ws {
 namespace {
 
-// Calculated 297000.04 mm², 271.975 mm, 93.7449 mm: area and chord agree as
-// written (297000.0, 271.98 or 271.97), the neutral point within 3 % of the
-// chord (8.159 mm) and its last digit; with 103.7449 on another lattice,
-// within 98.7449 ± (1.5 × 10 + 8.159) mm.
+// Calculated 297000.04 mm², 271.975 mm, 93.7449 mm: area and chord agree as written (297000.0,
+// 271.98 or 271.97), the neutral point within 3 % of the chord (8.159 mm) and its last digit;
+// 103.7449 on another lattice within 98.7449 ± (1.5 × 10 + 8.159) mm.
 TEST(StoredResults, AgreeWithinTheRoundingOfTheirDigitsAndTheLatticesSpread) {
     Evaluation e;
     e.RefArea = 297000.04;

@@ -51,9 +51,7 @@ TEST(Study, RowsCarryTheBalance) {
     EXPECT_NEAR(row.staticMargin.value(), (row.AnpAircraft - 80) / row.RefChord * 100, 1e-9);
 }
 
-// Each name of the start-up aircraft (two wings of one trapezium each)
-// read back as itself, or its problem with the numbers of its message
-// (tests/golden.h regenerates the file).
+// Each name of the start-up aircraft read back as itself, or its problem (tests/golden.h).
 TEST(GoldenStudy, ParameterNamesAndWhyNot) {
     std::string all;
     for (const char* name :

@@ -49,8 +49,7 @@ TEST(Balance, WorkedExampleBallastAndMoveLandOnTheTarget) {
         d.items[1].x = "0";
         EXPECT_NEAR(cgWith(d, {"None", "0", "0"}), 60, 0.1);
     }
-    // Tail-heavy behind the neutral point: ballast at the frontmost point −20,
-    // 100 · 40 / 80 = 50 g.
+    // Tail-heavy behind the neutral point: ballast at the frontmost point −20, 100 · 40 / 80 = 50 g.
     BalanceData tail;
     tail.items = {{"Airframe", "100", "100"}};
     const BalanceFigures f = balanceFigures(tail, -20, kReference);

@@ -5,8 +5,7 @@
 namespace ws {
 namespace {
 
-// Neutral point 100, chord 200: the margins by wing count, and the desired
-// position at the margin typed.
+// Neutral point 100, chord 200: the margins by wing count, the desired position at the margin typed.
 TEST(Stability, WorkedExampleByWingCountAndMargin) {
     for (int wings : {1, 2, 3}) {
         const StabilityNumbers s = stabilityNumbers(wings, 100, 200, 7.5);

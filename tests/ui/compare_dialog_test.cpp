@@ -1,5 +1,4 @@
-// Compare with…: another aircraft beside the one being edited, read-only:
-// its table and the overlaid planforms as drawn.
+// Compare with…: another aircraft beside the edited one, read-only: its table and overlaid planforms.
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>

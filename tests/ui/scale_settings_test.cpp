@@ -11,9 +11,8 @@
 namespace ws::testing {
 namespace {
 
-// Scale settings Qt would take as they come (no window, or a crash in the
-// first repaint) are dropped with a word on stderr; the window then shows
-// as at 100 %. An unknown page is refused.
+// Scale settings Qt would take as they come (no window, or a crash in the first repaint) are
+// dropped with a word on stderr: the window shows at 100 %. An unknown page is refused.
 TEST(CommandLine, InvalidScaleSettingsAreIgnoredWithAWarningAndScreenshotsNameTheirPage) {
     const struct {
         const char *variable, *value, *page;

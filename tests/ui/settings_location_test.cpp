@@ -34,9 +34,8 @@ TEST_F(SettingsLocation, AnEntryInTheWorkingFolderKeepsItThereElseTheConfigurati
     }
 }
 
-// The base directory rules, with an environment and a password database given
-// by the test. Only the application's folder and its base below an existing
-// home are ever made.
+// The base directory rules, with the test's environment and password database: only the
+// application's folder and its base below an existing home are ever made.
 TEST(UserFolders, XdgRulesWithoutEverMakingAHome) {
     TempFolder folder;
     const std::string h = (folder / "home").string(), gone = (folder / "gone").string();

@@ -82,9 +82,8 @@ TEST(Canvas, DrawsAtTheDevicePixelRatioInLogicalCoordinates) {
                                                         std::min(int(y / k.ratio), one.height() - 1));
         EXPECT_GT(same, 0.97 * image.width() * image.height());
     }
-    // At ratio 2 the text "flight direction" at (17, 1) is drawn in device
-    // pixels: many of its 2 x 2 blocks are not one colour, as a scaled-up
-    // bitmap's would all be.
+    // At ratio 2 "flight direction" at (17, 1) is drawn in device pixels: many of its 2 x 2
+    // blocks are not one colour, as a scaled-up bitmap's would all be.
     const QImage two = schematicAt(2);
     int mixed = 0;
     for (int y = 2; y < 2 * 14; y += 2)

@@ -1,5 +1,4 @@
-// What the views draw, primitive by primitive with colours and texts
-// (drawing_record.h), compared with tests/data/golden/ (tests/golden.h).
+// What the views draw, primitive by primitive (drawing_record.h), against goldens (tests/golden.h).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -129,8 +128,7 @@ TEST(GoldenDrawing, LatticeOnlyWhileItBelongsToTheAircraft) {
     EXPECT_GT(skipped, whole - 20);
 }
 
-// The higher wing's strips cover the lower one's: two wings with wing 1 on
-// top, and three wings.
+// The higher wing's strips cover the lower one's: two wings with wing 1 on top, and three wings.
 TEST(GoldenDrawing, LatticeDrawnFromTheLowestWingUp) {
     std::string record;
     for (const auto& [m, lift] : {std::pair{startupAircraft(), 500.0}, std::pair{threeWings(), 0.0}}) {

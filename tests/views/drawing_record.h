@@ -1,6 +1,5 @@
-// A paint device that writes down what is drawn on it, one line per
-// primitive in the drawing's coordinates, so that a drawing is checked by
-// its geometry, colours and texts instead of by pixels.
+// A paint device writing down each primitive drawn, in the drawing's coordinates, so that a
+// drawing is checked by its geometry, colours and texts instead of by pixels.
 #pragma once
 
 #include <QPaintDevice>

@@ -9,8 +9,7 @@
 namespace ws {
 namespace {
 
-// AnpAircraft 100 mm, RefChord 200 mm, two wings, the mean chord's leading
-// edge at 20 mm: the worked example.
+// The worked example: AnpAircraft 100 mm, RefChord 200 mm, two wings, mean chord's leading edge 20 mm.
 StabilityDisplay workedExample(bool manual) {
     Evaluation e;
     e.RefArea = 297000;
