@@ -29,6 +29,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "document/aircraft_document.h"
 #include "export/study_csv.h"
@@ -165,6 +166,8 @@ StudyDialog::StudyDialog(AircraftDocument& document, QWidget* parent)
     hoverLabel_->setMinimumHeight(3 * fontMetrics().height());
     hoverLabel_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     chart_->legend()->setAlignment(Qt::AlignBottom);
+    // The view's own first chart is released, not deleted, by setChart.
+    std::unique_ptr<QChart> first(chartView_->chart());
     chartView_->setChart(chart_);
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumSize(640, 400);
