@@ -2,6 +2,7 @@
 // point adopted, its outputs written from its buttons, and cancelled.
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGraphicsObject>
 #include <QGraphicsScene>
@@ -26,6 +27,9 @@ class GoldenStudy : public MainWindowTest {
         QApplication::processEvents();
         std::string out = study.windowTitle().toStdString() + "\n";
         for (QWidget* w : study.findChildren<QWidget*>()) {
+            if (auto* box = qobject_cast<QComboBox*>(w))
+                for (int i = 0; i < box->count(); ++i)
+                    out += " item [" + box->itemText(i).toStdString() + "]\n";
             const QVariant text = w->property("text");  // labels, buttons, boxes and the bar
             if (!text.isValid()) continue;
             out += std::to_string(w->x()) + "," + std::to_string(w->y()) +
