@@ -70,14 +70,14 @@ TEST(GoldenAircraftFile, EditedStartupFilesLoadAs) {
     const std::vector<std::string> startup = linesOf(startupWith({}));
     std::ifstream in(std::string(WINSTABIX_TEST_DATA) + "/golden/aircraft-file.edits");
     std::ostringstream out;
-    for (std::string spec; std::getline(in, spec);) {
-        std::stringstream fields(spec);
+    for (std::string line; std::getline(in, line);) {
+        std::stringstream fields(line);
         std::string keep, edit;
         std::getline(fields, keep, '|');
         Edits edits;
         while (std::getline(fields, edit, '|'))
             edits.emplace_back(std::stoul(edit) - 1, edit.substr(edit.find('=') + 1));
-        out << spec << "\n  ";
+        out << line << "\n  ";
         const auto file = parseAircraftFile(startupWith(edits, std::stoul(keep)));
         if (const auto* error = std::get_if<FileError>(&file)) {
             out << "refused: " << error->reason << "\n";
